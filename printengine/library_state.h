@@ -1,0 +1,31 @@
+// The library's process-wide state, from attach to detach. Callers use the
+// library from one thread, so the state is unguarded.
+#pragma once
+
+#include "raw_job.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace sw {
+
+struct LibraryState {
+    // Set by Orientation and SetAutoformfeed; in force for every job until changed.
+    SHORT orientationEnabled = 0;
+    std::string orientationStartSeq;
+    std::string orientationEndSeq;
+    SHORT autoFormFeed = 0;
+
+    // Line printing: lines are collected in a scratch file until LPrintEnd.
+    std::string scratchPath;
+    std::string lineEndText;
+    std::string formFeedText;
+    HANDLE scratchFile = INVALID_HANDLE_VALUE;
+
+    RawJobAdditions Additions() const;
+};
+
+LibraryState& State();
+
+} // namespace sw

@@ -1,0 +1,16 @@
+// Text results cross to callers as OLE strings that hold ANSI bytes, as
+// callers in other languages expect; the caller frees them.
+#pragma once
+
+#include <oleauto.h>
+#include <windows.h>
+
+#include <string_view>
+
+namespace sw {
+
+inline BSTR OleStringFromAnsi(std::string_view text) {
+    return SysAllocStringByteLen(text.data(), static_cast<UINT>(text.size()));
+}
+
+} // namespace sw

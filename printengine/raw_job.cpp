@@ -1,0 +1,85 @@
+#include "raw_job.h"
+
+#include "../common/path_helpers.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace sw {
+
+std::string TextArgument(const char* text) {
+    return text != nullptr ? std::string(text) : std::string();
+}
+
+std::string BoundedText(const char* text, std::size_t limit) {
+    if (text == nullptr)
+        return std::string();
+    // Never reads past the limit, so a long argument need not be terminated early.
+    const void* end = std::memchr(text, '\0', limit);
+    const std::size_t length = end ? static_cast<const char*>(end) - text : limit;
+    return std::string(text, length);
+}
+
+std::string TrimSpaces(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::string();
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string JobDocumentName(std::string_view fileArgument) {
+    return std::string(kDocumentNamePrefix) + FileNamePart(TrimSpaces(fileArgument));
+}
+
+std::string ScratchPathFor(std::string_view tempFolder) {
+    return AddTrailingBackslash(tempFolder) + std::string(kScratchFileName);
+}
+
+std::string FormFeedField(std::string_view formFeedText) {
+    std::string field(formFeedText.substr(0, kLineTextLimit));
+    field.resize(kFormFeedFieldSize, '\0');
+    return field;
+}
+
+std::string_view RawJobAdditions::StartSequence() const {
+    return startSequence.empty() ? kDefaultStartSequence : std::string_view(startSequence);
+}
+
+std::string_view RawJobAdditions::EndSequence() const {
+    return endSequence.empty() ? kDefaultEndSequence : std::string_view(endSequence);
+}
+
+RawJobOutcome StreamRawJob(const RawJobAdditions& additions, std::uint64_t fileLength,
+                           const ReadChunk& read, const WriteChunk& write) {
+    auto send = [&write](std::string_view bytes) { return write(bytes.data(), bytes.size()); };
+
+    if (additions.orientation && !send(additions.StartSequence()))
+        return RawJobOutcome::WriteFailed;
+
+    std::vector<char> chunk(kRawChunkSize);
+    bool endsWithFormFeed = false;
+    std::uint64_t remaining = fileLength;
+    for (;;) {
+        const std::size_t length =
+            static_cast<std::size_t>(std::min<std::uint64_t>(remaining, kRawChunkSize));
+        if (length > 0 && !read(chunk.data(), length))
+            return RawJobOutcome::ReadFailed;
+        if (!write(chunk.data(), length))
+            return RawJobOutcome::WriteFailed;
+        if (length > 0)
+            endsWithFormFeed = chunk[length - 1] == kFormFeed;
+        remaining -= length;
+        if (remaining == 0)
+            break;
+    }
+
+    if (additions.autoFormFeed && !endsWithFormFeed && !send(std::string_view(&kFormFeed, 1)))
+        return RawJobOutcome::WriteFailed;
+    if (additions.orientation && !send(additions.EndSequence()))
+        return RawJobOutcome::WriteFailed;
+    return RawJobOutcome::Sent;
+}
+
+} // namespace sw

@@ -1,0 +1,128 @@
+// PrintFile and the two settings that shape every raw job.
+#include "library_state.h"
+#include "raw_job.h"
+#include "spooler_api.h"
+#include "swprint.h"
+
+#include <string>
+
+namespace {
+
+// Closes a handle when the scope ends, on every path.
+class FileHandle {
+  public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (IsOpen())
+            CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+
+  private:
+    HANDLE handle_;
+};
+
+class PrinterHandle {
+  public:
+    PrinterHandle() = default;
+    ~PrinterHandle() {
+        if (handle_ != nullptr)
+            sw::Spooler().closePrinter(handle_);
+    }
+    PrinterHandle(const PrinterHandle&) = delete;
+    PrinterHandle& operator=(const PrinterHandle&) = delete;
+    HANDLE* Receive() { return &handle_; }
+    HANDLE Get() const { return handle_; }
+
+  private:
+    HANDLE handle_ = nullptr;
+};
+
+// The error of a failed call, never 0, so that a failure is never reported as success.
+LONG ErrorOr(DWORD fallback) {
+    const DWORD error = GetLastError();
+    return static_cast<LONG>(error != ERROR_SUCCESS ? error : fallback);
+}
+
+} // namespace
+
+extern "C" LONG WINAPI PrintFile(LPCSTR printerName, LPCSTR fileName) {
+    std::string printer = sw::BoundedText(printerName, sw::kPrinterNameLimit);
+    const std::string file = sw::BoundedText(fileName, sw::kFileNameLimit);
+    std::string documentName = sw::JobDocumentName(file);
+
+    PrinterHandle handle;
+    PRINTER_DEFAULTSA defaults = {nullptr, nullptr, 0};
+    if (!sw::Spooler().openPrinter(&printer[0], handle.Receive(), &defaults))
+        return ErrorOr(ERROR_INVALID_PRINTER_NAME);
+
+    // Read-only, and shared, so that printing never locks others out of the
+    // file and never creates a missing one.
+    FileHandle source(CreateFileA(sw::TrimSpaces(file).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    LARGE_INTEGER size = {};
+    if (!source.IsOpen() || !GetFileSizeEx(source.Get(), &size))
+        return ErrorOr(ERROR_OPEN_FAILED);
+
+    char dataType[] = "RAW";
+    DOC_INFO_1A job = {&documentName[0], nullptr, dataType};
+    if (sw::Spooler().startDocPrinter(handle.Get(), 1, reinterpret_cast<LPBYTE>(&job)) == 0)
+        return ErrorOr(ERROR_OPEN_FAILED);
+
+    LONG error = 0;
+    auto read = [&](char* buffer, std::size_t length) {
+        DWORD got = 0;
+        if (!ReadFile(source.Get(), buffer, static_cast<DWORD>(length), &got, nullptr)) {
+            error = ErrorOr(ERROR_READ_FAULT);
+            return false;
+        }
+        if (got != length) { // the file shrank while it was printed
+            error = ERROR_HANDLE_EOF;
+            return false;
+        }
+        return true;
+    };
+    auto write = [&](const char* bytes, std::size_t length) {
+        DWORD written = 0;
+        if (!sw::Spooler().writePrinter(handle.Get(), const_cast<char*>(bytes),
+                                        static_cast<DWORD>(length), &written)) {
+            error = ErrorOr(ERROR_WRITE_FAULT);
+            return false;
+        }
+        if (written != length) {
+            error = ERROR_WRITE_FAULT;
+            return false;
+        }
+        return true;
+    };
+
+    if (sw::StreamRawJob(sw::State().Additions(), static_cast<std::uint64_t>(size.QuadPart), read,
+                         write) != sw::RawJobOutcome::Sent) {
+        // Abort, so that no truncated job reaches the printer.
+        sw::Spooler().abortPrinter(handle.Get());
+        return error;
+    }
+    if (!sw::Spooler().endDocPrinter(handle.Get()))
+        return ErrorOr(ERROR_WRITE_FAULT);
+    return 0;
+}
+
+extern "C" void WINAPI Orientation(const SHORT* newFlag, SHORT* previousFlag, LPCSTR startSequence,
+                                   LPCSTR endSequence) {
+    sw::LibraryState& state = sw::State();
+    if (previousFlag != nullptr)
+        *previousFlag = state.orientationEnabled;
+    state.orientationEnabled = newFlag != nullptr ? *newFlag : 0;
+    // An empty text keeps the stored sequence: a sequence is replaced, never cleared.
+    if (startSequence != nullptr && *startSequence != '\0')
+        state.orientationStartSeq = startSequence;
+    if (endSequence != nullptr && *endSequence != '\0')
+        state.orientationEndSeq = endSequence;
+}
+
+extern "C" void WINAPI SetAutoformfeed(const SHORT* flag) {
+    sw::State().autoFormFeed = (flag != nullptr && *flag != 0) ? -1 : 0;
+}

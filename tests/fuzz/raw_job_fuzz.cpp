@@ -1,0 +1,58 @@
+// Feeds arbitrary files and sequences through the raw job plan and checks the
+// invariants every job keeps: the file's bytes arrive unchanged between the
+// sequences, no write exceeds a chunk, and a form feed ends the file when asked.
+#include "common/path_helpers.h"
+#include "printengine/raw_job.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 3)
+        return 0;
+    sw::RawJobAdditions additions;
+    additions.orientation = data[0] & 1;
+    additions.autoFormFeed = data[0] & 2;
+    const std::size_t startLength = data[1] % 8;
+    const std::size_t endLength = data[2] % 8;
+    std::string rest(reinterpret_cast<const char*>(data + 3), size - 3);
+    additions.startSequence = rest.substr(0, startLength);
+    additions.endSequence = rest.substr(std::min(rest.size(), startLength), endLength);
+    const std::string file = rest;
+
+    std::string sent;
+    std::size_t position = 0;
+    auto read = [&](char* buffer, std::size_t length) {
+        file.copy(buffer, length, position);
+        position += length;
+        return true;
+    };
+    auto write = [&](const char* bytes, std::size_t length) {
+        if (length > sw::kRawChunkSize)
+            std::abort();
+        sent.append(bytes, length);
+        return true;
+    };
+    if (sw::StreamRawJob(additions, file.size(), read, write) != sw::RawJobOutcome::Sent)
+        std::abort();
+
+    std::string expected;
+    if (additions.orientation)
+        expected += additions.StartSequence();
+    expected += file;
+    if (additions.autoFormFeed && (file.empty() || file.back() != sw::kFormFeed))
+        expected += sw::kFormFeed;
+    if (additions.orientation)
+        expected += additions.EndSequence();
+    if (sent != expected)
+        std::abort();
+
+    // The path helpers split any text into parts that join up again.
+    if (sw::FolderPart(file) + sw::FileNamePart(file) != file)
+        std::abort();
+    const std::string extension = sw::ExtensionPart(file);
+    if (!extension.empty() && sw::FileNamePart(file).size() <= extension.size())
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,175 @@
+#include "printengine/raw_job.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using sw::RawJobAdditions;
+using sw::RawJobOutcome;
+
+// Streams `file` as a job and keeps every write call, so that tests see both
+// the bytes and how they were cut into calls.
+struct RecordedJob {
+    RawJobOutcome outcome;
+    std::vector<std::string> writes;
+
+    std::string Bytes() const {
+        std::string all;
+        for (const std::string& w : writes)
+            all += w;
+        return all;
+    }
+    std::vector<std::size_t> Sizes() const {
+        std::vector<std::size_t> sizes;
+        for (const std::string& w : writes)
+            sizes.push_back(w.size());
+        return sizes;
+    }
+};
+
+RecordedJob Stream(const std::string& file, const RawJobAdditions& additions = {},
+                   int failingWrite = -1, std::size_t readableBytes = std::string::npos) {
+    RecordedJob job;
+    std::size_t position = 0;
+    auto read = [&](char* buffer, std::size_t length) {
+        if (position + length > readableBytes)
+            return false;
+        file.copy(buffer, length, position);
+        position += length;
+        return true;
+    };
+    auto write = [&](const char* bytes, std::size_t length) {
+        if (static_cast<int>(job.writes.size()) == failingWrite)
+            return false;
+        job.writes.emplace_back(bytes, length);
+        return true;
+    };
+    job.outcome = sw::StreamRawJob(additions, file.size(), read, write);
+    return job;
+}
+
+std::string Filled(std::size_t size, char last = 'x') {
+    std::string s(size, 'a');
+    if (size > 0)
+        s.back() = last;
+    return s;
+}
+
+TEST(RawJob, CutsTheFileIntoChunksOfAtMost5000Bytes) {
+    struct Case {
+        std::size_t size;
+        std::vector<std::size_t> writes;
+    };
+    const Case cases[] = {
+        {0, {0}},
+        {1, {1}},
+        {4999, {4999}},
+        {5000, {5000}},
+        {5001, {5000, 1}},
+        {10000, {5000, 5000}},
+        {12000, {5000, 5000, 2000}},
+    };
+    for (const Case& c : cases) {
+        const RecordedJob job = Stream(Filled(c.size));
+        EXPECT_EQ(job.outcome, RawJobOutcome::Sent);
+        EXPECT_EQ(job.Sizes(), c.writes) << "file of " << c.size << " bytes";
+    }
+}
+
+TEST(RawJob, SendsTheFileUnchanged) {
+    std::string file;
+    for (int i = 0; i < 12345; ++i)
+        file += static_cast<char>(i * 7);
+    EXPECT_EQ(Stream(file).Bytes(), file);
+}
+
+TEST(RawJob, AddsAFormFeedOnlyWhenTheLastByteIsNotOne) {
+    RawJobAdditions feed;
+    feed.autoFormFeed = true;
+    EXPECT_EQ(Stream("", feed).Sizes(), (std::vector<std::size_t>{0, 1}));
+    EXPECT_EQ(Stream("", feed).Bytes(), "\f");
+    EXPECT_EQ(Stream("page\f", feed).Bytes(), "page\f");
+    EXPECT_EQ(Stream("page\f\n", feed).Bytes(), "page\f\n\f");
+    // Only the file's very last byte counts, even across a chunk boundary.
+    EXPECT_EQ(Stream(Filled(5000, '\f') + "z", feed).writes.back(), "\f");
+    EXPECT_EQ(Stream(Filled(10000, '\f'), feed).Sizes(), (std::vector<std::size_t>{5000, 5000}));
+    EXPECT_EQ(Stream("page").Bytes(), "page") << "no form feed while switched off";
+}
+
+TEST(RawJob, WrapsTheFileInTheDefaultOrientationSequences) {
+    RawJobAdditions additions;
+    additions.orientation = true;
+    additions.autoFormFeed = true;
+    const RecordedJob job = Stream("text", additions);
+    EXPECT_EQ(job.Bytes(), "\x1B&l1Otext\f\x1B&l0O");
+    EXPECT_EQ(job.Sizes(), (std::vector<std::size_t>{5, 4, 1, 5}));
+}
+
+TEST(RawJob, UsesStoredSequencesWhenThereAreAny) {
+    RawJobAdditions additions;
+    additions.orientation = true;
+    additions.startSequence = "\x1B(s3B";
+    EXPECT_EQ(Stream("x", additions).Bytes(), "\x1B(s3Bx\x1B&l0O");
+    additions.endSequence = "\x1B"
+                            "E";
+    EXPECT_EQ(Stream("x", additions).Bytes(), "\x1B(s3Bx\x1B"
+                                              "E");
+}
+
+TEST(RawJob, StopsAtTheFirstFailure) {
+    RawJobAdditions additions;
+    additions.orientation = true;
+    additions.autoFormFeed = true;
+    const std::string file = Filled(12000);
+
+    RecordedJob failedStart = Stream(file, additions, 0);
+    EXPECT_EQ(failedStart.outcome, RawJobOutcome::WriteFailed);
+    EXPECT_TRUE(failedStart.writes.empty());
+
+    RecordedJob failedChunk = Stream(file, additions, 2);
+    EXPECT_EQ(failedChunk.outcome, RawJobOutcome::WriteFailed);
+    EXPECT_EQ(failedChunk.Sizes(), (std::vector<std::size_t>{5, 5000}));
+
+    RecordedJob failedEnd = Stream(file, additions, 5);
+    EXPECT_EQ(failedEnd.outcome, RawJobOutcome::WriteFailed);
+    EXPECT_EQ(failedEnd.writes.size(), 5u);
+
+    RecordedJob shortRead = Stream(file, additions, -1, 7000);
+    EXPECT_EQ(shortRead.outcome, RawJobOutcome::ReadFailed);
+    EXPECT_EQ(shortRead.Sizes(), (std::vector<std::size_t>{5, 5000}));
+}
+
+TEST(RawJob, DocumentNameIsThePrefixAndTheTrimmedFileNamePart) {
+    EXPECT_EQ(sw::JobDocumentName("  C:\\spool\\report.prn  "), "Spoolwright: report.prn");
+    EXPECT_EQ(sw::JobDocumentName("C:\\spool\\"), "Spoolwright: ");
+    EXPECT_EQ(sw::JobDocumentName("C:\\spool/report.prn"), "Spoolwright: spool/report.prn");
+    EXPECT_EQ(sw::JobDocumentName("\tC:\\a b.prn\t"), "Spoolwright: a b.prn\t");
+    EXPECT_EQ(sw::JobDocumentName("   "), "Spoolwright: ");
+}
+
+TEST(RawJob, ScratchPathIsInTheTempFolderOrBare) {
+    EXPECT_EQ(sw::ScratchPathFor("C:\\TEMP"), "C:\\TEMP\\SPWLTEMP.TXT");
+    EXPECT_EQ(sw::ScratchPathFor("C:\\TEMP\\"), "C:\\TEMP\\SPWLTEMP.TXT");
+    EXPECT_EQ(sw::ScratchPathFor(""), "SPWLTEMP.TXT");
+}
+
+TEST(RawJob, FormFeedFieldIsAlways40Bytes) {
+    EXPECT_EQ(sw::FormFeedField("\f"), std::string("\f") + std::string(39, '\0'));
+    EXPECT_EQ(sw::FormFeedField(std::string(39, 'x')), std::string(39, 'x') + '\0');
+    EXPECT_EQ(sw::FormFeedField(std::string(50, 'x')), std::string(39, 'x') + '\0');
+}
+
+TEST(RawJob, BoundedTextCutsAndTreatsNullAsEmpty) {
+    EXPECT_EQ(sw::BoundedText(nullptr, 59), "");
+    EXPECT_EQ(sw::BoundedText("short", 59), "short");
+    const std::string longName(80, 'p');
+    EXPECT_EQ(sw::BoundedText(longName.c_str(), 59), std::string(59, 'p'));
+    // An argument exactly at the limit needs no terminator inside the limit.
+    const char unterminated[3] = {'a', 'b', 'c'};
+    EXPECT_EQ(sw::BoundedText(unterminated, 3), "abc");
+}
+
+} // namespace
