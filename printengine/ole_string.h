@@ -2,8 +2,9 @@
 // callers in other languages expect; the caller frees them.
 #pragma once
 
-#include <oleauto.h>
 #include <windows.h>
+
+#include <oleauto.h>
 
 #include <string_view>
 

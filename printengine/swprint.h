@@ -6,8 +6,9 @@
 #ifndef SWPRINT_H
 #define SWPRINT_H
 
-#include <oleauto.h>
 #include <windows.h>
+
+#include <oleauto.h>
 
 #ifdef __cplusplus
 extern "C" {

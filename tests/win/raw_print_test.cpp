@@ -1,0 +1,315 @@
+// PrintFile through Wine's spooler and a real CUPS raw queue: the tests check
+// the bytes the virtual printer received and, through the spooler seam, the
+// write calls that carried them.
+#include "printengine/spooler_api.h"
+#include "printengine/swprint.h"
+#include "support/print_server.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using swtest::PrinterInbox;
+using swtest::TempFile;
+
+const char kPrinter[] = "sw_raw";
+const char kLongPrinter[] = "sw_long_name_queue_0123456789_0123456789_0123456789_0123456";
+
+// Switches the job additions for one test and off again afterwards, as every
+// caller of the library does.
+class Additions {
+  public:
+    Additions(SHORT orientation, SHORT formFeed) {
+        SHORT previous = 0;
+        Orientation(&orientation, &previous, "", "");
+        SetAutoformfeed(&formFeed);
+    }
+    ~Additions() {
+        SHORT off = 0, previous = 0;
+        Orientation(&off, &previous, "", "");
+        SetAutoformfeed(&off);
+    }
+};
+
+// Wraps the spooler table for one test: records each call, can make one fail.
+class SpoolerRecorder {
+  public:
+    SpoolerRecorder() : saved_(sw::Spooler()) {
+        current_ = this;
+        sw::Spooler().writePrinter = &Write;
+        sw::Spooler().startDocPrinter = &StartDoc;
+        sw::Spooler().abortPrinter = &Abort;
+        sw::Spooler().endDocPrinter = &EndDoc;
+    }
+    ~SpoolerRecorder() {
+        sw::Spooler() = saved_;
+        current_ = nullptr;
+    }
+
+    std::vector<DWORD> writes;
+    int aborts = 0;
+    int endDocs = 0;
+    int failWriteAt = -1;      // index of the write call that fails
+    bool shortWrite = false;   // the failing write takes one byte less instead
+    bool failStartDoc = false; // StartDocPrinter fails with ERROR_NOT_ENOUGH_MEMORY
+
+  private:
+    static BOOL WINAPI Write(HANDLE printer, LPVOID bytes, DWORD length, LPDWORD written) {
+        SpoolerRecorder& self = *current_;
+        const int index = static_cast<int>(self.writes.size());
+        self.writes.push_back(length);
+        if (index == self.failWriteAt) {
+            if (self.shortWrite)
+                return self.saved_.writePrinter(printer, bytes, length - 1, written);
+            *written = 0;
+            SetLastError(ERROR_DISK_FULL);
+            return FALSE;
+        }
+        return self.saved_.writePrinter(printer, bytes, length, written);
+    }
+    static DWORD WINAPI StartDoc(HANDLE printer, DWORD level, LPBYTE info) {
+        if (current_->failStartDoc) {
+            SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+            return 0;
+        }
+        return current_->saved_.startDocPrinter(printer, level, info);
+    }
+    static BOOL WINAPI EndDoc(HANDLE printer) {
+        ++current_->endDocs;
+        return current_->saved_.endDocPrinter(printer);
+    }
+    static BOOL WINAPI Abort(HANDLE printer) {
+        ++current_->aborts;
+        return current_->saved_.abortPrinter(printer);
+    }
+
+    static SpoolerRecorder* current_;
+    sw::SpoolerApi saved_;
+};
+SpoolerRecorder* SpoolerRecorder::current_ = nullptr;
+
+// Prints a small marker job: when it is the next job a printer receives,
+// nothing was sent before it.
+void ExpectNothingSentBefore(PrinterInbox& inbox, const char* printer) {
+    TempFile marker("marker");
+    ASSERT_EQ(PrintFile(printer, marker.Path().c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "marker") << "a job was sent before the marker";
+}
+
+std::string Pattern(size_t size) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(i % 251);
+    return bytes;
+}
+
+TEST(PrintFile, SendsA12000ByteFileUnchangedInThreeWrites) {
+    const std::string content = Pattern(12000);
+    TempFile file(content);
+    PrinterInbox inbox(kPrinter);
+    SpoolerRecorder recorder;
+
+    swtest::PoisonLastError();
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+
+    EXPECT_EQ(recorder.writes, (std::vector<DWORD>{5000, 5000, 2000}));
+    EXPECT_EQ(inbox.NextJob(), content);
+}
+
+TEST(PrintFile, ChunkBoundaryAt5000Bytes) {
+    TempFile exactly(Pattern(5000));
+    TempFile oneMore(Pattern(5001));
+    PrinterInbox inbox(kPrinter);
+    SpoolerRecorder recorder;
+
+    EXPECT_EQ(PrintFile(kPrinter, exactly.Path().c_str()), 0);
+    EXPECT_EQ(recorder.writes, (std::vector<DWORD>{5000}));
+    recorder.writes.clear();
+    EXPECT_EQ(PrintFile(kPrinter, oneMore.Path().c_str()), 0);
+    EXPECT_EQ(recorder.writes, (std::vector<DWORD>{5000, 1}));
+
+    EXPECT_EQ(inbox.NextJob(), Pattern(5000));
+    EXPECT_EQ(inbox.NextJob(), Pattern(5001));
+}
+
+TEST(PrintFile, AutomaticFormFeedOnlyWhereTheFileDoesNotEndInOne) {
+    TempFile empty("");
+    TempFile endsInFormFeed("page one\f");
+    TempFile formFeedThenLineFeed("page one\f\n");
+    PrinterInbox inbox(kPrinter);
+    Additions formFeed(0, -1);
+    SpoolerRecorder recorder;
+
+    EXPECT_EQ(PrintFile(kPrinter, empty.Path().c_str()), 0);
+    EXPECT_EQ(recorder.writes, (std::vector<DWORD>{0, 1})) << "a zero-length write, then 0x0C";
+    EXPECT_EQ(PrintFile(kPrinter, endsInFormFeed.Path().c_str()), 0);
+    EXPECT_EQ(PrintFile(kPrinter, formFeedThenLineFeed.Path().c_str()), 0);
+
+    EXPECT_EQ(inbox.NextJob(), "\f");
+    EXPECT_EQ(inbox.NextJob(), "page one\f");
+    EXPECT_EQ(inbox.NextJob(), "page one\f\n\f");
+}
+
+TEST(PrintFile, OrientationSequencesDefaultStoredAndNeverCleared) {
+    TempFile file("text");
+    PrinterInbox inbox(kPrinter);
+    Additions both(-1, -1);
+
+    // Nothing stored yet: the default PCL landscape and portrait commands,
+    // the end sequence after the form feed.
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "\x1B&l1Otext\f\x1B&l0O");
+
+    SHORT on = 1, previous = 0;
+    Orientation(&on, &previous, "\x1B&l2A",
+                "\x1B"
+                "E");
+    EXPECT_EQ(previous, -1) << "the previous flag is reported before the new one applies";
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "\x1B&l2Atext\f\x1B"
+                               "E");
+
+    // Empty texts change only the flag: the stored sequences stay.
+    SHORT off = 0;
+    Orientation(&off, &previous, "", nullptr);
+    EXPECT_EQ(previous, 1) << "the flag is stored as given";
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "text\f");
+    Orientation(&on, &previous, "", "");
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "\x1B&l2Atext\f\x1B"
+                               "E");
+}
+
+TEST(PrintFile, FileLargerThan100MBArrivesWhole) {
+    TempFile file(100ull * 1024 * 1024 + 4321, ".prn");
+    PrinterInbox inbox(kPrinter);
+
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+
+    const std::string received = inbox.NextJobPath();
+    ASSERT_FALSE(received.empty());
+    EXPECT_TRUE(swtest::SameContents(file.Path(), received));
+    // Keep the run folder small, and the file, which numbers the next job.
+    HANDLE job =
+        CreateFileA(received.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SetEndOfFile(job);
+    CloseHandle(job);
+}
+
+TEST(PrintFile, DocumentNameIsThePrefixAndTheTrimmedFileName) {
+    TempFile file("named");
+    PrinterInbox inbox("sw_second");
+    const std::string spaced = "  " + file.Path() + "  ";
+
+    EXPECT_EQ(PrintFile("sw_second", spaced.c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "named");
+
+    const std::string name = file.Path().substr(file.Path().rfind('\\') + 1);
+    const std::vector<std::string> names = swtest::CompletedJobNames("sw_second");
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(names.back(), "Spoolwright: " + name);
+}
+
+TEST(PrintFile, UnknownPrinterReturnsTheSystemErrorAndSendsNothing) {
+    TempFile file("must not print");
+    PrinterInbox inbox(kPrinter);
+
+    swtest::PoisonLastError();
+    EXPECT_EQ(PrintFile("sw_no_such_printer", file.Path().c_str()), ERROR_INVALID_PRINTER_NAME);
+    EXPECT_NE(PrintFile(nullptr, file.Path().c_str()), 0) << "no printer is no success";
+
+    ExpectNothingSentBefore(inbox, kPrinter);
+}
+
+TEST(PrintFile, PrinterNameIsCutTo59Characters) {
+    ASSERT_EQ(sizeof(kLongPrinter) - 1, 59u);
+    TempFile file("long name");
+    PrinterInbox inbox(kLongPrinter);
+    const std::string longer = std::string(kLongPrinter) + "6789 and more";
+
+    EXPECT_EQ(PrintFile(longer.c_str(), file.Path().c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "long name");
+}
+
+TEST(PrintFile, MissingFileFailsWithoutCreatingItOrSpooling) {
+    TempFile present("x");
+    const std::string missing = present.Path() + ".missing";
+    PrinterInbox inbox(kPrinter);
+    Additions both(-1, -1);
+
+    swtest::PoisonLastError();
+    EXPECT_EQ(PrintFile(kPrinter, missing.c_str()), ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(swtest::FileExists(missing)) << "printing must never create the file";
+    // The printer is opened first: an unknown printer reports its own error.
+    EXPECT_EQ(PrintFile("sw_no_such_printer", missing.c_str()), ERROR_INVALID_PRINTER_NAME);
+
+    Additions off(0, 0);
+    ExpectNothingSentBefore(inbox, kPrinter);
+}
+
+TEST(PrintFile, SharesTheFileForReadingAndNeverWritesIt) {
+    TempFile file("shared");
+    PrinterInbox inbox(kPrinter);
+
+    // Another reader that allows readers: printing goes on beside it.
+    HANDLE reader = CreateFileA(file.Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+    CloseHandle(reader);
+    EXPECT_EQ(inbox.NextJob(), "shared");
+
+    // A file locked by another program is a failure, not an empty job.
+    HANDLE locker =
+        CreateFileA(file.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(locker, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), ERROR_SHARING_VIOLATION);
+    CloseHandle(locker);
+    ExpectNothingSentBefore(inbox, kPrinter);
+
+    // A read-only file prints: nothing asks for write access.
+    SetFileAttributesA(file.Path().c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+    SetFileAttributesA(file.Path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(inbox.NextJob(), "shared");
+}
+
+// Wine's AbortPrinter is a stub that leaves the job to be printed when the
+// printer is closed, so these jobs go to a queue of their own and the test
+// checks the calls that on Windows discard the job: AbortPrinter, and no
+// EndDocPrinter.
+TEST(PrintFile, FailedWriteOrStartAbortsTheJobAndReturnsTheError) {
+    const char printer[] = "sw_abort";
+    TempFile file(Pattern(12000));
+    {
+        SpoolerRecorder recorder;
+        recorder.failWriteAt = 1;
+        swtest::PoisonLastError();
+        EXPECT_EQ(PrintFile(printer, file.Path().c_str()), ERROR_DISK_FULL);
+        EXPECT_EQ(recorder.writes, (std::vector<DWORD>{5000, 5000})) << "stops at the failure";
+        EXPECT_EQ(recorder.aborts, 1);
+        EXPECT_EQ(recorder.endDocs, 0);
+    }
+    {
+        SpoolerRecorder recorder;
+        recorder.failWriteAt = 2;
+        recorder.shortWrite = true;
+        EXPECT_EQ(PrintFile(printer, file.Path().c_str()), ERROR_WRITE_FAULT);
+        EXPECT_EQ(recorder.aborts, 1);
+        EXPECT_EQ(recorder.endDocs, 0);
+    }
+    {
+        SpoolerRecorder recorder;
+        recorder.failStartDoc = true;
+        EXPECT_EQ(PrintFile(printer, file.Path().c_str()), ERROR_NOT_ENOUGH_MEMORY);
+        EXPECT_TRUE(recorder.writes.empty());
+        EXPECT_EQ(recorder.endDocs, 0);
+    }
+}
+
+} // namespace

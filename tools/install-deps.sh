@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12: the MinGW-w64 cross
+# compiler, 32-bit Wine, CUPS, Xvfb, CMake, GoogleTest and clang's fuzzer.
+# Installs only what is missing, so a second run costs a second.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+    wine wine32:i386 libcups2:i386
+    cups cups-client cups-ipp-utils
+    xvfb xauth imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+((${#missing[@]} == 0)) && exit 0
+
+as_root=()
+if ((EUID != 0)); then
+    command -v sudo >/dev/null || {
+        echo "install-deps.sh: missing packages (${missing[*]}); run as root to install them" >&2
+        exit 1
+    }
+    as_root=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+# 32-bit Wine comes from the i386 architecture.
+dpkg --print-foreign-architectures | grep -qx i386 || "${as_root[@]}" dpkg --add-architecture i386
+"${as_root[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q \
+    "${missing[@]}"

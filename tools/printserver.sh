@@ -1,0 +1,362 @@
+#!/usr/bin/env bash
+# Runs a private CUPS server with virtual printers inside one run folder, for tests.
+#
+#   printserver.sh start RUN              start cupsd; writes RUN/env.sh (exports CUPS_SERVER)
+#   printserver.sh add-printer RUN NAME   start a virtual printer and add raw queue NAME for it
+#   printserver.sh set-default RUN NAME   make NAME the server's default queue
+#   printserver.sh job-names RUN NAME     print the names of NAME's completed jobs, oldest first
+#   printserver.sh wait-idle RUN [NAME]   wait until no job is pending or printing
+#   printserver.sh stop RUN               stop every process started for RUN, by its pid
+#
+# Layout of RUN:
+#   cups/                 configuration, spool, cache, state and logs (cups/log/error_log)
+#   cups.sock             the server's socket (or in a short /tmp folder, see cups/socket-dir)
+#   env.sh                exports CUPS_SERVER for clients (lp, lpstat, Wine)
+#   pids/NAME.pid         one file per process to stop
+#   printers/NAME/        job-0001.prn, job-0002.prn, ... as the printer received them
+#   printers/NAME.port    the printer's TCP port on 127.0.0.1
+#   printers/NAME.log     the printer's messages
+#
+# add-printer runs the program named by VIRTUAL_PRINTER (default: virtual_printer on PATH).
+# Nothing here touches the machine's own CUPS configuration or its server.
+set -euo pipefail
+
+readonly START_TIMEOUT=20 # seconds for cupsd to answer
+readonly IDLE_TIMEOUT=60  # seconds for wait-idle
+readonly STOP_GRACE=5     # seconds between SIGTERM and SIGKILL
+
+die() {
+    echo "printserver.sh: $*" >&2
+    exit 1
+}
+
+usage() {
+    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//' >&2
+    exit 2
+}
+
+# Absolute form of a path that may not exist yet.
+absolute() {
+    case $1 in
+    /*) printf '%s\n' "$1" ;;
+    *) printf '%s/%s\n' "$PWD" "$1" ;;
+    esac
+}
+
+check_name() {
+    [[ $1 =~ ^[A-Za-z0-9_-]{1,127}$ ]] ||
+        die "bad queue name '$1' (letters, digits, '-' and '_', up to 127 characters)"
+}
+
+# A process counts as alive unless it is gone or a zombie waiting to be reaped.
+alive() {
+    local state
+    state=$(awk '{ sub(/^.*\) /, ""); print $1 }' "/proc/$1/stat" 2>/dev/null) || return 1
+    [[ -n $state && $state != Z && $state != X ]]
+}
+
+load_env() {
+    [[ -f $RUN/env.sh ]] || die "no print server in $RUN (run 'printserver.sh start $RUN' first)"
+    # shellcheck disable=SC1091
+    source "$RUN/env.sh"
+}
+
+# The socket path as the host part of an ipp:// URI: every byte but the unreserved ones
+# is percent-encoded, as CUPS expects for a server on a unix socket.
+uri_host() {
+    local LC_ALL=C s=$1 out='' c i
+    for ((i = 0; i < ${#s}; i++)); do
+        c=${s:i:1}
+        case $c in
+        [A-Za-z0-9._~-]) out+=$c ;;
+        *) out+=$(printf '%%%02X' "'$c") ;;
+        esac
+    done
+    printf '%s\n' "$out"
+}
+
+error_log_tail() {
+    local log=$RUN/cups/log/error_log
+    if [[ -s $log ]]; then
+        echo "--- last lines of $log:" >&2
+        tail -n 20 "$log" >&2
+    fi
+    if [[ -s $RUN/cups/log/cupsd.out ]]; then
+        echo "--- cupsd output:" >&2
+        tail -n 20 "$RUN/cups/log/cupsd.out" >&2
+    fi
+}
+
+cmd_start() {
+    local pidfile=$RUN/pids/cupsd.pid
+    if [[ -f $pidfile ]] && alive "$(cat "$pidfile")"; then
+        die "a print server already runs for $RUN (pid $(cat "$pidfile"))"
+    fi
+    mkdir -p "$RUN" "$RUN/pids" "$RUN/printers"
+    # cupsd starts backends as user lp, which must reach the spool below RUN.
+    chmod 755 "$RUN"
+    if ! setpriv --reuid=lp --regid=lp --clear-groups test -x "$RUN" 2>/dev/null; then
+        die "user lp cannot enter $RUN: a folder above it is closed to others (chmod o+x it)"
+    fi
+
+    local c=$RUN/cups
+    mkdir -p "$c/log" "$c/spool/tmp" "$c/cache" "$c/state" "$c/ppd" "$c/ssl"
+    chmod 755 "$c" "$c/log" "$c/cache" "$c/state"
+
+    # A unix socket path holds at most 107 bytes; a deep RUN gets its socket in /tmp.
+    local sock=$RUN/cups.sock
+    rm -f "$c/socket-dir"
+    if ((${#sock} > 100)); then
+        local short
+        short=$(mktemp -d /tmp/swcups.XXXXXX)
+        chmod 755 "$short"
+        printf '%s\n' "$short" >"$c/socket-dir"
+        sock=$short/cups.sock
+    fi
+    rm -f "$sock"
+
+    cat >"$c/cups-files.conf" <<EOF
+# Every file of this server lives below $c.
+ServerRoot $c
+RequestRoot $c/spool
+TempDir $c/spool/tmp
+CacheDir $c/cache
+StateDir $c/state
+ErrorLog $c/log/error_log
+AccessLog $c/log/access_log
+PageLog $c/log/page_log
+Printcap $c/printcap
+LogFilePerm 0644
+# cupsd refuses to run backends as root.
+User lp
+Group lp
+SystemGroup root
+PeerCred on
+FileDevice No
+CreateSelfSignedCerts no
+EOF
+
+    cat >"$c/cupsd.conf" <<EOF
+# Private test server: one unix socket, no network, no browsing, open to every local user.
+Listen $sock
+LogLevel warn
+MaxLogSize 0
+Browsing No
+BrowseLocalProtocols none
+DefaultShared No
+WebInterface No
+# Tests read the names of completed jobs; the documents themselves need not be kept.
+PreserveJobHistory Yes
+PreserveJobFiles No
+MaxJobs 0
+# A job a printer cannot take fails at once instead of stopping the queue.
+ErrorPolicy abort-job
+DefaultPolicy default
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  JobPrivateAccess all
+  JobPrivateValues none
+  SubscriptionPrivateAccess all
+  SubscriptionPrivateValues none
+  <Limit All>
+    Order deny,allow
+    Allow all
+  </Limit>
+</Policy>
+EOF
+
+    if ! cupsd -t -c "$c/cupsd.conf" -s "$c/cups-files.conf" >"$c/log/cupsd.out" 2>&1; then
+        cat "$c/log/cupsd.out" >&2
+        die "cupsd rejects the configuration in $c"
+    fi
+
+    # Standard streams go to a file so that a caller reading our output is not held open.
+    cupsd -f -c "$c/cupsd.conf" -s "$c/cups-files.conf" </dev/null >"$c/log/cupsd.out" 2>&1 &
+    local pid=$!
+    echo "$pid" >"$pidfile"
+    printf 'export CUPS_SERVER=%q\n' "$sock" >"$RUN/env.sh"
+
+    local deadline=$((SECONDS + START_TIMEOUT))
+    until CUPS_SERVER=$sock lpstat -r 2>/dev/null | grep -q 'is running'; do
+        if ! alive "$pid"; then
+            error_log_tail
+            die "cupsd (pid $pid) exited during start-up"
+        fi
+        if ((SECONDS >= deadline)); then
+            error_log_tail
+            die "cupsd (pid $pid) did not answer on $sock within ${START_TIMEOUT}s"
+        fi
+        sleep 0.1
+    done
+}
+
+cmd_add_printer() {
+    local name=$1
+    check_name "$name"
+    load_env
+    local vp=${VIRTUAL_PRINTER:-}
+    if [[ -z $vp ]]; then
+        vp=$(command -v virtual_printer) ||
+            die "set VIRTUAL_PRINTER to the built virtual_printer program"
+    fi
+    [[ -x $vp ]] || die "VIRTUAL_PRINTER=$vp is not an executable file"
+
+    local pidfile=$RUN/pids/printer-$name.pid
+    if [[ -f $pidfile ]] && alive "$(cat "$pidfile")"; then
+        die "printer $name already runs (pid $(cat "$pidfile"))"
+    fi
+    local dir=$RUN/printers/$name portfile=$RUN/printers/$name.port log=$RUN/printers/$name.log
+    mkdir -p "$dir"
+    rm -f "$portfile"
+    "$vp" --dir "$dir" --port-file "$portfile" </dev/null >"$log" 2>&1 &
+    local pid=$!
+    echo "$pid" >"$pidfile"
+
+    local deadline=$((SECONDS + 10))
+    until [[ -s $portfile ]]; do
+        if ! alive "$pid"; then
+            cat "$log" >&2
+            die "virtual printer $name exited during start-up"
+        fi
+        ((SECONDS < deadline)) || die "virtual printer $name wrote no port file in 10s"
+        sleep 0.05
+    done
+    local port
+    port=$(cat "$portfile")
+
+    # CUPS warns that raw queues are deprecated; they work, so only other messages are shown.
+    local out
+    if ! out=$(lpadmin -p "$name" -E -v "socket://127.0.0.1:$port" -m raw 2>&1); then
+        printf '%s\n' "$out" >&2
+        die "lpadmin could not add queue $name"
+    fi
+    out=$(printf '%s\n' "$out" | grep -v -i 'deprecated' || true)
+    [[ -z $out ]] || printf '%s\n' "$out" >&2
+    # -E enables the queue and lets it accept jobs; make sure of both.
+    cupsenable "$name"
+    cupsaccept "$name"
+}
+
+cmd_set_default() {
+    check_name "$1"
+    load_env
+    lpadmin -d "$1"
+}
+
+cmd_job_names() {
+    local name=$1
+    check_name "$name"
+    load_env
+    local test=$RUN/cups/completed-jobs.test
+    cat >"$test" <<'EOF'
+{
+  NAME "Names of completed jobs"
+  OPERATION Get-Jobs
+  GROUP operation-attributes-tag
+  ATTR charset attributes-charset utf-8
+  ATTR naturalLanguage attributes-natural-language en
+  ATTR uri printer-uri $uri
+  ATTR name requesting-user-name $user
+  ATTR keyword which-jobs completed
+  ATTR keyword requested-attributes job-id,job-name
+  STATUS successful-ok
+  DISPLAY job-id
+  DISPLAY job-name
+}
+EOF
+    local uri out
+    uri="ipp://$(uri_host "$CUPS_SERVER")/printers/$name"
+    # -c prints a header line, then one CSV row per job: job-id,job-name. ipptool writes the
+    # name as ippAttributeString does, with a backslash before '\', '"' and '[', and a name
+    # holding ',', '"' or '\' is quoted with another round of backslashes on top.
+    if ! out=$(ipptool -c "$uri" "$test" 2>&1); then
+        printf '%s\n' "$out" >&2
+        die "ipptool Get-Jobs failed for $uri"
+    fi
+    printf '%s\n' "$out" | awk '
+        function unescape(s,    r, i, c) {
+            r = ""
+            for (i = 1; i <= length(s); i++) {
+                c = substr(s, i, 1)
+                if (c == "\\" && i < length(s)) { i++; c = substr(s, i, 1) }
+                r = r c
+            }
+            return r
+        }
+        NR == 1 { next }
+        {
+            id = $0; sub(/,.*/, "", id)
+            name = substr($0, length(id) + 2)
+            if (name ~ /^".*"$/)
+                name = unescape(unescape(substr(name, 2, length(name) - 2)))
+            print id "\t" name
+        }' | sort -n -k1,1 | cut -f2-
+}
+
+cmd_wait_idle() {
+    load_env
+    local deadline=$((SECONDS + IDLE_TIMEOUT)) jobs
+    while :; do
+        jobs=$(lpstat -o "$@") || die "lpstat -o failed"
+        [[ -n $jobs ]] || return 0
+        if ((SECONDS >= deadline)); then
+            printf '%s\n' "$jobs" >&2
+            lpstat -p >&2 || true
+            die "jobs still queued after ${IDLE_TIMEOUT}s"
+        fi
+        sleep 0.1
+    done
+}
+
+cmd_stop() {
+    [[ -d $RUN/pids ]] || return 0
+    local f pid pids=()
+    for f in "$RUN"/pids/*.pid; do
+        [[ -f $f ]] || continue
+        pid=$(cat "$f")
+        if [[ $pid =~ ^[0-9]+$ ]] && alive "$pid"; then
+            kill -TERM "$pid" 2>/dev/null || true
+            pids+=("$pid")
+        fi
+    done
+    local deadline=$((SECONDS + STOP_GRACE)) left
+    while :; do
+        left=()
+        for pid in "${pids[@]}"; do
+            if alive "$pid"; then left+=("$pid"); fi
+        done
+        ((${#left[@]} > 0)) || break
+        if ((SECONDS >= deadline)); then
+            echo "printserver.sh: killing ${left[*]} after ${STOP_GRACE}s" >&2
+            kill -KILL "${left[@]}" 2>/dev/null || true
+            sleep 0.2
+            break
+        fi
+        sleep 0.05
+    done
+    rm -f "$RUN"/pids/*.pid
+    if [[ -f $RUN/cups/socket-dir ]]; then
+        local short
+        short=$(cat "$RUN/cups/socket-dir")
+        [[ $short == /tmp/swcups.* ]] && rm -rf "$short"
+        rm -f "$RUN/cups/socket-dir"
+    fi
+    rm -f "$RUN/cups.sock"
+}
+
+(($# >= 2)) || usage
+command=$1
+RUN=$(absolute "$2")
+shift 2
+case $command:$# in
+start:0) cmd_start ;;
+add-printer:1) cmd_add_printer "$1" ;;
+set-default:1) cmd_set_default "$1" ;;
+job-names:1) cmd_job_names "$1" ;;
+wait-idle:0 | wait-idle:1) cmd_wait_idle "$@" ;;
+stop:0) cmd_stop ;;
+*) usage ;;
+esac

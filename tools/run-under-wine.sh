@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine with the test environment; CMake uses it as the
+# cross-compiling emulator.
+#
+#   run-under-wine.sh PROGRAM.exe [ARGS...]
+#
+# With SW_TEST_RUN set to a run folder made by test-fixture.sh, the program uses that run's
+# Wine prefix, print server and display. Without it, the program gets a prefix of its own
+# that is removed afterwards (copied from WINE_TEMPLATE_PREFIX when that is set), and no
+# print server. The program's output and exit code pass through unchanged.
+#
+# The run's wineserver is left up between programs (it stays a few seconds after the last
+# one and makes the next start fast); test-fixture.sh stop ends it.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+die() {
+    echo "run-under-wine.sh: $*" >&2
+    exit 1
+}
+
+(($# >= 1)) || die "usage: run-under-wine.sh PROGRAM.exe [ARGS...]"
+
+if [[ -n ${SW_TEST_RUN:-} ]]; then
+    [[ -f $SW_TEST_RUN/wine-env.sh ]] ||
+        die "SW_TEST_RUN=$SW_TEST_RUN has no wine-env.sh (start it with test-fixture.sh)"
+    # shellcheck disable=SC1091
+    source "$SW_TEST_RUN/wine-env.sh"
+    for extra in env.sh display-env.sh; do
+        # shellcheck disable=SC1090
+        [[ ! -f $SW_TEST_RUN/$extra ]] || source "$SW_TEST_RUN/$extra"
+    done
+    # exec keeps the pid, so a test runner's timeout reaches the program itself.
+    exec wine "$@"
+fi
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/sw-wine.XXXXXX")
+# shellcheck disable=SC2317 # reached through the EXIT trap
+cleanup() {
+    if [[ -f $scratch/wine-env.sh ]]; then
+        (
+            # shellcheck disable=SC1091
+            source "$scratch/wine-env.sh"
+            wineserver -k 2>/dev/null || true
+            timeout 30 wineserver -w 2>/dev/null || true
+        )
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+"$here/wineprefix.sh" "$scratch"
+# shellcheck disable=SC1091
+source "$scratch/wine-env.sh"
+status=0
+wine "$@" || status=$?
+exit "$status"
