@@ -2,12 +2,14 @@
 // the same file with one WritePrinter call per MiB, in the same run:
 //   print_benchmark PRINTER [SIZE_MIB ...]        (default sizes: 1 64 512)
 // Each measurement runs in a fresh child process, so that its peak working
-// set is its own. Figures only; nothing here passes or fails.
+// set is its own, and is repeated; the median is reported. Figures only;
+// nothing here passes or fails.
 #include "printengine/swprint.h"
 
 #include <psapi.h>
 #include <winspool.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +19,7 @@
 namespace {
 
 constexpr DWORD kMiB = 1024 * 1024;
+constexpr int kRepeats = 3;
 
 double Seconds() {
     LARGE_INTEGER frequency, now;
@@ -120,6 +123,16 @@ bool RunChild(const char* method, const char* printer, const std::string& file, 
     return ok;
 }
 
+// The run with the median time, and the highest peak of all runs.
+Figures Median(std::vector<Figures> runs) {
+    std::sort(runs.begin(), runs.end(),
+              [](const Figures& a, const Figures& b) { return a.seconds < b.seconds; });
+    Figures median = runs[runs.size() / 2];
+    for (const Figures& run : runs)
+        median.peakBytes = std::max(median.peakBytes, run.peakBytes);
+    return median;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -146,11 +159,15 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "print_benchmark: cannot write %s\n", file.c_str());
             return 1;
         }
-        Figures printFile, baseline;
-        // The baseline first, so that any warm-up favours the library.
-        const bool ok = RunChild("baseline", printer, file, baseline) &&
-                        RunChild("printfile", printer, file, printFile);
+        // Alternate the two, so that neither gains from the other's warm-up.
+        std::vector<Figures> printFileRuns(kRepeats), baselineRuns(kRepeats);
+        bool ok = true;
+        for (int i = 0; ok && i < kRepeats; ++i)
+            ok = RunChild("baseline", printer, file, baselineRuns[i]) &&
+                 RunChild("printfile", printer, file, printFileRuns[i]);
         DeleteFileA(file.c_str());
+        const Figures printFile = Median(printFileRuns);
+        const Figures baseline = Median(baselineRuns);
         if (!ok) {
             std::fprintf(stderr, "print_benchmark: printing %lu MiB failed\n",
                          static_cast<unsigned long>(mib));
