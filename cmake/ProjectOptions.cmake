@@ -2,7 +2,8 @@
 
 function(sw_project_options target)
     if(MSVC)
-        target_compile_options(${target} PRIVATE /W4 /WX /permissive-)
+        # C4996: GetVersionExA and other calls the Windows SDK marks deprecated.
+        target_compile_options(${target} PRIVATE /W4 /WX /permissive- /wd4996)
         target_compile_definitions(${target} PRIVATE _CRT_SECURE_NO_WARNINGS)
     else()
         target_compile_options(${target} PRIVATE -Wall -Wextra -Werror -pedantic-errors)

@@ -58,22 +58,28 @@ RawJobOutcome StreamRawJob(const RawJobAdditions& additions, std::uint64_t fileL
     if (additions.orientation && !send(additions.StartSequence()))
         return RawJobOutcome::WriteFailed;
 
-    std::vector<char> chunk(kRawChunkSize);
+    // The file is read in blocks of whole chunks, which halves the calls per
+    // chunk; the spooler still gets one write call per chunk.
+    std::vector<char> block(kRawReadBlockSize);
     bool endsWithFormFeed = false;
     std::uint64_t remaining = fileLength;
-    for (;;) {
-        const std::size_t length =
-            static_cast<std::size_t>(std::min<std::uint64_t>(remaining, kRawChunkSize));
-        if (length > 0 && !read(chunk.data(), length))
+    do {
+        const std::size_t blockLength =
+            static_cast<std::size_t>(std::min<std::uint64_t>(remaining, block.size()));
+        if (blockLength > 0 && !read(block.data(), blockLength))
             return RawJobOutcome::ReadFailed;
-        if (!write(chunk.data(), length))
-            return RawJobOutcome::WriteFailed;
-        if (length > 0)
-            endsWithFormFeed = chunk[length - 1] == kFormFeed;
-        remaining -= length;
-        if (remaining == 0)
-            break;
-    }
+        // An empty file still makes one, zero-length, write.
+        std::size_t offset = 0;
+        do {
+            const std::size_t length = std::min(blockLength - offset, kRawChunkSize);
+            if (!write(block.data() + offset, length))
+                return RawJobOutcome::WriteFailed;
+            offset += length;
+        } while (offset < blockLength);
+        if (blockLength > 0)
+            endsWithFormFeed = block[blockLength - 1] == kFormFeed;
+        remaining -= blockLength;
+    } while (remaining > 0);
 
     if (additions.autoFormFeed && !endsWithFormFeed && !send(std::string_view(&kFormFeed, 1)))
         return RawJobOutcome::WriteFailed;

@@ -12,6 +12,8 @@
 namespace sw {
 
 inline constexpr std::size_t kRawChunkSize = 5000;
+// Reads are whole numbers of chunks, so chunk boundaries do not depend on them.
+inline constexpr std::size_t kRawReadBlockSize = 13 * kRawChunkSize;
 inline constexpr std::size_t kPrinterNameLimit = 59;
 inline constexpr std::size_t kFileNameLimit = 259;
 inline constexpr std::size_t kLinePrinterNameLimit = 39;
@@ -54,7 +56,8 @@ struct RawJobAdditions {
     std::string_view EndSequence() const;
 };
 
-// Reads exactly `length` bytes of the file into `buffer`; false on failure.
+// Reads exactly `length` bytes of the file into `buffer` (at most
+// kRawReadBlockSize at a time); false on failure.
 using ReadChunk = std::function<bool(char* buffer, std::size_t length)>;
 // Hands `length` bytes to the spooler in one write call; false when the write
 // failed or took fewer bytes.

@@ -71,6 +71,14 @@ TEST(RawJob, CutsTheFileIntoChunksOfAtMost5000Bytes) {
         {5001, {5000, 1}},
         {10000, {5000, 5000}},
         {12000, {5000, 5000, 2000}},
+        {65000, std::vector<std::size_t>(13, 5000)},
+        {65001,
+         [] {
+             std::vector<std::size_t> writes(13, 5000);
+             writes.push_back(1);
+             return writes;
+         }()},
+        {70000, std::vector<std::size_t>(14, 5000)},
     };
     for (const Case& c : cases) {
         const RecordedJob job = Stream(Filled(c.size));
@@ -137,9 +145,13 @@ TEST(RawJob, StopsAtTheFirstFailure) {
     EXPECT_EQ(failedEnd.outcome, RawJobOutcome::WriteFailed);
     EXPECT_EQ(failedEnd.writes.size(), 5u);
 
-    RecordedJob shortRead = Stream(file, additions, -1, 7000);
+    // The file is read in blocks of 65000 bytes: a read failing in the second
+    // block stops the job after the first block's 13 chunks.
+    RecordedJob shortRead = Stream(Filled(70000), additions, -1, 66000);
     EXPECT_EQ(shortRead.outcome, RawJobOutcome::ReadFailed);
-    EXPECT_EQ(shortRead.Sizes(), (std::vector<std::size_t>{5, 5000}));
+    std::vector<std::size_t> firstBlock(13, 5000);
+    firstBlock.insert(firstBlock.begin(), 5);
+    EXPECT_EQ(shortRead.Sizes(), firstBlock);
 }
 
 TEST(RawJob, DocumentNameIsThePrefixAndTheTrimmedFileNamePart) {
