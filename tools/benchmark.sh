@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs the print benchmark against a virtual printer and prints its figures:
+# PrintFile against a baseline that writes one MiB per call.
+#   tools/benchmark.sh [SIZE_MIB ...]      (default: 1 64 512)
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+"$root/tools/install-deps.sh"
+cd "$root"
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target print_benchmark virtual_printer >/dev/null
+
+run=$(mktemp -d)
+trap '"$root/tools/test-fixture.sh" stop "$run"; rm -rf "$run"' EXIT
+VIRTUAL_PRINTER=$root/build/windows/host-tools/virtual_printer \
+    "$root/tools/test-fixture.sh" start "$run" sw_bench
+SW_TEST_RUN=$run "$root/tools/run-under-wine.sh" "$root/build/windows/print_benchmark.exe" \
+    sw_bench "$@"
