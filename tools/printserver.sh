@@ -7,12 +7,13 @@
 #   printserver.sh job-names RUN NAME     print the names of NAME's completed jobs, oldest first
 #   printserver.sh wait-idle RUN [NAME]   wait until no job is pending or printing
 #   printserver.sh stop RUN               stop every process started for RUN, by its pid
+#   printserver.sh record-pid RUN PID NAME  have stop end process PID as well
 #
 # Layout of RUN:
 #   cups/                 configuration, spool, cache, state and logs (cups/log/error_log)
 #   cups.sock             the server's socket (or in a short /tmp folder, see cups/socket-dir)
 #   env.sh                exports CUPS_SERVER for clients (lp, lpstat, Wine)
-#   pids/NAME.pid         one file per process to stop
+#   pids/NAME.pid         one file per process to stop: its pid, then its start time
 #   printers/NAME/        job-0001.prn, job-0002.prn, ... as the printer received them
 #   printers/NAME.port    the printer's TCP port on 127.0.0.1
 #   printers/NAME.log     the printer's messages
@@ -31,7 +32,7 @@ die() {
 }
 
 usage() {
-    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
 }
 
@@ -53,6 +54,26 @@ alive() {
     local state
     state=$(awk '{ sub(/^.*\) /, ""); print $1 }' "/proc/$1/stat" 2>/dev/null) || return 1
     [[ -n $state && $state != Z && $state != X ]]
+}
+
+# A pid file holds the pid and, on its second line, the process's start time (in clock ticks
+# since boot), so that a pid reused by another process after a restart is never taken for
+# ours.
+start_time() {
+    awk '{ sub(/^.*\) /, ""); print $20 }' "/proc/$1/stat" 2>/dev/null
+}
+
+write_pid_file() {
+    printf '%s\n%s\n' "$1" "$(start_time "$1")" >"$2"
+}
+
+# Prints the pid of the file's process if that process still runs.
+running_pid() {
+    local pid started
+    [[ -f $1 ]] || return 1
+    { read -r pid && read -r started; } <"$1" || return 1
+    [[ $pid =~ ^[0-9]+$ ]] && alive "$pid" && [[ $(start_time "$pid") == "$started" ]] || return 1
+    echo "$pid"
 }
 
 load_env() {
@@ -88,10 +109,12 @@ error_log_tail() {
 }
 
 cmd_start() {
-    local pidfile=$RUN/pids/cupsd.pid
-    if [[ -f $pidfile ]] && alive "$(cat "$pidfile")"; then
-        die "a print server already runs for $RUN (pid $(cat "$pidfile"))"
+    local pidfile=$RUN/pids/cupsd.pid running
+    if running=$(running_pid "$pidfile"); then
+        die "a print server already runs for $RUN (pid $running)"
     fi
+    # The paths go into cupsd's configuration, which has no quoting.
+    [[ $RUN != *[[:space:]]* ]] || die "the run folder's path must not contain blanks: $RUN"
     mkdir -p "$RUN" "$RUN/pids" "$RUN/printers"
     # cupsd starts backends as user lp, which must reach the spool below RUN.
     chmod 755 "$RUN"
@@ -106,7 +129,7 @@ cmd_start() {
     # A unix socket path holds at most 107 bytes; a deep RUN gets its socket in /tmp.
     local sock=$RUN/cups.sock
     rm -f "$c/socket-dir"
-    if ((${#sock} > 100)); then
+    if (($(printf '%s' "$sock" | wc -c) > 107)); then
         local short
         short=$(mktemp -d /tmp/swcups.XXXXXX)
         chmod 755 "$short"
@@ -176,7 +199,7 @@ EOF
     # Standard streams go to a file so that a caller reading our output is not held open.
     cupsd -f -c "$c/cupsd.conf" -s "$c/cups-files.conf" </dev/null >"$c/log/cupsd.out" 2>&1 &
     local pid=$!
-    echo "$pid" >"$pidfile"
+    write_pid_file "$pid" "$pidfile"
     printf 'export CUPS_SERVER=%q\n' "$sock" >"$RUN/env.sh"
 
     local deadline=$((SECONDS + START_TIMEOUT))
@@ -204,16 +227,16 @@ cmd_add_printer() {
     fi
     [[ -x $vp ]] || die "VIRTUAL_PRINTER=$vp is not an executable file"
 
-    local pidfile=$RUN/pids/printer-$name.pid
-    if [[ -f $pidfile ]] && alive "$(cat "$pidfile")"; then
-        die "printer $name already runs (pid $(cat "$pidfile"))"
+    local pidfile=$RUN/pids/printer-$name.pid running
+    if running=$(running_pid "$pidfile"); then
+        die "printer $name already runs (pid $running)"
     fi
     local dir=$RUN/printers/$name portfile=$RUN/printers/$name.port log=$RUN/printers/$name.log
     mkdir -p "$dir"
     rm -f "$portfile"
     "$vp" --dir "$dir" --port-file "$portfile" </dev/null >"$log" 2>&1 &
     local pid=$!
-    echo "$pid" >"$pidfile"
+    write_pid_file "$pid" "$pidfile"
 
     local deadline=$((SECONDS + 10))
     until [[ -s $portfile ]]; do
@@ -250,6 +273,10 @@ cmd_job_names() {
     local name=$1
     check_name "$name"
     load_env
+    # job-priority is asked for only to make cupsd read each job's attributes from its
+    # control file: for job-id and job-name alone it answers from memory, where a job that
+    # has just completed may have no name yet. Reading jobs caps an answer at 500 jobs, so
+    # they come in pages by first-index (the list is not in job-id order).
     local test=$RUN/cups/completed-jobs.test
     cat >"$test" <<'EOF'
 {
@@ -261,22 +288,36 @@ cmd_job_names() {
   ATTR uri printer-uri $uri
   ATTR name requesting-user-name $user
   ATTR keyword which-jobs completed
-  ATTR keyword requested-attributes job-id,job-name
+  ATTR integer first-index $first
+  ATTR integer limit $limit
+  ATTR keyword requested-attributes job-id,job-name,job-priority
   STATUS successful-ok
-  DISPLAY job-id
-  DISPLAY job-name
 }
 EOF
-    local uri out
+    local uri out page count jobs='' first=1 limit=500
     uri="ipp://$(uri_host "$CUPS_SERVER")/printers/$name"
-    # -c prints a header line, then one CSV row per job: job-id,job-name. ipptool writes the
-    # name as ippAttributeString does, with a backslash before '\', '"' and '[', and a name
-    # holding ',', '"' or '\' is quoted with another round of backslashes on top.
-    if ! out=$(ipptool -c "$uri" "$test" 2>&1); then
-        printf '%s\n' "$out" >&2
-        die "ipptool Get-Jobs failed for $uri"
-    fi
-    printf '%s\n' "$out" | awk '
+    while :; do
+        if ! out=$(ipptool -t -v -d "first=$first" -d "limit=$limit" "$uri" "$test" 2>&1); then
+            printf '%s\n' "$out" >&2
+            die "ipptool Get-Jobs failed for $uri"
+        fi
+        page=$(printf '%s\n' "$out" | parse_jobs)
+        [[ -n $page ]] || break
+        jobs+=$page$'\n'
+        count=$(printf '%s\n' "$page" | wc -l)
+        ((count >= limit)) || break
+        first=$((first + count))
+    done
+    printf '%s' "$jobs" | sort -n -k1,1 | cut -f2-
+}
+
+# Reads ipptool's verbose report of a Get-Jobs response and prints "job-id<TAB>job-name" per
+# job. The report lists each job's attributes in the order the server sent them, which varies
+# from job to job, with "-- separator --" between jobs. (ipptool's CSV and DISPLAY output
+# drop a column that the server sends before the column named first.) Values appear as
+# ippAttributeString writes them, with a backslash before every '\', '"' and '['.
+parse_jobs() {
+    awk '
         function unescape(s,    r, i, c) {
             r = ""
             for (i = 1; i <= length(s); i++) {
@@ -286,14 +327,18 @@ EOF
             }
             return r
         }
-        NR == 1 { next }
-        {
-            id = $0; sub(/,.*/, "", id)
-            name = substr($0, length(id) + 2)
-            if (name ~ /^".*"$/)
-                name = unescape(unescape(substr(name, 2, length(name) - 2)))
-            print id "\t" name
-        }' | sort -n -k1,1 | cut -f2-
+        function flush() {
+            if (id != "" && have_name) print id "\t" job_name
+            id = ""; have_name = 0
+        }
+        !response { if (/ \[(PASS|FAIL)\]$/) response = 1; next }
+        /^ *-- separator --$/ { flush(); next }
+        /^ *job-id \(integer\) = / { id = $0; sub(/^[^=]*= /, "", id); next }
+        /^ *job-name \([^)]*\) = / {
+            job_name = $0; sub(/^ *job-name \([^)]*\) = /, "", job_name)
+            job_name = unescape(job_name); have_name = 1; next
+        }
+        END { flush() }'
 }
 
 cmd_wait_idle() {
@@ -316,8 +361,7 @@ cmd_stop() {
     local f pid pids=()
     for f in "$RUN"/pids/*.pid; do
         [[ -f $f ]] || continue
-        pid=$(cat "$f")
-        if [[ $pid =~ ^[0-9]+$ ]] && alive "$pid"; then
+        if pid=$(running_pid "$f"); then
             kill -TERM "$pid" 2>/dev/null || true
             pids+=("$pid")
         fi
@@ -357,6 +401,7 @@ add-printer:1) cmd_add_printer "$1" ;;
 set-default:1) cmd_set_default "$1" ;;
 job-names:1) cmd_job_names "$1" ;;
 wait-idle:0 | wait-idle:1) cmd_wait_idle "$@" ;;
+record-pid:2) write_pid_file "$1" "$RUN/pids/$2.pid" ;;
 stop:0) cmd_stop ;;
 *) usage ;;
 esac

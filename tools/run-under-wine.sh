@@ -9,8 +9,9 @@
 # that is removed afterwards (copied from WINE_TEMPLATE_PREFIX when that is set), and no
 # print server. The program's output and exit code pass through unchanged.
 #
-# The run's wineserver is left up between programs (it stays a few seconds after the last
-# one and makes the next start fast); test-fixture.sh stop ends it.
+# Nothing is stopped after a program: the fixture keeps the run's Wine session (wineserver,
+# services, desktop) up, so that programs start warm and Wine's background processes never
+# hold a test's output open; test-fixture.sh stop ends the session.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -4,7 +4,7 @@
 #   wineprefix.sh RUN              make RUN/prefix (with RUN/home, RUN/xdg) and RUN/wine-env.sh
 #   wineprefix.sh --template DIR   make a reusable prefix in DIR (skipped if DIR is ready)
 #
-# Booting a prefix takes several seconds; copying a ready one takes about one. When
+# Booting a prefix takes about six seconds; copying a ready one one or two. When
 # WINE_TEMPLATE_PREFIX names a folder, RUN/prefix is copied from it, and the template is
 # made there first if it is missing. RUN/wine-env.sh exports what every Wine command of the
 # run needs: source it before calling wine. Nothing is left running when this script ends.

@@ -38,15 +38,14 @@ alive() {
 
 # Pids of live processes whose command line or environment mentions the folder.
 processes_using() {
-    local dir=$1 p
-    for p in /proc/[0-9]*; do
-        [[ ${p#/proc/} != "$$" && ${p#/proc/} != "$BASHPID" ]] || continue
-        if tr '\0' '\n' 2>/dev/null <"$p/cmdline" | grep -qF "$dir" ||
-            tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -q "^WINEPREFIX=$dir"; then
-            alive "${p#/proc/}" && echo "${p#/proc/}"
-        fi
-    done
-    return 0
+    local dir=$1 f pid
+    # grep exits non-zero when nothing matches or a process went away while it read.
+    { grep -lsaF -e "$dir" /proc/[0-9]*/cmdline /proc/[0-9]*/environ || true; } |
+        while IFS= read -r f; do
+            pid=${f#/proc/}
+            pid=${pid%%/*}
+            if alive "$pid"; then echo "$pid"; fi
+        done | sort -u
 }
 
 scratch=$(mktemp -d /tmp/sw-harness.XXXXXX)
@@ -106,6 +105,22 @@ check "job-names lists alpha's titles oldest first" \
 names=$("$tools/printserver.sh" job-names "$run" beta_2)
 check "job-names keeps quotes, brackets and backslashes of a title" test "$names" = "$tiny_title"
 
+# wait-idle must wait for a job that cannot print yet: alpha stays disabled for a second.
+(
+    # shellcheck disable=SC1091
+    source "$run/env.sh"
+    cupsdisable alpha
+    lp -d alpha -o raw -t held "$scratch/big.bin" >/dev/null
+    sleep 1
+    cupsenable alpha
+) &
+enabler=$!
+sleep 0.3
+"$tools/printserver.sh" wait-idle "$run" alpha
+check "wait-idle waits until a held-up job has been printed" \
+    cmp -s "$scratch/big.bin" "$run/printers/alpha/job-0003.prn"
+wait "$enabler"
+
 "$tools/printserver.sh" set-default "$run" beta_2
 default=$(source "$run/env.sh" && lpstat -d)
 check "set-default makes beta_2 the server's default" \
@@ -120,9 +135,19 @@ wine_cups=$(SW_TEST_RUN=$run "$tools/run-under-wine.sh" cmd /c 'echo %CUPS_SERVE
 check "Wine programs see the fixture's print server" \
     test "$wine_cups" = "$(source "$run/env.sh" && echo "$CUPS_SERVER")"
 
+# Wine's own background processes must not inherit a test program's output: a test runner
+# waits until every holder of the test's output pipe has closed it.
+SW_TEST_RUN=$run "$tools/run-under-wine.sh" cmd /c 'echo to-file' \
+    >"$scratch/wine.out" 2>"$scratch/wine.err"
+holders=$(find /proc/[0-9]*/fd -lname "$scratch/wine.*" 2>/dev/null || true)
+check "no process keeps a finished Wine program's output open" test -z "$holders"
+[[ -z $holders ]] || echo "$holders"
+
+recorded=$(cd "$run/pids" && printf '%s ' *.pid)
+check "the fixture recorded its processes" test "$recorded" = \
+    "cupsd.pid printer-alpha.pid printer-beta_2.pid wine-desktop.pid wine-session.pid xvfb.pid "
 pids=()
-for f in "$run"/pids/*.pid; do pids+=("$(cat "$f")"); done
-check "the fixture recorded cupsd and two printers" test "${#pids[@]}" = 3
+for f in "$run"/pids/*.pid; do pids+=("$(head -n 1 "$f")"); done
 
 # A Windows program still running at the end (cmd waiting for input that never comes) must
 # be ended by stop as well.
