@@ -2,11 +2,13 @@
 // library from one thread, so the state is unguarded.
 #pragma once
 
+#include "../common/file_filters.h"
 #include "raw_job.h"
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace sw {
 
@@ -22,6 +24,11 @@ struct LibraryState {
     std::string lineEndText;
     std::string formFeedText;
     HANDLE scratchFile = INVALID_HANDLE_VALUE;
+
+    // The names of the last AvailablePrinters enumeration.
+    std::vector<std::string> printerList;
+    // GetFileToPrint's remembered file type and filters.
+    FileFilterState fileSelection;
 
     RawJobAdditions Additions() const;
 };

@@ -5,7 +5,15 @@
 set -euo pipefail
 objdump=$1 dll=$2
 
-expected="Frmfeed
+expected="AvailablePrinters
+BLTIMAGE
+PrintBMP
+PrintDoc
+CancelPrintJobs
+DefaultPrinter
+PrinterDeviceName
+SetDefaultPrinter
+Frmfeed
 IsWindowsNT
 LIBMAIN
 LPrint
@@ -14,7 +22,14 @@ Linefeed
 Orientation
 PrintFile
 SetAutoformfeed
-WinPath"
+WinPath
+strWhereFolder
+CreateShortcut
+GetFileToPrint
+VBWriteTxtMessage
+VBTxtMessage
+VBLBMessage
+VBLbFindStringExact"
 
 actual=$("$objdump" -p "$dll" |
     sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk '/^\t\[/ { print $3 }' | LC_ALL=C sort)

@@ -1,0 +1,70 @@
+#include "file_dialogs.h"
+
+#include "file_filters.h"
+
+#include <commdlg.h>
+
+#include <cstring>
+
+namespace sw {
+
+namespace {
+
+constexpr std::size_t kFileBufferSize = 256;
+constexpr std::size_t kDefaultExtensionLimit = 9;
+
+// Copies at most size - 1 characters and always terminates.
+void CopyInto(char* buffer, std::size_t size, const std::string& text) {
+    const std::size_t length = text.size() < size ? text.size() : size - 1;
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+}
+
+bool ShowFileDialog(FileDialogRequest& request, BOOL(WINAPI* dialog)(LPOPENFILENAMEA)) {
+    const std::string filter = DialogFilterBuffer(request.filterText);
+    std::string folder = request.initialFolder;
+    if (folder.empty()) {
+        char current[MAX_PATH] = {};
+        const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
+        folder.assign(current, length < MAX_PATH ? length : 0);
+    }
+    const std::string extension = request.defaultExtension.substr(0, kDefaultExtensionLimit);
+    char fileName[kFileBufferSize];
+    char fileTitle[kFileBufferSize] = {};
+    CopyInto(fileName, sizeof(fileName), request.fileName);
+
+    // The record as Windows 95 and NT 4 know it (76 bytes): the later fields
+    // are left out so that every system accepts it.
+    OPENFILENAMEA record = {};
+    record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    record.hwndOwner = request.owner;
+    record.lpstrFilter = filter.c_str();
+    record.nFilterIndex = request.filterIndex;
+    record.lpstrFile = fileName;
+    record.nMaxFile = sizeof(fileName);
+    record.lpstrFileTitle = fileTitle;
+    record.nMaxFileTitle = sizeof(fileTitle);
+    record.lpstrInitialDir = folder.c_str();
+    record.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
+    record.Flags = request.flags;
+    record.lpstrDefExt = extension.c_str();
+
+    const BOOL confirmed = dialog(&record);
+    // A buffer-too-small result leaves the needed size in the first bytes.
+    fileName[kFileBufferSize - 1] = '\0';
+    request.fileName = fileName;
+    request.flags = record.Flags;
+    return confirmed != FALSE;
+}
+
+} // namespace
+
+bool OpenFileDialog(FileDialogRequest& request) {
+    return ShowFileDialog(request, GetOpenFileNameA);
+}
+
+bool SaveFileDialog(FileDialogRequest& request) {
+    return ShowFileDialog(request, GetSaveFileNameA);
+}
+
+} // namespace sw

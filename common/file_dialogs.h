@@ -1,0 +1,28 @@
+// The system's open-file and save-file dialogs, as both deliverables show
+// them: a filter text with "|" between its parts, and fixed 256-byte buffers
+// for the file name and title.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace sw {
+
+struct FileDialogRequest {
+    HWND owner = nullptr;
+    std::string title;            // the system's title when empty
+    std::string fileName;         // in: initial name; out: the chosen path (at most 255)
+    std::string initialFolder;    // the current directory when empty
+    std::string filterText;       // "description|pattern|description|pattern..."
+    DWORD filterIndex = 0;        // 1-based preselected filter; the user's choice is not returned
+    std::string defaultExtension; // at most 9 characters are used
+    DWORD flags = 0;              // in: OFN_ flags; out: as the dialog left them
+};
+
+// Each shows its dialog modally and returns true when the user confirmed a
+// file; fileName and flags are copied back either way.
+bool OpenFileDialog(FileDialogRequest& request);
+bool SaveFileDialog(FileDialogRequest& request);
+
+} // namespace sw

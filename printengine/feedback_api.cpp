@@ -1,0 +1,10 @@
+#include "feedback_api.h"
+
+namespace sw {
+
+FeedbackApi& Feedback() {
+    static FeedbackApi api = {SetCursor, MessageBoxA};
+    return api;
+}
+
+} // namespace sw

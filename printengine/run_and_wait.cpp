@@ -1,0 +1,89 @@
+#include "run_and_wait.h"
+
+#include "../common/word_pad_rules.h"
+
+#include <vector>
+
+namespace sw {
+namespace {
+
+constexpr DWORD kPollMs = 100;
+constexpr int kTitleLimit = 255;
+
+// The first visible top-level window without parent that the process owns.
+// Hidden helper windows a program creates are not its main window.
+HWND FindMainWindow(DWORD processId) {
+    for (HWND window = FindWindowA(nullptr, nullptr); window != nullptr;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && GetParent(window) == nullptr && IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
+void CloseIfFinished(HWND window) {
+    char title[kTitleLimit + 1] = {};
+    GetWindowTextA(window, title, sizeof(title));
+    if (TitleSaysFinished(title))
+        SendMessageA(window, WM_CLOSE, 0, 0);
+}
+
+// Dispatches what is queued for the caller's windows. A quit message is
+// taken out of the queue only once; it is noted and posted again when the
+// wait ends, so that the caller's own loop still sees it.
+void DispatchPendingMessages(bool& quitSeen, WPARAM& quitCode) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quitSeen = true;
+            quitCode = message.wParam;
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+} // namespace
+
+LONG RunAndWait(const std::string& commandLine, int showState, const std::string& program) {
+    std::vector<char> command(commandLine.begin(), commandLine.end());
+    command.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showState);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(program.empty() ? nullptr : program.c_str(), command.data(), nullptr,
+                        nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return kProcessNotStarted;
+    CloseHandle(process.hThread);
+
+    // The program creates its window some time after it starts, so the
+    // window is looked for on every pass until one is found; a window that
+    // goes away is replaced by the next one found.
+    HWND watched = nullptr;
+    bool quitSeen = false;
+    WPARAM quitCode = 0;
+    // Waiting on the handle rather than for an exit code other than
+    // STILL_ACTIVE also ends the wait for a program that exits with that code.
+    while (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+        if (watched == nullptr || !IsWindow(watched))
+            watched = FindMainWindow(process.dwProcessId);
+        if (watched != nullptr)
+            CloseIfFinished(watched);
+        DispatchPendingMessages(quitSeen, quitCode);
+        Sleep(kPollMs);
+    }
+
+    DWORD exitCode = 0;
+    const BOOL known = GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hProcess);
+    if (quitSeen)
+        PostQuitMessage(static_cast<int>(quitCode));
+    return known ? static_cast<LONG>(exitCode) : kProcessNotStarted;
+}
+
+} // namespace sw

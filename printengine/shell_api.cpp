@@ -1,0 +1,12 @@
+#include "shell_api.h"
+
+#include <shlobj.h>
+
+namespace sw {
+
+ShellApi& Shell() {
+    static ShellApi api = {SHAddToRecentDocs};
+    return api;
+}
+
+} // namespace sw

@@ -1,0 +1,122 @@
+// Identifiers shared by the resource scripts of swutil.exe and its code.
+// Control ids are local to their dialog, so the same number appears once per
+// dialog under that dialog's prefix; each name stands for exactly one control.
+#pragma once
+
+// Dialog templates are named resources; the code opens them by these names.
+#ifndef RC_INVOKED
+#define IDD_PLIST "PLIST"
+#define IDD_FEED "DLG_FEED"
+#define IDD_ORIENTATION "DLG_ORIENTATION"
+#define IDD_COPIES "COPIES"
+#define IDD_BMPSET "BMPSET"
+#define IDD_WORD "DLG_WORD"
+#define IDR_MAINMENU "MAINMENU"
+#define IDI_PROGRAM "PROGRAM"
+#endif
+
+// PLIST: printer association.
+#define IDC_PLIST_PRINTERS 101
+#define IDC_PLIST_CANCEL 102
+#define IDC_PLIST_ASSOCIATE 103
+#define IDC_PLIST_PROMPT 104
+// Besides the cancel button, command 3 also closes the association dialog.
+#define IDC_PLIST_ABORT 3
+
+// DLG_FEED: automatic form feed.
+#define IDC_FEED_PROBLEM 101
+#define IDC_FEED_REMEDY 102
+#define IDC_FEED_PER_PRINTER 103
+#define IDC_FEED_PRINTER_LABEL 104
+#define IDC_FEED_PRINTER 105
+#define IDC_FEED_ON 106
+#define IDC_FEED_RETURN 107
+
+// DLG_ORIENTATION: orientation escape codes.
+#define IDC_ORIENT_IGNORED 101
+#define IDC_ORIENT_PCL 102
+#define IDC_ORIENT_PER_PRINTER 103
+#define IDC_ORIENT_PRINTER_LABEL 104
+#define IDC_ORIENT_PORTRAIT 201
+#define IDC_ORIENT_LANDSCAPE 202
+#define IDC_ORIENT_PRINTER 203
+#define IDC_ORIENT_TWO_INSTANCES 204
+#define IDC_ORIENT_LANDSCAPE_LABEL 205
+#define IDC_ORIENT_LANDSCAPE_CODE 206
+#define IDC_ORIENT_PORTRAIT_LABEL 207
+#define IDC_ORIENT_PORTRAIT_CODE 208
+#define IDC_ORIENT_RETURN 210
+#define IDC_ORIENT_DEFAULTS 211
+#define IDC_ORIENT_NONE 212
+
+// COPIES: number of copies.
+#define IDC_COPIES_FILE_LABEL 101
+#define IDC_COPIES_FILE 102
+#define IDC_COPIES_PRINTER_LABEL 103
+#define IDC_COPIES_PRINTER 104
+#define IDC_COPIES_FILE_ONLY 105
+#define IDC_COPIES_STORE 106
+#define IDC_COPIES_PRINTER_ONLY 107
+#define IDC_COPIES_BOTH 108
+#define IDC_COPIES_GROUP 109
+#define IDC_COPIES_COUNT_LABEL 110
+#define IDC_COPIES_COUNT 111
+#define IDC_COPIES_SAVE 112
+#define IDC_COPIES_FOLDER 113
+
+// BMPSET: bitmap placement.
+#define IDC_BMP_HEIGHT_LABEL 101
+#define IDC_BMP_INCHES 102
+#define IDC_BMP_CENTIMETERS 103
+#define IDC_BMP_LEFT_LABEL 104
+#define IDC_BMP_TOP_LABEL 105
+#define IDC_BMP_WIDTH_LABEL 106
+#define IDC_BMP_LEFT 107
+#define IDC_BMP_TOP 108
+#define IDC_BMP_WIDTH 109
+#define IDC_BMP_USE_SAVED 111
+#define IDC_BMP_ASK 112
+#define IDC_BMP_RETURN 113
+#define IDC_BMP_HEIGHT 114
+
+// DLG_WORD: driver-bypass exceptions.
+#define IDC_WORD_PATTERNS 101
+#define IDC_WORD_PATTERN 102
+#define IDC_WORD_TITLE 103
+#define IDC_WORD_ADD 104
+#define IDC_WORD_DELETE 105
+#define IDC_WORD_EXIT 106
+#define IDC_WORD_WILDCARDS 107
+
+// Menu and tool bar commands of the main window.
+#define IDM_SELECT 0xC00
+#define IDM_EXIT 0xC01
+#define IDM_PRINT 0xC02
+#define IDM_SCHEDULE 0xC03
+#define IDM_NEXT_EVENTS 0xC04
+#define IDM_EVENT_LOG 0xC05
+#define IDM_UNATTENDED 0xC06
+#define IDM_SET_DEFAULT 0xC07
+#define IDM_ADD_PRINTER 0xC08
+#define IDM_BYPASS_EXCEPTIONS 0xC09
+#define IDM_AUTO_FORMFEED 0xC0A
+#define IDM_ORIENTATION 0xC0B
+#define IDM_COPIES 0xC0C
+#define IDM_BITMAP 0xC0D
+#define IDM_HELP 0xC0F
+#define IDM_WEB 0xC10
+#define IDM_ABOUT 0xC11
+#define IDM_REMOTE_SITES 0xC12
+#define IDM_REFRESH 0xC13
+#define IDM_CANCEL_JOBS 0x806
+#define IDM_COMPANION 0x807
+#define IDM_DRIVER_DOWNLOAD 0x808
+
+// Strings. Tool bar tooltips use the ids of their commands (IDM_*).
+#define IDS_APP_TITLE 1000
+#define IDS_UTILITY_CAPTION 1001
+#define IDS_ORIENTATION_WARNING 1002
+#define IDS_INVALID_ENTRY 1003
+#define IDS_CHANGE_IGNORED 1004
+#define IDS_ASSOCIATE_PROMPT 1005
+#define IDS_ORIENTATION_REMEDY 1006

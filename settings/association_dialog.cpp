@@ -1,0 +1,122 @@
+#include "settings/association_dialog.h"
+
+#include "printengine/swprint.h"
+#include "resources/resource.h"
+#include "settings/dialog_controls.h"
+#include "settings/setting_names.h"
+#include "settings/settings_store.h"
+
+#include <cstddef>
+
+namespace sw {
+namespace {
+
+constexpr std::size_t kTextLimit = 254;
+
+struct AssociationDialogData {
+    std::string passedPrinter;
+};
+
+// Takes over an OLE string of ANSI bytes returned by the library.
+std::string TakeLibraryText(BSTR text) {
+    if (text == nullptr)
+        return std::string();
+    std::string result(reinterpret_cast<const char*>(text), SysStringByteLen(text));
+    SysFreeString(text);
+    return result;
+}
+
+// Lets the list scroll sideways far enough to show its longest name whole.
+void FitHorizontalExtent(HWND list, const std::string& name) {
+    HDC context = GetDC(list);
+    HGDIOBJ previous =
+        SelectObject(context, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(context, name.c_str(), static_cast<int>(name.size()), &size);
+    SelectObject(context, previous);
+    ReleaseDC(list, context);
+    const LRESULT extent = SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0);
+    if (size.cx + 4 > extent)
+        SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(size.cx + 4), 0);
+}
+
+void FillPrinterList(HWND list) {
+    const SHORT count = AvailablePrinters();
+    for (SHORT index = 0; index < count; ++index) {
+        const std::string name = TakeLibraryText(PrinterDeviceName(&index));
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        FitHorizontalExtent(list, name);
+    }
+    const std::string defaultPrinter = TakeLibraryText(DefaultPrinter()).substr(0, kTextLimit);
+    const LRESULT found = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(defaultPrinter.c_str()));
+    if (found != LB_ERR)
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
+}
+
+std::string PromptFor(const std::string& passedPrinter) {
+    std::string prompt = ResourceString(IDS_ASSOCIATE_PROMPT);
+    const std::size_t place = prompt.find("%s");
+    if (place != std::string::npos)
+        prompt.replace(place, 2, passedPrinter);
+    return prompt.substr(0, kTextLimit);
+}
+
+void OnInitDialog(HWND dialog, AssociationDialogData* data) {
+    FillPrinterList(GetDlgItem(dialog, IDC_PLIST_PRINTERS));
+    SetDlgItemTextA(dialog, IDC_PLIST_PROMPT, PromptFor(data->passedPrinter).c_str());
+}
+
+void OnAssociate(HWND dialog, const AssociationDialogData* data) {
+    HWND list = GetDlgItem(dialog, IDC_PLIST_PRINTERS);
+    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    const std::string printer =
+        selected == LB_ERR ? std::string() : ListBoxItemText(list, static_cast<int>(selected));
+    // A key without a name would be a malformed line in the settings file.
+    if (!data->passedPrinter.empty())
+        WriteSetting(SettingsFilePath(), kPrinterAssociationsSection, data->passedPrinter, printer);
+    EndDialog(dialog, IDC_PLIST_ASSOCIATE);
+}
+
+void OnClose(HWND dialog) {
+    EndDialog(dialog, IDCANCEL);
+}
+
+INT_PTR CALLBACK AssociationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        AttachDialogData(dialog, reinterpret_cast<void*>(lParam));
+        OnInitDialog(dialog, reinterpret_cast<AssociationDialogData*>(lParam));
+        return TRUE;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return EditableControlColors(message, wParam);
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_PLIST_ASSOCIATE:
+            OnAssociate(dialog, DialogData<AssociationDialogData>(dialog));
+            break;
+        case IDC_PLIST_CANCEL:
+            OnClose(dialog);
+            break;
+        case IDCANCEL:
+            OnClose(dialog);
+            break; // Escape and the close box
+        case IDC_PLIST_ABORT:
+            OnClose(dialog);
+            break;
+        }
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+void ShowAssociationDialog(HWND owner, const std::string& passedPrinter) {
+    AssociationDialogData data{passedPrinter};
+    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_PLIST, owner, AssociationDialogProc,
+                    reinterpret_cast<LPARAM>(&data));
+}
+
+} // namespace sw

@@ -1,0 +1,24 @@
+// The box on the page into which bitmaps are printed, one for all printers,
+// kept in the "BMPprint" section in inches.
+#pragma once
+
+namespace sw {
+
+// The stored box in inches; each missing measure is 0.
+struct BitmapPlacement {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+};
+
+BitmapPlacement ReadBitmapPlacement();
+
+// Writes the four measures (inches) as decimal text.
+void WriteBitmapPlacement(const BitmapPlacement& box);
+
+// The box the next bitmap print uses, in inches. When "UseSaved" is 0 or
+// missing, the placement dialog is shown first and the box read after it closes.
+void GetBitmapPlacement(double& left, double& top, double& width, double& height);
+
+} // namespace sw

@@ -1,0 +1,138 @@
+#include "settings/orientation_dialog.h"
+
+#include "resources/resource.h"
+#include "settings/dialog_controls.h"
+#include "settings/escape_codes.h"
+#include "settings/setting_names.h"
+#include "settings/setting_numbers.h"
+#include "settings/settings_store.h"
+
+#include <string_view>
+
+namespace sw {
+namespace {
+
+struct OrientationDialogData {
+    std::string printer;
+    std::string section; // "Printers Orientation " + printer
+};
+
+std::string StoredCodeOr(const OrientationDialogData* data, std::string_view key,
+                         std::string_view fallback) {
+    const std::string code =
+        ReadSetting(SettingsFilePath(), data->section, key).substr(0, kEscapeCodeTextLimit);
+    return code.empty() ? std::string(fallback) : code;
+}
+
+void CheckOrientation(HWND dialog, bool landscape) {
+    CheckDlgButton(dialog, IDC_ORIENT_LANDSCAPE, landscape ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_ORIENT_PORTRAIT, landscape ? BST_UNCHECKED : BST_CHECKED);
+}
+
+void OnInitDialog(HWND dialog, const OrientationDialogData* data) {
+    SetDlgItemTextA(dialog, IDC_ORIENT_PRINTER, data->printer.c_str());
+    SetDlgItemTextA(dialog, IDC_ORIENT_LANDSCAPE_CODE,
+                    StoredCodeOr(data, kLandscapeCodeKey, kDefaultLandscapeCodeText).c_str());
+    SetDlgItemTextA(dialog, IDC_ORIENT_PORTRAIT_CODE,
+                    StoredCodeOr(data, kPortraitCodeKey, kDefaultPortraitCodeText).c_str());
+    // "N", an empty value and a missing key all parse as 0: portrait.
+    const std::string status = ReadSetting(SettingsFilePath(), data->section, kLandscapeStatusKey);
+    CheckOrientation(dialog, RoundToInt16(ParseSettingNumber(status)) != 0);
+}
+
+void OnLandscape(HWND dialog) {
+    if (IsDlgButtonChecked(dialog, IDC_ORIENT_LANDSCAPE) == BST_CHECKED)
+        CheckDlgButton(dialog, IDC_ORIENT_PORTRAIT, BST_UNCHECKED);
+}
+
+void OnPortrait(HWND dialog) {
+    if (IsDlgButtonChecked(dialog, IDC_ORIENT_PORTRAIT) == BST_CHECKED)
+        CheckDlgButton(dialog, IDC_ORIENT_LANDSCAPE, BST_UNCHECKED);
+}
+
+void OnRestoreDefaults(HWND dialog) {
+    SetDlgItemTextA(dialog, IDC_ORIENT_LANDSCAPE_CODE,
+                    std::string(kDefaultLandscapeCodeText).c_str());
+    SetDlgItemTextA(dialog, IDC_ORIENT_PORTRAIT_CODE,
+                    std::string(kDefaultPortraitCodeText).c_str());
+}
+
+void OnNoOrientation(HWND dialog, const OrientationDialogData* data) {
+    WriteSetting(SettingsFilePath(), data->section, kLandscapeStatusKey, kNoOrientationStatus);
+    EndDialog(dialog, IDC_ORIENT_NONE);
+}
+
+// Stores the code text of one edit when it is valid; otherwise says so and
+// keeps the stored value.
+void SaveCode(HWND dialog, const OrientationDialogData* data, int editId, std::string_view key) {
+    const std::string text = ControlText(dialog, editId, kEscapeCodeTextLimit);
+    const std::string trimmed = TrimTrailingSpaces(text);
+    if (IsValidEscapeCodeText(trimmed)) {
+        WriteSetting(SettingsFilePath(), data->section, key, text);
+        return;
+    }
+    const std::string message = ResourceString(IDS_INVALID_ENTRY) + '\r' + trimmed;
+    MessageBoxA(dialog, message.c_str(), ResourceString(IDS_CHANGE_IGNORED).c_str(), MB_OK);
+}
+
+void SaveAndClose(HWND dialog, const OrientationDialogData* data) {
+    SaveCode(dialog, data, IDC_ORIENT_LANDSCAPE_CODE, kLandscapeCodeKey);
+    SaveCode(dialog, data, IDC_ORIENT_PORTRAIT_CODE, kPortraitCodeKey);
+    const bool landscape = IsDlgButtonChecked(dialog, IDC_ORIENT_LANDSCAPE) == BST_CHECKED;
+    WriteSetting(SettingsFilePath(), data->section, kLandscapeStatusKey, landscape ? "1" : "0");
+    EndDialog(dialog, IDC_ORIENT_RETURN);
+}
+
+void OnReturn(HWND dialog, const OrientationDialogData* data) {
+    const std::string warning =
+        ResourceString(IDS_ORIENTATION_WARNING) + '\r' + ResourceString(IDS_ORIENTATION_REMEDY);
+    MessageBoxA(dialog, warning.c_str(), ResourceString(IDS_UTILITY_CAPTION).c_str(), MB_OK);
+    SaveAndClose(dialog, data);
+}
+
+INT_PTR CALLBACK OrientationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        AttachDialogData(dialog, reinterpret_cast<void*>(lParam));
+        OnInitDialog(dialog, reinterpret_cast<OrientationDialogData*>(lParam));
+        return TRUE;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return EditableControlColors(message, wParam);
+    case WM_COMMAND: {
+        const OrientationDialogData* data = DialogData<OrientationDialogData>(dialog);
+        switch (LOWORD(wParam)) {
+        case IDC_ORIENT_LANDSCAPE:
+            OnLandscape(dialog);
+            break;
+        case IDC_ORIENT_PORTRAIT:
+            OnPortrait(dialog);
+            break;
+        case IDC_ORIENT_DEFAULTS:
+            OnRestoreDefaults(dialog);
+            break;
+        case IDC_ORIENT_NONE:
+            OnNoOrientation(dialog, data);
+            break;
+        case IDC_ORIENT_RETURN:
+            OnReturn(dialog, data);
+            break;
+        case IDCANCEL:
+            SaveAndClose(dialog, data);
+            break; // Escape and the close box
+        }
+        return TRUE;
+    }
+    }
+    return FALSE;
+}
+
+} // namespace
+
+void ShowOrientationDialog(HWND owner, const std::string& printer) {
+    OrientationDialogData data{printer, OrientationSection(printer)};
+    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_ORIENTATION, owner, OrientationDialogProc,
+                    reinterpret_cast<LPARAM>(&data));
+}
+
+} // namespace sw

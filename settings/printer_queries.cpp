@@ -1,0 +1,40 @@
+// The orientation and form-feed settings of the printer the next print goes
+// to. Both are keyed by the whole printer name, as the dialogs store them.
+#include "printer_queries.h"
+
+#include "escape_codes.h"
+#include "setting_names.h"
+#include "setting_numbers.h"
+#include "settings_store.h"
+#include "shell/program_state.h"
+
+namespace sw {
+namespace {
+
+constexpr std::size_t kFlagValueLimit = 79;
+
+} // namespace
+
+std::int16_t GetAutoFormfeedSetting() {
+    const std::string value = ReadSetting(SettingsFilePath(), kAutoFormfeedSection, CurrentPrinter);
+    return RoundToInt16(ParseSettingNumber(value.substr(0, kFlagValueLimit)));
+}
+
+std::int16_t GetOrientationSetting(std::string& landscape, std::string& portrait) {
+    const std::string file = SettingsFilePath();
+    const std::string section = OrientationSection(CurrentPrinter);
+    const std::string landscapeCode = ReadSetting(file, section, kLandscapeCodeKey);
+    if (!landscapeCode.empty())
+        landscape = EscapeCodeTextToBytes(landscapeCode).substr(0, kEscapeSequenceLimit);
+    const std::string portraitCode = ReadSetting(file, section, kPortraitCodeKey);
+    if (!portraitCode.empty())
+        portrait = EscapeCodeTextToBytes(portraitCode).substr(0, kEscapeSequenceLimit);
+
+    const std::string status =
+        ReadSetting(file, section, kLandscapeStatusKey).substr(0, kFlagValueLimit);
+    if (status.empty() || status == kNoOrientationStatus)
+        return kNoOrientation;
+    return RoundToInt16(ParseSettingNumber(status));
+}
+
+} // namespace sw

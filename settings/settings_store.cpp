@@ -1,0 +1,50 @@
+// The settings file through the platform's private-profile functions, which
+// create, parse and rewrite it; section and key names match ignoring case.
+#include "settings_store.h"
+
+#include "printengine/raw_job.h"
+#include "printengine/swprint.h"
+#include "setting_names.h"
+#include "setting_numbers.h"
+
+namespace sw {
+
+std::string SettingsFilePath() {
+    BSTR folder = WinPath();
+    // An OLE string of ANSI bytes: its byte length is the text's length.
+    std::string path =
+        folder ? std::string(reinterpret_cast<const char*>(folder), SysStringByteLen(folder))
+               : std::string();
+    SysFreeString(folder);
+    return path + std::string(kSettingsFileName);
+}
+
+std::string ReadSetting(std::string_view file, std::string_view section, std::string_view key) {
+    char value[kSettingBufferSize] = {};
+    GetPrivateProfileStringA(SingleLineText(section).c_str(), SingleLineText(key).c_str(), "",
+                             value, sizeof(value), SingleLineText(file).c_str());
+    value[sizeof(value) - 1] = '\0';
+    return TrimSpaces(value);
+}
+
+void WriteSetting(std::string_view file, std::string_view section, std::string_view key,
+                  std::string_view value) {
+    WritePrivateProfileStringA(SingleLineText(section).c_str(), SingleLineText(key).c_str(),
+                               SingleLineText(value).c_str(), SingleLineText(file).c_str());
+}
+
+void ClearSettingsSection(std::string_view file, std::string_view section) {
+    WritePrivateProfileSectionA(SingleLineText(section).c_str(), nullptr,
+                                SingleLineText(file).c_str());
+}
+
+double ReadSettingNumber(std::string_view file, std::string_view section, std::string_view key) {
+    return ParseSettingNumber(ReadSetting(file, section, key));
+}
+
+void WriteSettingNumber(std::string_view file, std::string_view section, std::string_view key,
+                        double value) {
+    WriteSetting(file, section, key, FormatSettingNumber(value));
+}
+
+} // namespace sw

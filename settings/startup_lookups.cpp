@@ -1,0 +1,43 @@
+// Lookups of the start-up: a file named on the command line, and whether a
+// printer name given there is installed here.
+#include "startup_lookups.h"
+
+#include "printengine/raw_job.h"
+#include "printengine/swprint.h"
+#include "shell/program_state.h"
+
+#include <string>
+
+namespace sw {
+
+bool FileExists(std::string_view path) {
+    const std::string searched(path);
+    if (searched.empty() || searched.find('\0') != std::string::npos)
+        return false;
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = FindFirstFileA(searched.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    bool isFile = false;
+    do {
+        isFile = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    } while (!isFile && FindNextFileA(search, &found));
+    FindClose(search);
+    return isFile;
+}
+
+bool IsInstalledPrinter(std::string_view name) {
+    const SHORT count = AvailablePrinters();
+    for (SHORT index = 0; index < count; ++index) {
+        BSTR listed = PrinterDeviceName(&index);
+        const std::string listedName =
+            listed ? std::string(reinterpret_cast<const char*>(listed), SysStringByteLen(listed))
+                   : std::string();
+        SysFreeString(listed);
+        if (listedName.substr(0, kStateTextLimit) == name)
+            return true;
+    }
+    return false;
+}
+
+} // namespace sw

@@ -1,0 +1,45 @@
+// Arbitrary "PrinterPorts" and "device" values through the printer directory's
+// rules: a device value built for a listed name always starts with that name,
+// is read back as it, and its driver and port fields hold no comma.
+#include "printengine/printer_names.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = input.find('\n');
+    std::string name = input.substr(0, split);
+    const std::string ports = split == std::string::npos ? std::string() : input.substr(split + 1);
+
+    const std::string driver = sw::DriverOfPrinterPorts(ports);
+    const std::string port = sw::PortOfPrinterPorts(ports);
+    if (driver.find(',') != std::string::npos || port.find(',') != std::string::npos)
+        std::abort();
+    if (sw::PrinterOfDeviceValue(ports).size() > ports.size())
+        std::abort();
+
+    // Printer names hold no comma.
+    for (char& c : name) {
+        if (c == ',')
+            c = '_';
+    }
+    const std::string device = sw::DeviceValue(name, ports);
+    if (device.compare(0, name.size() + 1, name + ",") != 0 ||
+        sw::PrinterOfDeviceValue(device) != name)
+        std::abort();
+
+    const std::vector<std::string> list = sw::PrinterListFromNames({name, ports, device});
+    if (list.size() > 3)
+        std::abort();
+    for (const std::string& listed : list) {
+        if (listed.size() > sw::kPrinterListNameLimit || listed == "Rendering Subsystem")
+            std::abort();
+    }
+    const int found = sw::FindPrinterIgnoringCase(list, name);
+    if (found >= static_cast<int>(list.size()))
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,57 @@
+#include "common/word_pad_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(WordPadRules, RecognisesWordPadByNameInAnyLetterCase) {
+    const struct {
+        const char* path;
+        bool isWordPad;
+    } cases[] = {
+        {"C:\\Program Files\\Accessories\\Wordpad.exe", true},
+        {"C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe", true},
+        {"C:\\TOOLS\\WORDPAD.EXE", true},
+        {"C:\\tests\\fake_wordpad.exe", true},
+        {"C:\\Office\\WINWORD.EXE", false},
+        {"C:\\Word Pad\\write.exe", false},
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sw::IsWordPadProgram(c.path), c.isWordPad) << c.path;
+}
+
+TEST(WordPadRules, PrintCommandKeepsBothPathsAsGiven) {
+    EXPECT_EQ(
+        sw::WordPadPrintCommand("C:\\Program Files\\Accessories\\Wordpad.exe", "C:\\docs\\a.doc"),
+        "C:\\Program Files\\Accessories\\Wordpad.exe C:\\docs\\a.doc /p");
+    EXPECT_EQ(sw::WordPadPrintCommand("W.exe", "\"C:\\My Documents\\b.wri\""),
+              "W.exe \"C:\\My Documents\\b.wri\" /p");
+    EXPECT_EQ(sw::WordPadPrintCommand("W.exe", ""), "W.exe  /p");
+}
+
+TEST(WordPadRules, SeesFinishedInTitlesInAnyLetterCase) {
+    const struct {
+        const char* title;
+        bool finished;
+    } cases[] = {
+        {"FINISHED", true},
+        {"Document - printing finished", true},
+        {"fInIsHeD printing", true},
+        {"Document - WordPad", false},
+        {"FINISHE", false},
+        {"unfinished", true},
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sw::TitleSaysFinished(c.title), c.finished) << c.title;
+}
+
+TEST(WordPadRules, ScratchDocumentNamesDifferByProcessAndAttempt) {
+    EXPECT_EQ(sw::ScratchDocumentName(1234, 0), "swlookup-1234-0.wri");
+    EXPECT_NE(sw::ScratchDocumentName(1234, 1), sw::ScratchDocumentName(1234, 0));
+    EXPECT_NE(sw::ScratchDocumentName(1235, 0), sw::ScratchDocumentName(1234, 0));
+    EXPECT_EQ(sw::ScratchDocumentName(4294967295UL, 7), "swlookup-4294967295-7.wri");
+}
+
+} // namespace

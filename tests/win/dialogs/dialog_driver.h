@@ -1,0 +1,66 @@
+// Drives modal dialogs of the test's own thread as a user would: a script of
+// steps runs from a thread-less timer, which the dialog's own message loop
+// dispatches, and acts on the dialog with real window messages.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace swtest {
+
+class DialogDriver {
+  public:
+    // Waits until a window of this thread with this caption is shown (a
+    // dialog or a message box); the following steps act on it.
+    DialogDriver& On(const std::string& caption);
+    DialogDriver& SetText(int id, const std::string& text);
+    // A button click (BM_CLICK), posted so that the dialog handles it in its
+    // own loop, as it handles a mouse click; nested message boxes can open.
+    DialogDriver& Click(int id);
+    DialogDriver& SelectItem(int id, int index);
+    // A key (VK_RETURN, VK_ESCAPE) pressed in the control, through the
+    // dialog's keyboard handling.
+    DialogDriver& PressKey(int id, WPARAM key);
+    // The close box (the system menu's Close command).
+    DialogDriver& CloseBox();
+    // Runs a check or a read on the current window.
+    DialogDriver& Inspect(std::function<void(HWND window)> action);
+    // Saves a picture of the current window as NAME.png in the folder named
+    // by SW_SCREENSHOT_DIR (a Linux path); nothing when it is not set.
+    DialogDriver& Screenshot(const std::string& name);
+
+    // Arms the script, runs `open` (which shows a modal dialog and returns
+    // when it is closed) and fails the test when a step did not run. A step
+    // that waits in vain ends the dialogs, so that a failing test cannot hang.
+    void Run(const std::function<void()>& open);
+
+  private:
+    struct Step {
+        std::function<bool(DialogDriver&)> run; // false: try again at the next tick
+        bool yields = false;                    // let the dialog's loop run after it
+        std::string what;
+    };
+    DialogDriver& Add(std::string what, bool yields, std::function<bool(DialogDriver&)> run);
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    void RunSteps();
+    void GiveUp();
+
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    int ticksOnStep_ = 0;
+    bool running_ = false;
+    HWND window_ = nullptr;
+};
+
+// The text of a control of `window`.
+std::string ItemText(HWND window, int id);
+bool IsChecked(HWND window, int id);
+// The items of a list box, in its order.
+std::vector<std::string> ListItems(HWND window, int id);
+// The text of a message box: the longest static text in it.
+std::string MessageBoxText(HWND box);
+
+} // namespace swtest
