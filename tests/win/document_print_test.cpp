@@ -232,7 +232,8 @@ TEST(RunAndWait, WaitsForTheProgramAndClosesItsWindowWhenFinished) {
     };
     for (const auto& c : cases) {
         StandIn standIn(c.mode);
-        const std::string command = FakeWordPad() + " document.wri /p";
+        // Quoted, as a command line must be when the program's path may hold blanks.
+        const std::string command = "\"" + FakeWordPad() + "\" document.wri /p";
         EXPECT_EQ(sw::RunAndWait(command, c.showState), c.exitCode) << c.mode;
         EXPECT_EQ(standIn.Entry("COMMAND"), command) << c.mode;
         EXPECT_EQ(standIn.Entry("SHOW"), std::to_string(c.showState)) << c.mode;

@@ -20,6 +20,14 @@ std::string JobFileName(int number) {
     return name;
 }
 
+// A word for the shell, whatever its characters: blanks in a build path are common.
+std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
 std::string WindowsPathOf(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
     for (char& c : path)
@@ -120,12 +128,14 @@ int RunHostCommand(const std::string& command, std::string* output) {
 
 std::vector<std::string> CompletedJobNames(const std::string& queue) {
     const char* source = std::getenv("SW_SOURCE_DIR");
+    const std::string script =
+        ShellQuoted(std::string(source ? source : ".") + "/tools/printserver.sh");
+    const std::string run = ShellQuoted(UnixRunFolder());
     std::string output;
-    const int status = RunHostCommand(
-        std::string(source ? source : ".") + "/tools/printserver.sh wait-idle '" + UnixRunFolder() +
-            "' " + queue + " && " + std::string(source ? source : ".") +
-            "/tools/printserver.sh job-names '" + UnixRunFolder() + "' " + queue,
-        &output);
+    const int status =
+        RunHostCommand(script + " wait-idle " + run + " " + ShellQuoted(queue) + " && " + script +
+                           " job-names " + run + " " + ShellQuoted(queue),
+                       &output);
     EXPECT_EQ(status, 0) << output;
     std::vector<std::string> names;
     std::istringstream lines(output);
