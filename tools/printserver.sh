@@ -154,7 +154,6 @@ LogFilePerm 0644
 User lp
 Group lp
 SystemGroup root
-PeerCred on
 FileDevice No
 CreateSelfSignedCerts no
 EOF
