@@ -3,6 +3,7 @@
 #include "printengine/swprint.h"
 #include "resources/resource.h"
 #include "settings/dialog_controls.h"
+#include "settings/library_text.h"
 #include "settings/setting_names.h"
 #include "settings/settings_store.h"
 
@@ -16,15 +17,6 @@ constexpr std::size_t kTextLimit = 254;
 struct AssociationDialogData {
     std::string passedPrinter;
 };
-
-// Takes over an OLE string of ANSI bytes returned by the library.
-std::string TakeLibraryText(BSTR text) {
-    if (text == nullptr)
-        return std::string();
-    std::string result(reinterpret_cast<const char*>(text), SysStringByteLen(text));
-    SysFreeString(text);
-    return result;
-}
 
 // Lets the list scroll sideways far enough to show its longest name whole.
 void FitHorizontalExtent(HWND list, const std::string& name) {

@@ -2,6 +2,7 @@
 // create, parse and rewrite it; section and key names match ignoring case.
 #include "settings_store.h"
 
+#include "library_text.h"
 #include "printengine/raw_job.h"
 #include "printengine/swprint.h"
 #include "setting_names.h"
@@ -10,13 +11,7 @@
 namespace sw {
 
 std::string SettingsFilePath() {
-    BSTR folder = WinPath();
-    // An OLE string of ANSI bytes: its byte length is the text's length.
-    std::string path =
-        folder ? std::string(reinterpret_cast<const char*>(folder), SysStringByteLen(folder))
-               : std::string();
-    SysFreeString(folder);
-    return path + std::string(kSettingsFileName);
+    return TakeLibraryText(WinPath()) + std::string(kSettingsFileName);
 }
 
 std::string ReadSetting(std::string_view file, std::string_view section, std::string_view key) {

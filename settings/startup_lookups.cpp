@@ -2,6 +2,7 @@
 // printer name given there is installed here.
 #include "startup_lookups.h"
 
+#include "library_text.h"
 #include "printengine/raw_job.h"
 #include "printengine/swprint.h"
 #include "shell/program_state.h"
@@ -29,11 +30,7 @@ bool FileExists(std::string_view path) {
 bool IsInstalledPrinter(std::string_view name) {
     const SHORT count = AvailablePrinters();
     for (SHORT index = 0; index < count; ++index) {
-        BSTR listed = PrinterDeviceName(&index);
-        const std::string listedName =
-            listed ? std::string(reinterpret_cast<const char*>(listed), SysStringByteLen(listed))
-                   : std::string();
-        SysFreeString(listed);
+        const std::string listedName = TakeLibraryText(PrinterDeviceName(&index));
         if (listedName.substr(0, kStateTextLimit) == name)
             return true;
     }

@@ -1,18 +1,14 @@
 // Entry of swutil.exe: the printer the dialogs and prints work on starts as
 // the default printer; then the main window runs until it is closed.
 #include "printengine/swprint.h"
+#include "settings/library_text.h"
 #include "shell/main_window.h"
 #include "shell/program_state.h"
 
 namespace {
 
 std::string DefaultPrinterName() {
-    BSTR name = DefaultPrinter();
-    if (name == nullptr)
-        return std::string();
-    std::string result(reinterpret_cast<const char*>(name), SysStringByteLen(name));
-    SysFreeString(name);
-    return result.substr(0, sw::kStateTextLimit);
+    return sw::TakeLibraryText(DefaultPrinter()).substr(0, sw::kStateTextLimit);
 }
 
 } // namespace

@@ -88,9 +88,14 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 
 HWND CreateMainWindow(HINSTANCE instance) {
     const std::string title = ResourceString(IDS_APP_TITLE);
-    return CreateWindowA(kMainWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                         CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr,
-                         LoadMenuA(instance, IDR_MAINMENU), instance, nullptr);
+    HMENU menu = LoadMenuA(instance, IDR_MAINMENU);
+    HWND window =
+        CreateWindowA(kMainWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                      CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, menu, instance, nullptr);
+    // The window owns its menu; without a window nobody else frees it.
+    if (window == nullptr && menu != nullptr)
+        DestroyMenu(menu);
+    return window;
 }
 
 } // namespace sw

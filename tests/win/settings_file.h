@@ -1,6 +1,7 @@
 // The real settings file "Spoolwright.ini" of the test prefix, emptied before
-// and after each test, and written as raw text where a test needs a file as a
-// user might have edited it.
+// and after each test. Tests write it as raw text where they need a file as a
+// user might have edited it, and read and write single entries with the
+// platform's profile functions, independently of the code under test.
 #pragma once
 
 #include "settings/settings_store.h"
@@ -14,6 +15,39 @@
 
 namespace swtest {
 
+// The settings file's path as the platform gives the Windows folder.
+inline std::string SettingsFile() {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\Spoolwright.ini";
+}
+
+// The stored value, or "<missing>" when the key is not there.
+inline std::string Stored(const std::string& section, const std::string& key) {
+    char value[512] = {};
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), "<missing>", value, sizeof(value),
+                             SettingsFile().c_str());
+    return value;
+}
+
+inline void Store(const std::string& section, const std::string& key, const std::string& value) {
+    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), SettingsFile().c_str());
+}
+
+inline bool SectionExists(const std::string& section) {
+    char names[4096] = {};
+    const DWORD length =
+        GetPrivateProfileSectionNamesA(names, sizeof(names), SettingsFile().c_str());
+    for (const char* name = names; name < names + length && *name != '\0';
+         name += std::string(name).size() + 1) {
+        if (lstrcmpiA(name, section.c_str()) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Every test starts from no settings file and from the program state of a
+// fresh start.
 class SettingsFileTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -52,9 +86,13 @@ class SettingsFileTest : public testing::Test {
     void Remove() {
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
         DeleteFileA(path_.c_str());
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
     }
 
     std::string path_;
 };
+
+// The dialog tests' name for the same fixture.
+using FreshSettingsTest = SettingsFileTest;
 
 } // namespace swtest

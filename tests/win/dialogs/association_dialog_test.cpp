@@ -1,9 +1,9 @@
 // The printer association dialog against the test print server's printers.
 #include "dialogs/dialog_driver.h"
-#include "dialogs/settings_file.h"
 #include "printengine/swprint.h"
 #include "resources/resource.h"
 #include "settings/association_dialog.h"
+#include "settings_file.h"
 #include "support/ole_text.h"
 
 #include <gtest/gtest.h>

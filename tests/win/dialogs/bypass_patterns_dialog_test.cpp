@@ -1,9 +1,9 @@
 // The driver-bypass exceptions dialog: the pattern list loaded from and saved
 // to the "NoBypass" section.
 #include "dialogs/dialog_driver.h"
-#include "dialogs/settings_file.h"
 #include "resources/resource.h"
 #include "settings/bypass_patterns_dialog.h"
+#include "settings_file.h"
 #include "shell/program_state.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +58,17 @@ TEST_F(BypassPatternsDialog, EnterAddsAPatternAndExitStoresTheSortedList) {
     EXPECT_EQ(editAfterAdd, "");
     EXPECT_EQ(StoredPatterns(5), (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri", "<missing>"}));
     EXPECT_EQ(sw::PatternCount, 4);
+}
+
+TEST_F(BypassPatternsDialog, TabGoesFromThePatternToTheListThenToTheButtons) {
+    std::vector<int> order;
+    DialogDriver()
+        .On(kCaption)
+        .Inspect([&](HWND dialog) { order = swtest::TabOrder(dialog, IDC_WORD_PATTERN); })
+        .Click(IDC_WORD_EXIT)
+        .Run(Open);
+    EXPECT_EQ(order, (std::vector<int>{IDC_WORD_PATTERN, IDC_WORD_PATTERNS, IDC_WORD_ADD,
+                                       IDC_WORD_DELETE, IDC_WORD_EXIT}));
 }
 
 TEST_F(BypassPatternsDialog, DeletingLeavesAnEmptyKeyThatEndsTheList) {

@@ -224,4 +224,18 @@ std::string MessageBoxText(HWND box) {
     return longest;
 }
 
+std::vector<int> TabOrder(HWND window, int firstId) {
+    std::vector<int> ids;
+    HWND first = GetDlgItem(window, firstId);
+    HWND control = first;
+    // Bounded, so that a tab ring that never returns cannot hang a test.
+    for (int step = 0; control != nullptr && step < 64; ++step) {
+        ids.push_back(GetDlgCtrlID(control));
+        control = GetNextDlgTabItem(window, control, FALSE);
+        if (control == first)
+            break;
+    }
+    return ids;
+}
+
 } // namespace swtest

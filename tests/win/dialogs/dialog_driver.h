@@ -62,5 +62,8 @@ bool IsChecked(HWND window, int id);
 std::vector<std::string> ListItems(HWND window, int id);
 // The text of a message box: the longest static text in it.
 std::string MessageBoxText(HWND box);
+// The ids of the controls that the Tab key visits, from `firstId` on, until
+// it comes back to `firstId`.
+std::vector<int> TabOrder(HWND window, int firstId);
 
 } // namespace swtest

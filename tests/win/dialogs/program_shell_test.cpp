@@ -1,9 +1,9 @@
 // swutil.exe as built: it starts with its main window and menu, its Options
 // commands open the settings dialogs for the default printer, and it ends
 // when its window is closed.
-#include "dialogs/settings_file.h"
 #include "printengine/swprint.h"
 #include "resources/resource.h"
+#include "settings_file.h"
 #include "support/ole_text.h"
 
 #include <gtest/gtest.h>
