@@ -50,10 +50,14 @@ bool ShowFileDialog(FileDialogRequest& request, BOOL(WINAPI* dialog)(LPOPENFILEN
     record.lpstrDefExt = extension.c_str();
 
     const BOOL confirmed = dialog(&record);
-    // A buffer-too-small result leaves the needed size in the first bytes.
+    request.flags = record.Flags;
+    // A failed dialog (a chosen path longer than the buffer, for one) leaves
+    // the size it needed in the buffer's first bytes, which is no name: the
+    // caller's name stays. A cancelled one leaves the buffer as it was given.
+    if (!confirmed && CommDlgExtendedError() != 0)
+        return false;
     fileName[kFileBufferSize - 1] = '\0';
     request.fileName = fileName;
-    request.flags = record.Flags;
     return confirmed != FALSE;
 }
 

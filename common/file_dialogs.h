@@ -21,7 +21,8 @@ struct FileDialogRequest {
 };
 
 // Each shows its dialog modally and returns true when the user confirmed a
-// file; fileName and flags are copied back either way.
+// file; fileName and flags are copied back either way, except that a dialog
+// that failed (rather than being cancelled) leaves fileName as it was.
 bool OpenFileDialog(FileDialogRequest& request);
 bool SaveFileDialog(FileDialogRequest& request);
 

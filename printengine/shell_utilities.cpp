@@ -85,5 +85,7 @@ extern "C" LONG WINAPI CreateShortcut(const HWND* owner, LPCSTR target, LPCSTR n
         CopyFileA(recentShortcut.c_str(),
                   sw::DestinationShortcutPath(destination, shortcutName).c_str(), FALSE);
     DeleteFileA(recentShortcut.c_str());
+    // A copy that failed made no shortcut where the caller wanted it: that is
+    // reported, not passed off as success.
     return copied ? -1 : 0;
 }

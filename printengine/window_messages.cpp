@@ -10,6 +10,10 @@ namespace {
 
 // Both reads use a 1024-byte buffer: at most 1023 characters come back.
 constexpr std::size_t kTextBufferSize = 1024;
+// LB_GETTEXT writes the whole item, so its buffer must hold what
+// LB_GETTEXTLEN reports. A window that reports more than any list box item
+// holds is not read at all rather than given a buffer of gigabytes.
+constexpr LRESULT kItemLengthLimit = 1 << 20;
 
 } // namespace
 
@@ -31,7 +35,7 @@ extern "C" BSTR WINAPI VBLBMessage(HWND listBox, LONG index) {
     // buffer. The buffer is sized from the item's length, never less than
     // 1024 characters.
     const LRESULT length = SendMessageW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR || length < 0)
+    if (length == LB_ERR || length < 0 || length > kItemLengthLimit)
         return sw::OleStringFromAnsi("");
     const std::size_t room =
         static_cast<std::size_t>(length) < kTextBufferSize ? kTextBufferSize : length + 1;

@@ -234,6 +234,39 @@ TEST(FileDialogs, SaveAddsTheDefaultExtension) {
     EXPECT_EQ(request.fileName, folder.Folder() + "\\notes.txt");
 }
 
+// A chosen path of 257 characters does not fit the 256-byte file buffer: the
+// dialog fails and leaves the size it needed in the buffer's first bytes.
+TEST(FileDialogs, PathLongerThanTheBufferReturnsFalseAndKeepsTheName) {
+    CurrentDirectoryKeeper keeper;
+    FolderWithFile base("marker.txt");
+    const std::string fileName = "long.txt";
+    const std::size_t folderLength = 257 - fileName.size() - 1;
+    ASSERT_LT(base.Folder().size() + 2, folderLength);
+    const std::string folder =
+        base.Folder() + "\\" + std::string(folderLength - base.Folder().size() - 1, 'd');
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string path = folder + "\\" + fileName;
+    ASSERT_EQ(path.size(), 257u);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+
+    {
+        DialogUser user("Too long", path);
+        sw::FileDialogRequest request;
+        request.title = "Too long";
+        request.fileName = "*.PRN";
+        request.initialFolder = folder;
+        request.flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+        EXPECT_FALSE(sw::OpenFileDialog(request));
+        EXPECT_TRUE(user.View().shown);
+        EXPECT_EQ(request.fileName, "*.PRN") << "the buffer held no name";
+    }
+    DeleteFileA(path.c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
 TEST(FileDialogs, CancelReturnsFalseAndKeepsTheName) {
     DialogUser user("Save as", "");
     sw::FileDialogRequest request;

@@ -124,6 +124,28 @@ TEST(WindowMessages, FindsAnItemExactlyIgnoringCaseAfterTheStartIndex) {
     }
 }
 
+// A window that claims a list box item of 2 gigacharacters and writes none.
+LRESULT CALLBACK BoastingListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == LB_GETTEXTLEN)
+        return 0x7FFFFFFF;
+    if (message == LB_GETTEXT)
+        return 0;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST(WindowMessages, ImpossibleItemLengthGivesEmptyText) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = &BoastingListProcedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "swBoastingList";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                  nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(TakeOleText(VBLBMessage(window, 0)), "");
+    DestroyWindow(window);
+}
+
 TEST(WindowMessages, NoWindowGivesEmptyTextsAndNotFound) {
     EXPECT_EQ(TakeOleText(VBTxtMessage(nullptr)), "");
     EXPECT_EQ(TakeOleText(VBLBMessage(nullptr, 0)), "");
