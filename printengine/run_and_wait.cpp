@@ -10,14 +10,13 @@ namespace {
 constexpr DWORD kPollMs = 100;
 constexpr int kTitleLimit = 255;
 
-// The first visible top-level window without parent that the process owns.
-// Hidden helper windows a program creates are not its main window.
+// The first top-level window without parent that the process owns.
 HWND FindMainWindow(DWORD processId) {
     for (HWND window = FindWindowA(nullptr, nullptr); window != nullptr;
          window = GetWindow(window, GW_HWNDNEXT)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && GetParent(window) == nullptr && IsWindowVisible(window))
+        if (owner == processId && GetParent(window) == nullptr)
             return window;
     }
     return nullptr;
@@ -61,22 +60,25 @@ LONG RunAndWait(const std::string& commandLine, int showState, const std::string
         return kProcessNotStarted;
     CloseHandle(process.hThread);
 
-    // The program creates its window some time after it starts, so the
-    // window is looked for on every pass until one is found; a window that
-    // goes away is replaced by the next one found.
-    HWND watched = nullptr;
+    // The window to watch is looked for once, right after the start: a
+    // program that has not created its window by then is only waited for.
+    // Looking again later could close a WordPad that merely shows a document
+    // whose name contains the word.
+    const HWND watched = FindMainWindow(process.dwProcessId);
     bool quitSeen = false;
     WPARAM quitCode = 0;
-    // Waiting on the handle rather than for an exit code other than
-    // STILL_ACTIVE also ends the wait for a program that exits with that code.
-    while (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
-        if (watched == nullptr || !IsWindow(watched))
-            watched = FindMainWindow(process.dwProcessId);
-        if (watched != nullptr)
+    bool running = true;
+    do {
+        if (watched != nullptr && IsWindow(watched))
             CloseIfFinished(watched);
+        // Waiting on the handle rather than for an exit code other than
+        // STILL_ACTIVE also ends the wait for a program that exits with that
+        // code.
+        running = WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
         DispatchPendingMessages(quitSeen, quitCode);
-        Sleep(kPollMs);
-    }
+        if (running)
+            Sleep(kPollMs);
+    } while (running);
 
     DWORD exitCode = 0;
     const BOOL known = GetExitCodeProcess(process.hProcess, &exitCode);

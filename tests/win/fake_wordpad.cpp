@@ -3,7 +3,8 @@
 // to the file named by SW_FAKE_WORDPAD_LOG, then acts as SW_FAKE_WORDPAD_MODE
 // says:
 //   finished   shows a window, soon titles it "Printing fInIsHeD" and waits
-//              to be sent WM_CLOSE (exit code 0; 3 if nobody closes it);
+//              about two seconds to be sent WM_CLOSE (exit code 0; 3 if
+//              nobody closes it);
 //   plain      shows a window whose title never says so and closes it itself
 //              (exit code 5);
 //   no-window  exits at once (exit code 7).
@@ -81,6 +82,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
         Log("NO WINDOW");
         return 7;
     }
+    // A word processor takes a while to make its window; waiting a little
+    // so its window does not exist yet right after the start.
+    Sleep(300);
 
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = WindowProcedure;
@@ -93,7 +97,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
     ShowWindow(window, showState);
     if (mode == "finished") {
         SetTimer(window, kRetitleTimer, 200, nullptr);
-        SetTimer(window, kGiveUpTimer, 60000, nullptr);
+        SetTimer(window, kGiveUpTimer, 2000, nullptr);
     } else {
         SetTimer(window, kSelfCloseTimer, 1000, nullptr);
     }
