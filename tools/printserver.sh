@@ -296,7 +296,7 @@ EOF
     local uri out page count jobs='' first=1 limit=500
     uri="ipp://$(uri_host "$CUPS_SERVER")/printers/$name"
     while :; do
-        if ! out=$(ipptool -t -v -d "first=$first" -d "limit=$limit" "$uri" "$test" 2>&1); then
+        if ! out=$(ipptool -T 30 -t -v -d "first=$first" -d "limit=$limit" "$uri" "$test" 2>&1); then
             printf '%s\n' "$out" >&2
             die "ipptool Get-Jobs failed for $uri"
         fi

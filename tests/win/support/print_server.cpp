@@ -90,8 +90,11 @@ int RunHostCommand(const std::string& command, std::string* output) {
     const std::string base = UnixRunFolder() + "/hostcmd-" + std::to_string(GetCurrentProcessId()) +
                              "-" + std::to_string(++counter);
     const std::string script = base + ".sh", result = base + ".out", status = base + ".status";
-    const std::string text = "(\n" + command + "\n) >'" + result + "' 2>&1\necho $? >'" + status +
-                             ".tmp'\nmv '" + status + ".tmp' '" + status + "'\n";
+    // The script lets go of the output it inherits from Wine, so that nothing
+    // it starts can keep the test runner waiting on that pipe.
+    const std::string text = "exec </dev/null >/dev/null 2>&1\n(\n" + command + "\n) >'" + result +
+                             "' 2>&1\necho $? >'" + status + ".tmp'\nmv '" + status + ".tmp' '" +
+                             status + "'\n";
     HANDLE file = CreateFileA(WindowsPathOf(script).c_str(), GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
