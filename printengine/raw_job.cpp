@@ -1,5 +1,6 @@
 #include "raw_job.h"
 
+#include "common/text_helpers.h"
 #include "../common/path_helpers.h"
 
 #include <algorithm>
@@ -19,14 +20,6 @@ std::string BoundedText(const char* text, std::size_t limit) {
     const void* end = std::memchr(text, '\0', limit);
     const std::size_t length = end ? static_cast<const char*>(end) - text : limit;
     return std::string(text, length);
-}
-
-std::string TrimSpaces(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return std::string();
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
 }
 
 std::string JobDocumentName(std::string_view fileArgument) {

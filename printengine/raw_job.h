@@ -33,9 +33,6 @@ std::string TextArgument(const char* text);
 // The first `limit` characters of a NUL-terminated argument; null counts as empty.
 std::string BoundedText(const char* text, std::size_t limit);
 
-// Removes leading and trailing space characters (only ' ', not tabs).
-std::string TrimSpaces(std::string_view text);
-
 // "Spoolwright: " followed by the file name part of the trimmed argument.
 std::string JobDocumentName(std::string_view fileArgument);
 

@@ -1,5 +1,6 @@
 // PrintFile and the two settings that shape every raw job.
 #include "library_state.h"
+#include "common/text_helpers.h"
 #include "raw_job.h"
 #include "spooler_api.h"
 #include "swprint.h"

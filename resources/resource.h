@@ -13,6 +13,10 @@
 #define IDD_WORD "DLG_WORD"
 #define IDR_MAINMENU "MAINMENU"
 #define IDI_PROGRAM "PROGRAM"
+#define IDB_TOOLBAR "TOOLBAR"
+#define IDD_SCHED "SCHED"
+#define IDD_ELIST "ELIST"
+#define IDD_ABOUT "ABOUT"
 #endif
 
 // PLIST: printer association.
@@ -88,6 +92,20 @@
 #define IDC_WORD_EXIT 106
 #define IDC_WORD_WILDCARDS 107
 
+// SCHED: schedule definition (unattended/).
+
+// ELIST: next events (unattended/).
+
+// ABOUT: the About box (info/).
+
+// Run-time dialogs (remote sites, driver download) keep their ids in their units.
+
+// Children of the main window.
+#define IDC_MAIN_PRINTERS 0x800
+#define IDC_MAIN_INDICATOR 0x801
+#define IDC_MAIN_TOOLBAR 0x803
+#define IDC_MAIN_STATUS 200
+
 // Menu and tool bar commands of the main window.
 #define IDM_SELECT 0xC00
 #define IDM_EXIT 0xC01
@@ -120,3 +138,10 @@
 #define IDS_CHANGE_IGNORED 1004
 #define IDS_ASSOCIATE_PROMPT 1005
 #define IDS_ORIENTATION_REMEDY 1006
+
+// Strings of the shell (1000-1099) are above; each subsystem keeps its own range.
+// Unattended printing (unattended/): 1100-1199.
+
+// Word-document printing (wordprint/): 1200-1299.
+
+// Remote printing and information (remote/, info/): 1300-1399.

@@ -2,6 +2,7 @@
 // that an edit of the list counts from the next print on.
 #include "bypass_exceptions.h"
 
+#include "common/text_helpers.h"
 #include "common/path_helpers.h"
 #include "file_patterns.h"
 #include "printengine/raw_job.h"

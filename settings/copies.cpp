@@ -1,5 +1,6 @@
 #include "copies.h"
 
+#include "common/text_helpers.h"
 #include "common/path_helpers.h"
 #include "printengine/raw_job.h"
 

@@ -16,13 +16,22 @@ constexpr std::size_t kFlagValueLimit = 79;
 } // namespace
 
 std::int16_t GetAutoFormfeedSetting() {
-    const std::string value = ReadSetting(SettingsFilePath(), kAutoFormfeedSection, CurrentPrinter);
+    return GetAutoFormfeedSetting(CurrentPrinter);
+}
+
+std::int16_t GetAutoFormfeedSetting(std::string_view printer) {
+    const std::string value = ReadSetting(SettingsFilePath(), kAutoFormfeedSection, printer);
     return RoundToInt16(ParseSettingNumber(value.substr(0, kFlagValueLimit)));
 }
 
 std::int16_t GetOrientationSetting(std::string& landscape, std::string& portrait) {
+    return GetOrientationSetting(CurrentPrinter, landscape, portrait);
+}
+
+std::int16_t GetOrientationSetting(std::string_view printer, std::string& landscape,
+                                   std::string& portrait) {
     const std::string file = SettingsFilePath();
-    const std::string section = OrientationSection(CurrentPrinter);
+    const std::string section = OrientationSection(printer);
     const std::string landscapeCode = ReadSetting(file, section, kLandscapeCodeKey);
     if (!landscapeCode.empty())
         landscape = EscapeCodeTextToBytes(landscapeCode).substr(0, kEscapeSequenceLimit);

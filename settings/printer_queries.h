@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace sw {
 
@@ -14,6 +15,8 @@ inline constexpr std::int16_t kNoOrientation = -9;
 // The number stored under CurrentPrinter in "Printers AutoFormfeed" (value cut
 // to 79 characters, then parsed); 0 when missing. Any non-zero value means on.
 std::int16_t GetAutoFormfeedSetting();
+// The same for a printer named by the caller (an unattended schedule's).
+std::int16_t GetAutoFormfeedSetting(std::string_view printer);
 
 // The orientation of CurrentPrinter: kNoOrientation when "Landscape status" is
 // missing, empty or exactly "N"; otherwise its number (0 portrait, any other
@@ -21,5 +24,7 @@ std::int16_t GetAutoFormfeedSetting();
 // `landscape` / `portrait` with its bytes (at most 79); an empty one leaves the
 // output as passed. A zero byte ends the sequence where the library gets it.
 std::int16_t GetOrientationSetting(std::string& landscape, std::string& portrait);
+std::int16_t GetOrientationSetting(std::string_view printer, std::string& landscape,
+                                   std::string& portrait);
 
 } // namespace sw

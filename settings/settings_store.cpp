@@ -2,6 +2,7 @@
 // create, parse and rewrite it; section and key names match ignoring case.
 #include "settings_store.h"
 
+#include "common/text_helpers.h"
 #include "library_text.h"
 #include "printengine/raw_job.h"
 #include "printengine/swprint.h"
