@@ -1,0 +1,43 @@
+// What the main program and the companion "Spoolwright Remote" agree on: the
+// companion's window title, the main window's class, and the ten registered
+// messages with which the companion announces its controls (each carries the
+// handle of one control in wParam), in the order they are announced.
+#pragma once
+
+#include <cstddef>
+
+namespace sw {
+
+inline constexpr char kCompanionTitle[] = "Spoolwright Remote";
+inline constexpr char kCompanionProgram[] = "Remsw.exe";
+inline constexpr char kMainWindowClassName[] = "SpoolwrightFarreach";
+inline constexpr char kMainWindowTitle[] = "Spoolwright Farreach Utility";
+
+enum CompanionField : std::size_t {
+    kFieldPrinterList,
+    kFieldPrintCommand,
+    kFieldCopies,
+    kFieldAutoFormfeed,
+    kFieldOrientation,
+    kFieldPrintMethod,
+    kFieldBitmapLeft,
+    kFieldBitmapTop,
+    kFieldBitmapWidth,
+    kFieldBitmapHeight,
+    kCompanionFieldCount
+};
+
+inline constexpr const char* kCompanionMessageNames[kCompanionFieldCount] = {
+    "SpoolwrightFarreach_Remote_Printerlistbox_hwnd",
+    "SpoolwrightFarreach_Remote_PrintFile_Command",
+    "SpoolwrightFarreach_Remote_COPIES",
+    "SpoolwrightFarreach_Remote_AUTOFORMFEED",
+    "SpoolwrightFarreach_Remote_ORIENTATION",
+    "SpoolwrightFarreach_Remote_PRINTMETHOD",
+    "SpoolwrightFarreach_Remote_BMPLEFT",
+    "SpoolwrightFarreach_Remote_BMPTOP",
+    "SpoolwrightFarreach_Remote_BMPWIDTH",
+    "SpoolwrightFarreach_Remote_BMPHEIGHT",
+};
+
+} // namespace sw

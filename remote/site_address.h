@@ -1,0 +1,55 @@
+// Where a remote site is: the text of an entry of "SWRemote.txt" read as a
+// host name or an address with an optional port, and the names of its
+// printers as the companion lists them ("site:printer"). A site text that is
+// neither a host name nor an address is refused here, before anything is sent.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sw {
+
+// The port of a print server's IPP service.
+inline constexpr unsigned kIppPort = 631;
+
+struct SiteAddress {
+    std::string host; // a host name, dotted IPv4 or IPv6 (without brackets)
+    unsigned port = kIppPort;
+    bool ipv6 = false;
+};
+
+// Accepts, after trimming spaces: "host", "host:port", "a.b.c.d", "a.b.c.d:port",
+// an IPv6 address alone or as "[v6]" or "[v6]:port". A host name is labels
+// of letters, digits and '-' (not at either end of a label, 1 to 63
+// characters) joined by dots, at most 253 characters; a name whose last label
+// is all digits must be a valid IPv4 address. Ports are 1 to 65535. Anything
+// else gives no address.
+std::optional<SiteAddress> ParseSiteAddress(std::string_view site);
+
+// True for the eight groups of an IPv6 address (with at most one "::", and an
+// IPv4 address in place of the last two groups), no zone.
+bool IsIpv6Address(std::string_view text);
+bool IsIpv4Address(std::string_view text);
+
+// "host:port" for the HTTP Host header; IPv6 in brackets.
+std::string HostAndPort(const SiteAddress& address);
+
+// "ipp://host:port/printers/NAME" with the name percent-encoded.
+std::string PrinterUri(const SiteAddress& address, std::string_view printer);
+// "/printers/NAME", the resource a job for that printer is posted to.
+std::string PrinterResource(std::string_view printer);
+
+// An entry of the companion's printer list: the site, ":", the printer.
+std::string RemotePrinterItem(std::string_view site, std::string_view printer);
+
+struct RemotePrinterName {
+    std::string site;
+    std::string printer;
+};
+
+// Splits an entry at its last ':' (printer names hold none, IPv6 sites do);
+// nothing when there is no ':' or either side is empty.
+std::optional<RemotePrinterName> SplitRemotePrinterItem(std::string_view item);
+
+} // namespace sw

@@ -1,0 +1,35 @@
+// Feeds arbitrary file texts and site texts to the remote sites line format
+// and the site address parser: nothing crashes, a written list reads back as
+// itself when no entry is empty at its front or holds a separator or a line
+// break, and an accepted site has a host that is accepted again.
+#include "remote/remote_sites_line.h"
+#include "remote/site_address.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::vector<std::string> sites = sw::SitesFromFileText(input);
+
+    bool plain = sites.empty() || !sites.front().empty();
+    for (const std::string& site : sites)
+        plain = plain && site.find_first_of("|\r\n") == std::string::npos;
+    if (plain && !(sites.size() == 1 && sites.front().empty()) &&
+        sw::SitesFromFileText(sw::SitesFileText(sites)) != sites)
+        std::abort();
+
+    for (const std::string& site : sites) {
+        const auto address = sw::ParseSiteAddress(site);
+        if (address &&
+            (address->host.empty() || address->host.find_first_of(" /@\r\n") != std::string::npos ||
+             address->port == 0 || address->port > 65535))
+            std::abort();
+        const auto name = sw::SplitRemotePrinterItem(site);
+        if (name && sw::RemotePrinterItem(name->site, name->printer) != site)
+            std::abort();
+    }
+    sw::WithSiteRemoved(sw::WithSiteAdded(sites, input), input);
+    return 0;
+}

@@ -1,0 +1,78 @@
+#include "remote/remote_sites_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Sites = std::vector<std::string>;
+
+TEST(RemoteSitesLine, SplitListGivesThePiecesBetweenSeparators) {
+    struct Case {
+        const char* text;
+        Sites pieces;
+    };
+    const Case cases[] = {
+        {"10.0.0.5", {"10.0.0.5"}},  {"10.0.0.5|10.0.0.6", {"10.0.0.5", "10.0.0.6"}},
+        {"a||b", {"a", "", "b"}},    {"|a", {"", "a"}},
+        {"a|", {"a", ""}},           {"|", {"", ""}},
+        {" a | b ", {" a ", " b "}},
+    };
+    for (const Case& c : cases) {
+        Sites list{"old"};
+        sw::SplitList(c.text, '|', list);
+        EXPECT_EQ(list, c.pieces) << c.text;
+    }
+}
+
+TEST(RemoteSitesLine, SplitListOfAnEmptyTextLeavesTheListAlone) {
+    Sites list{"kept", "too"};
+    sw::SplitList("", '|', list);
+    EXPECT_EQ(list, (Sites{"kept", "too"}));
+}
+
+TEST(RemoteSitesLine, JoiningDropsEmptyEntriesOnlyAtTheFront) {
+    EXPECT_EQ(sw::JoinSites({}), "");
+    EXPECT_EQ(sw::JoinSites({"10.0.0.5", "10.0.0.6", "10.0.0.7"}), "10.0.0.5|10.0.0.6|10.0.0.7");
+    EXPECT_EQ(sw::JoinSites({"", "", "a", "", "b"}), "a||b");
+    EXPECT_EQ(sw::JoinSites({"a", ""}), "a|");
+    EXPECT_EQ(sw::SitesFileText({"10.0.0.5"}), "10.0.0.5\r\n");
+    EXPECT_EQ(sw::SitesFileText({}), "\r\n");
+}
+
+TEST(RemoteSitesLine, TheLastNonEmptyLineOfTheFileIsTheList) {
+    struct Case {
+        const char* text;
+        Sites sites;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"\r\n", {}},
+        {"10.0.0.5\r\n", {"10.0.0.5"}},
+        {"10.0.0.5|10.0.0.6", {"10.0.0.5", "10.0.0.6"}},
+        {"a|b\r\nc\r\n\r\n", {"c"}},
+        {"a|b\nc|d\n", {"c", "d"}},
+        {"a\rb\r", {"b"}},
+        {"a|b\r\n   \r\n", {"   "}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(sw::SitesFromFileText(c.text), c.sites) << c.text;
+}
+
+TEST(RemoteSitesLine, AddingAppendsTheTrimmedSite) {
+    EXPECT_EQ(sw::SitesFileText(sw::WithSiteAdded({}, "10.0.0.5")), "10.0.0.5\r\n");
+    EXPECT_EQ(sw::JoinSites(sw::WithSiteAdded({"10.0.0.5", "10.0.0.6"}, "  10.0.0.7 ")),
+              "10.0.0.5|10.0.0.6|10.0.0.7");
+    // The file operations keep duplicates; only the dialog refuses them.
+    EXPECT_EQ(sw::WithSiteAdded({"a"}, "a"), (Sites{"a", "a"}));
+}
+
+TEST(RemoteSitesLine, RemovingDropsEveryEqualEntryCaseSensitively) {
+    const Sites sites{"10.0.0.5", "host", "10.0.0.6", "HOST", "host", "10.0.0.7"};
+    EXPECT_EQ(sw::WithSiteRemoved(sites, " host "),
+              (Sites{"10.0.0.5", "10.0.0.6", "HOST", "10.0.0.7"}));
+    EXPECT_EQ(sw::JoinSites(sw::WithSiteRemoved({"10.0.0.5", "10.0.0.6", "10.0.0.7"}, "10.0.0.6")),
+              "10.0.0.5|10.0.0.7");
+    EXPECT_EQ(sw::WithSiteRemoved(sites, "absent"), sites);
+}
+
+} // namespace
