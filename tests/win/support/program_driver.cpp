@@ -1,5 +1,7 @@
 #include "support/program_driver.h"
 
+#include "support/print_server.h"
+
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
@@ -15,6 +17,7 @@ struct WindowSearch {
     DWORD processId;
     const char* windowClass;
     HWND found;
+    const char* caption = nullptr;
 };
 
 BOOL CALLBACK MatchWindow(HWND window, LPARAM argument) {
@@ -27,6 +30,12 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM argument) {
     GetClassNameA(window, name, sizeof(name));
     if (search->windowClass != nullptr && lstrcmpiA(name, search->windowClass) != 0)
         return TRUE;
+    if (search->caption != nullptr) {
+        char caption[256] = {};
+        GetWindowTextA(window, caption, sizeof(caption));
+        if (lstrcmpA(caption, search->caption) != 0 || !IsWindowVisible(window))
+            return TRUE;
+    }
     search->found = window;
     return FALSE;
 }
@@ -154,6 +163,34 @@ HWND RunningProgram::WaitForWindow(const char* windowClass, DWORD timeoutMs) con
         },
         timeoutMs);
     return search.found;
+}
+
+HWND RunningProgram::WaitForDialog(const char* caption, DWORD timeoutMs) const {
+    WindowSearch search{process_.dwProcessId, "#32770", nullptr, caption};
+    WaitFor(
+        [&] {
+            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+void BringToFront(HWND window) {
+    ShowWindow(window, SW_RESTORE);
+    SetForegroundWindow(window);
+    Sleep(500);
+}
+
+void Screenshot(const std::string& name, int width, int height) {
+    const char* folder = std::getenv("SW_SCREENSHOT_DIR");
+    const char* display = std::getenv("DISPLAY");
+    if (folder == nullptr || *folder == '\0' || display == nullptr)
+        return;
+    Sleep(300); // let the windows finish painting
+    RunHostCommand("mkdir -p '" + std::string(folder) + "' && import -display '" + display +
+                   "' -window root -crop " + std::to_string(width) + "x" + std::to_string(height) +
+                   "+0+0 '" + folder + "/" + name + ".png'");
 }
 
 void PostCommand(HWND window, int command) {

@@ -35,6 +35,8 @@ class RunningProgram {
     DWORD Id() const { return process_.dwProcessId; }
     // A top-level window of this process of the class (null: any), shown or not.
     HWND WaitForWindow(const char* windowClass, DWORD timeoutMs = 20000) const;
+    // A dialog or message box of this process with this caption.
+    HWND WaitForDialog(const char* caption, DWORD timeoutMs = 20000) const;
 
   private:
     PROCESS_INFORMATION process_ = {};
@@ -60,6 +62,14 @@ std::string StatusBarText(HWND statusBar, int part);
 // Drops the files on the window as the shell does (WM_DROPFILES with the
 // paths in the receiving process's memory).
 void DropFiles(HWND window, const std::vector<std::string>& paths);
+
+// A window of another process shown to the screen: the main window restored
+// and in front, for screenshots and the keyboard.
+void BringToFront(HWND window);
+
+// Saves the screen's top-left `width` x `height` as NAME.png in the folder
+// named by SW_SCREENSHOT_DIR (a Linux path); nothing when it is not set.
+void Screenshot(const std::string& name, int width, int height);
 
 // The text of a window of any process.
 std::string WindowText(HWND window);
