@@ -10,6 +10,7 @@
 #include "settings/startup_lookups.h"
 #include "shell/command_line.h"
 #include "shell/companion.h"
+#include "shell/help_topic.h"
 #include "shell/print_dispatch.h"
 #include "shell/program_state.h"
 
@@ -61,7 +62,7 @@ void RunSetup() {
     // wherever it was installed.
     MakeShortcut(std::string(ProgramPath()), "Spoolwright Farreach", kDesktopFolder);
     WriteDefaultBypassPatterns();
-    WinHelpA(nullptr, "Spoolwright.hlp", HELP_CONTEXT, kSetupHelpTopic);
+    OpenHelpTopic(nullptr, kSetupHelpTopic);
 
     const LONG startup = kStartupFolder;
     const std::string startupShortcut =

@@ -14,6 +14,7 @@
 #include "settings/settings_store.h"
 #include "shell/command_line_processing.h"
 #include "shell/companion.h"
+#include "shell/help_topic.h"
 #include "shell/main_window_layout.h"
 #include "shell/print_dispatch.h"
 #include "shell/printer_list.h"
@@ -150,7 +151,7 @@ void OnCopies(HWND window) {
 }
 
 void OnHelp(HWND window) {
-    WinHelpA(window, "Spoolwright.hlp", HELP_CONTEXT, kHelpContents);
+    OpenHelpTopic(window, kHelpContents);
 }
 
 } // namespace

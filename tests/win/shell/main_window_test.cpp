@@ -148,4 +148,21 @@ TEST_F(MainWindow, RemotePrinterCannotBeMadeTheDefault) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
+// Pictures for the README: each menu open, and the window after a drop.
+TEST_F(MainWindow, ScreenshotsOfTheMenusAndADrop) {
+    swtest::BringToFront(window_);
+    for (const char* menu : {"f", "p", "o", "h"}) {
+        PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(menu[0]));
+        swtest::Screenshot(std::string("menu_") + menu, 640, 340);
+        PostMessageA(window_, WM_CANCELMODE, 0, 0);
+        keybd_event(VK_ESCAPE, 0, 0, 0);
+        keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+        Sleep(300);
+    }
+    swtest::TempFile file("dropped");
+    swtest::DropFiles(window_, {file.Path()});
+    ASSERT_TRUE(swtest::WaitFor([&] { return Status(0) == file.Path(); }));
+    swtest::Screenshot("after_drop", 500, 340);
+}
+
 } // namespace
