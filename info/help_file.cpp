@@ -418,6 +418,20 @@ std::string BuildHelpFile(const HelpSource& source) {
     Put16(system, 3);
     Put16(system, 4);
     Put32(system, topicOffsets.empty() ? 0 : topicOffsets[0]);
+    // The main window, named "main", with the title as its caption.
+    std::string window;
+    Put16(window, 0x0002 | 0x0004); // name and caption given
+    window.append(10, '\0');        // type
+    std::string name = "main";
+    name.resize(9, '\0');
+    window += name;
+    std::string caption = source.title.substr(0, 50);
+    caption.resize(51, '\0');
+    window += caption;
+    window.append(90 - window.size(), '\0'); // position, size, state, colours
+    Put16(system, 6);
+    Put16(system, static_cast<std::uint32_t>(window.size()));
+    system += window;
 
     std::string font;
     Put16(font, 1);                 // face names

@@ -10,6 +10,7 @@ packages=(
     wine wine32:i386 libcups2:i386
     cups cups-client cups-ipp-utils
     xvfb xauth imagemagick
+    nsis
 )
 
 missing=()
