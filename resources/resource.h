@@ -97,6 +97,16 @@
 // ELIST: next events (unattended/).
 
 // ABOUT: the About box (info/).
+#define IDC_ABOUT_ICON 101
+#define IDC_ABOUT_SYSTEM_INFO 102
+#define IDC_ABOUT_PRODUCT 103
+#define IDC_ABOUT_VERSION 104
+#define IDC_ABOUT_MAKER 105
+#define IDC_ABOUT_STREET 106
+#define IDC_ABOUT_CITY 107
+#define IDC_ABOUT_ORDER 108
+#define IDC_ABOUT_PHONE 109
+#define IDC_ABOUT_EMAIL 110
 
 // Run-time dialogs (remote sites, driver download) keep their ids in their units.
 

@@ -15,6 +15,7 @@ packages=(
     wine wine64
     cups cups-client cups-ipp-utils
     xvfb xauth imagemagick
+    nsis
 )
 
 missing=()

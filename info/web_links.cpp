@@ -1,0 +1,33 @@
+#include "info/web_links.h"
+
+#include "info/web_addresses.h"
+#include "remote/dial_up.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+
+namespace sw {
+namespace {
+
+constexpr char kNoBrowser[] = "Sorry, neither Microsoft Explorer nor Netscape Navigator was found";
+constexpr char kMessageTitle[] = "Spoolwright";
+
+} // namespace
+
+void OpenWebLink(int which) {
+    const std::string address(WebLinkAddress(which));
+    if (address.empty())
+        return;
+    if (IsDialUpConnected() == 0) {
+        DialedForWeb = true;
+        DialFirstEntry();
+    }
+    const HINSTANCE result = ShellExecuteA(nullptr, "open", address.c_str(), "", "", SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(result) < 32)
+        MessageBoxA(nullptr, kNoBrowser, kMessageTitle, MB_OK | MB_TASKMODAL);
+}
+
+} // namespace sw

@@ -1,0 +1,39 @@
+// Dial-up networking through the platform's remote access library, which is
+// optional: every call goes through DialUpLibrary and does nothing (returns
+// 0) while that handle is 0. The program never loads the library, so as it
+// ships no dial-up step runs; a build or test that sets the handle gets the
+// real calls, each function looked up by name at every call.
+#pragma once
+
+#include <windows.h>
+
+namespace sw {
+
+// The remote access library's module handle; 0 means not available.
+extern HMODULE DialUpLibrary;
+// Set when a web link asked for a connection; the main window hangs up at exit.
+extern bool DialedForWeb;
+
+// The platform's connection handle.
+using DialUpConnection = HANDLE;
+
+// 1 when at least one dial-up connection is active, else 0.
+int IsDialUpConnected();
+
+// Dials the first phonebook entry when there is one; its connection or 0.
+DialUpConnection DialFirstEntry();
+
+// Dials phonebook entry n (counted from 1) with its stored parameters and
+// waits for the connection; the connection, or 0 on any failure (a dial that
+// failed half way is hung up).
+DialUpConnection DialEntry(int n);
+
+// Hangs up and waits until the connection is gone.
+void HangUpAndWait(DialUpConnection connection);
+
+// Hangs up every active connection whose entry name equals `name` ignoring
+// letter case, or every one when `name` is empty: 0 when the last hang-up
+// succeeded, 1001 when it failed, 1002 when there was no active connection.
+DWORD HangUpConnections(const char* name);
+
+} // namespace sw

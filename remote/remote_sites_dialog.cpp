@@ -1,0 +1,106 @@
+#include "remote/remote_sites_dialog.h"
+
+#include "common/text_helpers.h"
+#include "remote/dialog_template.h"
+#include "remote/remote_sites.h"
+#include "remote/remote_sites_dialog_ids.h"
+#include "remote/remote_sites_line.h"
+
+#include <string>
+#include <vector>
+
+namespace sw {
+namespace {
+
+// Entries are kept to 254 characters, as the program's other texts.
+constexpr int kSiteLimit = 254;
+
+HWND SitesCombo(HWND dialog) {
+    return GetDlgItem(dialog, kRemoteSitesCombo);
+}
+
+std::string ComboEditText(HWND dialog) {
+    char text[kSiteLimit + 1] = {};
+    GetDlgItemTextA(dialog, kRemoteSitesCombo, text, sizeof(text));
+    return text;
+}
+
+std::string ComboItemText(HWND combo, LRESULT index) {
+    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR)
+        return std::string();
+    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied = SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(text.data()));
+    return copied == CB_ERR ? std::string() : std::string(text.data(), copied);
+}
+
+void OnInitDialog(HWND dialog) {
+    SendMessageA(SitesCombo(dialog), CB_LIMITTEXT, kSiteLimit, 0);
+    LoadRemoteSites(SitesCombo(dialog));
+}
+
+// An entry already listed in any letter case is not added again. Nor is an
+// empty one, or one holding the file's separator, which would come back as
+// two entries.
+void OnAdd(HWND dialog) {
+    const std::string site = TrimSpaces(ComboEditText(dialog));
+    if (site.empty() || site.find(kSiteSeparator) != std::string::npos)
+        return;
+    HWND combo = SitesCombo(dialog);
+    if (SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(site.c_str())) != CB_ERR)
+        return;
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(site.c_str()));
+    AddRemoteSite(site);
+}
+
+void OnDelete(HWND dialog) {
+    HWND combo = SitesCombo(dialog);
+    const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    if (selected == CB_ERR)
+        return;
+    const std::string site = ComboItemText(combo, selected);
+    SendMessageA(combo, CB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+    RemoveRemoteSite(TrimSpaces(site));
+}
+
+INT_PTR CALLBACK RemoteSitesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case kRemoteSitesAdd:
+            OnAdd(dialog);
+            break;
+        case kRemoteSitesDelete:
+            OnDelete(dialog);
+            break;
+        case IDCANCEL: // the close box and Escape; everything is saved already
+            EndDialog(dialog, 0);
+            break;
+        }
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+void ShowRemoteSitesDialog(HWND owner) {
+    DialogTemplate form(kRemoteSitesCaption, 148, 80);
+    form.AddControl(kRemoteSitesLabel, ControlClass::Static, "IP of remote sites", SS_LEFT, 7, 7,
+                    134, 8);
+    form.AddControl(kRemoteSitesCombo, ControlClass::ComboBox, "",
+                    CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 7, 18, 134, 56);
+    form.AddControl(kRemoteSitesAdd, ControlClass::Button, "Add", BS_DEFPUSHBUTTON | WS_TABSTOP, 20,
+                    56, 50, 14);
+    form.AddControl(kRemoteSitesDelete, ControlClass::Button, "Delete", BS_PUSHBUTTON | WS_TABSTOP,
+                    78, 56, 50, 14);
+    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), form.Template(), owner,
+                            RemoteSitesDialogProc, 0);
+}
+
+} // namespace sw

@@ -1,0 +1,109 @@
+// The dial-up wrappers: with no remote access library nothing is called;
+// with a library loaded (a scripted stand-in) each function is looked up by
+// name and given the records of the sizes the platform defines.
+#include "remote/dial_up.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using SetUpFn = void(WINAPI*)(int, int, DWORD, DWORD, DWORD);
+using LogFn = const char*(WINAPI*)();
+
+class DialUp : public testing::Test {
+  protected:
+    void SetUp() override {
+#if defined(_WIN64)
+        GTEST_SKIP() << "the stand-in library speaks the 32-bit records only";
+#endif
+        library_ = LoadLibraryA("fake_remote_access.dll");
+        ASSERT_NE(library_, nullptr) << "error " << GetLastError();
+        setUp_ = reinterpret_cast<SetUpFn>(
+            reinterpret_cast<void*>(GetProcAddress(library_, "FakeRasSetUp")));
+        log_ = reinterpret_cast<LogFn>(
+            reinterpret_cast<void*>(GetProcAddress(library_, "FakeRasLog")));
+        ASSERT_TRUE(setUp_ && log_);
+        sw::DialUpLibrary = library_;
+    }
+    void TearDown() override {
+        sw::DialUpLibrary = nullptr;
+        if (library_ != nullptr)
+            FreeLibrary(library_);
+    }
+    std::string Log() const {
+        return log_();
+    }
+
+    HMODULE library_ = nullptr;
+    SetUpFn setUp_ = nullptr;
+    LogFn log_ = nullptr;
+};
+
+TEST(DialUpWithoutLibrary, EveryWrapperDoesNothing) {
+    ASSERT_EQ(sw::DialUpLibrary, nullptr);
+    EXPECT_EQ(sw::IsDialUpConnected(), 0);
+    EXPECT_EQ(sw::DialFirstEntry(), nullptr);
+    EXPECT_EQ(sw::DialEntry(1), nullptr);
+    sw::HangUpAndWait(reinterpret_cast<HANDLE>(0x100));
+    EXPECT_EQ(sw::HangUpConnections(""), 1002u) << "no connection to hang up";
+}
+
+TEST_F(DialUp, AnActiveConnectionCountsAsConnected) {
+    setUp_(1, 0, 0, 0x2000, 0);
+    EXPECT_EQ(sw::IsDialUpConnected(), 1);
+    EXPECT_EQ(Log(), "EnumConnections size 412 bytes 41200\n");
+    setUp_(0, 0, 0, 0x2000, 0);
+    EXPECT_EQ(sw::IsDialUpConnected(), 0);
+}
+
+TEST_F(DialUp, DialingTheFirstEntryUsesItsTrimmedNameAndWaitsForTheConnection) {
+    setUp_(0, 2, 0, 0x2000, 0);
+    EXPECT_EQ(sw::DialFirstEntry(), reinterpret_cast<HANDLE>(0x200));
+    EXPECT_EQ(Log(), "EnumEntries size 264 bytes 264\n"
+                     "EnumEntries size 264 bytes 26400\n"
+                     "GetEntryDialParams size 1052 entry 'Entry 1'\n"
+                     "Dial extensions 16 parameters 1052 notifier 0 none\n"
+                     "GetConnectStatus size 160 handle 512\n");
+}
+
+TEST_F(DialUp, AnEntryOutsideThePhonebookDialsNothing) {
+    setUp_(0, 2, 0, 0x2000, 0);
+    EXPECT_EQ(sw::DialEntry(3), nullptr);
+    EXPECT_EQ(sw::DialEntry(0), nullptr);
+    EXPECT_EQ(Log().find("Dial "), std::string::npos);
+    setUp_(0, 0, 0, 0x2000, 0);
+    EXPECT_EQ(sw::DialFirstEntry(), nullptr);
+}
+
+TEST_F(DialUp, AFailedDialIsHungUpUntilTheConnectionIsGone) {
+    setUp_(0, 1, 633, 0x2000, 0);
+    EXPECT_EQ(sw::DialEntry(1), nullptr);
+    const std::string log = Log();
+    EXPECT_NE(log.find("HangUp 512\nGetConnectStatus size 160 handle 512\n"
+                       "GetConnectStatus size 160 handle 512\nGetConnectStatus gone\n"),
+              std::string::npos)
+        << log;
+}
+
+TEST_F(DialUp, AConnectionThatIsNotConnectedIsHungUp) {
+    setUp_(0, 1, 0, 0x1000, 0);
+    EXPECT_EQ(sw::DialEntry(1), nullptr);
+    EXPECT_NE(Log().find("HangUp 512"), std::string::npos);
+}
+
+TEST_F(DialUp, HangingUpByNameOrEveryConnection) {
+    setUp_(2, 0, 0, 0x2000, 0);
+    EXPECT_EQ(sw::HangUpConnections("OFFICE"), 0u);
+    EXPECT_EQ(Log(), "EnumConnections size 412 bytes 41200\nHangUp 256\n");
+    setUp_(2, 0, 0, 0x2000, 0);
+    EXPECT_EQ(sw::HangUpConnections(""), 0u);
+    EXPECT_EQ(Log(), "EnumConnections size 412 bytes 41200\nHangUp 256\nHangUp 257\n");
+    setUp_(2, 0, 0, 0x2000, 5);
+    EXPECT_EQ(sw::HangUpConnections("home"), 1001u) << "the last hang-up failed";
+    setUp_(0, 0, 0, 0x2000, 0);
+    EXPECT_EQ(sw::HangUpConnections(""), 1002u);
+}
+
+} // namespace

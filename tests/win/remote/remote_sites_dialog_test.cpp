@@ -1,0 +1,131 @@
+// The "Remote sites" dialog, built at run time and driven with real messages.
+#include "dialogs/dialog_driver.h"
+#include "remote/remote_sites.h"
+#include "remote/remote_sites_dialog.h"
+#include "remote/remote_sites_dialog_ids.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using swtest::DialogDriver;
+using Items = std::vector<std::string>;
+
+void Open() {
+    sw::ShowRemoteSitesDialog(nullptr);
+}
+
+Items ComboItems(HWND dialog) {
+    Items items;
+    const LRESULT count = SendDlgItemMessageA(dialog, sw::kRemoteSitesCombo, CB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        char text[300] = {};
+        SendDlgItemMessageA(dialog, sw::kRemoteSitesCombo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                            reinterpret_cast<LPARAM>(text));
+        items.push_back(text);
+    }
+    return items;
+}
+
+void SelectComboItem(HWND dialog, int index) {
+    SendDlgItemMessageA(dialog, sw::kRemoteSitesCombo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+class RemoteSitesDialog : public testing::Test {
+  protected:
+    void SetUp() override { DeleteFileA(sw::RemoteSitesFile().c_str()); }
+    void TearDown() override { DeleteFileA(sw::RemoteSitesFile().c_str()); }
+    static std::string Text() { return swtest::ReadWholeFile(sw::RemoteSitesFile()); }
+};
+
+TEST_F(RemoteSitesDialog, ShowsItsControlsAtTheirSize) {
+    sw::AddRemoteSite("10.0.0.5");
+    RECT client = {}, units = {0, 0, 148, 80};
+    std::string label, add, remove;
+    Items items;
+    DialogDriver()
+        .On(sw::kRemoteSitesCaption)
+        .Screenshot("remote_sites")
+        .Inspect([&](HWND dialog) {
+            label = swtest::ItemText(dialog, sw::kRemoteSitesLabel);
+            add = swtest::ItemText(dialog, sw::kRemoteSitesAdd);
+            remove = swtest::ItemText(dialog, sw::kRemoteSitesDelete);
+            items = ComboItems(dialog);
+            GetClientRect(dialog, &client);
+            MapDialogRect(dialog, &units);
+            EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0),
+                      MAKELRESULT(sw::kRemoteSitesAdd, DC_HASDEFID));
+        })
+        .CloseBox()
+        .Run(Open);
+    EXPECT_EQ(label, "IP of remote sites");
+    EXPECT_EQ(add, "Add");
+    EXPECT_EQ(remove, "Delete");
+    EXPECT_EQ(items, (Items{"10.0.0.5"}));
+    EXPECT_EQ(client.right, units.right);
+    EXPECT_EQ(client.bottom, units.bottom);
+}
+
+TEST_F(RemoteSitesDialog, AddingSavesAtOnceAndRefusesAnEntryListedInAnyCase) {
+    sw::AddRemoteSite("10.0.0.5");
+    sw::AddRemoteSite("printhost");
+    Items items;
+    std::string afterFirstAdd;
+    DialogDriver()
+        .On(sw::kRemoteSitesCaption)
+        .SetText(sw::kRemoteSitesCombo, "  10.0.0.7 ")
+        .Click(sw::kRemoteSitesAdd)
+        .Inspect([&](HWND) { afterFirstAdd = Text(); })
+        .SetText(sw::kRemoteSitesCombo, " 10.0.0.5  ")
+        .Click(sw::kRemoteSitesAdd)
+        .SetText(sw::kRemoteSitesCombo, "PRINTHOST")
+        .Click(sw::kRemoteSitesAdd)
+        .SetText(sw::kRemoteSitesCombo, "   ")
+        .Click(sw::kRemoteSitesAdd)
+        .SetText(sw::kRemoteSitesCombo, "a|b")
+        .Click(sw::kRemoteSitesAdd)
+        .Inspect([&](HWND dialog) { items = ComboItems(dialog); })
+        .CloseBox()
+        .Run(Open);
+    EXPECT_EQ(afterFirstAdd, "10.0.0.5|printhost|10.0.0.7\r\n");
+    EXPECT_EQ(items, (Items{"10.0.0.5", "printhost", "10.0.0.7"}));
+    EXPECT_EQ(Text(), "10.0.0.5|printhost|10.0.0.7\r\n");
+}
+
+TEST_F(RemoteSitesDialog, EnterAddsThroughTheDefaultButton) {
+    DialogDriver()
+        .On(sw::kRemoteSitesCaption)
+        .SetText(sw::kRemoteSitesCombo, "10.0.0.9")
+        .Inspect([](HWND dialog) {
+            // The combo box's edit field, where the user types.
+            HWND edit = GetWindow(GetDlgItem(dialog, sw::kRemoteSitesCombo), GW_CHILD);
+            SetFocus(edit);
+            PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+            PostMessageA(edit, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001));
+        })
+        .Inspect([](HWND) {})
+        .CloseBox()
+        .Run(Open);
+    EXPECT_EQ(Text(), "10.0.0.9\r\n");
+}
+
+TEST_F(RemoteSitesDialog, DeletingRemovesTheSelectedEntryFromListAndFile) {
+    sw::AddRemoteSite("10.0.0.5");
+    sw::AddRemoteSite("10.0.0.6");
+    sw::AddRemoteSite("10.0.0.7");
+    Items items;
+    DialogDriver()
+        .On(sw::kRemoteSitesCaption)
+        .Inspect([](HWND dialog) { SelectComboItem(dialog, 1); })
+        .Click(sw::kRemoteSitesDelete)
+        .Inspect([&](HWND dialog) { items = ComboItems(dialog); })
+        .Inspect([](HWND dialog) { SelectComboItem(dialog, -1); })
+        .Click(sw::kRemoteSitesDelete) // nothing selected: nothing happens
+        .CloseBox()
+        .Run(Open);
+    EXPECT_EQ(items, (Items{"10.0.0.5", "10.0.0.7"}));
+    EXPECT_EQ(Text(), "10.0.0.5|10.0.0.7\r\n");
+}
+
+} // namespace
