@@ -1,6 +1,7 @@
 #include "shell/help_topic.h"
 
 #include "common/path_helpers.h"
+#include "info/help_topic.h"
 #include "shell/command_line_processing.h"
 
 #include <string>
@@ -25,7 +26,7 @@ bool HelpFileFound() {
 
 void OpenHelpTopic(HWND owner, DWORD context) {
     if (HelpFileFound())
-        WinHelpA(owner, kHelpFileName, HELP_CONTEXT, context);
+        ShowHelpTopic(owner, context);
 }
 
 } // namespace sw

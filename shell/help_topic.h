@@ -5,8 +5,6 @@
 
 namespace sw {
 
-inline constexpr char kHelpFileName[] = "Spoolwright.hlp";
-
 // Opens the help viewer at the topic with this context number when the help
 // file is found where the viewer looks for it (the current folder, the
 // program's folder, the Windows folder). Without the file nothing is opened:

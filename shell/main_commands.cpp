@@ -2,7 +2,11 @@
 
 #include "common/file_selection.h"
 #include "common/path_helpers.h"
+#include "info/about_box.h"
+#include "info/driver_download_dialog.h"
+#include "info/web_links.h"
 #include "printengine/swprint.h"
+#include "remote/remote_sites_dialog.h"
 #include "resources/resource.h"
 #include "settings/association_dialog.h"
 #include "settings/bitmap_placement_dialog.h"
@@ -199,6 +203,18 @@ void OnCommand(HWND window, int command) {
         break;
     case IDM_REFRESH:
         RefreshPrinterList();
+        break;
+    case IDM_WEB:
+        OpenWebLink(1);
+        break;
+    case IDM_ABOUT:
+        ShowAboutBox(window);
+        break;
+    case IDM_DRIVER_DOWNLOAD:
+        ShowDriverDownloadDialog(window);
+        break;
+    case IDM_REMOTE_SITES:
+        ShowRemoteSitesDialog(window);
         break;
     }
 }

@@ -1,5 +1,6 @@
 #include "shell/shutdown.h"
 
+#include "remote/dial_up.h"
 #include "settings/setting_names.h"
 #include "settings/settings_store.h"
 #include "shell/program_state.h"
@@ -18,6 +19,8 @@ void RunShutdownSteps() {
     if (done)
         return;
     done = true;
+    if (DialedForWeb)
+        HangUpConnections("");
     if (CompanionPollTimer != 0) {
         KillTimer(nullptr, CompanionPollTimer);
         CompanionPollTimer = 0;

@@ -51,12 +51,16 @@ class CompanionProtocol : public swtest::FreshSettingsTest {
 
 TEST_F(CompanionProtocol, FirstPrintCommandAnnouncementListsTheRemotePrinters) {
     auto companion = StartCompanion("site1:laser site2:ink");
+    ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);
     auto program = StartProgram("");
     HWND window = program.WaitForWindow("SpoolwrightFarreach");
     ASSERT_NE(window, nullptr);
-    HWND list = GetDlgItem(window, kPrinterListId);
+    // The window exists before its children do.
+    HWND list = nullptr;
+    ASSERT_TRUE(swtest::WaitFor([&] { return (list = GetDlgItem(window, kPrinterListId)); }));
     ASSERT_TRUE(swtest::WaitFor([&] { return Logged("announced"); }));
-    ASSERT_TRUE(swtest::WaitFor([&] { return Contains(ListBoxItems(list), "site2:ink"); }));
+    ASSERT_TRUE(swtest::WaitFor([&] { return Contains(ListBoxItems(list), "site2:ink"); }))
+        << testing::PrintToString(ListBoxItems(list));
     EXPECT_TRUE(Contains(ListBoxItems(list), "site1:laser"));
     EXPECT_TRUE(Contains(ListBoxItems(list), "sw_raw")) << "installed printers stay listed";
 
