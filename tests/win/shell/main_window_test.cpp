@@ -153,7 +153,7 @@ TEST_F(MainWindow, ScreenshotsOfTheMenusAndADrop) {
     swtest::BringToFront(window_);
     for (const char* menu : {"f", "p", "o", "h"}) {
         PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(menu[0]));
-        swtest::Screenshot(std::string("menu_") + menu, 640, 340);
+        swtest::Screenshot(std::string("menu_") + menu, 720, 340);
         PostMessageA(window_, WM_CANCELMODE, 0, 0);
         keybd_event(VK_ESCAPE, 0, 0, 0);
         keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);

@@ -190,7 +190,7 @@ void Screenshot(const std::string& name, int width, int height) {
     Sleep(300); // let the windows finish painting
     RunHostCommand("mkdir -p '" + std::string(folder) + "' && import -display '" + display +
                    "' -window root -crop " + std::to_string(width) + "x" + std::to_string(height) +
-                   "+0+0 '" + folder + "/" + name + ".png'");
+                   "+0+0 +repage '" + folder + "/" + name + ".png'");
 }
 
 void PostCommand(HWND window, int command) {
