@@ -93,7 +93,7 @@ TEST_F(ProgramShell, OptionsCommandOpensTheFormfeedDialogForTheDefaultPrinter) {
     HWND window = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         window = FindWindowA("SpoolwrightFarreach", "Spoolwright Farreach Utility");
-        return window != nullptr;
+        return window != nullptr && IsWindowVisible(window);
     })) << "no main window";
 
     PostMessageA(window, WM_COMMAND, IDM_AUTO_FORMFEED, 0);
@@ -102,9 +102,13 @@ TEST_F(ProgramShell, OptionsCommandOpensTheFormfeedDialogForTheDefaultPrinter) {
         dialog = FindWindowA("#32770", "Auto Formfeed Option");
         return dialog != nullptr;
     })) << "no formfeed dialog";
+    // The dialog is found as soon as it exists, before it has filled itself in.
     char printer[256] = {};
-    SendMessageA(GetDlgItem(dialog, IDC_FEED_PRINTER), WM_GETTEXT, sizeof(printer),
-                 reinterpret_cast<LPARAM>(printer));
+    WaitFor([&] {
+        SendMessageA(GetDlgItem(dialog, IDC_FEED_PRINTER), WM_GETTEXT, sizeof(printer),
+                     reinterpret_cast<LPARAM>(printer));
+        return printer[0] != '\0' && IsWindowVisible(dialog);
+    });
     EXPECT_EQ(printer, defaultPrinter);
 
     SendMessageA(GetDlgItem(dialog, IDC_FEED_ON), BM_CLICK, 0, 0);
@@ -124,7 +128,7 @@ TEST_F(ProgramShell, CopiesCommandDoesNothingWithoutASelectedFile) {
     HWND window = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         window = FindWindowA("SpoolwrightFarreach", "Spoolwright Farreach Utility");
-        return window != nullptr;
+        return window != nullptr && IsWindowVisible(window);
     }));
     // Posted messages are handled in order: once the orientation dialog of
     // the second command is up, the copies command has been handled.
