@@ -93,8 +93,41 @@
 #define IDC_WORD_WILDCARDS 107
 
 // SCHED: schedule definition (unattended/).
+#define IDC_SCHED_INTERVAL_LABEL 101
+#define IDC_SCHED_INTERVAL 102
+#define IDC_SCHED_PATTERN_LABEL 103
+#define IDC_SCHED_BROWSE 104
+#define IDC_SCHED_FOLDER 105
+#define IDC_SCHED_PATTERN 106
+#define IDC_SCHED_DAYS 107
+#define IDC_SCHED_DAYS_LABEL 108
+#define IDC_SCHED_FROM_LABEL 109
+#define IDC_SCHED_HOURS_LABEL 110
+#define IDC_SCHED_MINUTES_LABEL 111
+#define IDC_SCHED_SECONDS_LABEL 112
+#define IDC_SCHED_FROM_HOUR 113
+#define IDC_SCHED_FROM_MINUTE 114
+#define IDC_SCHED_FROM_SECOND 115
+#define IDC_SCHED_THROUGH_LABEL 116
+#define IDC_SCHED_RECYCLE 117
+#define IDC_SCHED_DELETE 118
+#define IDC_SCHED_THROUGH_HOUR 119
+#define IDC_SCHED_THROUGH_MINUTE 120
+#define IDC_SCHED_THROUGH_SECOND 121
+#define IDC_SCHED_ADD 122
+#define IDC_SCHED_HOURS_NOTE 123
+#define IDC_SCHED_TEST 124
+#define IDC_SCHED_EXIT 126
+#define IDC_SCHED_SAVE 127
+#define IDC_SCHED_FIRST 128
+#define IDC_SCHED_LAST 129
+#define IDC_SCHED_PREVIOUS 130
+#define IDC_SCHED_NEXT 131
 
-// ELIST: next events (unattended/).
+// ELIST: next events (unattended/). The template's list box only holds the
+// place; the report list view that replaces it is made at run time.
+#define IDC_ELIST_PLACEHOLDER 105
+#define IDC_ELIST_EVENTS 205
 
 // ABOUT: the About box (info/).
 #define IDC_ABOUT_ICON 101
@@ -151,6 +184,20 @@
 
 // Strings of the shell (1000-1099) are above; each subsystem keeps its own range.
 // Unattended printing (unattended/): 1100-1199.
+#define IDS_UNATTENDED_ON 1100
+#define IDS_UNATTENDED_OFF 1101
+#define IDS_WATCH_FOLDER_TITLE 1102
+#define IDS_MONDAY 1103
+#define IDS_TUESDAY 1104
+#define IDS_WEDNESDAY 1105
+#define IDS_THURSDAY 1106
+#define IDS_FRIDAY 1107
+#define IDS_SATURDAY 1108
+#define IDS_SUNDAY 1109
+#define IDS_EVENT_ID_COLUMN 1110
+#define IDS_SCHEDULED_TIME_COLUMN 1111
+#define IDS_FILE_TO_PRINT_COLUMN 1112
+#define IDS_SCHEDULED_PRINTER_COLUMN 1113
 
 // Word-document printing (wordprint/): 1200-1299.
 

@@ -1,0 +1,351 @@
+// Scans of watched folders against the real print server: what reaches the
+// schedule's virtual printer, what the event log says, and what becomes of
+// the files.
+#include "printengine/swprint.h"
+#include "settings/setting_names.h"
+#include "shell/print_library_api.h"
+#include "shell/program_state.h"
+#include "support/print_server.h"
+#include "support/temp_files.h"
+#include "unattended/data_files.h"
+#include "unattended/unattended_run.h"
+#include "unattended_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using swtest::EventLogLines;
+using swtest::FileExists;
+using swtest::kSchedulePrinter;
+using swtest::PrinterInbox;
+using swtest::Store;
+using swtest::WriteBytes;
+
+const char kLogTime[] = "12-09-2026   10:00:00   ";
+
+class UnattendedRun : public swtest::UnattendedTest {
+  protected:
+    std::string Printed(const std::string& name) const {
+        return kLogTime + InFolder(name) + "   printed successfully to " + kSchedulePrinter;
+    }
+    void Tick() { sw::UnattendedTick(nullptr, WM_TIMER, 0, 0); }
+};
+
+// Orientation "ESC A" / "ESC B", a form feed and two copies for the schedule's
+// printer; the printer selected in the main window has other settings.
+void StoreSchedulePrinterSettings() {
+    Store(std::string(sw::kAutoFormfeedSection), kSchedulePrinter, "1");
+    Store("Printers Orientation sw_unattended", "Landscape status", "1");
+    Store("Printers Orientation sw_unattended", "Landscape code", "027 065");
+    Store("Printers Orientation sw_unattended", "Portrait code", "027 066");
+    Store("Number of copies by printer sw_unattended", "Copies", "2");
+    sw::CurrentPrinter = "sw_second";
+    Store(std::string(sw::kAutoFormfeedSection), "sw_second", "0");
+    Store("Printers Orientation sw_second", "Landscape status", "1");
+    Store("Printers Orientation sw_second", "Landscape code", "027 088");
+    Store("Printers Orientation sw_second", "Portrait code", "027 089");
+}
+
+TEST_F(UnattendedRun, FilesReachTheSchedulesPrinterWithItsSettings) {
+    StoreSchedulePrinterSettings();
+    WriteBytes(InFolder("report.prn"), "report bytes");
+    WriteBytes(InFolder("notes.txt"), "not matched");
+    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.prn")});
+    PrinterInbox inbox(kSchedulePrinter);
+
+    Tick();
+
+    EXPECT_EQ(inbox.NextJob(), "\x1B"
+                               "Areport bytes\x0C\x1B"
+                               "B");
+    EXPECT_EQ(inbox.NextJob(), "\x1B"
+                               "Areport bytes\x0C\x1B"
+                               "B")
+        << "the second copy";
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("report.prn")})
+        << "one line per file, whatever the copies";
+    EXPECT_TRUE(FileExists(InFolder("report.prn"))) << "the schedule keeps printed files";
+
+    // The pass switched the library's settings off again.
+    const std::string plain = InFolder("plain.txt");
+    WriteBytes(plain, "plain");
+    EXPECT_EQ(PrintFile(kSchedulePrinter, plain.c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "plain");
+}
+
+TEST_F(UnattendedRun, RecycleBinTakesPrintedFilesInListingOrder) {
+    WriteBytes(InFolder("recycle-first.prn"), "first");
+    WriteBytes(InFolder("recycle-second.prn"), "second");
+    const std::vector<std::string> listed = swtest::FolderListing(Folder());
+    sw::ScheduleRecord record = swtest::AllDaySchedule(Folder(), "*.prn");
+    record.MoveToRecycleBin = 1;
+    swtest::WriteScheduleFile({record});
+    PrinterInbox inbox(kSchedulePrinter);
+
+    Tick();
+
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(EventLogLines(), (std::vector<std::string>{Printed(listed[0]), Printed(listed[1])}));
+    EXPECT_EQ(inbox.NextJob(), listed[0] == "recycle-first.prn" ? "first" : "second");
+    EXPECT_EQ(inbox.NextJob(), listed[0] == "recycle-first.prn" ? "second" : "first");
+    EXPECT_TRUE(swtest::FolderListing(Folder()).empty()) << "both files left the folder";
+    for (const std::string& name : listed)
+        EXPECT_TRUE(FileExists(swtest::TrashFolder() + "\\" + name)) << name << " in the trash";
+
+    Tick();
+    EXPECT_EQ(EventLogLines().size(), 2u) << "nothing left to print";
+}
+
+TEST_F(UnattendedRun, FilesLeftInPlaceArePrintedAgainOnEveryTick) {
+    WriteBytes(InFolder("again.prn"), "again");
+    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.prn")});
+    PrinterInbox inbox(kSchedulePrinter);
+
+    Tick();
+    Tick();
+
+    EXPECT_EQ(inbox.NextJob(), "again");
+    EXPECT_EQ(inbox.NextJob(), "again");
+    EXPECT_EQ(EventLogLines(),
+              (std::vector<std::string>{Printed("again.prn"), Printed("again.prn")}));
+}
+
+TEST_F(UnattendedRun, HiddenAndSystemFilesAndFoldersAreNeverPrinted) {
+    for (const char* name : {"hidden.prn", "system.prn", "readonly.prn"})
+        WriteBytes(InFolder(name), name);
+    ASSERT_TRUE(SetFileAttributesA(InFolder("hidden.prn").c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(SetFileAttributesA(InFolder("system.prn").c_str(), FILE_ATTRIBUTE_SYSTEM));
+    ASSERT_TRUE(SetFileAttributesA(InFolder("readonly.prn").c_str(),
+                                   FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
+    ASSERT_TRUE(CreateDirectoryA(InFolder("folder.prn").c_str(), nullptr));
+    ASSERT_EQ(GetFileAttributesA(InFolder("hidden.prn").c_str()) & FILE_ATTRIBUTE_HIDDEN,
+              static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN))
+        << "the file system keeps the hidden attribute";
+    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.prn")});
+    PrinterInbox inbox(kSchedulePrinter);
+
+    Tick();
+
+    EXPECT_EQ(inbox.NextJob(), "readonly.prn");
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("readonly.prn")});
+}
+
+TEST_F(UnattendedRun, APrinterThatCannotBeOpenedGivesTheFailureLineAndTheFileStays) {
+    WriteBytes(InFolder("stays.prn"), "stays");
+    sw::ScheduleRecord record = swtest::AllDaySchedule(Folder(), "*.prn");
+    record.PrinterName = "sw_no_such_queue";
+    record.MoveToRecycleBin = 1;
+    swtest::WriteScheduleFile({record});
+
+    Tick();
+    Tick();
+
+    const std::string failure =
+        kLogTime + InFolder("stays.prn") + "   not printed to sw_no_such_queue  due to Error 1801";
+    EXPECT_EQ(EventLogLines(), (std::vector<std::string>{failure, failure}))
+        << "tried and logged again on the next tick";
+    EXPECT_TRUE(FileExists(InFolder("stays.prn")));
+}
+
+TEST_F(UnattendedRun, AFileStillBeingWrittenWaitsForALaterTick) {
+    const std::string path = InFolder("growing.prn");
+    HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(writer, "half", 4, &written, nullptr);
+    sw::ScheduleRecord record = swtest::AllDaySchedule(Folder(), "*.prn");
+    record.MoveToRecycleBin = 1;
+    swtest::WriteScheduleFile({record});
+    PrinterInbox inbox(kSchedulePrinter);
+
+    Tick();
+    EXPECT_TRUE(EventLogLines().empty()) << "skipped without a log line";
+    EXPECT_TRUE(FileExists(path));
+
+    WriteFile(writer, " and whole", 10, &written, nullptr);
+    CloseHandle(writer);
+    Tick();
+    EXPECT_EQ(inbox.NextJob(), "half and whole");
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("growing.prn")});
+}
+
+TEST_F(UnattendedRun, FolderWithOrWithoutBackslashOrSpacesGivesOnePath) {
+    WriteBytes(InFolder("one.prn"), "one");
+    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.prn"),
+                               swtest::AllDaySchedule(Folder() + "\\", "*.prn"),
+                               swtest::AllDaySchedule("  " + Folder() + "  ", "*.prn")});
+    PrinterInbox inbox(kSchedulePrinter);
+
+    Tick();
+
+    for (int job = 0; job < 3; ++job)
+        EXPECT_EQ(inbox.NextJob(), "one");
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>(3, Printed("one.prn")));
+}
+
+TEST_F(UnattendedRun, EmptyPatternPrintsEveryFileAndEmptyFolderIsTheCurrentOne) {
+    WriteBytes(InFolder("a.txt"), "a");
+    WriteBytes(InFolder("b.prn"), "b");
+    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "")});
+    Tick();
+    EXPECT_EQ(EventLogLines().size(), 2u) << "every file of the folder";
+
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(Folder().c_str()));
+    DeleteFileA(sw::EventLogPath().c_str());
+    swtest::WriteScheduleFile({swtest::AllDaySchedule("", "*.prn")});
+    PrinterInbox inbox(kSchedulePrinter);
+    Tick();
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(EventLogLines(),
+              std::vector<std::string>{std::string(kLogTime) + "b.prn   printed successfully to " +
+                                       kSchedulePrinter});
+    EXPECT_EQ(inbox.NextJob(), "b");
+}
+
+TEST_F(UnattendedRun, TheTimerKeepsToDaysAndHours) {
+    WriteBytes(InFolder("office.prn"), "office");
+    sw::ScheduleRecord office = swtest::AllDaySchedule(Folder(), "*.prn");
+    office.DayMask = 62; // Monday to Friday
+    office.FromHour = 8;
+    office.ThroughHour = 17;
+    office.ThroughMinute = 0;
+    office.ThroughSecond = 0;
+    sw::ScheduleRecord noDay = swtest::AllDaySchedule(Folder(), "*.prn");
+    noDay.DayMask = 0;
+    swtest::WriteScheduleFile({office, noDay});
+    const struct {
+        WORD day, hour, minute, second;
+        bool prints;
+    } cases[] = {
+        {swtest::kWednesday, 17, 0, 0, true},
+        {swtest::kWednesday, 17, 0, 1, false},
+        {swtest::kWednesday, 8, 0, 0, true},
+        {swtest::kWednesday, 7, 59, 59, false},
+        {12, 12, 0, 0, false}, // Saturday
+    };
+    PrinterInbox inbox(kSchedulePrinter);
+    std::size_t lines = 0;
+    for (const auto& c : cases) {
+        swtest::SetClock(c.day, c.hour, c.minute, c.second);
+        Tick();
+        if (c.prints) {
+            ++lines;
+            EXPECT_EQ(inbox.NextJob(), "office");
+        }
+        EXPECT_EQ(EventLogLines().size(), lines)
+            << "day " << c.day << " " << c.hour << ":" << c.minute << ":" << c.second;
+    }
+    EXPECT_TRUE(sw::IsInTimeWindow(office)) << "Saturday noon: the window alone ignores days";
+    swtest::SetClock(swtest::kWednesday, 17, 0, 1);
+    EXPECT_FALSE(sw::IsInTimeWindow(office));
+
+    // A scan by hand (the dialog's Test) runs whatever the days and hours.
+    sw::RunSchedule(noDay);
+    EXPECT_EQ(inbox.NextJob(), "office");
+    EXPECT_EQ(EventLogLines().size(), lines + 1);
+}
+
+TEST_F(UnattendedRun, DamagedRecordsAreSkippedAndTheOthersRun) {
+    WriteBytes(InFolder("sound.prn"), "sound");
+    sw::ScheduleRecordBytes damaged =
+        sw::EncodeScheduleRecord(swtest::AllDaySchedule(Folder(), "*.prn"));
+    std::fill(damaged.begin() + 288, damaged.begin() + 368, 'x'); // pattern without NUL
+    sw::ScheduleRecord absurd = swtest::AllDaySchedule(Folder(), "*.prn");
+    absurd.ThroughHour = 99;
+    const sw::ScheduleRecordBytes sound =
+        sw::EncodeScheduleRecord(swtest::AllDaySchedule(Folder(), "*.prn"));
+    const sw::ScheduleRecordBytes wrong = sw::EncodeScheduleRecord(absurd);
+    std::string file(damaged.begin(), damaged.end());
+    file.append(wrong.begin(), wrong.end());
+    file.append(sound.begin(), sound.end());
+    file.append(100, '\x7F'); // a partial record at the end
+    WriteBytes(sw::DataFilePath(), file);
+    PrinterInbox inbox(kSchedulePrinter);
+
+    Tick();
+
+    EXPECT_EQ(inbox.NextJob(), "sound");
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("sound.prn")});
+}
+
+TEST_F(UnattendedRun, BitmapsPrintThroughTheDriverWithTheStoredPlacement) {
+    Store("BMPprint", "UseSaved", "0"); // interactive prints would ask first
+    Store("BMPprint", "Left", "0.5");
+    Store("BMPprint", "Top", "0.5");
+    Store("BMPprint", "Width", "4");
+    Store("BMPprint", "Height", "4");
+    WriteBytes(InFolder("picture.bmp"), swtest::BitmapBytes(200, 100));
+    WriteBytes(InFolder("broken.bmp"), "BM not a bitmap at all");
+    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.bmp")});
+    PrinterInbox inbox(kSchedulePrinter);
+
+    Tick();
+
+    const std::string job = inbox.NextJob();
+    EXPECT_NE(job.find("%%Title: Spoolwright: picture.bmp"), std::string::npos);
+    EXPECT_NE(job.find("150 150 translate\n1200 600 scale"), std::string::npos)
+        << "the stored box of 4 x 4 inches at 0.5, 0.5";
+    const std::vector<std::string> lines = EventLogLines();
+    EXPECT_EQ(lines.size(), 2u);
+    for (const std::string& line : lines) {
+        if (line.find("broken.bmp") != std::string::npos)
+            EXPECT_EQ(line, kLogTime + InFolder("broken.bmp") + "   not printed to " +
+                                kSchedulePrinter + "  due to Error 13");
+        else
+            EXPECT_EQ(line, Printed("picture.bmp"));
+    }
+}
+
+struct ApplicationCall {
+    std::string printer, file;
+};
+std::vector<ApplicationCall> applicationCalls;
+std::int32_t applicationResult = 0;
+
+std::int32_t RecordApplicationPrint(std::string_view printer, std::string_view file) {
+    applicationCalls.push_back({std::string(printer), std::string(file)});
+    return applicationResult;
+}
+
+TEST_F(UnattendedRun, WordDocumentsGoToTheWordProcessorWithTheFilesCopies) {
+    Store(std::string(sw::kNoBypassSection), "File_001", "*.doc");
+    WriteBytes(InFolder("letter.doc"), "letter");
+    Store("Number of copies " + InFolder("letter.doc"), "Copies", "3");
+    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.doc")});
+    sw::PrintLibrary().printWithApplication = RecordApplicationPrint;
+    applicationCalls.clear();
+    applicationResult = 0;
+
+    Tick();
+
+    ASSERT_EQ(applicationCalls.size(), 3u) << "the copies stored for the file";
+    for (const ApplicationCall& call : applicationCalls) {
+        EXPECT_EQ(call.printer, kSchedulePrinter);
+        EXPECT_EQ(call.file, InFolder("letter.doc"));
+    }
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("letter.doc")});
+
+    applicationResult = -2;
+    Tick();
+    EXPECT_EQ(EventLogLines().back(), kLogTime + InFolder("letter.doc") + "   not printed to " +
+                                          kSchedulePrinter + "  due to Error -2");
+}
+
+TEST(EventLog, AppendsLinesWithCrLf) {
+    const std::string log = sw::EventLogPath();
+    DeleteFileA(log.c_str());
+    sw::AppendEventLog("first");
+    sw::AppendEventLog("second\r\nline");
+    EXPECT_EQ(swtest::ReadWholeFile(log), "first\r\nsecond  line\r\n");
+    DeleteFileA(log.c_str());
+    EXPECT_EQ(log, sw::ProgramFolder() + "Unattended.txt");
+}
+
+} // namespace

@@ -1,0 +1,101 @@
+// Unattended printing switched on and off as the main window does it: a real
+// window-less timer whose ticks a message loop dispatches, the indicator's
+// text, and the state kept in "Spoolwright.ini".
+#include "support/print_server.h"
+#include "support/temp_files.h"
+#include "unattended/schedule_file.h"
+#include "unattended/unattended_printing.h"
+#include "unattended_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using swtest::kSchedulePrinter;
+
+std::string WindowText(HWND window) {
+    char text[64] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+// Dispatches messages, timer ticks included, until `done` or the time is up.
+template <typename Done> bool PumpUntil(Done done, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds)
+            return false;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
+}
+
+class UnattendedTimer : public swtest::UnattendedTest {};
+
+TEST_F(UnattendedTimer, TicksFromTheMessageLoopPrintUntilSwitchedOff) {
+    HWND indicator = CreateWindowA("EDIT", "No unattended", WS_POPUP, 0, 0, 100, 20, nullptr,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(indicator, nullptr);
+    sw::ScheduleRecord record = swtest::AllDaySchedule(Folder(), "*.prn");
+    record.IntervalMs = 100;
+    record.MoveToRecycleBin = 1;
+    swtest::WriteScheduleFile({record});
+    ASSERT_EQ(sw::MinimumInterval(), 100);
+    swtest::WriteBytes(InFolder("timed-first.prn"), "first");
+    swtest::PrinterInbox inbox(kSchedulePrinter);
+
+    sw::ToggleUnattendedPrinting(indicator);
+    EXPECT_TRUE(sw::IsUnattendedPrintingOn());
+    EXPECT_EQ(WindowText(indicator), "Unattended");
+    EXPECT_TRUE(PumpUntil([] { return swtest::EventLogLines().size() == 1; }, 20000))
+        << "a tick printed the file";
+    EXPECT_EQ(inbox.NextJob(), "first");
+
+    // A file that arrives later is found by a later tick of the same timer.
+    swtest::WriteBytes(InFolder("timed-second.prn"), "second");
+    EXPECT_TRUE(PumpUntil([] { return swtest::EventLogLines().size() == 2; }, 20000));
+    EXPECT_EQ(inbox.NextJob(), "second");
+
+    sw::ToggleUnattendedPrinting(indicator);
+    EXPECT_FALSE(sw::IsUnattendedPrintingOn());
+    EXPECT_EQ(WindowText(indicator), "No unattended");
+    swtest::WriteBytes(InFolder("timed-third.prn"), "third");
+    PumpUntil([] { return false; }, 500);
+    EXPECT_EQ(swtest::EventLogLines().size(), 2u) << "no tick after switching off";
+    EXPECT_TRUE(swtest::FileExists(InFolder("timed-third.prn")));
+    DestroyWindow(indicator);
+}
+
+TEST_F(UnattendedTimer, StopSaysWhetherItRanAndANullIndicatorIsFine) {
+    EXPECT_FALSE(sw::StopUnattendedPrinting());
+    sw::ToggleUnattendedPrinting(nullptr);
+    EXPECT_TRUE(sw::IsUnattendedPrintingOn());
+    EXPECT_TRUE(sw::StopUnattendedPrinting());
+    EXPECT_FALSE(sw::IsUnattendedPrintingOn());
+    EXPECT_FALSE(sw::StopUnattendedPrinting());
+}
+
+TEST_F(UnattendedTimer, StateAcrossRunsIsTheStatusKey) {
+    EXPECT_FALSE(sw::UnattendedPrintingWasOn()) << "no settings file";
+    const struct {
+        const char* value;
+        bool on;
+    } cases[] = {{"1", true}, {"0", false}, {"-1", true}, {"2", true}, {"", false}, {"abc", false}};
+    for (const auto& c : cases) {
+        swtest::Store("Unattended", "Status", c.value);
+        EXPECT_EQ(sw::UnattendedPrintingWasOn(), c.on) << '"' << c.value << '"';
+    }
+    sw::RecordUnattendedPrinting(true);
+    EXPECT_EQ(swtest::Stored("Unattended", "Status"), "1");
+    sw::RecordUnattendedPrinting(false);
+    EXPECT_EQ(swtest::Stored("Unattended", "Status"), "0");
+}
+
+} // namespace

@@ -1,0 +1,216 @@
+// The form buffer is one schedule record: a step shows the stored record
+// there, Save turns the controls back into a record and writes it. Input
+// that Save refuses is refused silently, as before.
+#include "unattended/schedule_dialog.h"
+
+#include "resources/resource.h"
+#include "settings/dialog_controls.h"
+#include "shell/window_state.h"
+#include "unattended/folder_browser.h"
+#include "unattended/schedule_file.h"
+#include "unattended/schedule_form.h"
+#include "unattended/unattended_run.h"
+
+namespace sw {
+
+std::int32_t CurrentScheduleIndex = 0;
+
+namespace {
+
+struct ScheduleDialogData {
+    ScheduleRecord form; // the record last shown, with the check box's state
+};
+
+const UINT kDayNames[7] = {IDS_MONDAY, IDS_TUESDAY,  IDS_WEDNESDAY, IDS_THURSDAY,
+                           IDS_FRIDAY, IDS_SATURDAY, IDS_SUNDAY};
+const int kTimeEdits[6] = {IDC_SCHED_FROM_HOUR,      IDC_SCHED_FROM_MINUTE,
+                           IDC_SCHED_FROM_SECOND,    IDC_SCHED_THROUGH_HOUR,
+                           IDC_SCHED_THROUGH_MINUTE, IDC_SCHED_THROUGH_SECOND};
+// Edits have no limit of their own; this much of each is read, more than
+// any field keeps.
+constexpr std::size_t kReadLimit = 300;
+
+void SelectDays(HWND dialog, const DayFlags& days) {
+    for (int day = 0; day < 7; ++day)
+        SendDlgItemMessageA(dialog, IDC_SCHED_DAYS, LB_SETSEL, days[day] ? TRUE : FALSE, day);
+}
+
+DayFlags SelectedDays(HWND dialog) {
+    DayFlags days = {};
+    for (int day = 0; day < 7; ++day)
+        days[day] = SendDlgItemMessageA(dialog, IDC_SCHED_DAYS, LB_GETSEL, day, 0) > 0;
+    return days;
+}
+
+void ShowForm(HWND dialog, const ScheduleForm& form) {
+    SelectDays(dialog, form.days);
+    SetDlgItemTextA(dialog, IDC_SCHED_INTERVAL, form.interval.c_str());
+    SetDlgItemTextA(dialog, IDC_SCHED_FOLDER, form.folder.c_str());
+    SetDlgItemTextA(dialog, IDC_SCHED_PATTERN, form.pattern.c_str());
+    for (std::size_t i = 0; i < form.times.size(); ++i)
+        SetDlgItemTextA(dialog, kTimeEdits[i], form.times[i].c_str());
+    CheckDlgButton(dialog, IDC_SCHED_RECYCLE, form.moveToRecycleBin ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// Loads the record at CurrentScheduleIndex into the form; outside the stored
+// records the form keeps what it shows, with no day selected.
+void ShowCurrentSchedule(HWND dialog, ScheduleDialogData* data) {
+    if (LoadSchedule(data->form, CurrentScheduleIndex) == ScheduleLoad::NoSuchRecord) {
+        SelectDays(dialog, DayFlags{});
+        return;
+    }
+    if (data->form.IntervalMs == 0)
+        data->form.IntervalMs = kDefaultInterval;
+    ShowForm(dialog, FormFromSchedule(data->form));
+}
+
+void ShowSchedule(HWND dialog, ScheduleDialogData* data, std::int32_t index) {
+    CurrentScheduleIndex = index;
+    ShowCurrentSchedule(dialog, data);
+}
+
+ScheduleForm ReadForm(HWND dialog) {
+    ScheduleForm form;
+    form.interval = ControlText(dialog, IDC_SCHED_INTERVAL, kFormIntervalLimit);
+    form.pattern = ControlText(dialog, IDC_SCHED_PATTERN, kFormPatternLimit);
+    form.folder = ControlText(dialog, IDC_SCHED_FOLDER, kFormFolderLimit);
+    form.days = SelectedDays(dialog);
+    for (std::size_t i = 0; i < form.times.size(); ++i)
+        form.times[i] = ControlText(dialog, kTimeEdits[i], kReadLimit);
+    form.moveToRecycleBin = IsDlgButtonChecked(dialog, IDC_SCHED_RECYCLE) == BST_CHECKED;
+    return form;
+}
+
+void OnInitDialog(HWND dialog, ScheduleDialogData* data) {
+    for (UINT name : kDayNames) {
+        const std::string day = ResourceString(name);
+        SendDlgItemMessageA(dialog, IDC_SCHED_DAYS, LB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(day.c_str()));
+    }
+    if (ScheduleCount() > 0)
+        ShowSchedule(dialog, data, 1);
+    else
+        SetDlgItemTextA(dialog, IDC_SCHED_INTERVAL, std::to_string(kDefaultInterval).c_str());
+}
+
+void OnBrowse(HWND dialog) {
+    const std::string folder = BrowseForFolder(dialog, ResourceString(IDS_WATCH_FOLDER_TITLE));
+    SetDlgItemTextA(dialog, IDC_SCHED_FOLDER, folder.c_str());
+}
+
+void OnRecycleBin(HWND dialog, ScheduleDialogData* data) {
+    data->form.MoveToRecycleBin =
+        IsDlgButtonChecked(dialog, IDC_SCHED_RECYCLE) == BST_CHECKED ? 1 : 0;
+}
+
+void OnFirst(HWND dialog, ScheduleDialogData* data) {
+    ShowSchedule(dialog, data, 1);
+}
+
+void OnPrevious(HWND dialog, ScheduleDialogData* data) {
+    ShowSchedule(dialog, data, CurrentScheduleIndex > 1 ? CurrentScheduleIndex - 1 : 1);
+}
+
+void OnNext(HWND dialog, ScheduleDialogData* data) {
+    const std::int32_t count = ScheduleCount();
+    ShowSchedule(dialog, data, CurrentScheduleIndex < count ? CurrentScheduleIndex + 1 : count);
+}
+
+void OnLast(HWND dialog, ScheduleDialogData* data) {
+    ShowSchedule(dialog, data, ScheduleCount());
+}
+
+// Nothing is written until Save.
+void OnAdd(HWND dialog, ScheduleDialogData* data) {
+    ShowSchedule(dialog, data, ScheduleCount() + 1);
+}
+
+void OnDelete(HWND dialog, ScheduleDialogData* data) {
+    DeleteSchedule(CurrentScheduleIndex);
+    ShowSchedule(dialog, data, 1);
+}
+
+// Tests the stored record, not unsaved edits; without one, the form's.
+void OnTest(ScheduleDialogData* data) {
+    LoadSchedule(data->form, CurrentScheduleIndex);
+    RunSchedule(data->form);
+}
+
+void OnSave(HWND dialog, ScheduleDialogData* data) {
+    const std::optional<ScheduleRecord> record =
+        ScheduleFromForm(ReadForm(dialog), SelectedListPrinter());
+    if (!record)
+        return;
+    data->form = *record;
+    // After an append the index names the record just written, so that the
+    // next Save overwrites it rather than another.
+    const std::int32_t written = SaveSchedule(*record, CurrentScheduleIndex);
+    if (written > 0)
+        CurrentScheduleIndex = written;
+}
+
+void OnCommand(HWND dialog, int command) {
+    ScheduleDialogData* data = DialogData<ScheduleDialogData>(dialog);
+    switch (command) {
+    case IDC_SCHED_BROWSE:
+        OnBrowse(dialog);
+        break;
+    case IDC_SCHED_RECYCLE:
+        OnRecycleBin(dialog, data);
+        break;
+    case IDC_SCHED_FIRST:
+        OnFirst(dialog, data);
+        break;
+    case IDC_SCHED_PREVIOUS:
+        OnPrevious(dialog, data);
+        break;
+    case IDC_SCHED_NEXT:
+        OnNext(dialog, data);
+        break;
+    case IDC_SCHED_LAST:
+        OnLast(dialog, data);
+        break;
+    case IDC_SCHED_ADD:
+        OnAdd(dialog, data);
+        break;
+    case IDC_SCHED_DELETE:
+        OnDelete(dialog, data);
+        break;
+    case IDC_SCHED_TEST:
+        OnTest(data);
+        break;
+    case IDC_SCHED_SAVE:
+        OnSave(dialog, data);
+        break;
+    case IDC_SCHED_EXIT:
+    case IDCANCEL: // Escape and the close box
+        EndDialog(dialog, 0);
+        break;
+    }
+}
+
+INT_PTR CALLBACK ScheduleDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        AttachDialogData(dialog, reinterpret_cast<void*>(lParam));
+        OnInitDialog(dialog, reinterpret_cast<ScheduleDialogData*>(lParam));
+        return TRUE;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return EditableControlColors(message, wParam);
+    case WM_COMMAND:
+        OnCommand(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+void ShowScheduleDialog(HWND owner) {
+    ScheduleDialogData data;
+    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_SCHED, owner, ScheduleDialogProc,
+                    reinterpret_cast<LPARAM>(&data));
+}
+
+} // namespace sw
