@@ -25,8 +25,11 @@
 #include "shell/program_state.h"
 #include "shell/shutdown.h"
 #include "shell/window_state.h"
+#include "unattended/data_files.h"
+#include "unattended/unattended_printing.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -203,6 +206,18 @@ void OnCommand(HWND window, int command) {
         break;
     case IDM_REFRESH:
         RefreshPrinterList();
+        break;
+    case IDM_SCHEDULE:
+        ShowScheduleDialog(window);
+        break;
+    case IDM_NEXT_EVENTS:
+        ShowNextEventsDialog(window);
+        break;
+    case IDM_EVENT_LOG:
+        ShellExecuteA(nullptr, nullptr, EventLogPath().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        break;
+    case IDM_UNATTENDED:
+        ToggleUnattendedPrinting(UnattendedIndicator);
         break;
     case IDM_WEB:
         OpenWebLink(1);

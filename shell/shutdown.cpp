@@ -1,17 +1,16 @@
 #include "shell/shutdown.h"
 
 #include "remote/dial_up.h"
-#include "settings/setting_names.h"
-#include "settings/settings_store.h"
 #include "shell/program_state.h"
 #include "shell/window_state.h"
+#include "unattended/unattended_printing.h"
 
 #include <windows.h>
 
 namespace sw {
 
 bool UnattendedPrintingWasOnAtExit() {
-    return ReadSettingNumber(SettingsFilePath(), kUnattendedSection, kStatusKey) != 0;
+    return UnattendedPrintingWasOn();
 }
 
 void RunShutdownSteps() {
@@ -25,8 +24,10 @@ void RunShutdownSteps() {
         KillTimer(nullptr, CompanionPollTimer);
         CompanionPollTimer = 0;
     }
+    const bool wasOn = StopUnattendedPrinting();
+    // A print from the command line leaves the stored state for the next start.
     if (StartupOutcome != -1 && !CloseAfterRemotePrint)
-        WriteSetting(SettingsFilePath(), kUnattendedSection, kStatusKey, "0");
+        RecordUnattendedPrinting(wasOn);
     if (ToolBarBitmap != nullptr) {
         DeleteObject(ToolBarBitmap);
         ToolBarBitmap = nullptr;

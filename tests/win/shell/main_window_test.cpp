@@ -148,6 +148,27 @@ TEST_F(MainWindow, RemotePrinterCannotBeMadeTheDefault) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
+TEST_F(MainWindow, UnattendedPrintingOnAtExitIsOnAgainAtTheNextStart) {
+    HWND indicator = GetDlgItem(Child(kToolBar), kIndicator);
+    swtest::PostCommand(window_, 0xC06);
+    ASSERT_TRUE(swtest::WaitFor([&] { return swtest::WindowText(indicator) == "Unattended"; }));
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    ASSERT_EQ(program_->WaitForExit(), 0u);
+    EXPECT_EQ(Read("Unattended", "Status"), "1");
+
+    auto next = StartProgram("");
+    HWND window = next.WaitForWindow("SpoolwrightFarreach");
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(swtest::WaitFor([&] { return IsWindowVisible(window) != FALSE; }));
+    HWND again = GetDlgItem(GetDlgItem(window, kToolBar), kIndicator);
+    EXPECT_EQ(swtest::WindowText(again), "Unattended");
+    swtest::PostCommand(window, 0xC06);
+    ASSERT_TRUE(swtest::WaitFor([&] { return swtest::WindowText(again) == "No unattended"; }));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(next.WaitForExit(), 0u);
+    EXPECT_EQ(Read("Unattended", "Status"), "0");
+}
+
 // Pictures for the README: each menu open, and the window after a drop.
 TEST_F(MainWindow, ScreenshotsOfTheMenusAndADrop) {
     swtest::BringToFront(window_);
