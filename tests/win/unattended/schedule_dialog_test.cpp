@@ -237,6 +237,8 @@ TEST_F(ScheduleDialog, CancellingTheFolderPickerEmptiesTheFolder) {
 }
 
 TEST_F(ScheduleDialog, TheFolderPickerFillsInTheChosenFolder) {
+    // Wine's picker selects a folder by its path on drive C:; a path on Z:
+    // leaves the selection on the desktop.
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, MAX_PATH);
     const std::string chosen = windows;
