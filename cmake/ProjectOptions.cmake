@@ -31,8 +31,10 @@ endfunction()
 # exports them undecorated with --kill-at, and dlltool rewrites the import
 # library so that callers' decorated references still resolve to the plain
 # names; Visual Studio's linker takes the plain names and does both itself.
+# 64-bit Windows has one calling convention and no decoration: there the
+# plain names are all there is.
 function(sw_export_definitions target def_file)
-    if(MSVC)
+    if(MSVC OR CMAKE_SIZEOF_VOID_P EQUAL 8)
         file(READ ${def_file} definitions)
         string(REGEX REPLACE "@[0-9]+" "" definitions "${definitions}")
         get_filename_component(name ${def_file} NAME)

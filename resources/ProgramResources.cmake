@@ -7,6 +7,6 @@ set(SW_RESOURCE_DIR ${CMAKE_CURRENT_LIST_DIR})
 function(sw_program_resources target)
     file(GLOB dialog_scripts CONFIGURE_DEPENDS ${SW_RESOURCE_DIR}/dialogs/*.rc)
     set_source_files_properties(${SW_RESOURCE_DIR}/swutil.rc PROPERTIES
-        OBJECT_DEPENDS "${dialog_scripts};${SW_RESOURCE_DIR}/resource.h")
+        OBJECT_DEPENDS "${dialog_scripts};${SW_RESOURCE_DIR}/resource.h;${SW_RESOURCE_DIR}/toolbar.bmp;${SW_RESOURCE_DIR}/program.ico")
     target_sources(${target} PRIVATE ${SW_RESOURCE_DIR}/swutil.rc)
 endfunction()

@@ -1,27 +1,39 @@
-// Entry of swutil.exe: the printer the dialogs and prints work on starts as
-// the default printer; then the main window runs until it is closed.
-#include "printengine/swprint.h"
-#include "settings/library_text.h"
+// Entry of swutil.exe: one copy only; the companion's messages and the window
+// class are registered, the command line is processed (it may print and
+// close the program at once), then the main window runs until it is closed.
+#include "common/text_helpers.h"
+#include "shell/command_line_processing.h"
+#include "shell/companion.h"
 #include "shell/main_window.h"
 #include "shell/program_state.h"
+#include "shell/single_instance.h"
 
-namespace {
+#include <windows.h>
 
-std::string DefaultPrinterName() {
-    return sw::TakeLibraryText(DefaultPrinter()).substr(0, sw::kStateTextLimit);
-}
-
-} // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    sw::CurrentPrinter = DefaultPrinterName();
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+    const std::string text = sw::TrimSpaces(commandLine != nullptr ? commandLine : "");
+    if (sw::IsAnotherInstanceRunning()) {
+        // Without a command line a second start just ends; with one, the
+        // running copy prints it. Either way this copy ends silently.
+        if (text.empty() || sw::HandOverCommandLine(text) != sw::HandOver::RunHere)
+            return 0;
+    }
+    sw::RegisterCompanionMessages();
     if (!sw::RegisterMainWindowClass(instance))
         return 0;
-    HWND window = sw::CreateMainWindow(instance);
+    HMENU menu = sw::LoadMainMenu(instance);
+    sw::StartupOutcome = sw::ProcessCommandLine(text);
+    sw::CloseAfterRemotePrint = sw::RemotePrintPending;
+
+    HWND window = sw::CreateMainWindow(instance, menu);
     if (window == nullptr)
         return 0;
-    ShowWindow(window, showCommand);
-    UpdateWindow(window);
+    // A command-line print is never seen: the window closed itself at once,
+    // or stays hidden until the companion has the remote print.
+    if (sw::StartupOutcome != -1 && !sw::RemotePrintPending) {
+        ShowWindow(window, showCommand);
+        UpdateWindow(window);
+    }
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

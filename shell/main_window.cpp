@@ -1,16 +1,26 @@
+// The main window's class, menu and procedure. Each message goes to one
+// handler; the commands are in main_commands.cpp, the children in
+// main_window_layout.cpp.
 #include "shell/main_window.h"
 
+#include "common/path_helpers.h"
+#include "printengine/swprint.h"
 #include "resources/resource.h"
-#include "settings/association_dialog.h"
-#include "settings/bitmap_placement_dialog.h"
-#include "settings/bypass_patterns_dialog.h"
-#include "settings/copies_dialog.h"
 #include "settings/dialog_controls.h"
-#include "settings/formfeed_dialog.h"
-#include "settings/orientation_dialog.h"
-#include "settings/setting_names.h"
-#include "settings/settings_store.h"
+#include "shell/command_line_processing.h"
+#include "shell/companion.h"
+#include "shell/file_drop.h"
+#include "shell/main_commands.h"
+#include "shell/main_window_layout.h"
+#include "shell/print_dispatch.h"
+#include "shell/printer_list.h"
 #include "shell/program_state.h"
+#include "shell/shutdown.h"
+#include "shell/window_state.h"
+
+#include <commctrl.h>
+
+#include <string>
 
 namespace sw {
 namespace {
@@ -19,54 +29,133 @@ namespace {
 constexpr int kWindowWidth = 495;
 constexpr int kWindowHeight = kWindowWidth * 2 / 3;
 
-// A printer named on the command line that is not installed is first
-// associated with an installed one, which the print then goes to.
-void OnPrint(HWND window) {
-    if (PassedPrinter.empty())
+constexpr LONG kSendToFolder = 9;
+
+// A remote print asked for before the companion announced its controls waits
+// for the announcements to settle, and gives up after a while.
+constexpr UINT_PTR kRemotePrintSettleTimer = 1;
+constexpr UINT kRemotePrintSettleMs = 300;
+constexpr UINT_PTR kRemotePrintGiveUpTimer = 2;
+constexpr UINT kRemotePrintGiveUpMs = 15000;
+
+// Longest command line taken from a second start.
+constexpr DWORD kHandedCommandLineLimit = 32 * 1024;
+
+// The creation steps. A start-up that already printed closes at once and
+// skips what only a visible window needs.
+void OnCreate(HWND window) {
+    MainWindow = window;
+    if (StartupOutcome == -1) {
+        RunShutdownSteps();
         return;
-    ShowAssociationDialog(window, PassedPrinter);
-    CurrentPrinter = ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, PassedPrinter);
-}
-
-void OnCopies(HWND window) {
-    // Copies belong to a file: without a selected file there is nothing to set.
-    if (!SelectedFile.empty())
-        ShowCopiesDialog(window, SelectedFile, CurrentPrinter, RememberedCopies);
-}
-
-void OnCommand(HWND window, int command) {
-    switch (command) {
-    case IDM_EXIT:
-        DestroyWindow(window);
-        break;
-    case IDM_PRINT:
-        OnPrint(window);
-        break;
-    case IDM_BYPASS_EXCEPTIONS:
-        ShowBypassPatternsDialog(window);
-        break;
-    case IDM_AUTO_FORMFEED:
-        ShowAutoFormfeedDialog(window, CurrentPrinter);
-        break;
-    case IDM_ORIENTATION:
-        ShowOrientationDialog(window, CurrentPrinter);
-        break;
-    case IDM_COPIES:
-        OnCopies(window);
-        break;
-    case IDM_BITMAP:
-        ShowBitmapPlacementDialog();
-        break;
     }
+    CreateMainWindowChildren(window);
+    if (UnattendedPrintingWasOnAtExit())
+        SendMessageA(window, WM_COMMAND, IDM_UNATTENDED, 0);
+    if (AskAssociation == -1)
+        SendMessageA(window, WM_COMMAND, IDM_PRINT, 0);
+    DragAcceptFiles(window, TRUE);
+    if (!RemotePrintPending) {
+        const std::string program(ProgramPath());
+        const LONG folder = kSendToFolder;
+        CreateShortcut(&window, program.c_str(), "Spoolwright Farreach", &folder);
+    } else {
+        SetTimer(window, kRemotePrintGiveUpTimer, kRemotePrintGiveUpMs, nullptr);
+    }
+    MarkCompanionMenuItem(MainMenu);
+}
+
+void OnCompanionMessage(HWND window, CompanionMessage received) {
+    if (received == CompanionMessage::StoredFirstPrintCommand)
+        RefreshPrinterList();
+    if (RemotePrintPending && CompanionHandles[kCompanionPrintCommand] != nullptr)
+        SetTimer(window, kRemotePrintSettleTimer, kRemotePrintSettleMs, nullptr);
+}
+
+void FinishRemotePrint(HWND window, bool print) {
+    KillTimer(window, kRemotePrintSettleTimer);
+    KillTimer(window, kRemotePrintGiveUpTimer);
+    if (!RemotePrintPending)
+        return;
+    RemotePrintPending = false;
+    if (print)
+        DispatchPrint();
+    if (CloseAfterRemotePrint)
+        RunShutdownSteps();
+}
+
+void OnTimer(HWND window, UINT_PTR timer) {
+    if (timer == kRemotePrintSettleTimer)
+        FinishRemotePrint(window, true);
+    else if (timer == kRemotePrintGiveUpTimer)
+        FinishRemotePrint(window, false);
+}
+
+// A command line handed over by a second start is printed as this start's
+// own would be. The sender is released first: printing may take long.
+LRESULT OnCopyData(HWND window, const COPYDATASTRUCT* data) {
+    if (data == nullptr || data->dwData != kCommandLineCopyData || data->cbData == 0 ||
+        data->lpData == nullptr)
+        return FALSE;
+    const DWORD size =
+        data->cbData < kHandedCommandLineLimit ? data->cbData : kHandedCommandLineLimit;
+    const char* bytes = static_cast<const char*>(data->lpData);
+    std::string commandLine(bytes, size);
+    commandLine = commandLine.substr(0, commandLine.find('\0'));
+    ReplyMessage(TRUE);
+
+    ProcessCommandLine(commandLine);
+    ShowSelectedFile();
+    if (RemotePrintPending)
+        SetTimer(window, kRemotePrintGiveUpTimer, kRemotePrintGiveUpMs, nullptr);
+    if (AskAssociation == -1)
+        PostMessageA(window, WM_COMMAND, IDM_PRINT, 0);
+    return TRUE;
+}
+
+LRESULT OnNotify(const NMHDR* header) {
+    if (header->code == TTN_GETDISPINFOA) {
+        static char tooltip[kStateTextLimit + 1];
+        tooltip[0] = '\0';
+        LoadStringA(ProgramInstance, static_cast<UINT>(header->idFrom), tooltip, sizeof(tooltip));
+        reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(header))->lpszText = tooltip;
+    }
+    return 0;
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const CompanionMessage received = ReceiveCompanionMessage(message, wParam);
+    if (received != CompanionMessage::NotCompanion) {
+        OnCompanionMessage(window, received);
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
     switch (message) {
+    case WM_CREATE:
+        OnCreate(window);
+        break;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        break;
+    case WM_NOTIFY:
+        return OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+    case WM_MENUSELECT:
+        return 0;
+    case WM_MOUSEMOVE:
+        ShowSelectedFile();
+        return 0;
+    case WM_SIZE:
+        OnSize(wParam, lParam);
+        break;
     case WM_COMMAND:
         OnCommand(window, LOWORD(wParam));
         return 0;
+    case WM_TIMER:
+        OnTimer(window, wParam);
+        return 0;
+    case WM_COPYDATA:
+        return OnCopyData(window, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_DESTROY:
-        PostQuitMessage(0);
+        RunShutdownSteps();
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -86,9 +175,23 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     return RegisterClassA(&windowClass) != 0;
 }
 
-HWND CreateMainWindow(HINSTANCE instance) {
-    const std::string title = ResourceString(IDS_APP_TITLE);
+HMENU LoadMainMenu(HINSTANCE instance) {
     HMENU menu = LoadMenuA(instance, IDR_MAINMENU);
+    if (menu == nullptr)
+        return nullptr;
+    ModifyMenuA(menu, IDM_ADD_PRINTER, MF_BYCOMMAND | MF_STRING, IDM_ADD_PRINTER,
+                "Add New Printer");
+    InsertMenuA(menu, IDM_ADD_PRINTER, MF_BYCOMMAND | MF_STRING, IDM_COMPANION,
+                "Spoolwright Remote");
+    InsertMenuA(menu, IDM_ADD_PRINTER, MF_BYCOMMAND | MF_STRING, IDM_DRIVER_DOWNLOAD,
+                "Download Printer Driver");
+    return menu;
+}
+
+HWND CreateMainWindow(HINSTANCE instance, HMENU menu) {
+    ProgramInstance = instance;
+    MainMenu = menu;
+    const std::string title = ResourceString(IDS_APP_TITLE);
     HWND window =
         CreateWindowA(kMainWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                       CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, menu, instance, nullptr);

@@ -1,24 +1,21 @@
 #include "shell/window_state.h"
 
-#include <vector>
+#include "shell/control_helpers.h"
 
 namespace sw {
 
 HINSTANCE ProgramInstance = nullptr;
 HWND MainWindow = nullptr;
+HMENU MainMenu = nullptr;
 HWND PrinterListBox = nullptr;
+HWND StatusBar = nullptr;
+HWND ToolBar = nullptr;
+HWND UnattendedIndicator = nullptr;
+HBITMAP ToolBarBitmap = nullptr;
+UINT_PTR CompanionPollTimer = 0;
 
 std::string SelectedListPrinter() {
-    if (PrinterListBox == nullptr)
-        return std::string();
-    const LRESULT index = SendMessageA(PrinterListBox, LB_GETCURSEL, 0, 0);
-    const LRESULT length = SendMessageA(PrinterListBox, LB_GETTEXTLEN, index, 0);
-    if (index == LB_ERR || length == LB_ERR)
-        return std::string();
-    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
-    const LRESULT copied =
-        SendMessageA(PrinterListBox, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return copied == LB_ERR ? std::string() : std::string(text.data(), copied);
+    return ListBoxText(PrinterListBox, -1);
 }
 
 } // namespace sw

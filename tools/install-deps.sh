@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12: the MinGW-w64 cross
-# compiler, 32-bit Wine, CUPS, Xvfb, CMake, GoogleTest and clang's fuzzer.
+# compilers (32-bit for the deliverables, 64-bit for the tests), 64-bit Wine,
+# CUPS, Xvfb, CMake, GoogleTest and clang's fuzzer. Tests run 64-bit code
+# only, since many machines (virtual ones above all) cannot run 32-bit
+# programs at all; 32-bit Wine is not installed, as its loader would be
+# chosen first and fail there.
 # Installs only what is missing, so a second run costs a second.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-    wine wine32:i386 libcups2:i386
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine64
     cups cups-client cups-ipp-utils
     xvfb xauth imagemagick
     nsis
@@ -30,8 +35,6 @@ if ((EUID != 0)); then
 fi
 
 echo "Installing: ${missing[*]}"
-# 32-bit Wine comes from the i386 architecture.
-dpkg --print-foreign-architectures | grep -qx i386 || "${as_root[@]}" dpkg --add-architecture i386
 "${as_root[@]}" apt-get update -q
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q \
     "${missing[@]}"

@@ -27,9 +27,24 @@ absolute() {
     esac
 }
 
+# 64-bit Wine's loader, whatever else is installed: the wine wrapper prefers
+# 32-bit Wine's, which cannot start at all on hosts that run 64-bit user code
+# only. The run's own bin folder goes first on the PATH of every Wine command.
+write_loader_shims() {
+    local run=$1 name
+    [[ -x /usr/lib/wine/wine64 ]] || return 0
+    mkdir -p "$run/bin"
+    for name in wine wine-stable; do
+        printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$run/bin/$name"
+        chmod +x "$run/bin/$name"
+    done
+}
+
 write_env() {
     local run=$1
+    write_loader_shims "$run"
     {
+        [[ ! -d $run/bin ]] || printf 'export PATH=%q:"$PATH"\n' "$run/bin"
         printf 'export WINEPREFIX=%q\n' "$run/prefix"
         printf 'export WINEDEBUG=-all\n'
         printf 'export HOME=%q\n' "$run/home"

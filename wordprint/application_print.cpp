@@ -1,9 +1,173 @@
+// The word processor runs on its own; the printer it prints on is the system
+// default, so the target printer is made the default until it has ended.
 #include "wordprint/application_print.h"
 
-namespace sw {
+#include "common/find_word_pad.h"
+#include "common/word_pad_rules.h"
+#include "printengine/swprint.h"
+#include "settings/library_text.h"
+#include "settings/setting_names.h"
+#include "settings/settings_store.h"
+#include "wordprint/key_player.h"
+#include "wordprint/print_macro.h"
 
-std::int32_t PrintWithApplication(std::string_view, std::string_view) {
-    return -2;
+#include <windows.h>
+
+namespace sw {
+namespace {
+
+constexpr std::size_t kPrinterLimit = 79;
+constexpr DWORD kProgramRunLimitMs = 120000;
+constexpr DWORD kWindowWaitMs = 15000;
+constexpr std::int32_t kNotPrinted = -2;
+
+// The created process, or null.
+HANDLE StartProcess(std::string_view commandLine, int showState) {
+    std::string line(commandLine);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showState);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+// Waits for the process to end while the caller's windows keep painting.
+bool WaitForEnd(HANDLE process, DWORD limitMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= limitMs)
+            return false;
+        const DWORD woken =
+            MsgWaitForMultipleObjects(1, &process, FALSE, limitMs - elapsed, QS_ALLINPUT);
+        if (woken == WAIT_OBJECT_0)
+            return true;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+bool RunToEnd(const std::string& commandLine, int showState) {
+    HANDLE process = StartProcess(commandLine, showState);
+    if (process == nullptr)
+        return false;
+    const bool ended = WaitForEnd(process, kProgramRunLimitMs);
+    CloseHandle(process);
+    return ended;
+}
+
+struct TopWindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisibleTopWindow(HWND window, LPARAM argument) {
+    auto* search = reinterpret_cast<TopWindowSearch*>(argument);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window) ||
+        GetWindow(window, GW_OWNER) != nullptr)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The process's main window once it has the keyboard focus; null when that
+// does not happen in time.
+HWND WaitForFocusedWindow(const PROCESS_INFORMATION& process) {
+    const DWORD start = GetTickCount();
+    TopWindowSearch search{process.dwProcessId, nullptr};
+    while (GetTickCount() - start < kWindowWaitMs) {
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0)
+            return nullptr;
+        if (search.found == nullptr)
+            EnumWindows(FindVisibleTopWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            if (GetForegroundWindow() == search.found)
+                return search.found;
+            SetForegroundWindow(search.found);
+        }
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::int32_t PrintWithWordPad(const std::string& program, std::string_view file) {
+    // The shape WordPad takes: program, blank, document, " /p". A program
+    // path with blanks is quoted so that it cannot start another program.
+    const std::string command = program.find(' ') == std::string::npos
+                                    ? WordPadPrintCommand(program, file)
+                                    : WordPadPrintCommand(Quoted(program), file);
+    return RunToEnd(command, SW_SHOWNORMAL) ? 0 : kNotPrinted;
+}
+
+std::int32_t PrintWithMacro(const std::string& program, std::string_view file) {
+    const std::string settings = SettingsFilePath();
+    if (ReadSettingNumber(settings, kWordDocumentsSection, kMacroAddedKey) == 0) {
+        if (!InstallPrintMacro(program))
+            return kNotPrinted;
+        WriteSetting(settings, kWordDocumentsSection, kMacroAddedKey, "1");
+    }
+    const std::string command =
+        Quoted(program) + " " + Quoted(file) + " /m" + std::string(kPrintMacroName);
+    return RunToEnd(command, SW_SHOWMINNOACTIVE) ? 0 : kNotPrinted;
+}
+
+} // namespace
+
+std::int16_t LaunchProgram(std::string_view commandLine, std::int16_t showState) {
+    HANDLE process = StartProcess(commandLine, showState);
+    if (process == nullptr)
+        return 0;
+    CloseHandle(process);
+    return -1;
+}
+
+bool InstallPrintMacro(std::string_view programPath) {
+    std::string line = Quoted(programPath);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL; // the keys go to the focused window
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return false;
+    const bool focused = WaitForFocusedWindow(process) != nullptr;
+    if (focused) {
+        for (const std::string& script : PrintMacroScripts())
+            SendKeyScript(script);
+        WaitForEnd(process.hProcess, kWindowWaitMs);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return focused;
+}
+
+std::int32_t PrintWithApplication(std::string_view printer, std::string_view file) {
+    const std::string previous = TakeLibraryText(DefaultPrinter()).substr(0, kPrinterLimit);
+    const std::string target = std::string(printer.substr(0, kPrinterLimit));
+    const std::string program = FindWordPad();
+    std::int32_t result = kNotPrinted;
+    if (!program.empty()) {
+        SetDefaultPrinter(target.c_str());
+        result = IsWordPadProgram(program) ? PrintWithWordPad(program, file)
+                                           : PrintWithMacro(program, file);
+    }
+    SetDefaultPrinter(previous.c_str());
+    return result;
 }
 
 } // namespace sw

@@ -242,8 +242,9 @@ TEST(PrinterDirectorySeam, LongEnumerationIsFetchedAgainInABufferOfTheReportedSi
     EXPECT_EQ(ListedPrinters(), many);
     ASSERT_EQ(fake.calls.size(), 4u); // two for each AvailablePrinters call
     EXPECT_EQ(fake.calls[0].size, 3072u);
-    // 60 records of 12 bytes, 60 names of 69 or 70 characters and their NULs.
-    EXPECT_EQ(fake.calls[1].size, 4970u);
+    // 60 records (12 bytes each in 32-bit code, 24 in 64-bit), 60 names of 69
+    // or 70 characters and their NULs.
+    EXPECT_EQ(fake.calls[1].size, 60 * sizeof(PRINTER_INFO_4A) + 4250u);
 }
 
 TEST(PrinterDirectorySeam, FailedEnumerationEmptiesTheList) {

@@ -1,0 +1,24 @@
+// What the start-up does with its command line: the set-up run, or a print
+// of the file it names (see shell/command_line.h for the forms).
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace sw {
+
+// Splits the command line into SelectedFile and CurrentPrinter and prints at
+// once when the file exists and the printer is installed (or associated with
+// an installed one). Returns -1 when it printed, 0 for a normal start; a
+// printer that is neither installed nor associated sets AskAssociation.
+std::int16_t ProcessCommandLine(std::string_view commandLine);
+
+// The set-up run: the companion's Startup shortcut, the program's desktop
+// shortcut, the default driver-bypass patterns, the help topic for new
+// users, and the companion when it is set to start with Windows.
+void RunSetup();
+
+// The program's own file, as the system started it.
+std::string_view ProgramPath();
+
+} // namespace sw

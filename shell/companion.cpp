@@ -1,0 +1,81 @@
+#include "shell/companion.h"
+
+#include "common/path_helpers.h"
+#include "resources/resource.h"
+
+#include <shellapi.h>
+
+namespace sw {
+
+const std::array<const char*, kCompanionControlCount> kCompanionMessageNames = {
+    "SpoolwrightFarreach_Remote_Printerlistbox_hwnd",
+    "SpoolwrightFarreach_Remote_PrintFile_Command",
+    "SpoolwrightFarreach_Remote_COPIES",
+    "SpoolwrightFarreach_Remote_AUTOFORMFEED",
+    "SpoolwrightFarreach_Remote_ORIENTATION",
+    "SpoolwrightFarreach_Remote_PRINTMETHOD",
+    "SpoolwrightFarreach_Remote_BMPLEFT",
+    "SpoolwrightFarreach_Remote_BMPTOP",
+    "SpoolwrightFarreach_Remote_BMPWIDTH",
+    "SpoolwrightFarreach_Remote_BMPHEIGHT",
+};
+
+std::array<HWND, kCompanionControlCount> CompanionHandles = {};
+
+namespace {
+
+// 0 until registered; registration never gives 0 for a valid name.
+std::array<UINT, kCompanionControlCount> messageIds = {};
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The file as the shell will find it: a name without a folder in `folder`.
+std::string PathInFolder(const std::string& file, const std::string& folder) {
+    if (folder.empty() || file.find_first_of("\\:") != std::string::npos)
+        return file;
+    return AddTrailingBackslash(folder) + file;
+}
+
+} // namespace
+
+void RegisterCompanionMessages() {
+    for (int i = 0; i < kCompanionControlCount; ++i)
+        messageIds[i] = RegisterWindowMessageA(kCompanionMessageNames[i]);
+}
+
+CompanionMessage ReceiveCompanionMessage(UINT message, WPARAM wParam) {
+    for (int i = 0; i < kCompanionControlCount; ++i) {
+        if (messageIds[i] == 0 || message != messageIds[i])
+            continue;
+        const bool firstPrintCommand =
+            i == kCompanionPrintCommand && CompanionHandles[i] == nullptr;
+        CompanionHandles[i] = reinterpret_cast<HWND>(wParam);
+        return firstPrintCommand ? CompanionMessage::StoredFirstPrintCommand
+                                 : CompanionMessage::Stored;
+    }
+    return CompanionMessage::NotCompanion;
+}
+
+bool IsCompanionRunning() {
+    return FindWindowA(nullptr, kCompanionTitle) != nullptr;
+}
+
+void MarkCompanionMenuItem(HMENU menu) {
+    if (menu == nullptr || !IsCompanionRunning())
+        return;
+    if ((GetMenuState(menu, IDM_COMPANION, MF_BYCOMMAND) & MF_CHECKED) == 0)
+        CheckMenuItem(menu, IDM_COMPANION, MF_BYCOMMAND | MF_CHECKED);
+}
+
+void LaunchCompanion(const std::string& file, const std::string& parameters,
+                     const std::string& folder) {
+    const std::string path = PathInFolder(file, folder);
+    if (!IsFile(path))
+        return;
+    ShellExecuteA(nullptr, "open", path.c_str(), parameters.c_str(), folder.c_str(), SW_SHOWNORMAL);
+}
+
+} // namespace sw

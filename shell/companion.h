@@ -1,0 +1,61 @@
+// The companion remote-printing program "Spoolwright Remote": the ten
+// registered messages through which it announces the window handles of its
+// controls, the handles last announced, and starting it.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+namespace sw {
+
+inline constexpr char kCompanionTitle[] = "Spoolwright Remote";
+inline constexpr char kCompanionProgram[] = "Remsw.exe";
+
+// The companion's controls, one per registered message, in registration order.
+enum CompanionControl {
+    kCompanionPrinterList,
+    kCompanionPrintCommand,
+    kCompanionCopies,
+    kCompanionAutoFormfeed,
+    kCompanionOrientation,
+    kCompanionPrintMethod,
+    kCompanionBitmapLeft,
+    kCompanionBitmapTop,
+    kCompanionBitmapWidth,
+    kCompanionBitmapHeight,
+    kCompanionControlCount
+};
+
+// The registered message name of each control.
+extern const std::array<const char*, kCompanionControlCount> kCompanionMessageNames;
+
+// The handles as last announced; 0 for a control not announced yet.
+extern std::array<HWND, kCompanionControlCount> CompanionHandles;
+
+// Registers the ten messages in order and keeps their ids.
+void RegisterCompanionMessages();
+
+// What an incoming message meant to the companion protocol.
+enum class CompanionMessage { NotCompanion, Stored, StoredFirstPrintCommand };
+
+// Stores the handle in wParam when `message` is one of the ten; the first
+// print-command handle (the field held 0) asks for a printer-list refresh.
+CompanionMessage ReceiveCompanionMessage(UINT message, WPARAM wParam);
+
+// True when a top-level window titled exactly "Spoolwright Remote" exists.
+bool IsCompanionRunning();
+
+// Checks the menu item "Spoolwright Remote" (command 0x807) of `menu` when
+// the companion runs; never removes the check.
+void MarkCompanionMenuItem(HMENU menu);
+
+// Opens `file` with the shell's "open" verb, shown normally, with `folder` as
+// working folder, when the file exists; otherwise nothing. A bare file name
+// is looked up in `folder`, not in the current directory, which the file
+// dialogs move elsewhere.
+void LaunchCompanion(const std::string& file, const std::string& parameters,
+                     const std::string& folder);
+
+} // namespace sw

@@ -1,0 +1,206 @@
+#include "shell/main_commands.h"
+
+#include "common/file_selection.h"
+#include "common/path_helpers.h"
+#include "printengine/swprint.h"
+#include "resources/resource.h"
+#include "settings/association_dialog.h"
+#include "settings/bitmap_placement_dialog.h"
+#include "settings/bypass_patterns_dialog.h"
+#include "settings/copies_dialog.h"
+#include "settings/formfeed_dialog.h"
+#include "settings/orientation_dialog.h"
+#include "settings/setting_names.h"
+#include "settings/settings_store.h"
+#include "shell/command_line_processing.h"
+#include "shell/companion.h"
+#include "shell/help_topic.h"
+#include "shell/main_window_layout.h"
+#include "shell/print_dispatch.h"
+#include "shell/printer_list.h"
+#include "shell/program_state.h"
+#include "shell/shutdown.h"
+#include "shell/window_state.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+namespace sw {
+namespace {
+
+constexpr UINT kCompanionPollMs = 100;
+constexpr DWORD kHelpContents = 1;
+
+// The main program's own remembered file type for the Select dialog.
+FileFilterState fileSelection;
+
+std::string ProgramFolder() {
+    return AddTrailingBackslash(FolderPart(ProgramPath()));
+}
+
+void SelectFileToPrint() {
+    SelectedFile = SelectFileWithFilters(fileSelection).substr(0, kStateTextLimit);
+}
+
+// The user says which installed printer stands for the printer named on the
+// command line; the print then goes to it.
+void AskForAssociation(HWND window) {
+    ShowAssociationDialog(window, PassedPrinter);
+    CurrentPrinter = ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, PassedPrinter)
+                         .substr(0, kStateTextLimit);
+    SelectPrinterByName(CurrentPrinter);
+}
+
+void OnSelect(HWND window) {
+    if (AskAssociation == 0)
+        SelectFileToPrint();
+    ShowSelectedFile();
+    if (AskAssociation == -1)
+        AskForAssociation(window);
+    PrintSelection();
+    AskAssociation = 0;
+}
+
+void OnPrint(HWND window) {
+    if (AskAssociation == -1)
+        AskForAssociation(window);
+    PrintSelection();
+}
+
+void OnSetDefaultPrinter(HWND window) {
+    const std::string printer = SelectedListPrinter();
+    if (printer.empty())
+        return;
+    if (IsRemotePrinter(printer.c_str())) {
+        MessageBoxA(window, "Remote printers can not be set as default", "Spoolwright Farreach",
+                    MB_OK);
+        return;
+    }
+    SetDefaultPrinter(printer.c_str());
+}
+
+// The printers folder, waited for as a modal step.
+void OnAddPrinter() {
+    std::string commandLine = "rundll32.exe shell32.dll,SHHelpShortcuts_RunDLL PrintersFolder";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+void CALLBACK OnCompanionPoll(HWND, UINT, UINT_PTR timer, DWORD) {
+    MarkCompanionMenuItem(MainMenu);
+    KillTimer(nullptr, timer);
+    CompanionPollTimer = 0;
+}
+
+void OnCompanion() {
+    if (IsCompanionRunning()) {
+        MarkCompanionMenuItem(MainMenu);
+        return;
+    }
+    const std::string companion = ProgramFolder() + kCompanionProgram;
+    LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
+    CompanionPollTimer = SetTimer(nullptr, 0, kCompanionPollMs, OnCompanionPoll);
+}
+
+// The per-printer dialogs work on the printer selected in the list; with
+// none selected there is no printer whose settings they could show.
+bool TakeSelectedPrinter() {
+    const std::string printer = SelectedListPrinter();
+    if (printer.empty())
+        return false;
+    CurrentPrinter = printer.substr(0, kStateTextLimit);
+    return true;
+}
+
+void OnAutoFormfeed(HWND window) {
+    if (TakeSelectedPrinter())
+        ShowAutoFormfeedDialog(window, CurrentPrinter);
+}
+
+void OnOrientation(HWND window) {
+    if (TakeSelectedPrinter())
+        ShowOrientationDialog(window, CurrentPrinter);
+}
+
+std::string StatusBarFile() {
+    char text[kStateTextLimit + 1] = {};
+    const LRESULT length = SendMessageA(StatusBar, SB_GETTEXTLENGTHA, 0, 0);
+    if (LOWORD(length) > kStateTextLimit)
+        return std::string();
+    SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// Copies belong to a file: without a file shown there is nothing to set.
+void OnCopies(HWND window) {
+    const std::string file = StatusBarFile();
+    if (file.empty() || !TakeSelectedPrinter())
+        return;
+    ShowCopiesDialog(window, file, CurrentPrinter, RememberedCopies);
+}
+
+void OnHelp(HWND window) {
+    OpenHelpTopic(window, kHelpContents);
+}
+
+} // namespace
+
+void OnCommand(HWND window, int command) {
+    switch (command) {
+    case IDM_SELECT:
+        OnSelect(window);
+        break;
+    case IDM_EXIT:
+        DestroyWindow(window);
+        break;
+    case IDM_PRINT:
+        OnPrint(window);
+        break;
+    case IDM_SET_DEFAULT:
+        OnSetDefaultPrinter(window);
+        break;
+    case IDM_ADD_PRINTER:
+        OnAddPrinter();
+        break;
+    case IDM_COMPANION:
+        OnCompanion();
+        break;
+    case IDM_CANCEL_JOBS:
+        CancelPrintJobs();
+        break;
+    case IDM_BYPASS_EXCEPTIONS:
+        ShowBypassPatternsDialog(window);
+        break;
+    case IDM_AUTO_FORMFEED:
+        OnAutoFormfeed(window);
+        break;
+    case IDM_ORIENTATION:
+        OnOrientation(window);
+        break;
+    case IDM_COPIES:
+        OnCopies(window);
+        break;
+    case IDM_BITMAP:
+        ShowBitmapPlacementDialog();
+        break;
+    case IDM_HELP:
+        OnHelp(window);
+        break;
+    case IDM_REFRESH:
+        RefreshPrinterList();
+        break;
+    }
+}
+
+} // namespace sw

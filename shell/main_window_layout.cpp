@@ -1,0 +1,132 @@
+#include "shell/main_window_layout.h"
+
+#include "resources/resource.h"
+#include "shell/control_helpers.h"
+#include "shell/local_address.h"
+#include "shell/printer_list.h"
+#include "shell/program_state.h"
+#include "shell/window_state.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <iterator>
+#include <string>
+
+namespace sw {
+namespace {
+
+constexpr int kToolBarImages = 21;
+constexpr int kImageSize = 24;
+constexpr int kListLeft = 10;
+constexpr int kListTop = 40;
+constexpr int kStatusFirstPartEnd = 340;
+
+constexpr int kIndicatorLeft = 383;
+constexpr int kIndicatorTop = 3;
+constexpr int kIndicatorWidth = 102;
+constexpr int kIndicatorHeight = 29;
+
+TBBUTTON Button(int image, int command) {
+    TBBUTTON button = {};
+    button.iBitmap = image;
+    button.idCommand = command;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = TBSTYLE_BUTTON;
+    return button;
+}
+
+TBBUTTON Separator() {
+    TBBUTTON separator = {};
+    separator.fsStyle = TBSTYLE_SEP;
+    return separator;
+}
+
+void CreateToolBar(HWND window) {
+    const TBBUTTON buttons[] = {
+        Button(1, IDM_SELECT),
+        Separator(),
+        Button(19, IDM_PRINT),
+        Separator(),
+        Separator(),
+        Button(14, IDM_HELP),
+        Button(7, IDM_WEB),
+        Button(13, IDM_ABOUT),
+        Separator(),
+        Button(16, IDM_SCHEDULE),
+        Button(8, IDM_EVENT_LOG),
+        Button(9, IDM_NEXT_EVENTS),
+        Button(10, IDM_UNATTENDED),
+        Separator(),
+        Button(11, IDM_REMOTE_SITES),
+        Button(18, IDM_REFRESH),
+    };
+    ToolBarBitmap = LoadBitmapA(ProgramInstance, IDB_TOOLBAR);
+    ToolBar = CreateToolbarEx(window, WS_CHILD | TBSTYLE_TOOLTIPS, IDC_MAIN_TOOLBAR, kToolBarImages,
+                              nullptr, reinterpret_cast<UINT_PTR>(ToolBarBitmap), buttons,
+                              static_cast<int>(std::size(buttons)), 0, 0, kImageSize, kImageSize,
+                              sizeof(TBBUTTON));
+    SendMessageA(ToolBar, TB_AUTOSIZE, 0, 0);
+    ShowWindow(ToolBar, SW_SHOW);
+}
+
+void CreatePrinterList(HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    const int height = static_cast<int>(std::lround(client.bottom * 3.0 / 4.0));
+    PrinterListBox = CreateListBox(window, WS_VSCROLL | WS_TABSTOP | LBS_SORT, kListLeft, kListTop,
+                                   client.right - 20, height, IDC_MAIN_PRINTERS);
+    ShowWindow(PrinterListBox, SW_SHOW);
+    RefreshPrinterList();
+}
+
+void CreateStatusBar(HWND window) {
+    StatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP, "", window,
+                                    IDC_MAIN_STATUS);
+    const int parts[] = {kStatusFirstPartEnd, -1};
+    SendMessageA(StatusBar, SB_SETPARTS, std::size(parts), reinterpret_cast<LPARAM>(parts));
+    const std::string address = "This IP: " + LocalIpText();
+    SendMessageA(StatusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(address.c_str()));
+}
+
+void CreateIndicator() {
+    UnattendedIndicator =
+        CreateChildWindow("Edit", "No unattended", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_CENTER,
+                          kIndicatorLeft, kIndicatorTop, kIndicatorWidth, kIndicatorHeight, ToolBar,
+                          IDC_MAIN_INDICATOR, ProgramInstance);
+    SendMessageA(UnattendedIndicator, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    ShowWindow(UnattendedIndicator, SW_SHOW);
+}
+
+} // namespace
+
+void CreateMainWindowChildren(HWND window) {
+    InitCommonControls();
+    CreateToolBar(window);
+    CreatePrinterList(window);
+    CreateStatusBar(window);
+    CreateIndicator();
+}
+
+void OnSize(WPARAM type, LPARAM size) {
+    if (StatusBar != nullptr)
+        SendMessageA(StatusBar, WM_SIZE, type, size);
+    if (ToolBar != nullptr)
+        SendMessageA(ToolBar, WM_SIZE, type, size);
+    if (type == SIZE_MINIMIZED || PrinterListBox == nullptr)
+        return;
+    MoveWindow(PrinterListBox, kListLeft, kListTop, LOWORD(size) - 12, HIWORD(size) - 60, TRUE);
+}
+
+void ShowSelectedFile() {
+    if (StatusBar != nullptr)
+        SendMessageA(StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(SelectedFile.c_str()));
+}
+
+void ShowUnattendedState(bool on) {
+    if (UnattendedIndicator != nullptr)
+        SetWindowTextA(UnattendedIndicator, on ? "Unattended" : "No unattended");
+}
+
+} // namespace sw

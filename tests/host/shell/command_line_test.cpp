@@ -1,0 +1,73 @@
+#include "shell/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using sw::CommandLineRequest;
+using sw::SplitCommandLine;
+using Kind = CommandLineRequest::Kind;
+
+struct SplitCase {
+    const char* commandLine;
+    Kind kind;
+    bool namesPrinter;
+    const char* printer;
+    const char* file;
+};
+
+class CommandLineSplit : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(CommandLineSplit, GivesPrinterAndFile) {
+    const SplitCase& expected = GetParam();
+    const CommandLineRequest request = SplitCommandLine(expected.commandLine);
+    EXPECT_EQ(request.kind, expected.kind) << expected.commandLine;
+    EXPECT_EQ(request.namesPrinter, expected.namesPrinter) << expected.commandLine;
+    EXPECT_EQ(request.printer, expected.printer) << expected.commandLine;
+    EXPECT_EQ(request.file, expected.file) << expected.commandLine;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, CommandLineSplit,
+    testing::Values(
+        SplitCase{"", Kind::Empty, false, "", ""},
+        SplitCase{"   ", Kind::Empty, false, "", ""},
+        SplitCase{"ACSI", Kind::SetupRun, false, "", ""},
+        SplitCase{"  ACSI ", Kind::SetupRun, false, "", ""},
+        // Only the exact upper-case word is the set-up run.
+        SplitCase{"acsi", Kind::Print, false, "", "acsi"},
+        SplitCase{"  Laser|C:\\a.prn  ", Kind::Print, true, "Laser", "C:\\a.prn"},
+        // The first "|" separates; a "{" after it stays in the file.
+        SplitCase{"Laser|C:\\x{y}.prn", Kind::Print, true, "Laser", "C:\\x{y}.prn"},
+        SplitCase{"A|B|C", Kind::Print, true, "A", "B|C"},
+        SplitCase{"Laser{C:\\a.prn", Kind::Print, true, "Laser", "C:\\a.prn"},
+        // Blanks inside the parts are kept.
+        SplitCase{"Laser 1 | C:\\a.prn", Kind::Print, true, "Laser 1 ", " C:\\a.prn"},
+        SplitCase{"C:\\report.prn", Kind::Print, false, "", "C:\\report.prn"},
+        SplitCase{"|C:\\a.prn", Kind::Print, true, "", "C:\\a.prn"},
+        SplitCase{"Laser|", Kind::Print, true, "Laser", ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Quotes, CommandLineSplit,
+    testing::Values(
+        // Send To quotes a path with spaces.
+        SplitCase{"\"C:\\My Files\\a.prn\"", Kind::Print, false, "", "C:\\My Files\\a.prn"},
+        // The command prompt needs the whole text quoted, as "|" is its pipe.
+        SplitCase{"\"Laser|C:\\My Files\\a.prn\"", Kind::Print, true, "Laser",
+                  "C:\\My Files\\a.prn"},
+        SplitCase{"Laser|\"C:\\My Files\\a.prn\"", Kind::Print, true, "Laser",
+                  "C:\\My Files\\a.prn"},
+        SplitCase{"\"Laser 1\"|\"C:\\a b.prn\"", Kind::Print, true, "Laser 1", "C:\\a b.prn"},
+        // Two quoted texts, or a lone quote, are not one enclosed text.
+        SplitCase{"\"a\" \"b\"", Kind::Print, false, "", "\"a\" \"b\""},
+        SplitCase{"\"", Kind::Print, false, "", "\""},
+        SplitCase{"\"\"", Kind::Empty, false, "", ""}));
+
+TEST(CommandLineSplit, KeepsEveryByteOfAnUnusualText) {
+    const std::string bytes("P\x01\xff|F\t\x80", 7);
+    const CommandLineRequest request = SplitCommandLine(bytes);
+    EXPECT_EQ(request.printer, std::string("P\x01\xff"));
+    EXPECT_EQ(request.file, std::string("F\t\x80"));
+}
+
+} // namespace

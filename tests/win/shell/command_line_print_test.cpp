@@ -1,0 +1,99 @@
+// swutil.exe "printer|file" as Send To and the command prompt start it: the
+// bytes each virtual printer receives follow the printer's stored settings,
+// and the program ends without showing a window.
+#include "common/path_helpers.h"
+#include "settings_file.h"
+#include "support/print_server.h"
+#include "support/program_driver.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using swtest::PrinterInbox;
+using swtest::StartProgram;
+using swtest::TempFile;
+
+const std::string kLandscape = "\x1b&l1O";
+const std::string kPortrait = "\x1b&l0O";
+
+class CommandLinePrint : public swtest::FreshSettingsTest {
+  protected:
+    // Runs swutil.exe with the command line and expects it to end at once.
+    void RunProgram(const std::string& commandLine) {
+        auto program = StartProgram(commandLine);
+        EXPECT_EQ(program.WaitForExit(), 0u) << commandLine;
+    }
+};
+
+TEST_F(CommandLinePrint, LandscapePrinterGetsEachCopyWrappedAndFed) {
+    Write("Printers AutoFormfeed", "sw_raw", "1");
+    Write("Printers Orientation sw_raw", "Landscape status", "1");
+    Write("Number of copies by printer sw_raw", "Copies", "2");
+    TempFile file("report\r\n");
+    PrinterInbox inbox("sw_raw");
+    RunProgram("  sw_raw|" + file.Path() + "  ");
+    const std::string expected = kLandscape + "report\r\n\f" + kPortrait;
+    EXPECT_EQ(inbox.NextJob(), expected);
+    EXPECT_EQ(inbox.NextJob(), expected);
+}
+
+TEST_F(CommandLinePrint, PortraitPrinterGetsThePortraitSequenceOnly) {
+    Write("Printers Orientation sw_second", "Landscape status", "0");
+    Write("Printers Orientation sw_second", "Portrait code", "027 040 049 048 085");
+    TempFile file("memo");
+    PrinterInbox inbox("sw_second");
+    RunProgram("sw_second{" + file.Path());
+    // Portrait switches the orientation off: the file goes out as it is.
+    EXPECT_EQ(inbox.NextJob(), "memo");
+}
+
+TEST_F(CommandLinePrint, QuotedPathWithSpacesAndStatusKept) {
+    Write("Unattended", "Status", "1");
+    const std::string folder = swtest::RunFolder() + "\\with spaces";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string path = folder + "\\My Report.prn";
+    {
+        HANDLE handle =
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(handle, "quoted", 6, &written, nullptr);
+        CloseHandle(handle);
+    }
+    PrinterInbox inbox("sw_raw");
+    RunProgram("\"sw_raw|" + path + "\"");
+    EXPECT_EQ(inbox.NextJob(), "quoted");
+    // A print from the command line leaves unattended printing as it was.
+    EXPECT_EQ(Read("Unattended", "Status"), "1");
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(CommandLinePrint, BitmapIsDrawnThroughTheDriverAsAPage) {
+    Write("BMPprint", "UseSaved", "-1");
+    Write("BMPprint", "Left", "1");
+    Write("BMPprint", "Top", "1");
+    Write("BMPprint", "Width", "2");
+    Write("BMPprint", "Height", "2");
+    // A 2 x 2, 24-bit bitmap written here.
+    const unsigned char pixels[] = {
+        'B', 'M', 70, 0, 0,  0, 0,   0, 0, 0, 54,  0, 0, 0, 40, 0, 0,   0,   2,   0, 0, 0, 2, 0,
+        0,   0,   1,  0, 24, 0, 0,   0, 0, 0, 16,  0, 0, 0, 0,  0, 0,   0,   0,   0, 0, 0, 0, 0,
+        0,   0,   0,  0, 0,  0, 255, 0, 0, 0, 255, 0, 0, 0, 0,  0, 255, 255, 255, 0, 0, 0};
+    TempFile file(std::string(reinterpret_cast<const char*>(pixels), sizeof(pixels)), ".bmp");
+    PrinterInbox inbox("sw_bitmap");
+    RunProgram("sw_bitmap|" + file.Path());
+    const std::string job = inbox.NextJob();
+    EXPECT_EQ(job.substr(0, 4), "%!PS") << "a PostScript page from the driver";
+    EXPECT_NE(job.find("%%Title: Spoolwright: " + sw::FileNamePart(file.Path())),
+              std::string::npos);
+    EXPECT_NE(job.find("/Width 2\n /Height 2"), std::string::npos);
+}
+
+TEST_F(CommandLinePrint, MissingFileOrUnknownPrinterStartsTheWindowInstead) {
+    auto program = StartProgram("sw_raw|C:\\no such file.prn");
+    EXPECT_NE(program.WaitForWindow("SpoolwrightFarreach"), nullptr);
+    EXPECT_EQ(program.WaitForExit(1000), static_cast<DWORD>(STILL_ACTIVE));
+}
+
+} // namespace

@@ -1,0 +1,126 @@
+// The companion protocol between the running swutil.exe and the companion
+// stand-in: announcements fill the printer list, and a remote print writes
+// every field in order, the click last. Also: a second start hands its print
+// to the running window.
+#include "settings_file.h"
+#include "support/print_server.h"
+#include "support/program_driver.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+using swtest::ListBoxItems;
+using swtest::RunningProgram;
+using swtest::StartProgram;
+
+constexpr int kPrinterListId = 0x800;
+
+std::vector<std::string> LogLines(const std::string& path) {
+    std::vector<std::string> lines;
+    if (!swtest::FileExists(path))
+        return lines;
+    std::istringstream text(swtest::ReadWholeFile(path));
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool Contains(const std::vector<std::string>& items, const std::string& item) {
+    return std::find(items.begin(), items.end(), item) != items.end();
+}
+
+class CompanionProtocol : public swtest::FreshSettingsTest {
+  protected:
+    void SetUp() override {
+        swtest::FreshSettingsTest::SetUp();
+        log_ = swtest::RunFolder() + "\\companion-" + std::to_string(GetTickCount()) + ".log";
+    }
+    RunningProgram StartCompanion(const std::string& printers) {
+        return RunningProgram(swtest::ProgramFromEnvironment("SW_COMPANION_STANDIN"),
+                              "\"" + log_ + "\" single " + printers);
+    }
+    bool Logged(const std::string& line) const { return Contains(LogLines(log_), line); }
+
+    std::string log_;
+};
+
+TEST_F(CompanionProtocol, FirstPrintCommandAnnouncementListsTheRemotePrinters) {
+    auto companion = StartCompanion("site1:laser site2:ink");
+    auto program = StartProgram("");
+    HWND window = program.WaitForWindow("SpoolwrightFarreach");
+    ASSERT_NE(window, nullptr);
+    HWND list = GetDlgItem(window, kPrinterListId);
+    ASSERT_TRUE(swtest::WaitFor([&] { return Logged("announced"); }));
+    ASSERT_TRUE(swtest::WaitFor([&] { return Contains(ListBoxItems(list), "site2:ink"); }));
+    EXPECT_TRUE(Contains(ListBoxItems(list), "site1:laser"));
+    EXPECT_TRUE(Contains(ListBoxItems(list), "sw_raw")) << "installed printers stay listed";
+
+    // A second print-command announcement does not refresh the list again.
+    HWND companionWindow = companion.WaitForWindow(nullptr);
+    HWND remoteList = FindWindowExA(companionWindow, nullptr, "ListBox", nullptr);
+    SendMessageA(remoteList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("site3:new"));
+    SendMessageA(
+        window, RegisterWindowMessageA("SpoolwrightFarreach_Remote_PrintFile_Command"),
+        reinterpret_cast<WPARAM>(FindWindowExA(companionWindow, nullptr, "Button", nullptr)), 0);
+    Sleep(300);
+    EXPECT_FALSE(Contains(ListBoxItems(list), "site3:new"));
+    // The Refresh command does.
+    swtest::SendCommand(window, 0xC13);
+    EXPECT_TRUE(Contains(ListBoxItems(list), "site3:new"));
+}
+
+TEST_F(CompanionProtocol, RemotePrintFromTheCommandLineWritesEveryFieldThenClicks) {
+    Write("Printers AutoFormfeed", "site2:ink", "1");
+    Write("Printers Orientation site2:ink", "Landscape status", "1");
+    Write("Printers Orientation site2:ink", "Landscape code", "027 038 108 049 079");
+    Write("Printers Orientation site2:ink", "Portrait code", "027 038 108 048 079");
+    Write("Number of copies by printer site2:ink", "Copies", "3");
+    Write("BMPprint", "UseSaved", "-1");
+    Write("BMPprint", "Left", "1.5");
+    Write("BMPprint", "Top", "0.25");
+    Write("BMPprint", "Width", "4");
+    Write("BMPprint", "Height", "3");
+    swtest::TempFile file("doc", ".doc");
+    auto companion = StartCompanion("site1:laser site2:ink");
+    ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);
+
+    auto program = StartProgram("site2:ink|" + file.Path());
+    EXPECT_EQ(program.WaitForExit(), 0u);
+    const std::vector<std::string> expected = {
+        "announced",
+        "text autoformfeed -1",
+        "text copies 3",
+        "text left 1.5",
+        "text top 0.25",
+        "text width 4",
+        "text height 3",
+        "text method DOC",
+        "text orientation 1|\x1b&l1O|\x1b&l0O",
+        "text print " + file.Path(),
+        "click " + file.Path() + "|site2:ink",
+    };
+    ASSERT_TRUE(swtest::WaitFor([&] { return LogLines(log_).size() >= expected.size(); }));
+    EXPECT_EQ(LogLines(log_), expected);
+}
+
+TEST_F(CompanionProtocol, SecondStartHandsItsPrintToTheRunningWindow) {
+    auto first = StartProgram("");
+    ASSERT_NE(first.WaitForWindow("SpoolwrightFarreach"), nullptr);
+    swtest::TempFile file("handed over");
+    swtest::PrinterInbox inbox("sw_raw");
+    auto second = StartProgram("sw_raw|" + file.Path());
+    EXPECT_EQ(second.WaitForExit(), 0u);
+    EXPECT_EQ(inbox.NextJob(), "handed over");
+
+    // Without a command line a second start ends at once, silently.
+    auto third = StartProgram("");
+    EXPECT_EQ(third.WaitForExit(), 0u);
+    EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+}
+
+} // namespace

@@ -1,0 +1,176 @@
+// A stand-in for the companion remote-printing program, for tests: a window
+// titled "Spoolwright Remote" with a printer list, eight value fields and a
+// print button, announced to the main program's window (class
+// "SpoolwrightFarreach") whenever a new one appears. Every text it is sent
+// and every click is appended to the log file, one line each:
+//   announced                 the ten handles were sent
+//   text FIELD TEXT           WM_SETTEXT of a field (print for the button)
+//   click FILE|SELECTED       the print button, with the selected printer(s)
+//   companion_standin.exe LOG PRINTER...   (names holding ":")
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <array>
+#include <string>
+
+namespace {
+
+constexpr int kControls = 10;
+const std::array<const char*, kControls> kMessages = {
+    "SpoolwrightFarreach_Remote_Printerlistbox_hwnd",
+    "SpoolwrightFarreach_Remote_PrintFile_Command",
+    "SpoolwrightFarreach_Remote_COPIES",
+    "SpoolwrightFarreach_Remote_AUTOFORMFEED",
+    "SpoolwrightFarreach_Remote_ORIENTATION",
+    "SpoolwrightFarreach_Remote_PRINTMETHOD",
+    "SpoolwrightFarreach_Remote_BMPLEFT",
+    "SpoolwrightFarreach_Remote_BMPTOP",
+    "SpoolwrightFarreach_Remote_BMPWIDTH",
+    "SpoolwrightFarreach_Remote_BMPHEIGHT"};
+const std::array<const char*, kControls> kFields = {
+    "list",   "print", "copies", "autoformfeed", "orientation",
+    "method", "left",  "top",    "width",        "height"};
+constexpr int kPrintButtonId = 101;
+constexpr UINT_PTR kWatchTimer = 1;
+
+std::string logPath;
+std::array<HWND, kControls> controls = {};
+std::array<WNDPROC, kControls> originalProcedures = {};
+HWND announcedTo = nullptr;
+
+void Log(const std::string& line) {
+    HANDLE file = CreateFileA(logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    const std::string text = line + "\n";
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+int FieldOf(HWND control) {
+    for (int i = 0; i < kControls; ++i)
+        if (controls[i] == control)
+            return i;
+    return -1;
+}
+
+LRESULT CALLBACK RecordingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int field = FieldOf(control);
+    if (message == WM_SETTEXT && field >= 0)
+        Log(std::string("text ") + kFields[field] + " " + reinterpret_cast<const char*>(lParam));
+    return CallWindowProcA(originalProcedures[field], control, message, wParam, lParam);
+}
+
+std::string SelectedPrinters() {
+    HWND list = controls[0];
+    std::string selected;
+    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        if (SendMessageA(list, LB_GETSEL, i, 0) <= 0)
+            continue;
+        char text[512] = {};
+        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        selected += (selected.empty() ? "" : ",") + std::string(text);
+    }
+    return selected;
+}
+
+void AnnounceIfNew() {
+    HWND main = FindWindowA("SpoolwrightFarreach", nullptr);
+    if (main == nullptr || main == announcedTo)
+        return;
+    announcedTo = main;
+    for (int i = 0; i < kControls; ++i)
+        SendMessageA(main, RegisterWindowMessageA(kMessages[i]),
+                     reinterpret_cast<WPARAM>(controls[i]), 0);
+    Log("announced");
+}
+
+void CreateControls(HWND window, const std::string& printers, bool multiple) {
+    const DWORD listStyle =
+        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | (multiple ? LBS_MULTIPLESEL : 0);
+    controls[0] =
+        CreateWindowA("ListBox", "", listStyle, 5, 5, 300, 100, window, nullptr, nullptr, nullptr);
+    controls[1] =
+        CreateWindowA("Button", "Print", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 5, 110, 300, 24,
+                      window, reinterpret_cast<HMENU>(kPrintButtonId), nullptr, nullptr);
+    for (int i = 2; i < kControls; ++i)
+        controls[i] = CreateWindowA("Edit", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 5,
+                                    140 + 24 * (i - 2), 300, 22, window, nullptr, nullptr, nullptr);
+    for (int i = 0; i < kControls; ++i)
+        originalProcedures[i] = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+            controls[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingProc)));
+    std::size_t start = 0;
+    while (start < printers.size()) {
+        std::size_t end = printers.find('\n', start);
+        if (end == std::string::npos)
+            end = printers.size();
+        const std::string name = printers.substr(start, end - start);
+        SendMessageA(controls[0], LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        start = end + 1;
+    }
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        AnnounceIfNew();
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kPrintButtonId && HIWORD(wParam) == BN_CLICKED) {
+            char file[1024] = {};
+            GetWindowTextA(controls[1], file, sizeof(file));
+            Log(std::string("click ") + file + "|" + SelectedPrinters());
+        }
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // Arguments: the log path, "multiple" or "single", then the printers.
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    auto argument = [&](int i) {
+        char text[1024] = {};
+        WideCharToMultiByte(CP_ACP, 0, arguments[i], -1, text, sizeof(text), nullptr, nullptr);
+        return std::string(text);
+    };
+    if (count < 3)
+        return 2;
+    logPath = argument(1);
+    const bool multiple = argument(2) == "multiple";
+    std::string printers;
+    for (int i = 3; i < count; ++i)
+        printers += (i > 3 ? "\n" : "") + argument(i);
+    LocalFree(arguments);
+
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = "SpoolwrightRemoteStandIn";
+    RegisterClassA(&windowClass);
+    HWND window =
+        CreateWindowA("SpoolwrightRemoteStandIn", "Spoolwright Remote", WS_OVERLAPPEDWINDOW, 600, 0,
+                      330, 380, nullptr, nullptr, instance, nullptr);
+    CreateControls(window, printers, multiple);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    SetTimer(window, kWatchTimer, 100, nullptr);
+    AnnounceIfNew();
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,168 @@
+// The running swutil.exe under Xvfb: its window, printer list, status bar and
+// indicator, drops, and the commands that print or refuse, driven across
+// processes as a user and other programs drive it.
+#include "printengine/swprint.h"
+#include "settings/library_text.h"
+#include "settings_file.h"
+#include "support/print_server.h"
+#include "support/program_driver.h"
+#include "support/temp_files.h"
+
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using swtest::RunningProgram;
+using swtest::StartProgram;
+
+constexpr int kPrinterList = 0x800;
+constexpr int kToolBar = 0x803;
+constexpr int kIndicator = 0x801;
+constexpr int kStatusBar = 200;
+constexpr int kSelect = 0xC00, kPrint = 0xC02, kSetDefault = 0xC07, kCopies = 0xC0C;
+
+class MainWindow : public swtest::FreshSettingsTest {
+  protected:
+    void SetUp() override {
+        swtest::FreshSettingsTest::SetUp();
+        program_ =
+            std::make_unique<RunningProgram>(swtest::ProgramFromEnvironment("SW_SWUTIL"), "");
+        window_ = program_->WaitForWindow("SpoolwrightFarreach");
+        ASSERT_NE(window_, nullptr);
+        ASSERT_TRUE(swtest::WaitFor([&] { return IsWindowVisible(window_) != FALSE; }));
+    }
+    void TearDown() override {
+        program_.reset();
+        swtest::FreshSettingsTest::TearDown();
+    }
+    HWND Child(int id) const { return GetDlgItem(window_, id); }
+    std::string Status(int part) const { return swtest::StatusBarText(Child(kStatusBar), part); }
+    void SelectPrinter(const std::string& name) {
+        HWND list = Child(kPrinterList);
+        const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(name.c_str()));
+        ASSERT_NE(index, LB_ERR) << name;
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+    // True when the process shows a dialog with this caption within a while.
+    bool ShowsDialog(const char* caption, DWORD timeoutMs = 1500) const {
+        return program_->WaitForDialog(caption, timeoutMs) != nullptr;
+    }
+
+    std::unique_ptr<RunningProgram> program_;
+    HWND window_ = nullptr;
+};
+
+TEST_F(MainWindow, OpensWithTitleSizePrintersStatusAndIndicator) {
+    EXPECT_EQ(swtest::WindowText(window_), "Spoolwright Farreach Utility");
+    RECT frame = {};
+    GetWindowRect(window_, &frame);
+    EXPECT_EQ(frame.right - frame.left, 495);
+    EXPECT_EQ(frame.bottom - frame.top, 330);
+
+    const std::vector<std::string> printers = swtest::ListBoxItems(Child(kPrinterList));
+    EXPECT_TRUE(std::is_sorted(printers.begin(), printers.end(), [](const auto& a, const auto& b) {
+        return lstrcmpiA(a.c_str(), b.c_str()) < 0;
+    }));
+    EXPECT_NE(std::find(printers.begin(), printers.end(), "sw_raw"), printers.end());
+    EXPECT_EQ(swtest::SelectedListBoxItem(Child(kPrinterList)),
+              sw::TakeLibraryText(DefaultPrinter()));
+
+    EXPECT_EQ(Status(0), "");
+    EXPECT_EQ(Status(1).rfind("This IP: ", 0), 0u) << Status(1);
+    HWND indicator = GetDlgItem(Child(kToolBar), kIndicator);
+    EXPECT_EQ(swtest::WindowText(indicator), "No unattended");
+    RECT box = {};
+    GetWindowRect(indicator, &box);
+    MapWindowPoints(nullptr, Child(kToolBar), reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_EQ(box.left, 383);
+    swtest::BringToFront(window_);
+    swtest::Screenshot("main_window", 500, 340);
+}
+
+TEST_F(MainWindow, DropSelectsTheLastFileAndNeverAFolder) {
+    swtest::TempFile file("dropped");
+    const std::string folder = swtest::RunFolder();
+    swtest::DropFiles(window_, {folder, file.Path()});
+    EXPECT_TRUE(swtest::WaitFor([&] { return Status(0) == file.Path(); })) << Status(0);
+    swtest::DropFiles(window_, {file.Path(), folder});
+    Sleep(300);
+    EXPECT_EQ(Status(0), file.Path());
+    // A drop of folders only keeps the selection there was.
+    swtest::DropFiles(window_, {folder});
+    Sleep(300);
+    EXPECT_EQ(Status(0), file.Path());
+}
+
+TEST_F(MainWindow, PrintAndCopiesDoNothingWithoutAFile) {
+    swtest::PrinterInbox inbox("sw_raw");
+    SelectPrinter("sw_raw");
+    swtest::PostCommand(window_, kPrint);
+    swtest::PostCommand(window_, kCopies);
+    EXPECT_FALSE(ShowsDialog("Number of copies"));
+    swtest::TempFile marker("marker");
+    swtest::DropFiles(window_, {marker.Path()});
+    swtest::PostCommand(window_, kPrint);
+    // The first job to arrive is the marker's: nothing was printed before it.
+    EXPECT_EQ(inbox.NextJob(), "marker");
+}
+
+TEST_F(MainWindow, SelectInTheOpenFileDialogPrintsTheChosenFile) {
+    swtest::TempFile file("chosen in the dialog");
+    swtest::PrinterInbox inbox("sw_raw");
+    SelectPrinter("sw_raw");
+    swtest::PostCommand(window_, kSelect);
+    HWND dialog = program_->WaitForDialog("Open File");
+    ASSERT_NE(dialog, nullptr);
+    HWND name = GetDlgItem(dialog, cmb13);
+    if (name == nullptr)
+        name = GetDlgItem(dialog, edt1);
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.Path().c_str()));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    EXPECT_EQ(inbox.NextJob(), "chosen in the dialog");
+    EXPECT_TRUE(swtest::WaitFor([&] { return Status(0) == file.Path(); })) << Status(0);
+}
+
+TEST_F(MainWindow, RemotePrinterCannotBeMadeTheDefault) {
+    const std::string log = swtest::RunFolder() + "\\companion-default.log";
+    RunningProgram companion(swtest::ProgramFromEnvironment("SW_COMPANION_STANDIN"),
+                             "\"" + log + "\" single site:laser");
+    HWND list = Child(kPrinterList);
+    ASSERT_TRUE(swtest::WaitFor([&] {
+        const auto items = swtest::ListBoxItems(list);
+        return std::find(items.begin(), items.end(), "site:laser") != items.end();
+    }));
+    SelectPrinter("site:laser");
+    swtest::PostCommand(window_, kSetDefault);
+    HWND box = program_->WaitForDialog("Spoolwright Farreach", 5000);
+    ASSERT_NE(box, nullptr) << "the refusal";
+    EXPECT_EQ(swtest::WindowText(GetDlgItem(box, 0xFFFF)),
+              "Remote printers can not be set as default");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// Pictures for the README: each menu open, and the window after a drop.
+TEST_F(MainWindow, ScreenshotsOfTheMenusAndADrop) {
+    swtest::BringToFront(window_);
+    for (const char* menu : {"f", "p", "o", "h"}) {
+        PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(menu[0]));
+        swtest::Screenshot(std::string("menu_") + menu, 640, 340);
+        PostMessageA(window_, WM_CANCELMODE, 0, 0);
+        keybd_event(VK_ESCAPE, 0, 0, 0);
+        keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+        Sleep(300);
+    }
+    swtest::TempFile file("dropped");
+    swtest::DropFiles(window_, {file.Path()});
+    ASSERT_TRUE(swtest::WaitFor([&] { return Status(0) == file.Path(); }));
+    swtest::Screenshot("after_drop", 500, 340);
+}
+
+} // namespace

@@ -1,0 +1,259 @@
+#include "support/program_driver.h"
+
+#include "support/print_server.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <commctrl.h>
+
+#include <cstdlib>
+
+namespace swtest {
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    const char* windowClass;
+    HWND found;
+    const char* caption = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM argument) {
+    auto* search = reinterpret_cast<WindowSearch*>(argument);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId)
+        return TRUE;
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof(name));
+    if (search->windowClass != nullptr && lstrcmpiA(name, search->windowClass) != 0)
+        return TRUE;
+    if (search->caption != nullptr) {
+        char caption[256] = {};
+        GetWindowTextA(window, caption, sizeof(caption));
+        if (lstrcmpA(caption, search->caption) != 0 || !IsWindowVisible(window))
+            return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
+// Memory in another process, freed with the object.
+class RemoteMemory {
+  public:
+    RemoteMemory(HWND window, SIZE_T size) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               processId);
+        if (process_ != nullptr)
+            address_ =
+                VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+    ~RemoteMemory() {
+        if (address_ != nullptr && free_)
+            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_ != nullptr)
+            CloseHandle(process_);
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+    void* Address() const { return address_; }
+    bool Write(const void* bytes, SIZE_T size) {
+        return address_ != nullptr &&
+               WriteProcessMemory(process_, address_, bytes, size, nullptr) != FALSE;
+    }
+    bool Read(void* bytes, SIZE_T size) const {
+        return address_ != nullptr &&
+               ReadProcessMemory(process_, address_, bytes, size, nullptr) != FALSE;
+    }
+    // The receiver owns it from now on (DragFinish frees a drop).
+    void HandOver() { free_ = false; }
+
+  private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+    bool free_ = true;
+};
+
+} // namespace
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(50);
+    }
+}
+
+std::string WindowsPathOf(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+std::string ProgramFromEnvironment(const char* variable) {
+    const char* path = std::getenv(variable);
+    if (path == nullptr || *path == '\0') {
+        ADD_FAILURE() << variable << " is not set: run the tests through ctest";
+        return std::string();
+    }
+    return WindowsPathOf(path);
+}
+
+RunningProgram::RunningProgram(const std::string& program, const std::string& arguments) {
+    std::string commandLine = "\"" + program + "\"";
+    if (!arguments.empty())
+        commandLine += " " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        ADD_FAILURE() << "cannot start " << commandLine << ", error " << GetLastError();
+        process_ = {};
+    }
+}
+
+RunningProgram::~RunningProgram() {
+    if (process_.hProcess == nullptr)
+        return;
+    if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) {
+        // Ask its windows to close, as a user would, then insist.
+        EnumWindows(
+            [](HWND window, LPARAM id) -> BOOL {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner == static_cast<DWORD>(id))
+                    PostMessageA(window, WM_CLOSE, 0, 0);
+                return TRUE;
+            },
+            static_cast<LPARAM>(process_.dwProcessId));
+        if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
+            TerminateProcess(process_.hProcess, 1);
+    }
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+}
+
+DWORD RunningProgram::WaitForExit(DWORD timeoutMs) {
+    if (process_.hProcess == nullptr)
+        return STILL_ACTIVE;
+    WaitForSingleObject(process_.hProcess, timeoutMs);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+HWND RunningProgram::WaitForWindow(const char* windowClass, DWORD timeoutMs) const {
+    WindowSearch search{process_.dwProcessId, windowClass, nullptr};
+    WaitFor(
+        [&] {
+            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+HWND RunningProgram::WaitForDialog(const char* caption, DWORD timeoutMs) const {
+    WindowSearch search{process_.dwProcessId, "#32770", nullptr, caption};
+    WaitFor(
+        [&] {
+            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+void BringToFront(HWND window) {
+    ShowWindow(window, SW_RESTORE);
+    SetForegroundWindow(window);
+    Sleep(500);
+}
+
+void Screenshot(const std::string& name, int width, int height) {
+    const char* folder = std::getenv("SW_SCREENSHOT_DIR");
+    const char* display = std::getenv("DISPLAY");
+    if (folder == nullptr || *folder == '\0' || display == nullptr)
+        return;
+    Sleep(300); // let the windows finish painting
+    RunHostCommand("mkdir -p '" + std::string(folder) + "' && import -display '" + display +
+                   "' -window root -crop " + std::to_string(width) + "x" + std::to_string(height) +
+                   "+0+0 '" + folder + "/" + name + ".png'");
+}
+
+void PostCommand(HWND window, int command) {
+    PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
+void SendCommand(HWND window, int command) {
+    SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
+std::vector<std::string> ListBoxItems(HWND list) {
+    std::vector<std::string> items;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        wchar_t text[1024] = {};
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+        if (length < 0 || length >= 1024)
+            continue;
+        SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
+        char ansi[2048] = {};
+        WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof(ansi), nullptr, nullptr);
+        items.push_back(ansi);
+    }
+    return items;
+}
+
+std::string SelectedListBoxItem(HWND list) {
+    const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    const std::vector<std::string> items = ListBoxItems(list);
+    return index >= 0 && static_cast<std::size_t>(index) < items.size() ? items[index] : "";
+}
+
+std::string StatusBarText(HWND statusBar, int part) {
+    const LRESULT length = SendMessageA(statusBar, SB_GETTEXTLENGTHA, part, 0);
+    const SIZE_T size = LOWORD(length) + 1;
+    RemoteMemory memory(statusBar, size);
+    if (memory.Address() == nullptr)
+        return "<no memory in the status bar's process>";
+    SendMessageA(statusBar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(memory.Address()));
+    std::string text(size, '\0');
+    memory.Read(&text[0], size);
+    return text.substr(0, text.find('\0'));
+}
+
+void DropFiles(HWND window, const std::vector<std::string>& paths) {
+    std::string names;
+    for (const std::string& path : paths)
+        names += path + '\0';
+    names += '\0';
+    DROPFILES header = {};
+    header.pFiles = sizeof(header);
+    std::string block(reinterpret_cast<const char*>(&header), sizeof(header));
+    block += names;
+    RemoteMemory memory(window, block.size());
+    ASSERT_TRUE(memory.Write(block.data(), block.size())) << "cannot write the drop";
+    memory.HandOver();
+    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory.Address()), 0);
+}
+
+std::string WindowText(HWND window) {
+    char text[1024] = {};
+    SendMessageA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+} // namespace swtest

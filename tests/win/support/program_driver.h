@@ -1,0 +1,77 @@
+// Drives programs of the project from a test, across processes, as a user
+// and the companion would: starts them, finds their windows, sends commands,
+// drops files, and reads back list boxes and status bars.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace swtest {
+
+// Waits until `condition` holds; false after `timeoutMs`.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
+
+// The Windows path of a Linux path (Z:\...).
+std::string WindowsPathOf(const std::string& unixPath);
+
+// A built program named by an environment variable that the test's CMake
+// sets (SW_SWUTIL, SW_COMPANION_STANDIN, ...), as a Windows path.
+std::string ProgramFromEnvironment(const char* variable);
+
+// A program started for one test and ended with it.
+class RunningProgram {
+  public:
+    RunningProgram(const std::string& program, const std::string& arguments);
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    // The exit code; STILL_ACTIVE when it had not ended within `timeoutMs`.
+    DWORD WaitForExit(DWORD timeoutMs = 30000);
+    bool Started() const { return process_.hProcess != nullptr; }
+    DWORD Id() const { return process_.dwProcessId; }
+    // A top-level window of this process of the class (null: any), shown or not.
+    HWND WaitForWindow(const char* windowClass, DWORD timeoutMs = 20000) const;
+    // A dialog or message box of this process with this caption.
+    HWND WaitForDialog(const char* caption, DWORD timeoutMs = 20000) const;
+
+  private:
+    PROCESS_INFORMATION process_ = {};
+};
+
+// swutil.exe with `arguments` (the command line after the program name).
+inline RunningProgram StartProgram(const std::string& arguments) {
+    return RunningProgram(ProgramFromEnvironment("SW_SWUTIL"), arguments);
+}
+
+// The main window's command, as the menu sends it (posted: a command may open
+// a modal dialog).
+void PostCommand(HWND window, int command);
+void SendCommand(HWND window, int command);
+
+// The items of a list box of any process, in its order.
+std::vector<std::string> ListBoxItems(HWND list);
+std::string SelectedListBoxItem(HWND list);
+
+// The text of part `part` of a status bar of another process.
+std::string StatusBarText(HWND statusBar, int part);
+
+// Drops the files on the window as the shell does (WM_DROPFILES with the
+// paths in the receiving process's memory).
+void DropFiles(HWND window, const std::vector<std::string>& paths);
+
+// A window of another process shown to the screen: the main window restored
+// and in front, for screenshots and the keyboard.
+void BringToFront(HWND window);
+
+// Saves the screen's top-left `width` x `height` as NAME.png in the folder
+// named by SW_SCREENSHOT_DIR (a Linux path); nothing when it is not set.
+void Screenshot(const std::string& name, int width, int height);
+
+// The text of a window of any process.
+std::string WindowText(HWND window);
+
+} // namespace swtest

@@ -1,0 +1,39 @@
+#include "unattended/event_log_line.h"
+
+namespace sw {
+namespace {
+
+std::string LinePrefix(const LocalTime& now, std::string_view folder, std::string_view name) {
+    std::string line = FormatDate(now) + "   " + FormatTime(now) + "   ";
+    line += folder;
+    line += name;
+    return line;
+}
+
+} // namespace
+
+std::string PrintedLine(const LocalTime& now, std::string_view folder, std::string_view name,
+                        std::string_view printer) {
+    std::string line = LinePrefix(now, folder, name) + "   printed successfully to ";
+    line += printer;
+    return line;
+}
+
+std::string NotPrintedLine(const LocalTime& now, std::string_view folder, std::string_view name,
+                           std::string_view printer, std::int32_t code) {
+    std::string line = LinePrefix(now, folder, name) + "   not printed to ";
+    line += printer;
+    line += "  due to Error " + std::to_string(code);
+    return line;
+}
+
+std::string SingleLogLine(std::string_view line) {
+    std::string result(line);
+    for (char& c : result) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return result;
+}
+
+} // namespace sw
