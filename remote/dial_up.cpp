@@ -53,12 +53,15 @@ struct ConnectionStatus {
     char deviceType[17];
     char deviceName[129];
 };
-#if !defined(_WIN64)
-static_assert(sizeof(ConnectionEntry) == 412, "connection entry of 412 bytes");
 static_assert(sizeof(PhonebookEntryName) == 264, "entry name of 264 bytes");
 static_assert(sizeof(DialParameters) == 1052, "dial parameters of 1052 bytes");
-static_assert(sizeof(DialExtensions) == 16, "dial extensions of 16 bytes");
 static_assert(sizeof(ConnectionStatus) == 160, "connection status of 160 bytes");
+#if defined(_WIN64)
+static_assert(sizeof(ConnectionEntry) == 424, "connection entry of 424 bytes");
+static_assert(sizeof(DialExtensions) == 24, "dial extensions of 24 bytes");
+#else
+static_assert(sizeof(ConnectionEntry) == 412, "connection entry of 412 bytes");
+static_assert(sizeof(DialExtensions) == 16, "dial extensions of 16 bytes");
 #endif
 
 using GetConnectStatusFn = DWORD(WINAPI*)(DialUpConnection, ConnectionStatus*);

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Runs a private CUPS server with virtual printers inside one run folder, for tests.
 #
-#   printserver.sh start RUN              start cupsd; writes RUN/env.sh (exports CUPS_SERVER)
+#   printserver.sh start RUN [--tcp]      start cupsd; writes RUN/env.sh (exports CUPS_SERVER);
+#                                         with --tcp it also listens on a free port of 127.0.0.1,
+#                                         written to RUN/ipp.port, as a remote print server does
 #   printserver.sh add-printer RUN NAME   start a virtual printer and add raw queue NAME for it
 #   printserver.sh set-default RUN NAME   make NAME the server's default queue
 #   printserver.sh job-names RUN NAME     print the names of NAME's completed jobs, oldest first
 #   printserver.sh wait-idle RUN [NAME]   wait until no job is pending or printing
-#   printserver.sh stop RUN               stop every process started for RUN, by its pid
+#   printserver.sh stop RUN               stop every process started for RUN (and for a server
+#                                         started in RUN/site), by its pid
 #   printserver.sh record-pid RUN PID NAME  have stop end process PID as well
 #
 # Layout of RUN:
@@ -32,7 +35,7 @@ die() {
 }
 
 usage() {
-    sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
 }
 
@@ -108,8 +111,13 @@ error_log_tail() {
     fi
 }
 
+# A TCP port of 127.0.0.1 that nothing listens on now.
+free_port() {
+    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
 cmd_start() {
-    local pidfile=$RUN/pids/cupsd.pid running
+    local tcp=${1:-} pidfile=$RUN/pids/cupsd.pid running
     if running=$(running_pid "$pidfile"); then
         die "a print server already runs for $RUN (pid $running)"
     fi
@@ -137,6 +145,13 @@ cmd_start() {
         sock=$short/cups.sock
     fi
     rm -f "$sock"
+    local listen_tcp=''
+    rm -f "$RUN/ipp.port"
+    if [[ $tcp == --tcp ]]; then
+        local port
+        port=$(free_port) || die "cannot find a free TCP port"
+        listen_tcp="Listen 127.0.0.1:$port"
+    fi
 
     cat >"$c/cups-files.conf" <<EOF
 # Every file of this server lives below $c.
@@ -161,6 +176,7 @@ EOF
     cat >"$c/cupsd.conf" <<EOF
 # Private test server: one unix socket, no network, no browsing, open to every local user.
 Listen $sock
+$listen_tcp
 LogLevel warn
 MaxLogSize 0
 Browsing No
@@ -213,6 +229,7 @@ EOF
         fi
         sleep 0.1
     done
+    [[ -z $listen_tcp ]] || printf '%s\n' "${listen_tcp##*:}" >"$RUN/ipp.port"
 }
 
 cmd_add_printer() {
@@ -356,6 +373,9 @@ cmd_wait_idle() {
 }
 
 cmd_stop() {
+    if [[ -d $RUN/site/pids ]]; then
+        (RUN=$RUN/site && cmd_stop)
+    fi
     [[ -d $RUN/pids ]] || return 0
     local f pid pids=()
     for f in "$RUN"/pids/*.pid; do
@@ -396,6 +416,10 @@ RUN=$(absolute "$2")
 shift 2
 case $command:$# in
 start:0) cmd_start ;;
+start:1)
+    [[ $1 == --tcp ]] || usage
+    cmd_start "$1"
+    ;;
 add-printer:1) cmd_add_printer "$1" ;;
 set-default:1) cmd_set_default "$1" ;;
 job-names:1) cmd_job_names "$1" ;;

@@ -21,6 +21,12 @@ struct Script {
 Script script;
 std::string callLog;
 
+// Where a connection entry's fields lie: after the size field comes the
+// handle, aligned to its own size, then the entry name.
+constexpr std::size_t kHandleOffset = sizeof(void*) == 8 ? 8 : 4;
+constexpr std::size_t kNameOffset = kHandleOffset + sizeof(HANDLE);
+constexpr std::size_t kConnectionSize = sizeof(void*) == 8 ? 424 : 412;
+
 void Log(const std::string& line) {
     callLog += line + "\n";
 }
@@ -49,10 +55,10 @@ __declspec(dllexport) DWORD WINAPI RasEnumConnectionsA(BYTE* entries, DWORD* byt
     Log("EnumConnections size " + std::to_string(*reinterpret_cast<DWORD*>(entries)) + " bytes " +
         std::to_string(*bytes));
     for (int i = 0; i < script.connections; ++i) {
-        BYTE* entry = entries + 412 * i;
-        *reinterpret_cast<HANDLE*>(entry + 4) = reinterpret_cast<HANDLE>(0x100 + i);
+        BYTE* entry = entries + kConnectionSize * i;
+        *reinterpret_cast<HANDLE*>(entry + kHandleOffset) = reinterpret_cast<HANDLE>(0x100 + i);
         const std::string name = i == 0 ? "Office" : "Home";
-        std::memcpy(entry + 8, name.c_str(), name.size() + 1);
+        std::memcpy(entry + kNameOffset, name.c_str(), name.size() + 1);
     }
     *count = static_cast<DWORD>(script.connections);
     return 0;

@@ -1,0 +1,13 @@
+// Control ids of the companion's window. The main program finds the controls
+// by the handles announced to it; tests find the log by its id.
+#pragma once
+
+namespace sw {
+
+inline constexpr int kCompanionPrinterList = 100;
+inline constexpr int kCompanionRefresh = 101;
+inline constexpr int kCompanionFirstValue = 110; // copies ... bitmap height: 110 to 117
+inline constexpr int kCompanionPrint = 120;
+inline constexpr int kCompanionLog = 130;
+
+} // namespace sw
