@@ -18,8 +18,9 @@ std::string Folder(LONG number) {
 class SetupRun : public swtest::FreshSettingsTest {
   protected:
     void TearDown() override {
-        // The help viewer the set-up run opened.
-        swtest::RunHostCommand("pkill -f -i winhlp32 || true");
+        // The help viewer and the companion the set-up run started: they would
+        // hold the test runner's output open.
+        swtest::RunHostCommand("pkill -f -i winhlp32; pkill -f -i remsw.exe; true");
         swtest::FreshSettingsTest::TearDown();
     }
 };
