@@ -7,19 +7,6 @@
 
 namespace sw {
 
-const std::array<const char*, kCompanionControlCount> kCompanionMessageNames = {
-    "SpoolwrightFarreach_Remote_Printerlistbox_hwnd",
-    "SpoolwrightFarreach_Remote_PrintFile_Command",
-    "SpoolwrightFarreach_Remote_COPIES",
-    "SpoolwrightFarreach_Remote_AUTOFORMFEED",
-    "SpoolwrightFarreach_Remote_ORIENTATION",
-    "SpoolwrightFarreach_Remote_PRINTMETHOD",
-    "SpoolwrightFarreach_Remote_BMPLEFT",
-    "SpoolwrightFarreach_Remote_BMPTOP",
-    "SpoolwrightFarreach_Remote_BMPWIDTH",
-    "SpoolwrightFarreach_Remote_BMPHEIGHT",
-};
-
 std::array<HWND, kCompanionControlCount> CompanionHandles = {};
 
 namespace {

@@ -3,15 +3,14 @@
 // controls, the handles last announced, and starting it.
 #pragma once
 
+#include "remote/companion_protocol.h"
+
 #include <windows.h>
 
 #include <array>
 #include <string>
 
 namespace sw {
-
-inline constexpr char kCompanionTitle[] = "Spoolwright Remote";
-inline constexpr char kCompanionProgram[] = "Remsw.exe";
 
 // The companion's controls, one per registered message, in registration order.
 enum CompanionControl {
@@ -28,8 +27,8 @@ enum CompanionControl {
     kCompanionControlCount
 };
 
-// The registered message name of each control.
-extern const std::array<const char*, kCompanionControlCount> kCompanionMessageNames;
+static_assert(static_cast<int>(kCompanionControlCount) == static_cast<int>(kCompanionFieldCount),
+              "one registered message for each of the companion's controls");
 
 // The handles as last announced; 0 for a control not announced yet.
 extern std::array<HWND, kCompanionControlCount> CompanionHandles;
