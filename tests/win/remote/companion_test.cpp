@@ -7,7 +7,9 @@
 #include "remote/companion/companion_ids.h"
 #include "remote/companion_protocol.h"
 #include "remote/remote_sites.h"
+#include "settings_file.h"
 #include "support/print_server.h"
+#include "support/program_driver.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -154,17 +156,16 @@ class Companion : public testing::Test {
         CloseHandle(file);
     }
 
+    // Ends the companion, whether the test or the main program started it.
     void TearDown() override {
+        EXPECT_TRUE(swtest::CloseWindowAndWait(nullptr, sw::kCompanionTitle))
+            << "the companion did not end";
         if (process_.hProcess != nullptr) {
-            HWND companion = FindWindowA(nullptr, sw::kCompanionTitle);
-            if (companion != nullptr)
-                PostMessageA(companion, WM_CLOSE, 0, 0);
-            EXPECT_EQ(WaitForSingleObject(process_.hProcess, 10000), WAIT_OBJECT_0)
-                << "the companion did not end";
             CloseHandle(process_.hProcess);
             CloseHandle(process_.hThread);
         }
         DeleteFileA(sw::RemoteSitesFile().c_str());
+        DeleteFileA(swtest::SettingsFile().c_str());
     }
 
     static std::string Site() { return "127.0.0.1:" + std::to_string(port_); }
@@ -349,6 +350,25 @@ TEST_F(Companion, AnnouncesAgainToANewMainWindow) {
     ASSERT_TRUE(PumpUntil([&] { return second.AllAnnounced(); }))
         << "the second window got nothing";
     EXPECT_NE(second.Handle(sw::kFieldPrintCommand), nullptr);
+}
+
+// The main program's remote route with the real companion: swutil.exe
+// "site:printer|file" starts Remsw.exe from its own folder, hands it the job
+// with the remote printer's stored settings once it has announced its
+// controls, and ends; the companion sends each copy to the site.
+TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToTheSite) {
+    const std::string printer = Printer();
+    swtest::Store("Printers AutoFormfeed", printer, "1");
+    swtest::Store("Printers Orientation " + printer, "Landscape status", "1");
+    swtest::Store("Number of copies by printer " + printer, "Copies", "2");
+    int seen = JobsSoFar();
+    const swtest::TempFile report("remote report\r\n");
+
+    auto program = swtest::StartProgram("\"" + printer + "|" + report.Path() + "\"");
+    EXPECT_EQ(program.WaitForExit(60000), 0u) << "the main program did not end after its print";
+    const std::string expected = "\x1B&l1Oremote report\r\n\f\x1B&l0O";
+    EXPECT_EQ(NextSiteJob(seen), expected) << "copy 1";
+    EXPECT_EQ(NextSiteJob(seen), expected) << "copy 2";
 }
 
 } // namespace

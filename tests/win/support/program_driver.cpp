@@ -154,6 +154,22 @@ DWORD RunningProgram::WaitForExit(DWORD timeoutMs) {
     return code;
 }
 
+bool CloseWindowAndWait(const char* windowClass, const char* title, DWORD lookMs) {
+    HWND window = nullptr;
+    WaitFor([&] { return (window = FindWindowA(windowClass, title)) != nullptr; }, lookMs);
+    if (window == nullptr)
+        return true;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    if (process == nullptr)
+        return true;
+    const bool ended = WaitForSingleObject(process, 20000) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+}
+
 HWND RunningProgram::WaitForWindow(const char* windowClass, DWORD timeoutMs) const {
     WindowSearch search{process_.dwProcessId, windowClass, nullptr};
     WaitFor(

@@ -47,6 +47,11 @@ inline RunningProgram StartProgram(const std::string& arguments) {
     return RunningProgram(ProgramFromEnvironment("SW_SWUTIL"), arguments);
 }
 
+// Closes the top-level window of this class and title (either null: any) of
+// whatever process, as a user would, and waits for that process to end.
+// True when it ended, or when no such window appeared within `lookMs`.
+bool CloseWindowAndWait(const char* windowClass, const char* title, DWORD lookMs = 0);
+
 // The main window's command, as the menu sends it (posted: a command may open
 // a modal dialog).
 void PostCommand(HWND window, int command);
