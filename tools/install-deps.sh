@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12: the MinGW-w64 cross
 # compilers (32-bit for the deliverables, 64-bit for the tests), 64-bit Wine,
-# CUPS, Xvfb, CMake, GoogleTest and clang's fuzzer. Tests run 64-bit code
-# only, since many machines (virtual ones above all) cannot run 32-bit
-# programs at all; 32-bit Wine is not installed, as its loader would be
-# chosen first and fail there.
+# CUPS, Xvfb, CMake, GoogleTest, clang's fuzzer and the Windows Installer
+# package tools (wixl, msibuild). Tests run 64-bit code only, since many
+# machines (virtual ones above all) cannot run 32-bit programs at all; 32-bit
+# Wine is not installed, as its loader would be chosen first and fail there.
 # Installs only what is missing, so a second run costs a second.
 set -euo pipefail
 
@@ -15,7 +15,7 @@ packages=(
     wine wine64
     cups cups-client cups-ipp-utils
     xvfb xauth imagemagick
-    nsis
+    wixl msitools
 )
 
 missing=()

@@ -1,12 +1,15 @@
-// The installer: a silent install puts the four files in the folder given,
-// runs the set-up run and registers the uninstaller; a command-line print
-// through the installed program reaches a printer; a silent uninstall
-// removes the files and the shortcuts the program made.
+// The installer package through the platform's msiexec: a quiet install puts
+// the four files in the folder given, runs the set-up run and registers the
+// product; a command-line print through the installed program reaches a
+// printer; a quiet uninstall removes the files, the registration and the
+// shortcuts the program made, and keeps what the program wrote beside itself.
 #include "support/print_server.h"
+#include "support/program_driver.h"
 #include "support/temp_files.h"
 
 #include <windows.h>
 
+#include <msi.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -18,69 +21,18 @@ namespace {
 
 constexpr DWORD kWaitMs = 120000;
 const char kInstallFolder[] = "C:\\Program Files\\Spoolwright Test";
-const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Spoolwright";
-const char* const kInstalledFiles[] = {"swutil.exe", "swprint.dll", "Remsw.exe", "Spoolwright.hlp",
-                                       "Uninstall.exe"};
-
-std::string WindowsPath(const std::string& unixPath) {
-    std::string path = "Z:" + unixPath;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
-}
+// The package's upgrade code: every version of the product shares it.
+const char kUpgradeCode[] = "{D7B950FA-DA69-4C69-A3F8-E600461C6269}";
+const char* const kInstalledFiles[] = {"swutil.exe", "swprint.dll", "Remsw.exe", "Spoolwright.hlp"};
 
 std::string Installed(const std::string& name) {
     return std::string(kInstallFolder) + "\\" + name;
 }
 
-// The exit code when a 32-bit program cannot be started at all: the
-// installer's NSIS stub is one, and a machine whose kernel runs 64-bit
-// programs only (under 64-bit Wine) refuses it.
-constexpr int kNotStartable = -2;
-
-// Runs a command line and waits for it; its exit code, or -1.
-int RunAndWait(std::string commandLine) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_BAD_EXE_FORMAT || error == ERROR_INTERNAL_ERROR)
-            return kNotStartable;
-        ADD_FAILURE() << "cannot start " << commandLine << ", error " << error;
-        return -1;
-    }
-    DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(process.hProcess, kWaitMs) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &code);
-    else
-        ADD_FAILURE() << commandLine << " did not end";
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
-}
-
-// Closes a top-level window (by class or title) and waits for its process.
-void CloseWindowAndWait(const char* className, const char* title, DWORD lookMs) {
-    HWND window = nullptr;
-    for (DWORD waited = 0; window == nullptr && waited < lookMs; waited += 100) {
-        window = FindWindowA(className, title);
-        if (window == nullptr)
-            Sleep(100);
-    }
-    if (window == nullptr)
-        return;
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    if (process != nullptr) {
-        EXPECT_EQ(WaitForSingleObject(process, 20000), WAIT_OBJECT_0)
-            << (className ? className : title) << " did not close";
-        CloseHandle(process);
-    }
+// Runs a program to its end; its exit code (STILL_ACTIVE if it did not end).
+DWORD RunToEnd(const std::string& program, const std::string& arguments) {
+    swtest::RunningProgram running(program, arguments);
+    return running.WaitForExit(kWaitMs);
 }
 
 std::string SpecialFolder(int folder) {
@@ -97,59 +49,54 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     CloseHandle(file);
 }
 
-bool UninstallKeyExists() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+// Whether a product of the package's upgrade code is installed.
+bool ProductInstalled() {
+    char productCode[39] = {};
+    if (MsiEnumRelatedProductsA(kUpgradeCode, 0, 0, productCode) != ERROR_SUCCESS)
         return false;
-    RegCloseKey(key);
-    return true;
+    return MsiQueryProductStateA(productCode) == INSTALLSTATE_DEFAULT;
+}
+
+std::string Package() {
+    const char* installer = std::getenv("SW_INSTALLER");
+    return installer != nullptr ? swtest::WindowsPathOf(installer) : std::string();
 }
 
 class Installer : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        const char* installer = std::getenv("SW_INSTALLER");
-        ASSERT_NE(installer, nullptr) << "SW_INSTALLER names the built installer";
-        const std::string commandLine =
-            "\"" + WindowsPath(installer) + "\" /S /D=" + std::string(kInstallFolder);
-        installExitCode_ = RunAndWait(commandLine);
-        if (installExitCode_ == kNotStartable)
-            return;
+        ASSERT_FALSE(Package().empty()) << "SW_INSTALLER names the built package";
+        installExitCode_ = RunToEnd("msiexec", "/i \"" + Package() + "\" /qn INSTALLDIR=\"" +
+                                                   kInstallFolder + "\"");
         // The set-up run goes on as the running program, with its help and
         // companion; they are closed so that the next steps start afresh.
-        CloseWindowAndWait("SpoolwrightFarreach", nullptr, 10000);
-        CloseWindowAndWait("MS_WINHELP", nullptr, 2000);
-        CloseWindowAndWait(nullptr, "Spoolwright Remote", 2000);
+        EXPECT_TRUE(swtest::CloseWindowAndWait("SpoolwrightFarreach", nullptr, 20000));
+        EXPECT_TRUE(swtest::CloseWindowAndWait("MS_WINHELP", nullptr, 2000));
+        EXPECT_TRUE(swtest::CloseWindowAndWait(nullptr, "Spoolwright Remote", 2000));
     }
 
-    void SetUp() override {
-        if (installExitCode_ == kNotStartable)
-            GTEST_SKIP() << "this machine cannot run the 32-bit installer";
-    }
-
-    static int installExitCode_;
+    static DWORD installExitCode_;
 };
-int Installer::installExitCode_ = -1;
+DWORD Installer::installExitCode_ = STILL_ACTIVE;
 
-TEST_F(Installer, ASilentInstallPutsTheFilesInTheChosenFolder) {
-    EXPECT_EQ(installExitCode_, 0);
+TEST_F(Installer, AQuietInstallPutsTheFilesInTheChosenFolderAndRunsTheSetUpRun) {
+    EXPECT_EQ(installExitCode_, 0u);
     for (const char* name : kInstalledFiles)
         EXPECT_TRUE(swtest::FileExists(Installed(name))) << name;
-    EXPECT_TRUE(UninstallKeyExists());
+    EXPECT_TRUE(ProductInstalled());
+    // The set-up run has made the program's Send To shortcut.
+    EXPECT_TRUE(swtest::FileExists(SpecialFolder(CSIDL_SENDTO) + "\\SpoolwrightFarreach.lnk"));
 }
 
-// Needs the command-line print of swutil.exe ("printer|file"): enable it
-// (drop DISABLED_) once the program prints from its command line.
-TEST_F(Installer, DISABLED_TheInstalledProgramPrintsFromItsCommandLine) {
+TEST_F(Installer, TheInstalledProgramPrintsFromItsCommandLine) {
     const swtest::TempFile report("installed print\r\n");
     swtest::PrinterInbox inbox("sw_raw");
-    EXPECT_EQ(RunAndWait("\"" + Installed("swutil.exe") + "\" \"sw_raw|" + report.Path() + "\""),
-              0);
+    EXPECT_EQ(RunToEnd(Installed("swutil.exe"), "\"sw_raw|" + report.Path() + "\""), 0u);
     EXPECT_EQ(inbox.NextJob(), "installed print\r\n");
 }
 
 // Runs last (gtest keeps the order of a file's tests): afterwards nothing is installed.
-TEST_F(Installer, ASilentUninstallRemovesTheFilesAndTheProgramsShortcuts) {
+TEST_F(Installer, AQuietUninstallClosesTheProgramAndRemovesItsFilesAndShortcuts) {
     // The shortcuts the set-up run and every start make, under their names.
     const std::string shortcuts[] = {
         SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\SpoolwrightFarreach.lnk",
@@ -162,21 +109,18 @@ TEST_F(Installer, ASilentUninstallRemovesTheFilesAndTheProgramsShortcuts) {
     }
     // What the program keeps beside itself stays, and with it the folder.
     WriteFile(Installed("Unattended.txt"), "01-02-2026 10:00:00 printed\r\n");
+    // A running program is asked to close, so that its files can go.
+    swtest::RunningProgram program(Installed("swutil.exe"), "");
+    ASSERT_NE(program.WaitForWindow("SpoolwrightFarreach"), nullptr);
 
-    EXPECT_EQ(RunAndWait("\"" + Installed("Uninstall.exe") + "\" /S"), 0);
-    // The uninstaller runs on from a copy of itself; wait for its work.
-    for (DWORD waited = 0; swtest::FileExists(Installed("swutil.exe")) && waited < kWaitMs;
-         waited += 200)
-        Sleep(200);
-    for (DWORD waited = 0; swtest::FileExists(Installed("Uninstall.exe")) && waited < kWaitMs;
-         waited += 200)
-        Sleep(200);
+    EXPECT_EQ(RunToEnd("msiexec", "/x \"" + Package() + "\" /qn"), 0u);
+    EXPECT_EQ(program.WaitForExit(10000), 0u) << "the running program was not closed";
 
     for (const char* name : kInstalledFiles)
         EXPECT_FALSE(swtest::FileExists(Installed(name))) << name;
     for (const std::string& shortcut : shortcuts)
         EXPECT_FALSE(swtest::FileExists(shortcut)) << shortcut;
-    EXPECT_FALSE(UninstallKeyExists());
+    EXPECT_FALSE(ProductInstalled());
     EXPECT_TRUE(swtest::FileExists(Installed("Unattended.txt")));
     DeleteFileA(Installed("Unattended.txt").c_str());
     RemoveDirectoryA(kInstallFolder);

@@ -1,0 +1,77 @@
+// Run by the installer package before it replaces or removes the program's
+// files.
+//   install_helper.exe             closes the running program and companion
+//   install_helper.exe /uninstall  also removes the shortcuts the program made
+// Programs are closed as a user would close them (WM_CLOSE to their windows)
+// and waited for, so that no file is still in use; one that does not end in
+// time is left to the installer's handling of files in use. The shortcuts are
+// looked up in the user's own folders, where the program made them (a
+// per-machine package's desktop and startup folders are the common ones).
+// Nothing to close or remove is not an error: the exit code is always 0.
+#include "remote/companion_protocol.h"
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr DWORD kWaitPerProgramMs = 10000;
+// A copy started meanwhile (from Startup or Send To) gets a few rounds only,
+// never a loop that could hold the installer.
+constexpr int kRounds = 3;
+
+// Closes the window's process; false when there was no such window.
+bool CloseAndWait(const char* windowClass, const char* title) {
+    HWND window = FindWindowA(windowClass, title);
+    if (window == nullptr)
+        return false;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    if (process != nullptr) {
+        WaitForSingleObject(process, kWaitPerProgramMs);
+        CloseHandle(process);
+    }
+    return true;
+}
+
+void CloseRunningPrograms() {
+    for (int round = 0; round < kRounds; ++round) {
+        const bool closedProgram = CloseAndWait(sw::kMainWindowClassName, nullptr);
+        const bool closedCompanion = CloseAndWait(nullptr, sw::kCompanionTitle);
+        if (!closedProgram && !closedCompanion)
+            break;
+    }
+}
+
+// The shortcuts under the names the program gives them: its own on the
+// desktop and in Send To, the companion's in Startup.
+void RemoveProgramShortcuts() {
+    const struct {
+        int folder;
+        const char* name;
+    } shortcuts[] = {
+        {CSIDL_DESKTOPDIRECTORY, "SpoolwrightFarreach.lnk"},
+        {CSIDL_SENDTO, "SpoolwrightFarreach.lnk"},
+        {CSIDL_STARTUP, "SWRemote.lnk"},
+    };
+    for (const auto& shortcut : shortcuts) {
+        char folder[MAX_PATH] = {};
+        if (SHGetFolderPathA(nullptr, shortcut.folder, nullptr, SHGFP_TYPE_CURRENT, folder) == S_OK)
+            DeleteFileA((std::string(folder) + "\\" + shortcut.name).c_str());
+    }
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    CloseRunningPrograms();
+    if (std::strstr(commandLine, "/uninstall") != nullptr)
+        RemoveProgramShortcuts();
+    return 0;
+}
