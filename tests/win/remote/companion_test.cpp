@@ -303,6 +303,13 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     EXPECT_EQ(NextSiteJob(seen), bitmap) << LogText();
     EXPECT_TRUE(PumpUntil([&] { return LogHas("Printed " + photo.Path()); })) << LogText();
 
+    HWND companion = FindWindowA(nullptr, sw::kCompanionTitle);
+    SetWindowPos(companion, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+    swtest::BringToFront(companion);
+    RECT frame = {};
+    GetWindowRect(companion, &frame);
+    swtest::Screenshot("companion", frame.right - frame.left, frame.bottom - frame.top);
+
     // The job names are the library's: "Spoolwright: " and the file name.
     std::string output;
     swtest::RunHostCommand(PrintServerScript() + " wait-idle " + ShellQuoted(SiteRun()) + " && " +
