@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,28 +24,12 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 
-void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i)
-        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 // A 24-bit bitmap file split in two colours: left and right halves when
 // `sideBySide`, else top and bottom halves.
 std::string TwoColourBitmap(int width, int height, COLORREF first, COLORREF second,
                             bool sideBySide) {
-    const int rowBytes = (width * 3 + 3) / 4 * 4;
-    const std::uint32_t pixelBytes = static_cast<std::uint32_t>(rowBytes * height);
-    std::string bytes = "BM";
-    PutLittleEndian(bytes, 54 + pixelBytes, 4);
-    PutLittleEndian(bytes, 0, 4);
-    PutLittleEndian(bytes, 54, 4);
-    PutLittleEndian(bytes, 40, 4);
-    PutLittleEndian(bytes, static_cast<std::uint32_t>(width), 4);
-    PutLittleEndian(bytes, static_cast<std::uint32_t>(height), 4);
-    PutLittleEndian(bytes, 1, 2);
-    PutLittleEndian(bytes, 24, 2);
-    for (int i = 0; i < 6; ++i)
-        PutLittleEndian(bytes, 0, 4);
+    const int rowBytes = swtest::BitmapRowBytes(width);
+    std::string bytes = swtest::BitmapFileHeader(width, height);
     for (int row = height - 1; row >= 0; --row) { // stored bottom row first
         std::string line;
         for (int column = 0; column < width; ++column) {

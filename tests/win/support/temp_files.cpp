@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 namespace swtest {
@@ -15,6 +16,11 @@ std::string UniqueTempPath(const std::string& suffix) {
     static int counter = 0;
     return std::string(folder) + "swtest-" + std::to_string(GetCurrentProcessId()) + "-" +
            std::to_string(++counter) + suffix;
+}
+
+void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
 HANDLE CreateForWriting(const std::string& path) {
@@ -97,6 +103,26 @@ TempFile::TempFile(unsigned long long size, const std::string& suffix)
 
 TempFile::~TempFile() {
     DeleteFileA(path_.c_str());
+}
+
+int BitmapRowBytes(int width) {
+    return (width * 3 + 3) / 4 * 4;
+}
+
+std::string BitmapFileHeader(int width, int height) {
+    const std::uint32_t pixelBytes = static_cast<std::uint32_t>(BitmapRowBytes(width) * height);
+    std::string bytes = "BM";
+    PutLittleEndian(bytes, 54 + pixelBytes, 4); // file size
+    PutLittleEndian(bytes, 0, 4);
+    PutLittleEndian(bytes, 54, 4); // where the pixels start
+    PutLittleEndian(bytes, 40, 4); // info header size
+    PutLittleEndian(bytes, static_cast<std::uint32_t>(width), 4);
+    PutLittleEndian(bytes, static_cast<std::uint32_t>(height), 4);
+    PutLittleEndian(bytes, 1, 2);  // planes
+    PutLittleEndian(bytes, 24, 2); // bits per pixel
+    for (int i = 0; i < 6; ++i)    // no compression, default sizes and colours
+        PutLittleEndian(bytes, 0, 4);
+    return bytes;
 }
 
 } // namespace swtest

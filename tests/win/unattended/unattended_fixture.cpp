@@ -40,11 +40,6 @@ void RemoveFolder(const std::string& folder) {
     RemoveDirectoryA(folder.c_str());
 }
 
-void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i)
-        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 sw::PrintLibraryApi savedLibrary;
 sw::FeedbackApi savedFeedback;
 
@@ -116,21 +111,8 @@ std::string TrashFolder() {
 }
 
 std::string BitmapBytes(int width, int height) {
-    const int rowBytes = (width * 3 + 3) / 4 * 4;
-    const std::uint32_t pixelBytes = static_cast<std::uint32_t>(rowBytes * height);
-    std::string bytes = "BM";
-    PutLittleEndian(bytes, 54 + pixelBytes, 4);
-    PutLittleEndian(bytes, 0, 4);
-    PutLittleEndian(bytes, 54, 4);
-    PutLittleEndian(bytes, 40, 4);
-    PutLittleEndian(bytes, static_cast<std::uint32_t>(width), 4);
-    PutLittleEndian(bytes, static_cast<std::uint32_t>(height), 4);
-    PutLittleEndian(bytes, 1, 2);
-    PutLittleEndian(bytes, 24, 2);
-    for (int i = 0; i < 6; ++i)
-        PutLittleEndian(bytes, 0, 4);
-    bytes.append(pixelBytes, '\x40');
-    return bytes;
+    return BitmapFileHeader(width, height)
+        .append(static_cast<std::size_t>(BitmapRowBytes(width) * height), '\x40');
 }
 
 sw::ScheduleRecord AllDaySchedule(const std::string& folder, const std::string& pattern) {
