@@ -1,10 +1,10 @@
 // The library calls of a local print, in order, recorded through the print
 // library table: they leave no trace in the bytes (a flag switched off, the
 // same placement asked for again).
-#include "settings_file.h"
 #include "shell/print_dispatch.h"
 #include "shell/print_library_api.h"
 #include "shell/program_state.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 

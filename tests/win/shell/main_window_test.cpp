@@ -3,9 +3,9 @@
 // processes as a user and other programs drive it.
 #include "printengine/swprint.h"
 #include "settings/library_text.h"
-#include "settings_file.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
+#include "support/settings_file.h"
 #include "support/temp_files.h"
 
 #include <commdlg.h>

@@ -1,8 +1,8 @@
 // The next-events dialog: its report list of the schedules' next events,
 // earliest first, and the sort by a clicked column's header.
-#include "dialogs/dialog_driver.h"
 #include "resources/resource.h"
 #include "shell/list_view_helpers.h"
+#include "support/dialog_driver.h"
 #include "unattended/next_events.h"
 #include "unattended/schedule_file.h"
 #include "unattended/unattended_printing.h"

@@ -1,9 +1,9 @@
 // The schedule dialog driven with real window messages: what it shows of the
 // schedule file, what Save and Delete write, stepping, the folder picker and
 // the Test button.
-#include "dialogs/dialog_driver.h"
 #include "resources/resource.h"
 #include "shell/window_state.h"
+#include "support/dialog_driver.h"
 #include "support/print_server.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"

@@ -3,8 +3,8 @@
 // fixed path, and as the program of ".wri" documents (another word processor).
 #include "printengine/swprint.h"
 #include "settings/library_text.h"
-#include "settings_file.h"
 #include "support/program_driver.h"
+#include "support/settings_file.h"
 #include "support/temp_files.h"
 #include "wordprint/application_print.h"
 

@@ -3,8 +3,8 @@
 // when its window is closed.
 #include "printengine/swprint.h"
 #include "resources/resource.h"
-#include "settings_file.h"
 #include "support/ole_text.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The driver-bypass exceptions against the pattern list in the real settings file.
 #include "settings/bypass_exceptions.h"
-#include "settings_file.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The printer association dialog against the test print server's printers.
-#include "dialogs/dialog_driver.h"
 #include "printengine/swprint.h"
 #include "resources/resource.h"
 #include "settings/association_dialog.h"
-#include "settings_file.h"
+#include "support/dialog_driver.h"
 #include "support/ole_text.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 

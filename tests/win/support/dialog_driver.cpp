@@ -1,4 +1,4 @@
-#include "dialogs/dialog_driver.h"
+#include "support/dialog_driver.h"
 
 #include "support/print_server.h"
 

@@ -3,7 +3,7 @@
 #include "settings/setting_names.h"
 #include "settings/settings_store.h"
 #include "settings/startup_lookups.h"
-#include "settings_file.h"
+#include "support/settings_file.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The bitmap placement dialog: units, the ask-before-printing choice written
 // at each click, and the four measures stored as inches.
-#include "dialogs/dialog_driver.h"
 #include "resources/resource.h"
 #include "settings/bitmap_placement_dialog.h"
-#include "settings_file.h"
+#include "support/dialog_driver.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The auto formfeed and orientation dialogs, driven as a user drives them;
 // the tests check what they wrote to the settings file.
-#include "dialogs/dialog_driver.h"
 #include "resources/resource.h"
 #include "settings/formfeed_dialog.h"
 #include "settings/orientation_dialog.h"
-#include "settings_file.h"
+#include "support/dialog_driver.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 

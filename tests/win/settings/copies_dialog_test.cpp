@@ -1,9 +1,9 @@
 // The number-of-copies dialog: what it shows for the stored counts, and what
 // "&Save && Return" stores and remembers.
-#include "dialogs/dialog_driver.h"
 #include "resources/resource.h"
 #include "settings/copies_dialog.h"
-#include "settings_file.h"
+#include "support/dialog_driver.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 

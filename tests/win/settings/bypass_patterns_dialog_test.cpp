@@ -1,10 +1,10 @@
 // The driver-bypass exceptions dialog: the pattern list loaded from and saved
 // to the "NoBypass" section.
-#include "dialogs/dialog_driver.h"
 #include "resources/resource.h"
 #include "settings/bypass_patterns_dialog.h"
-#include "settings_file.h"
 #include "shell/program_state.h"
+#include "support/dialog_driver.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 

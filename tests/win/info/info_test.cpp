@@ -2,7 +2,6 @@
 // driver download dialog. What the shell starts is seen through a stand-in
 // program registered for web addresses (and as the system information tool),
 // which writes its command line to %TEMP%\sw_started.txt.
-#include "dialogs/dialog_driver.h"
 #include "info/about_box.h"
 #include "info/driver_download_dialog.h"
 #include "info/help_file.h"
@@ -12,6 +11,7 @@
 #include "info/web_links.h"
 #include "remote/dial_up.h"
 #include "resources/resource.h"
+#include "support/dialog_driver.h"
 #include "support/print_server.h"
 #include "support/temp_files.h"
 

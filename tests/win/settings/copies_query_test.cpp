@@ -2,7 +2,7 @@
 // the count remembered from the copies dialog.
 #include "settings/copies_query.h"
 #include "settings/setting_names.h"
-#include "settings_file.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // from the real settings file at every call.
 #include "settings/printer_queries.h"
 #include "settings/setting_names.h"
-#include "settings_file.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // placement dialog is shown first.
 #include "placement_dialog_fake.h"
 #include "settings/bitmap_placement.h"
-#include "settings_file.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 
