@@ -3,8 +3,8 @@
 namespace sw {
 
 SpoolerApi& Spooler() {
-    static SpoolerApi api = {OpenPrinterA,  StartDocPrinterA, WritePrinter,
-                             EndDocPrinter, AbortPrinter,     ClosePrinter};
+    static SpoolerApi api = {EnumPrintersA, OpenPrinterA, StartDocPrinterA, WritePrinter,
+                             EndDocPrinter, AbortPrinter, SetPrinterA,      ClosePrinter};
     return api;
 }
 

@@ -1,8 +1,7 @@
 #include "shell/shutdown.h"
 
+#include "common/program_state.h"
 #include "remote/dial_up.h"
-#include "shell/program_state.h"
-#include "shell/window_state.h"
 #include "unattended/unattended_printing.h"
 
 #include <windows.h>
@@ -18,19 +17,19 @@ void RunShutdownSteps() {
     if (done)
         return;
     done = true;
-    if (DialedForWeb)
+    if (Program().DialedForWeb)
         HangUpConnections("");
-    if (CompanionPollTimer != 0) {
-        KillTimer(nullptr, CompanionPollTimer);
-        CompanionPollTimer = 0;
+    if (Program().CompanionPollTimer != 0) {
+        KillTimer(nullptr, Program().CompanionPollTimer);
+        Program().CompanionPollTimer = 0;
     }
     const bool wasOn = StopUnattendedPrinting();
     // A print from the command line leaves the stored state for the next start.
-    if (StartupOutcome != -1 && !CloseAfterRemotePrint)
+    if (Program().StartupOutcome != -1 && !Program().CloseAfterRemotePrint)
         RecordUnattendedPrinting(wasOn);
-    if (ToolBarBitmap != nullptr) {
-        DeleteObject(ToolBarBitmap);
-        ToolBarBitmap = nullptr;
+    if (Program().ToolBarBitmap != nullptr) {
+        DeleteObject(Program().ToolBarBitmap);
+        Program().ToolBarBitmap = nullptr;
     }
     PostQuitMessage(0);
 }

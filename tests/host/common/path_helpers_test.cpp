@@ -41,4 +41,15 @@ TEST(PathHelpers, AddTrailingBackslashLeavesEmptyAndTerminatedPathsAlone) {
     EXPECT_EQ(sw::AddTrailingBackslash(""), "");
 }
 
+TEST(PathHelpers, BitmapFileIsTheExtensionBmpInAnyCaseWithoutOuterSpaces) {
+    EXPECT_TRUE(sw::IsBitmapFile("C:\\photo.bmp"));
+    EXPECT_TRUE(sw::IsBitmapFile(" C:\\PHOTO.BMP "));
+    EXPECT_TRUE(sw::IsBitmapFile("scan.Bmp"));
+    EXPECT_FALSE(sw::IsBitmapFile("C:\\photo.bmp.prn"));
+    EXPECT_FALSE(sw::IsBitmapFile("C:\\dir.bmp\\noextension"));
+    EXPECT_FALSE(sw::IsBitmapFile("C:\\bmp"));
+    EXPECT_FALSE(sw::IsBitmapFile("C:\\photo.bmp\t"));
+    EXPECT_FALSE(sw::IsBitmapFile(""));
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // driver download dialog. What the shell starts is seen through a stand-in
 // program registered for web addresses (and as the system information tool),
 // which writes its command line to %TEMP%\sw_started.txt.
+#include "common/program_state.h"
 #include "info/about_box.h"
 #include "info/driver_download_dialog.h"
 #include "info/help_file.h"
@@ -93,7 +94,7 @@ class Information : public testing::Test {
   protected:
     void SetUp() override {
         DeleteFileA(StartedLog().c_str());
-        sw::DialedForWeb = false;
+        sw::ResetProgramState();
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey);
     }
@@ -167,7 +168,7 @@ TEST_F(Information, AWebLinkOpensItsPageWithoutDialingWhenNoLibraryIsLoaded) {
     EXPECT_NE(started[0].find(std::string(sw::WebLinkAddress(1))), std::string::npos) << started[0];
     // No connection is active, so the link asked for one; at exit the
     // hang-up finds nothing to hang up.
-    EXPECT_TRUE(sw::DialedForWeb);
+    EXPECT_TRUE(sw::Program().DialedForWeb);
     EXPECT_EQ(sw::HangUpConnections(""), 1002u);
 }
 
@@ -250,7 +251,7 @@ TEST_F(Information, TheDriverDialogListsTheMakersAndOpensTheSelectedOnesPage) {
     ASSERT_EQ(started.size(), 1u);
     EXPECT_NE(started[0].find(std::string(sw::DriverDownloadAddress(2))), std::string::npos)
         << started[0];
-    EXPECT_FALSE(sw::DialedForWeb) << "the driver dialog makes no dial-up check";
+    EXPECT_FALSE(sw::Program().DialedForWeb) << "the driver dialog makes no dial-up check";
 }
 
 TEST_F(Information, ExitClosesTheDriverDialogWithoutOpeningAnything) {

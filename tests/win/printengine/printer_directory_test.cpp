@@ -5,7 +5,7 @@
 // directory's spooler table.
 #include "printengine/library_state.h"
 #include "printengine/printer_directory.h"
-#include "printengine/printer_directory_api.h"
+#include "printengine/spooler_api.h"
 #include "printengine/swprint.h"
 #include "support/ole_text.h"
 #include "support/print_server.h"
@@ -155,13 +155,12 @@ TEST(PrinterDirectory, UnknownNameLeavesTheDefaultUntouched) {
 // for as much room as real records with their strings would take.
 class FakeEnumeration {
   public:
-    explicit FakeEnumeration(Names names)
-        : names_(std::move(names)), saved_(sw::PrinterDirectory()) {
+    explicit FakeEnumeration(Names names) : names_(std::move(names)), saved_(sw::Spooler()) {
         current_ = this;
-        sw::PrinterDirectory().enumPrinters = &Enum;
+        sw::Spooler().enumPrinters = &Enum;
     }
     ~FakeEnumeration() {
-        sw::PrinterDirectory() = saved_;
+        sw::Spooler() = saved_;
         current_ = nullptr;
     }
 
@@ -217,7 +216,7 @@ class FakeEnumeration {
     }
 
     Names names_;
-    sw::PrinterDirectoryApi saved_;
+    sw::SpoolerApi saved_;
     static FakeEnumeration* current_;
 };
 FakeEnumeration* FakeEnumeration::current_ = nullptr;
@@ -268,14 +267,14 @@ TEST(PrinterDirectorySeam, RetryIsMadeOnceOnly) {
 // real; the purge is recorded and succeeds, as Wine's does not.
 class PurgeRecorder {
   public:
-    PurgeRecorder() : saved_(sw::PrinterDirectory()) {
+    PurgeRecorder() : saved_(sw::Spooler()) {
         current_ = this;
-        sw::PrinterDirectory().openPrinter = &Open;
-        sw::PrinterDirectory().setPrinter = &Set;
-        sw::PrinterDirectory().closePrinter = &Close;
+        sw::Spooler().openPrinter = &Open;
+        sw::Spooler().setPrinter = &Set;
+        sw::Spooler().closePrinter = &Close;
     }
     ~PurgeRecorder() {
-        sw::PrinterDirectory() = saved_;
+        sw::Spooler() = saved_;
         current_ = nullptr;
     }
 
@@ -324,7 +323,7 @@ class PurgeRecorder {
     }
 
     std::map<HANDLE, std::string> handleNames_;
-    sw::PrinterDirectoryApi saved_;
+    sw::SpoolerApi saved_;
     static PurgeRecorder* current_;
 };
 PurgeRecorder* PurgeRecorder::current_ = nullptr;

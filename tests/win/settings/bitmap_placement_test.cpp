@@ -19,7 +19,7 @@ class BitmapPlacement : public swtest::SettingsFileTest {
 
 TEST_F(BitmapPlacement, FreshFileShowsTheDialogAndGivesAnEmptyBox) {
     double left = 9, top = 9, width = 9, height = 9;
-    sw::GetBitmapPlacement(left, top, width, height);
+    sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
     EXPECT_EQ(swtest::placementDialogShown, 1);
     EXPECT_EQ(top, 0);
     EXPECT_EQ(width, 0);
@@ -30,7 +30,7 @@ TEST_F(BitmapPlacement, TheBoxIsReadAfterTheDialogCloses) {
     Write("BMPprint", "UseSaved", "0");
     swtest::placementDialogLeft = 2.25;
     double left = 0, top = 0, width = 0, height = 0;
-    sw::GetBitmapPlacement(left, top, width, height);
+    sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
     EXPECT_EQ(swtest::placementDialogShown, 1);
     EXPECT_EQ(left, 2.25);
 }
@@ -40,7 +40,7 @@ TEST_F(BitmapPlacement, UseSavedPrintsTheStoredBoxWithoutAsking) {
                  "Width=6\r\nHeight=4\r\n");
     for (int copy = 0; copy < 3; ++copy) {
         double left = 0, top = 0, width = 0, height = 0;
-        sw::GetBitmapPlacement(left, top, width, height);
+        sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
         EXPECT_EQ(left, 1);
         EXPECT_EQ(top, 1.5);
         EXPECT_EQ(width, 6);
@@ -56,7 +56,7 @@ TEST_F(BitmapPlacement, MeasuresAreInchesWhateverTheUnit) {
     EXPECT_EQ(Read("BMPprint", "Top"), "1.5");
     EXPECT_EQ(Read("BMPprint", "Width"), "6");
     double left = 0, top = 0, width = 0, height = 0;
-    sw::GetBitmapPlacement(left, top, width, height);
+    sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
     EXPECT_EQ(top, 1.5);
     EXPECT_EQ(width, 6);
 }

@@ -1,4 +1,5 @@
 // The driver-bypass exceptions against the pattern list in the real settings file.
+#include "common/program_state.h"
 #include "settings/bypass_exceptions.h"
 #include "support/settings_file.h"
 
@@ -70,20 +71,20 @@ TEST_F(BypassExceptions, ShorterListLeavesEmptyKeysBehind) {
     Write("NoBypass", "File_004", "*.d");
     Write("NoBypass", "File_005", "*.e");
     const Patterns opened = sw::ReadBypassPatterns();
-    sw::PatternCount = static_cast<short>(opened.size());
+    sw::Program().PatternCount = static_cast<short>(opened.size());
     sw::SaveBypassPatterns({"*.a", "*.b", "*.d", "*.e"});
     EXPECT_EQ(Read("NoBypass", "File_004"), "*.e");
     EXPECT_EQ(Read("NoBypass", "File_005"), "");
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.a", "*.b", "*.d", "*.e"}));
     EXPECT_FALSE(sw::IsBypassException("x.c"));
-    EXPECT_EQ(sw::PatternCount, 5);
+    EXPECT_EQ(sw::Program().PatternCount, 5);
 }
 
 TEST_F(BypassExceptions, LongerListRaisesThePatternCount) {
     sw::WriteDefaultBypassPatterns();
-    sw::PatternCount = static_cast<short>(sw::ReadBypassPatterns().size());
+    sw::Program().PatternCount = static_cast<short>(sw::ReadBypassPatterns().size());
     sw::SaveBypassPatterns({"*.doc", "*.rtf", "*.txt", "*.wri"});
-    EXPECT_EQ(sw::PatternCount, 4);
+    EXPECT_EQ(sw::Program().PatternCount, 4);
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri"}));
     EXPECT_TRUE(sw::IsBypassException("notes.TXT"));
 }
@@ -95,9 +96,9 @@ TEST_F(BypassExceptions, PatternOfBlanksOnlyDoesNotEndTheList) {
 }
 
 TEST_F(BypassExceptions, NegativePatternCountIsTreatedAsNone) {
-    sw::PatternCount = -3;
+    sw::Program().PatternCount = -3;
     sw::SaveBypassPatterns({"*.doc"});
-    EXPECT_EQ(sw::PatternCount, 1);
+    EXPECT_EQ(sw::Program().PatternCount, 1);
     EXPECT_TRUE(sw::IsBypassException("a.doc"));
 }
 

@@ -1,8 +1,8 @@
 // The driver-bypass exceptions dialog: the pattern list loaded from and saved
 // to the "NoBypass" section.
+#include "common/program_state.h"
 #include "resources/resource.h"
 #include "settings/bypass_patterns_dialog.h"
-#include "shell/program_state.h"
 #include "support/dialog_driver.h"
 #include "support/settings_file.h"
 
@@ -57,7 +57,7 @@ TEST_F(BypassPatternsDialog, EnterAddsAPatternAndExitStoresTheSortedList) {
     EXPECT_EQ(afterAdd, (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri"}));
     EXPECT_EQ(editAfterAdd, "");
     EXPECT_EQ(StoredPatterns(5), (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri", "<missing>"}));
-    EXPECT_EQ(sw::PatternCount, 4);
+    EXPECT_EQ(sw::Program().PatternCount, 4);
 }
 
 TEST_F(BypassPatternsDialog, TabGoesFromThePatternToTheListThenToTheButtons) {

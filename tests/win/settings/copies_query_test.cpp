@@ -1,5 +1,6 @@
 // The number of copies from the counts stored in the real settings file and
 // the count remembered from the copies dialog.
+#include "common/program_state.h"
 #include "settings/copies_query.h"
 #include "settings/setting_names.h"
 #include "support/settings_file.h"
@@ -68,16 +69,16 @@ TEST_F(CopiesQuery, SectionsRemovedByASaveNoLongerCount) {
 }
 
 TEST_F(CopiesQuery, RememberedCountOnlyRaises) {
-    sw::RememberedCopies = {4, "", kPrinter};
+    sw::Program().RememberedCopies = {4, "", kPrinter};
     EXPECT_EQ(sw::GetCopiesSetting(kFile, kPrinter), 4);
     EXPECT_EQ(sw::GetCopiesSetting(kFile, "sw_second"), 1);
     StoreForPrinter("3");
     EXPECT_EQ(sw::GetCopiesSetting(kFile, kPrinter), 4);
 
-    sw::RememberedCopies = {2, "", kPrinter};
+    sw::Program().RememberedCopies = {2, "", kPrinter};
     EXPECT_EQ(sw::GetCopiesSetting(kFile, kPrinter), 3) << "a stored 3 beats a remembered 2";
 
-    sw::RememberedCopies = {7, "C:\\reports\\*.*", ""};
+    sw::Program().RememberedCopies = {7, "C:\\reports\\*.*", ""};
     EXPECT_EQ(sw::GetCopiesSetting("C:\\reports\\may.prn", "sw_second"), 7);
     EXPECT_EQ(sw::GetCopiesSetting("C:\\other\\may.prn", "sw_second"), 1);
 }

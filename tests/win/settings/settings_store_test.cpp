@@ -2,7 +2,6 @@
 // functions and a real file in the Windows folder.
 #include "settings/setting_names.h"
 #include "settings/settings_store.h"
-#include "settings/startup_lookups.h"
 #include "support/settings_file.h"
 #include "support/temp_files.h"
 
@@ -91,29 +90,6 @@ TEST_F(SettingsStore, LineBreaksCannotAddEntriesOfTheirOwn) {
     Write("Printer Associations", "Old\nStatus", "sw_raw");
     EXPECT_EQ(Read("Printer Associations", "Old"), "sw_raw");
     EXPECT_EQ(Read("Printer Associations", "Status"), "");
-}
-
-TEST(StartupLookups, FileExistsFindsFilesOnly) {
-    swtest::TempFile file("x", ".txt");
-    EXPECT_TRUE(sw::FileExists(file.Path()));
-    EXPECT_FALSE(sw::FileExists(file.Path() + ".missing"));
-    const std::string folder = file.Path().substr(0, file.Path().rfind('\\'));
-    EXPECT_FALSE(sw::FileExists(folder)) << "a folder is not a file";
-    EXPECT_TRUE(sw::FileExists(folder + "\\*.txt")) << "wild cards search";
-    EXPECT_FALSE(sw::FileExists(""));
-    EXPECT_FALSE(sw::FileExists(std::string("a\0b", 3)));
-}
-
-TEST(StartupLookups, InstalledPrinterNamesMatchExactlyWithCase) {
-    EXPECT_TRUE(sw::IsInstalledPrinter("sw_raw"));
-    EXPECT_TRUE(sw::IsInstalledPrinter("sw_second"));
-    EXPECT_TRUE(
-        sw::IsInstalledPrinter("sw_long_name_queue_0123456789_0123456789_0123456789_0123456"));
-    EXPECT_FALSE(sw::IsInstalledPrinter("SW_RAW"));
-    EXPECT_FALSE(sw::IsInstalledPrinter("sw_ra"));
-    EXPECT_FALSE(sw::IsInstalledPrinter("sw_raw "));
-    EXPECT_FALSE(sw::IsInstalledPrinter(""));
-    EXPECT_FALSE(sw::IsInstalledPrinter("Remote:sw_raw"));
 }
 
 } // namespace

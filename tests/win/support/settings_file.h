@@ -4,8 +4,8 @@
 // platform's profile functions, independently of the code under test.
 #pragma once
 
+#include "common/program_state.h"
 #include "settings/settings_store.h"
-#include "shell/program_state.h"
 
 #include <windows.h>
 
@@ -53,9 +53,7 @@ class SettingsFileTest : public testing::Test {
     void SetUp() override {
         path_ = sw::SettingsFilePath();
         Remove();
-        sw::CurrentPrinter.clear();
-        sw::RememberedCopies = {};
-        sw::PatternCount = 0;
+        sw::ResetProgramState();
     }
     void TearDown() override { Remove(); }
 

@@ -1,8 +1,8 @@
 // Printing through the word processor with a stand-in that records how it
 // was started and which printer was the default while it ran: at WordPad's
 // fixed path, and as the program of ".wri" documents (another word processor).
+#include "common/library_text.h"
 #include "printengine/swprint.h"
-#include "settings/library_text.h"
 #include "support/program_driver.h"
 #include "support/settings_file.h"
 #include "support/temp_files.h"

@@ -1,4 +1,4 @@
-#include "shell/control_helpers.h"
+#include "common/control_helpers.h"
 
 #include <vector>
 

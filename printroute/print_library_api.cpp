@@ -1,4 +1,4 @@
-#include "shell/print_library_api.h"
+#include "printroute/print_library_api.h"
 
 #include "printengine/swprint.h"
 #include "wordprint/application_print.h"

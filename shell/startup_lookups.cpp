@@ -1,11 +1,10 @@
 // Lookups of the start-up: a file named on the command line, and whether a
 // printer name given there is installed here.
-#include "startup_lookups.h"
+#include "shell/startup_lookups.h"
 
-#include "library_text.h"
-#include "printengine/raw_job.h"
+#include "common/library_text.h"
+#include "common/program_state.h"
 #include "printengine/swprint.h"
-#include "shell/program_state.h"
 
 #include <string>
 

@@ -1,21 +1,17 @@
 // The driver-bypass print: the printer's settings are switched on in the
 // library just before printing and off again after, since the library keeps
 // them for every later job.
-#include "shell/driver_bypass_print.h"
+#include "printroute/driver_bypass_print.h"
 
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"
+#include "printroute/print_library_api.h"
 #include "settings/bitmap_placement.h"
 #include "settings/copies_query.h"
 #include "settings/printer_queries.h"
-#include "shell/print_library_api.h"
 
 namespace sw {
 namespace {
-
-bool IsBitmapFile(const std::string& file) {
-    return UpperCase(ExtensionPart(TrimSpaces(file))) == "BMP";
-}
 
 std::int32_t PrintOneCopy(const std::string& printer, const std::string& file,
                           BitmapPlacementSource placement) {

@@ -1,4 +1,4 @@
-#include "remote/dialog_template.h"
+#include "common/dialog_template.h"
 
 namespace sw {
 namespace {

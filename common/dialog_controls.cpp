@@ -1,4 +1,4 @@
-#include "settings/dialog_controls.h"
+#include "common/dialog_controls.h"
 
 #include <vector>
 

@@ -1,5 +1,6 @@
-// Small helpers shared by the settings dialogs: the blue-on-white colours of
-// their editable fields and list boxes, and control texts as std::string.
+// Small helpers shared by the program's dialogs: the blue-on-white colours of
+// their editable fields and list boxes, control texts as std::string, string
+// resources, and the in/out data a dialog procedure keeps.
 #pragma once
 
 #include <windows.h>

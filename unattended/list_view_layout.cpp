@@ -1,4 +1,4 @@
-#include "shell/list_view_layout.h"
+#include "unattended/list_view_layout.h"
 
 namespace sw {
 

@@ -1,6 +1,6 @@
-#include "shell/list_view_helpers.h"
+#include "unattended/list_view_helpers.h"
 
-#include "shell/list_view_layout.h"
+#include "unattended/list_view_layout.h"
 
 namespace sw {
 namespace {
