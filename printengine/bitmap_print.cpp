@@ -1,11 +1,11 @@
 // PrintBMP and BLTIMAGE: a bitmap file must not bypass the printer driver, so
 // it is drawn through GDI into a placement box given in inches, fitted to the
 // box with its proportions kept.
-#include "bitmap_fit.h"
 #include "common/handle_guard.h"
-#include "feedback_api.h"
-#include "raw_job.h"
-#include "swprint.h"
+#include "printengine/bitmap_fit.h"
+#include "printengine/feedback_api.h"
+#include "printengine/raw_job.h"
+#include "printengine/swprint.h"
 
 #include <memory>
 #include <new>

@@ -1,14 +1,14 @@
 // The printer directory: the spooler's printers as the library's printer
 // list, the system default printer kept in the "device" entry of the
 // profile's "windows" section, and the purge of every queue.
-#include "printer_directory.h"
+#include "printengine/printer_directory.h"
 
-#include "library_state.h"
-#include "ole_string.h"
-#include "printer_names.h"
-#include "raw_job.h"
-#include "spooler_api.h"
-#include "swprint.h"
+#include "printengine/library_state.h"
+#include "printengine/ole_string.h"
+#include "printengine/printer_names.h"
+#include "printengine/raw_job.h"
+#include "printengine/spooler_api.h"
+#include "printengine/swprint.h"
 
 #include <climits>
 

@@ -1,10 +1,10 @@
 // PrintFile and the two settings that shape every raw job.
 #include "common/handle_guard.h"
 #include "common/text_helpers.h"
-#include "library_state.h"
-#include "raw_job.h"
-#include "spooler_api.h"
-#include "swprint.h"
+#include "printengine/library_state.h"
+#include "printengine/raw_job.h"
+#include "printengine/spooler_api.h"
+#include "printengine/swprint.h"
 
 #include <string>
 

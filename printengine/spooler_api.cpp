@@ -1,4 +1,4 @@
-#include "spooler_api.h"
+#include "printengine/spooler_api.h"
 
 namespace sw {
 

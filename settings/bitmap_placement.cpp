@@ -1,9 +1,9 @@
 // The bitmap placement box in the "BMPprint" section, always in inches.
 #include "settings/bitmap_placement.h"
 
-#include "bitmap_units.h"
-#include "setting_names.h"
-#include "settings_store.h"
+#include "settings/bitmap_units.h"
+#include "settings/setting_names.h"
+#include "settings/settings_store.h"
 
 namespace sw {
 

@@ -1,13 +1,13 @@
 // The driver-bypass exceptions, read from the settings file at every call so
 // that an edit of the list counts from the next print on.
-#include "bypass_exceptions.h"
+#include "settings/bypass_exceptions.h"
 
 #include "common/path_helpers.h"
 #include "common/program_state.h"
 #include "common/text_helpers.h"
-#include "file_patterns.h"
-#include "setting_names.h"
-#include "settings_store.h"
+#include "settings/file_patterns.h"
+#include "settings/setting_names.h"
+#include "settings/settings_store.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "copies.h"
+#include "settings/copies.h"
 
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"

@@ -2,12 +2,11 @@
 // remembered from the copies dialog.
 #include "settings/copies_query.h"
 
-#include "settings/copies.h"
-
 #include "common/program_state.h"
-#include "setting_names.h"
-#include "setting_numbers.h"
-#include "settings_store.h"
+#include "settings/copies.h"
+#include "settings/setting_names.h"
+#include "settings/setting_numbers.h"
+#include "settings/settings_store.h"
 
 namespace sw {
 

@@ -1,11 +1,11 @@
 // The orientation and form-feed settings of the printer the next print goes
 // to. Both are keyed by the whole printer name, as the dialogs store them.
-#include "printer_queries.h"
+#include "settings/printer_queries.h"
 
-#include "escape_codes.h"
-#include "setting_names.h"
-#include "setting_numbers.h"
-#include "settings_store.h"
+#include "settings/escape_codes.h"
+#include "settings/setting_names.h"
+#include "settings/setting_numbers.h"
+#include "settings/settings_store.h"
 
 namespace sw {
 namespace {
