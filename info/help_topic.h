@@ -1,6 +1,8 @@
 // Opens the help file "Spoolwright.hlp" in the platform's help viewer.
 #pragma once
 
+#include "info/help_contexts.h"
+
 #include <windows.h>
 
 #include <string>

@@ -5,7 +5,6 @@
 #include "common/program_folder.h"
 #include "common/program_state.h"
 #include "common/text_helpers.h"
-#include "info/help_file.h"
 #include "info/help_topic.h"
 #include "printengine/swprint.h"
 #include "settings/bypass_exceptions.h"

@@ -6,7 +6,6 @@
 #include "common/program_state.h"
 #include "info/about_box.h"
 #include "info/driver_download_dialog.h"
-#include "info/help_file.h"
 #include "info/help_topic.h"
 #include "info/web_links.h"
 #include "printengine/swprint.h"

@@ -1,4 +1,8 @@
-#include "info/help_file.h"
+#include "info/help_contexts.h"
+#include "info/help_file_format.h"
+#include "info/help_file_writer.h"
+#include "info/help_source.h"
+#include "tests/support/help_file_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +74,7 @@ TEST(HelpFile, TheBuiltFileOpensEachContextNumberAtItsTopic) {
     const auto source = sw::ParseHelpSource(kSource, nullptr);
     ASSERT_TRUE(source);
     const std::string bytes = sw::BuildHelpFile(*source);
-    const auto contents = sw::ReadHelpFile(bytes);
+    const auto contents = swtest::ReadHelpFile(bytes);
     ASSERT_TRUE(contents);
     EXPECT_EQ(contents->title, "Test Help");
     EXPECT_EQ(contents->internalFiles,
@@ -96,7 +100,7 @@ TEST(HelpFile, TopicsSpanningSeveralBlocksKeepTheirOffsets) {
     }
     const auto source = sw::ParseHelpSource(text, nullptr);
     ASSERT_TRUE(source);
-    const auto contents = sw::ReadHelpFile(sw::BuildHelpFile(*source));
+    const auto contents = swtest::ReadHelpFile(sw::BuildHelpFile(*source));
     ASSERT_TRUE(contents);
     ASSERT_EQ(contents->topics.size(), 12u);
     for (int topic = 1; topic <= 12; ++topic) {
@@ -114,7 +118,7 @@ TEST(HelpFile, TheProgramsHelpSourceHasBothContexts) {
     std::string error;
     const auto source = sw::ParseHelpSource(text, &error);
     ASSERT_TRUE(source) << error;
-    const auto contents = sw::ReadHelpFile(sw::BuildHelpFile(*source));
+    const auto contents = swtest::ReadHelpFile(sw::BuildHelpFile(*source));
     ASSERT_TRUE(contents);
     std::vector<std::uint32_t> numbers;
     for (const auto& topic : contents->topics)
@@ -125,11 +129,11 @@ TEST(HelpFile, TheProgramsHelpSourceHasBothContexts) {
 
 TEST(HelpFile, DamagedFilesReadAsNothing) {
     const std::string good = sw::BuildHelpFile(*sw::ParseHelpSource(kSource, nullptr));
-    EXPECT_FALSE(sw::ReadHelpFile(""));
-    EXPECT_FALSE(sw::ReadHelpFile(good.substr(0, good.size() - 1)));
+    EXPECT_FALSE(swtest::ReadHelpFile(""));
+    EXPECT_FALSE(swtest::ReadHelpFile(good.substr(0, good.size() - 1)));
     std::string badMagic = good;
     badMagic[0] = 'x';
-    EXPECT_FALSE(sw::ReadHelpFile(badMagic));
+    EXPECT_FALSE(swtest::ReadHelpFile(badMagic));
 }
 
 } // namespace

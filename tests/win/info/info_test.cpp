@@ -5,7 +5,6 @@
 #include "common/program_state.h"
 #include "info/about_box.h"
 #include "info/driver_download_dialog.h"
-#include "info/help_file.h"
 #include "info/help_topic.h"
 #include "info/system_info.h"
 #include "info/web_addresses.h"
@@ -15,6 +14,7 @@
 #include "support/dialog_driver.h"
 #include "support/print_server.h"
 #include "support/temp_files.h"
+#include "tests/support/help_file_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -308,7 +308,7 @@ HelpView WaitForHelp(const std::string& expected) {
 TEST_F(Information, TheHelpFileOpensAtBothContextNumbers) {
     ASSERT_TRUE(swtest::FileExists(sw::HelpFilePath())) << sw::HelpFilePath();
     EXPECT_EQ(sw::HelpFilePath(), TestFolder() + "Spoolwright.hlp");
-    const auto contents = sw::ReadHelpFile(swtest::ReadWholeFile(sw::HelpFilePath()));
+    const auto contents = swtest::ReadHelpFile(swtest::ReadWholeFile(sw::HelpFilePath()));
     ASSERT_TRUE(contents);
 
     sw::ShowHelpTopic(nullptr, sw::kHelpSetUp);
