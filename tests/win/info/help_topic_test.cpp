@@ -29,12 +29,14 @@ TEST(HelpTopic, MissingHelpFileOpensNoViewer) {
     // The test's folder is also its current folder.
     const std::string beside = sw::ProgramFolder() + sw::kHelpFileName;
     const std::string aside = beside + ".aside";
-    ASSERT_TRUE(MoveFileA(beside.c_str(), aside.c_str())) << "error " << GetLastError();
+    ASSERT_TRUE(MoveFileExA(beside.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING))
+        << "error " << GetLastError();
 
     EXPECT_EQ(sw::HelpFilePath(), sw::kHelpFileName);
     sw::ShowHelpTopic(nullptr, sw::kHelpContents);
     const bool shown = HelpViewerAppears();
-    MoveFileA(aside.c_str(), beside.c_str());
+    EXPECT_TRUE(MoveFileExA(aside.c_str(), beside.c_str(), MOVEFILE_REPLACE_EXISTING))
+        << "error " << GetLastError();
     EXPECT_FALSE(shown);
 }
 
