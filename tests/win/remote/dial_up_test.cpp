@@ -32,7 +32,7 @@ class DialUp : public testing::Test {
         sw::Program().DialUpLibrary = library_;
     }
     void TearDown() override {
-        sw::Program().DialUpLibrary = nullptr;
+        sw::ResetProgramState();
         if (library_ != nullptr)
             FreeLibrary(library_);
     }

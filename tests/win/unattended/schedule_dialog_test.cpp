@@ -88,7 +88,7 @@ class ScheduleDialog : public swtest::UnattendedTest {
         sw::Program().PrinterListBox = printers_;
     }
     void TearDown() override {
-        sw::Program().PrinterListBox = nullptr;
+        sw::ResetProgramState();
         DestroyWindow(printers_);
         swtest::UnattendedTest::TearDown();
     }
