@@ -63,7 +63,8 @@ void RunSetup() {
 }
 
 std::int16_t ProcessCommandLine(std::string_view commandLine) {
-    Program().CurrentPrinter = LimitedState(TakeLibraryText(DefaultPrinter()));
+    ProgramState& program = Program();
+    program.CurrentPrinter = LimitedState(TakeLibraryText(DefaultPrinter()));
     const CommandLineRequest request = SplitCommandLine(commandLine);
     if (request.kind == CommandLineRequest::Kind::SetupRun) {
         RunSetup();
@@ -73,37 +74,37 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
         return 0;
 
     if (request.namesPrinter)
-        Program().CurrentPrinter = LimitedState(request.printer);
+        program.CurrentPrinter = LimitedState(request.printer);
     // A path longer than the program keeps would name another file once cut.
     if (request.file.size() > kStateTextLimit)
         return 0;
-    Program().SelectedFile = request.file;
-    if (!FileExists(Program().SelectedFile))
+    program.SelectedFile = request.file;
+    if (!FileExists(program.SelectedFile))
         return 0;
 
     // A remote printer is the companion's, never an installed one: the print
     // waits until the companion has announced its controls to the window.
-    if (IsRemotePrinter(Program().CurrentPrinter.c_str())) {
-        if (Program().CompanionHandles[kCompanionPrintCommand] != nullptr) {
+    if (IsRemotePrinter(program.CurrentPrinter.c_str())) {
+        if (program.CompanionHandles[kCompanionPrintCommand] != nullptr) {
             DispatchPrint();
             return -1;
         }
-        Program().RemotePrintPending = true;
+        program.RemotePrintPending = true;
         if (!IsCompanionRunning()) {
             const std::string companion = CompanionPath();
             LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
         }
         return 0;
     }
-    if (IsInstalledPrinter(Program().CurrentPrinter)) {
+    if (IsInstalledPrinter(program.CurrentPrinter)) {
         DispatchPrint();
         return -1;
     }
-    Program().PassedPrinter = Program().CurrentPrinter;
-    Program().CurrentPrinter = LimitedState(
-        ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, Program().PassedPrinter));
-    if (Program().CurrentPrinter.empty()) {
-        Program().AskAssociation = -1;
+    program.PassedPrinter = program.CurrentPrinter;
+    program.CurrentPrinter = LimitedState(
+        ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, program.PassedPrinter));
+    if (program.CurrentPrinter.empty()) {
+        program.AskAssociation = -1;
         return 0;
     }
     DispatchPrint();

@@ -42,6 +42,7 @@ TBBUTTON Separator() {
 }
 
 void CreateToolBar(HWND window) {
+    ProgramState& program = Program();
     const TBBUTTON buttons[] = {
         Button(1, IDM_SELECT),
         Separator(),
@@ -60,13 +61,13 @@ void CreateToolBar(HWND window) {
         Button(11, IDM_REMOTE_SITES),
         Button(18, IDM_REFRESH),
     };
-    Program().ToolBarBitmap = LoadBitmapA(Program().ProgramInstance, IDB_TOOLBAR);
-    Program().ToolBar = CreateToolbarEx(
+    program.ToolBarBitmap = LoadBitmapA(program.ProgramInstance, IDB_TOOLBAR);
+    program.ToolBar = CreateToolbarEx(
         window, WS_CHILD | TBSTYLE_TOOLTIPS, IDC_MAIN_TOOLBAR, kToolBarImages, nullptr,
-        reinterpret_cast<UINT_PTR>(Program().ToolBarBitmap), buttons,
+        reinterpret_cast<UINT_PTR>(program.ToolBarBitmap), buttons,
         static_cast<int>(std::size(buttons)), 0, 0, kImageSize, kImageSize, sizeof(TBBUTTON));
-    SendMessageA(Program().ToolBar, TB_AUTOSIZE, 0, 0);
-    ShowWindow(Program().ToolBar, SW_SHOW);
+    SendMessageA(program.ToolBar, TB_AUTOSIZE, 0, 0);
+    ShowWindow(program.ToolBar, SW_SHOW);
 }
 
 void CreatePrinterList(HWND window) {
@@ -81,23 +82,24 @@ void CreatePrinterList(HWND window) {
 }
 
 void CreateStatusBar(HWND window) {
-    Program().StatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP,
-                                              "", window, IDC_MAIN_STATUS);
+    ProgramState& program = Program();
+    program.StatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP, "",
+                                            window, IDC_MAIN_STATUS);
     const int parts[] = {kStatusFirstPartEnd, -1};
-    SendMessageA(Program().StatusBar, SB_SETPARTS, std::size(parts),
-                 reinterpret_cast<LPARAM>(parts));
+    SendMessageA(program.StatusBar, SB_SETPARTS, std::size(parts), reinterpret_cast<LPARAM>(parts));
     const std::string address = "This IP: " + LocalIpText();
-    SendMessageA(Program().StatusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(address.c_str()));
+    SendMessageA(program.StatusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(address.c_str()));
 }
 
 void CreateIndicator() {
-    Program().UnattendedIndicator =
+    ProgramState& program = Program();
+    program.UnattendedIndicator =
         CreateChildWindow("Edit", "No unattended", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_CENTER,
                           kIndicatorLeft, kIndicatorTop, kIndicatorWidth, kIndicatorHeight,
-                          Program().ToolBar, IDC_MAIN_INDICATOR, Program().ProgramInstance);
-    SendMessageA(Program().UnattendedIndicator, WM_SETFONT,
+                          program.ToolBar, IDC_MAIN_INDICATOR, program.ProgramInstance);
+    SendMessageA(program.UnattendedIndicator, WM_SETFONT,
                  reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    ShowWindow(Program().UnattendedIndicator, SW_SHOW);
+    ShowWindow(program.UnattendedIndicator, SW_SHOW);
 }
 
 } // namespace
@@ -111,13 +113,14 @@ void CreateMainWindowChildren(HWND window) {
 }
 
 void OnSize(WPARAM type, LPARAM size) {
-    if (Program().StatusBar != nullptr)
-        SendMessageA(Program().StatusBar, WM_SIZE, type, size);
-    if (Program().ToolBar != nullptr)
-        SendMessageA(Program().ToolBar, WM_SIZE, type, size);
-    if (type == SIZE_MINIMIZED || Program().PrinterListBox == nullptr)
+    ProgramState& program = Program();
+    if (program.StatusBar != nullptr)
+        SendMessageA(program.StatusBar, WM_SIZE, type, size);
+    if (program.ToolBar != nullptr)
+        SendMessageA(program.ToolBar, WM_SIZE, type, size);
+    if (type == SIZE_MINIMIZED || program.PrinterListBox == nullptr)
         return;
-    MoveWindow(Program().PrinterListBox, kListLeft, kListTop, LOWORD(size) - 12, HIWORD(size) - 60,
+    MoveWindow(program.PrinterListBox, kListLeft, kListTop, LOWORD(size) - 12, HIWORD(size) - 60,
                TRUE);
 }
 

@@ -13,23 +13,24 @@ bool UnattendedPrintingWasOnAtExit() {
 }
 
 void RunShutdownSteps() {
+    ProgramState& program = Program();
     static bool done = false;
     if (done)
         return;
     done = true;
-    if (Program().DialedForWeb)
+    if (program.DialedForWeb)
         HangUpConnections("");
-    if (Program().CompanionPollTimer != 0) {
-        KillTimer(nullptr, Program().CompanionPollTimer);
-        Program().CompanionPollTimer = 0;
+    if (program.CompanionPollTimer != 0) {
+        KillTimer(nullptr, program.CompanionPollTimer);
+        program.CompanionPollTimer = 0;
     }
     const bool wasOn = StopUnattendedPrinting();
     // A print from the command line leaves the stored state for the next start.
-    if (Program().StartupOutcome != -1 && !Program().CloseAfterRemotePrint)
+    if (program.StartupOutcome != -1 && !program.CloseAfterRemotePrint)
         RecordUnattendedPrinting(wasOn);
-    if (Program().ToolBarBitmap != nullptr) {
-        DeleteObject(Program().ToolBarBitmap);
-        Program().ToolBarBitmap = nullptr;
+    if (program.ToolBarBitmap != nullptr) {
+        DeleteObject(program.ToolBarBitmap);
+        program.ToolBarBitmap = nullptr;
     }
     PostQuitMessage(0);
 }
