@@ -64,7 +64,4 @@ RemoteJobCheck CheckRemoteJob(const RemoteJobTexts& texts);
 // bypass, a Windows bitmap, and for a document whatever the server detects.
 std::string_view DocumentFormatOf(RemotePrintMethod method);
 
-// The print method text the main program writes for a file's extension.
-std::string_view PrintMethodForFile(std::string_view file);
-
 } // namespace sw

@@ -2,8 +2,11 @@
 
 #include "common/file_selection.h"
 #include "common/path_helpers.h"
+#include "common/program_folder.h"
+#include "common/program_state.h"
 #include "info/about_box.h"
 #include "info/driver_download_dialog.h"
+#include "info/help_topic.h"
 #include "info/web_links.h"
 #include "printengine/swprint.h"
 #include "remote/remote_sites_dialog.h"
@@ -18,13 +21,10 @@
 #include "settings/settings_store.h"
 #include "shell/command_line_processing.h"
 #include "shell/companion.h"
-#include "shell/help_topic.h"
 #include "shell/main_window_layout.h"
 #include "shell/print_dispatch.h"
 #include "shell/printer_list.h"
-#include "shell/program_state.h"
 #include "shell/shutdown.h"
-#include "shell/window_state.h"
 #include "unattended/data_files.h"
 #include "unattended/unattended_printing.h"
 
@@ -38,40 +38,36 @@ namespace sw {
 namespace {
 
 constexpr UINT kCompanionPollMs = 100;
-constexpr DWORD kHelpContents = 1;
 
 // The main program's own remembered file type for the Select dialog.
 FileFilterState fileSelection;
 
-std::string ProgramFolder() {
-    return AddTrailingBackslash(FolderPart(ProgramPath()));
-}
-
 void SelectFileToPrint() {
-    SelectedFile = SelectFileWithFilters(fileSelection).substr(0, kStateTextLimit);
+    Program().SelectedFile = SelectFileWithFilters(fileSelection).substr(0, kStateTextLimit);
 }
 
 // The user says which installed printer stands for the printer named on the
 // command line; the print then goes to it.
 void AskForAssociation(HWND window) {
-    ShowAssociationDialog(window, PassedPrinter);
-    CurrentPrinter = ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, PassedPrinter)
-                         .substr(0, kStateTextLimit);
-    SelectPrinterByName(CurrentPrinter);
+    ShowAssociationDialog(window, Program().PassedPrinter);
+    Program().CurrentPrinter =
+        ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, Program().PassedPrinter)
+            .substr(0, kStateTextLimit);
+    SelectPrinterByName(Program().CurrentPrinter);
 }
 
 void OnSelect(HWND window) {
-    if (AskAssociation == 0)
+    if (Program().AskAssociation == 0)
         SelectFileToPrint();
     ShowSelectedFile();
-    if (AskAssociation == -1)
+    if (Program().AskAssociation == -1)
         AskForAssociation(window);
     PrintSelection();
-    AskAssociation = 0;
+    Program().AskAssociation = 0;
 }
 
 void OnPrint(HWND window) {
-    if (AskAssociation == -1)
+    if (Program().AskAssociation == -1)
         AskForAssociation(window);
     PrintSelection();
 }
@@ -105,19 +101,19 @@ void OnAddPrinter() {
 }
 
 void CALLBACK OnCompanionPoll(HWND, UINT, UINT_PTR timer, DWORD) {
-    MarkCompanionMenuItem(MainMenu);
+    MarkCompanionMenuItem(Program().MainMenu);
     KillTimer(nullptr, timer);
-    CompanionPollTimer = 0;
+    Program().CompanionPollTimer = 0;
 }
 
 void OnCompanion() {
     if (IsCompanionRunning()) {
-        MarkCompanionMenuItem(MainMenu);
+        MarkCompanionMenuItem(Program().MainMenu);
         return;
     }
     const std::string companion = ProgramFolder() + kCompanionProgram;
     LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
-    CompanionPollTimer = SetTimer(nullptr, 0, kCompanionPollMs, OnCompanionPoll);
+    Program().CompanionPollTimer = SetTimer(nullptr, 0, kCompanionPollMs, OnCompanionPoll);
 }
 
 // The per-printer dialogs work on the printer selected in the list; with
@@ -126,26 +122,26 @@ bool TakeSelectedPrinter() {
     const std::string printer = SelectedListPrinter();
     if (printer.empty())
         return false;
-    CurrentPrinter = printer.substr(0, kStateTextLimit);
+    Program().CurrentPrinter = printer.substr(0, kStateTextLimit);
     return true;
 }
 
 void OnAutoFormfeed(HWND window) {
     if (TakeSelectedPrinter())
-        ShowAutoFormfeedDialog(window, CurrentPrinter);
+        ShowAutoFormfeedDialog(window, Program().CurrentPrinter);
 }
 
 void OnOrientation(HWND window) {
     if (TakeSelectedPrinter())
-        ShowOrientationDialog(window, CurrentPrinter);
+        ShowOrientationDialog(window, Program().CurrentPrinter);
 }
 
 std::string StatusBarFile() {
     char text[kStateTextLimit + 1] = {};
-    const LRESULT length = SendMessageA(StatusBar, SB_GETTEXTLENGTHA, 0, 0);
+    const LRESULT length = SendMessageA(Program().StatusBar, SB_GETTEXTLENGTHA, 0, 0);
     if (LOWORD(length) > kStateTextLimit)
         return std::string();
-    SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageA(Program().StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -154,11 +150,11 @@ void OnCopies(HWND window) {
     const std::string file = StatusBarFile();
     if (file.empty() || !TakeSelectedPrinter())
         return;
-    ShowCopiesDialog(window, file, CurrentPrinter, RememberedCopies);
+    ShowCopiesDialog(window, file, Program().CurrentPrinter, Program().RememberedCopies);
 }
 
 void OnHelp(HWND window) {
-    OpenHelpTopic(window, kHelpContents);
+    ShowHelpTopic(window, kHelpContents);
 }
 
 } // namespace
@@ -217,7 +213,7 @@ void OnCommand(HWND window, int command) {
         ShellExecuteA(nullptr, nullptr, EventLogPath().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;
     case IDM_UNATTENDED:
-        ToggleUnattendedPrinting(UnattendedIndicator);
+        ToggleUnattendedPrinting(Program().UnattendedIndicator);
         break;
     case IDM_WEB:
         OpenWebLink(1);
