@@ -4,24 +4,17 @@
 
 #include "escape_codes.h"
 #include "setting_names.h"
-#include "setting_numbers.h"
 #include "settings_store.h"
 #include "shell/program_state.h"
 
 namespace sw {
-namespace {
-
-constexpr std::size_t kFlagValueLimit = 79;
-
-} // namespace
 
 std::int16_t GetAutoFormfeedSetting() {
     return GetAutoFormfeedSetting(CurrentPrinter);
 }
 
 std::int16_t GetAutoFormfeedSetting(std::string_view printer) {
-    const std::string value = ReadSetting(SettingsFilePath(), kAutoFormfeedSection, printer);
-    return RoundToInt16(ParseSettingNumber(value.substr(0, kFlagValueLimit)));
+    return ParseSettingFlag(ReadSetting(SettingsFilePath(), kAutoFormfeedSection, printer));
 }
 
 std::int16_t GetOrientationSetting(std::string& landscape, std::string& portrait) {
@@ -39,11 +32,7 @@ std::int16_t GetOrientationSetting(std::string_view printer, std::string& landsc
     if (!portraitCode.empty())
         portrait = EscapeCodeTextToBytes(portraitCode).substr(0, kEscapeSequenceLimit);
 
-    const std::string status =
-        ReadSetting(file, section, kLandscapeStatusKey).substr(0, kFlagValueLimit);
-    if (status.empty() || status == kNoOrientationStatus)
-        return kNoOrientation;
-    return RoundToInt16(ParseSettingNumber(status));
+    return OrientationFromStatus(ReadSetting(file, section, kLandscapeStatusKey));
 }
 
 } // namespace sw

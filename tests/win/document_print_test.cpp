@@ -5,7 +5,10 @@
 #include "common/find_word_pad.h"
 #include "printengine/run_and_wait.h"
 #include "printengine/swprint.h"
+#include "support/ole_text.h"
+#include "support/program_driver.h"
 #include "support/temp_files.h"
+#include "support/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -24,21 +27,8 @@ const char kPrevious[] = "sw_document_previous_default_whose_name_is_longer_than
 const char kFixedPath[] = "C:\\Program Files\\Accessories\\Wordpad.exe";
 const char kUserScratchName[] = "C:\\Fakefile.wri";
 
-std::string TestFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string text = path;
-    return text.substr(0, text.find_last_of('\\') + 1);
-}
-
 std::string FakeWordPad() {
-    return TestFolder() + "fake_wordpad.exe";
-}
-
-std::string TempFolder() {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    return folder;
+    return swtest::TestProgramFolder() + "fake_wordpad.exe";
 }
 
 bool SamePath(const std::string& a, const std::string& b) {
@@ -51,16 +41,13 @@ std::string Upper(std::string text) {
 }
 
 std::string DefaultPrinterName() {
-    const BSTR name = DefaultPrinter();
-    const std::string text(reinterpret_cast<const char*>(name), SysStringByteLen(name));
-    SysFreeString(name);
-    return text;
+    return swtest::TakeOleText(DefaultPrinter());
 }
 
 // How many scratch documents of the lookup are in the TEMP folder.
 int ScratchDocumentsLeft() {
     WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((TempFolder() + "swlookup-*.wri").c_str(), &found);
+    const HANDLE search = FindFirstFileA((swtest::TempPath() + "swlookup-*.wri").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return 0;
     int count = 0;
@@ -76,7 +63,7 @@ int ScratchDocumentsLeft() {
 class StandIn {
   public:
     explicit StandIn(const char* mode)
-        : log_(TempFolder() + "fake-wordpad-" + std::to_string(++counter_) + ".log") {
+        : log_(swtest::TempPath() + "fake-wordpad-" + std::to_string(++counter_) + ".log") {
         DeleteFileA(log_.c_str());
         SetEnvironmentVariableA("SW_FAKE_WORDPAD_LOG", log_.c_str());
         SetEnvironmentVariableA("SW_FAKE_WORDPAD_MODE", mode);
@@ -93,12 +80,11 @@ class StandIn {
     std::string Log() const { return Ran() ? ReadWholeFile(log_) : std::string(); }
     // The text after "KEY " on the line that starts with it.
     std::string Entry(const std::string& key) const {
-        const std::string log = Log();
-        const std::size_t start = log.find(key + " ");
-        if (start == std::string::npos)
-            return "(no " + key + " line)";
-        const std::size_t end = log.find("\r\n", start);
-        return log.substr(start + key.size() + 1, end - start - key.size() - 1);
+        for (const std::string& line : swtest::SplitLines(Log(), "\r\n")) {
+            if (line.rfind(key + " ", 0) == 0)
+                return line.substr(key.size() + 1);
+        }
+        return "(no " + key + " line)";
     }
 
   private:
@@ -167,7 +153,7 @@ class WriAssociation {
 // processor would be.
 class OtherWordProcessor {
   public:
-    OtherWordProcessor() : path_(TempFolder() + "other_editor.exe") {
+    OtherWordProcessor() : path_(swtest::TempPath() + "other_editor.exe") {
         EXPECT_TRUE(CopyFileA(FakeWordPad().c_str(), path_.c_str(), FALSE));
     }
     ~OtherWordProcessor() { DeleteFileA(path_.c_str()); }
@@ -247,7 +233,8 @@ TEST(RunAndWait, WaitsForTheProgramWithoutWatchingAWindowMadeAfterTheStart) {
 }
 
 TEST(RunAndWait, ProgramThatCannotStartGivesANegativeResult) {
-    EXPECT_LT(sw::RunAndWait(TestFolder() + "no_such_program.exe /p", SW_SHOWNORMAL), 0);
+    EXPECT_LT(sw::RunAndWait(swtest::TestProgramFolder() + "no_such_program.exe /p", SW_SHOWNORMAL),
+              0);
     EXPECT_LT(sw::RunAndWait("", SW_SHOWNORMAL), 0);
 }
 
@@ -290,7 +277,7 @@ class PrintDocTest : public testing::Test {
     void SetUp() override {
         SetDefaultPrinter(kPrevious);
         ASSERT_EQ(DefaultPrinterName(), kPrevious);
-        document_ = TempFolder() + "letter.wri";
+        document_ = swtest::TempPath() + "letter.wri";
     }
     void TearDown() override {
         EXPECT_EQ(DefaultPrinterName(), kPrevious) << "the previous default is restored";

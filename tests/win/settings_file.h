@@ -6,6 +6,7 @@
 
 #include "settings/settings_store.h"
 #include "shell/program_state.h"
+#include "support/file_writer.h"
 
 #include <windows.h>
 
@@ -63,14 +64,7 @@ class SettingsFileTest : public testing::Test {
 
     // Replaces the file with the given lines, as an editor would save them.
     void WriteRawFile(const std::string& text) {
-        HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot create " << path_;
-        DWORD written = 0;
-        const BOOL ok =
-            WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-        CloseHandle(file);
-        ASSERT_TRUE(ok && written == text.size());
+        ASSERT_TRUE(WriteToFile(path_, text)) << "cannot write " << path_;
         // Make the platform drop any copy of the old file it keeps.
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
     }

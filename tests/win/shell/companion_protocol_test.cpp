@@ -6,11 +6,11 @@
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/temp_files.h"
+#include "support/text_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 namespace {
 
@@ -21,13 +21,8 @@ using swtest::StartProgram;
 constexpr int kPrinterListId = 0x800;
 
 std::vector<std::string> LogLines(const std::string& path) {
-    std::vector<std::string> lines;
-    if (!swtest::FileExists(path))
-        return lines;
-    std::istringstream text(swtest::ReadWholeFile(path));
-    for (std::string line; std::getline(text, line);)
-        lines.push_back(line);
-    return lines;
+    return swtest::FileExists(path) ? swtest::SplitLines(swtest::ReadWholeFile(path))
+                                    : std::vector<std::string>();
 }
 
 bool Contains(const std::vector<std::string>& items, const std::string& item) {

@@ -5,6 +5,7 @@
 #include "shell/print_dispatch.h"
 #include "shell/print_library_api.h"
 #include "shell/program_state.h"
+#include "support/scoped_seam.h"
 
 #include <gtest/gtest.h>
 
@@ -48,15 +49,10 @@ class DispatchSequence : public swtest::FreshSettingsTest {
   protected:
     void SetUp() override {
         swtest::FreshSettingsTest::SetUp();
-        saved_ = sw::PrintLibrary();
         sw::PrintLibrary() = {RecordOrientation, RecordAutoformfeed, RecordPrintFile,
                               RecordPrintBmp, RecordApplication};
         calls.clear();
         Write("NoBypass", "File_001", "*.doc");
-    }
-    void TearDown() override {
-        sw::PrintLibrary() = saved_;
-        swtest::FreshSettingsTest::TearDown();
     }
     std::vector<std::string> Dispatch(const std::string& printer, const std::string& file) {
         sw::CurrentPrinter = printer;
@@ -65,8 +61,7 @@ class DispatchSequence : public swtest::FreshSettingsTest {
         return calls;
     }
 
-  private:
-    sw::PrintLibraryApi saved_;
+    swtest::ScopedSeam<sw::PrintLibraryApi> library_{sw::PrintLibrary()};
 };
 
 TEST_F(DispatchSequence, LandscapeWithFormFeedAndThreeCopies) {

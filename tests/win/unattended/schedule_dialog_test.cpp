@@ -4,6 +4,7 @@
 #include "dialogs/dialog_driver.h"
 #include "resources/resource.h"
 #include "shell/window_state.h"
+#include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
@@ -98,13 +99,13 @@ class ScheduleDialog : public swtest::UnattendedTest {
     HWND printers_ = nullptr;
 };
 
+// Day n + 1, from n o'clock, every n seconds.
 sw::ScheduleRecord Numbered(int n) {
-    sw::ScheduleRecord record =
-        swtest::AllDaySchedule("C:\\Folder" + std::to_string(n), "*." + std::to_string(n));
-    record.IntervalMs = 1000 * n;
-    record.DayMask = static_cast<std::int16_t>(2 << n); // day n + 1
-    record.FromHour = static_cast<std::int16_t>(n);
-    return record;
+    const std::string number = std::to_string(n);
+    return swtest::ScheduleBuilder("C:\\Folder" + number, "*." + number, swtest::kSchedulePrinter)
+        .Interval(1000 * n)
+        .Days(2 << n)
+        .From(n);
 }
 
 TEST_F(ScheduleDialog, OpensEmptyWithoutAFileAndSaveCreatesIt) {
@@ -260,10 +261,8 @@ TEST_F(ScheduleDialog, TheFolderPickerFillsInTheChosenFolder) {
 }
 
 TEST_F(ScheduleDialog, TestScansTheStoredRecordAtOnce) {
-    sw::ScheduleRecord record = swtest::AllDaySchedule(Folder(), "*.prn");
-    record.DayMask = 0; // the timer would never run it
-    swtest::WriteScheduleFile({record});
-    swtest::WriteBytes(InFolder("tested.prn"), "tested");
+    swtest::WriteScheduleFile({Watching("*.prn").Days(0)}); // the timer would never run it
+    WriteInFolder("tested.prn", "tested");
     swtest::PrinterInbox inbox(swtest::kSchedulePrinter);
     DialogDriver()
         .On(kCaption)
@@ -279,7 +278,7 @@ TEST_F(ScheduleDialog, ADamagedRecordIsShownAsItReads) {
     sw::ScheduleRecordBytes bytes = sw::EncodeScheduleRecord(Numbered(1));
     std::fill(bytes.begin() + 288, bytes.begin() + 368, 'x'); // pattern without NUL
     bytes[451] = 0x7F;                                        // From hour 32512
-    swtest::WriteBytes(sw::DataFilePath(), std::string(bytes.begin(), bytes.end()));
+    ASSERT_TRUE(swtest::WriteToFile(sw::DataFilePath(), std::string(bytes.begin(), bytes.end())));
     Shown shown;
     DialogDriver driver;
     driver.On(kCaption);

@@ -15,17 +15,11 @@ namespace {
 const char kFixedFolder[] = "C:\\Program Files\\Accessories";
 const char kFixedPath[] = "C:\\Program Files\\Accessories\\Wordpad.exe";
 
-std::string TempFolder() {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    return folder;
-}
-
 class ApplicationPrint : public swtest::FreshSettingsTest {
   protected:
     void SetUp() override {
         swtest::FreshSettingsTest::SetUp();
-        log_ = TempFolder() + "word-standin.log";
+        log_ = swtest::TempPath() + "word-standin.log";
         DeleteFileA(log_.c_str());
         SetEnvironmentVariableA("SW_FAKE_WORDPAD_LOG", log_.c_str());
         SetEnvironmentVariableA("SW_FAKE_WORDPAD_MODE", "no-window");
@@ -44,7 +38,7 @@ class ApplicationPrint : public swtest::FreshSettingsTest {
     }
     // Another word processor: the stand-in under a name without "WORDPAD".
     std::string AssociateOther() {
-        const std::string program = TempFolder() + "otherword.exe";
+        const std::string program = swtest::TempPath() + "otherword.exe";
         EXPECT_TRUE(CopyFileA(StandIn().c_str(), program.c_str(), FALSE));
         char value[256] = {};
         LONG size = sizeof(value);
