@@ -9,6 +9,7 @@
 #include "printengine/swprint.h"
 #include "support/ole_text.h"
 #include "support/print_server.h"
+#include "support/program_driver.h"
 #include "support/scoped_seam.h"
 #include "support/temp_files.h"
 #include "support/text_lines.h"
@@ -399,14 +400,8 @@ TEST(CancelPrintJobs, WinesFailingPurgeStillClosesEveryPrinter) {
 // A top-level window that records the WM_WININICHANGE messages it receives.
 class SettingChangeWatcher {
   public:
-    SettingChangeWatcher() {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = &Procedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "swSettingChangeWatcher";
-        RegisterClassA(&windowClass);
-        window_ = CreateWindowExA(0, windowClass.lpszClassName, "watcher", WS_OVERLAPPEDWINDOW, 0,
-                                  0, 50, 50, nullptr, nullptr, windowClass.hInstance, nullptr);
+    SettingChangeWatcher()
+        : window_(swtest::CreateTestWindow("swSettingChangeWatcher", Procedure)) {
         sections().clear();
     }
     ~SettingChangeWatcher() { DestroyWindow(window_); }

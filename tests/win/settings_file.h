@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace swtest {
 
@@ -33,6 +34,15 @@ inline std::string Stored(const std::string& section, const std::string& key) {
 
 inline void Store(const std::string& section, const std::string& key, const std::string& value) {
     WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), SettingsFile().c_str());
+}
+
+// The placement box of bitmap prints, used without asking when `useSaved` is "-1".
+inline void StoreBitmapBox(const char* useSaved, const char* left, const char* top,
+                           const char* width, const char* height) {
+    const std::pair<const char*, const char*> entries[] = {
+        {"UseSaved", useSaved}, {"Left", left}, {"Top", top}, {"Width", width}, {"Height", height}};
+    for (const auto& [key, value] : entries)
+        Store("BMPprint", key, value);
 }
 
 inline bool SectionExists(const std::string& section) {
@@ -85,8 +95,5 @@ class SettingsFileTest : public testing::Test {
 
     std::string path_;
 };
-
-// The dialog tests' name for the same fixture.
-using FreshSettingsTest = SettingsFileTest;
 
 } // namespace swtest

@@ -100,13 +100,7 @@ LRESULT CALLBACK BoastingListProcedure(HWND window, UINT message, WPARAM wParam,
 }
 
 TEST(WindowMessages, ImpossibleItemLengthGivesEmptyText) {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = &BoastingListProcedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "swBoastingList";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                  nullptr, windowClass.hInstance, nullptr);
+    HWND window = swtest::CreateTestWindow("swBoastingList", BoastingListProcedure, "", WS_POPUP);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(TakeOleText(VBLBMessage(window, 0)), "");
     DestroyWindow(window);

@@ -19,7 +19,7 @@ std::string MenuText(HMENU menu, UINT command) {
     return text;
 }
 
-class ProgramShell : public swtest::FreshSettingsTest {};
+class ProgramShell : public swtest::SettingsFileTest {};
 
 // The program's menu resource, which the tests link as the program does (the
 // menu of another process cannot be read under Wine).

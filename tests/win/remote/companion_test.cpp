@@ -51,13 +51,8 @@ struct MainWindowStandIn {
             handles[i] = nullptr;
         }
         order.clear();
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = Proc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = sw::kMainWindowClassName;
-        RegisterClassA(&windowClass);
-        window = CreateWindowA(sw::kMainWindowClassName, sw::kMainWindowTitle, WS_OVERLAPPED, 0, 0,
-                               100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        window = swtest::CreateTestWindow(sw::kMainWindowClassName, Proc, sw::kMainWindowTitle,
+                                          WS_OVERLAPPED);
     }
     ~MainWindowStandIn() { DestroyWindow(window); }
 
@@ -74,9 +69,10 @@ void SetText(HWND window, const std::string& text) {
     SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+// What the main program writes into the companion's fields for one print.
 struct RemoteJobTexts {
     std::string copies, autoFormfeed, orientation, method, file;
-    std::string bitmap[4];
+    std::string bitmap[4]; // left, top, width, height; none for a raw job
 };
 
 class Companion : public testing::Test {
@@ -188,13 +184,7 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     // A raw job of three copies wrapped in its orientation sequences and
     // completed by a form feed, exactly as the library sends it.
     const swtest::TempFile report("line 1\r\nline 2\r\n");
-    RemoteJobTexts raw;
-    raw.copies = "3";
-    raw.autoFormfeed = "-1";
-    raw.method = "BYPASS";
-    raw.orientation = "1|\x1B&l1O|\x1B&l0O";
-    raw.file = report.Path();
-    PrintRemotely(main, raw, Printer());
+    PrintRemotely(main, {"3", "-1", "1|\x1B&l1O|\x1B&l0O", "BYPASS", report.Path(), {}}, Printer());
     const std::string expected = "\x1B&l1Oline 1\r\nline 2\r\n\f\x1B&l0O";
     for (int copy = 0; copy < 3; ++copy)
         EXPECT_EQ(inbox_.NextJob(), expected) << "copy " << copy + 1 << "\n" << LogText();
@@ -202,17 +192,9 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     // A bitmap goes to the site's driver as it is, without the additions.
     const std::string bitmap = std::string("BM") + std::string(60, '\x01');
     const swtest::TempFile photo(bitmap, ".bmp");
-    RemoteJobTexts picture;
-    picture.copies = "1";
-    picture.autoFormfeed = "-1";
-    picture.method = "BMP";
-    picture.orientation = "1|\x1B&l1O|\x1B&l0O";
-    picture.bitmap[0] = "0.5";
-    picture.bitmap[1] = "1";
-    picture.bitmap[2] = "4";
-    picture.bitmap[3] = "3";
-    picture.file = photo.Path();
-    PrintRemotely(main, picture, Printer());
+    PrintRemotely(main,
+                  {"1", "-1", "1|\x1B&l1O|\x1B&l0O", "BMP", photo.Path(), {"0.5", "1", "4", "3"}},
+                  Printer());
     EXPECT_EQ(inbox_.NextJob(), bitmap) << LogText();
     EXPECT_TRUE(swtest::WaitFor([&] { return LogHas("Printed " + photo.Path()); })) << LogText();
 
@@ -236,11 +218,7 @@ TEST_F(Companion, RefusedJobsAreReportedInItsWindowAndNothingIsSent) {
     ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, 30000)) << "no announcements";
     const swtest::TempFile data("data");
 
-    RemoteJobTexts texts;
-    texts.copies = "many";
-    texts.autoFormfeed = "0";
-    texts.method = "BYPASS";
-    texts.file = data.Path();
+    RemoteJobTexts texts{"many", "0", "", "BYPASS", data.Path(), {}};
     PrintRemotely(main, texts, Printer());
     EXPECT_TRUE(swtest::WaitFor([&] { return LogHas("The number of copies \"many\""); }))
         << LogText();

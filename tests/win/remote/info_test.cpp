@@ -14,6 +14,7 @@
 #include "resources/resource.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
+#include "support/registry_text.h"
 #include "support/temp_files.h"
 #include "support/text_lines.h"
 
@@ -42,37 +43,12 @@ std::vector<std::string> StartedCommands(std::size_t count) {
     return lines;
 }
 
-void SetRegistryText(HKEY root, const std::string& key, const char* name,
-                     const std::string& value) {
-    HKEY handle = nullptr;
-    ASSERT_EQ(
-        RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr),
-        ERROR_SUCCESS);
-    RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(handle);
-}
-
-// Opens https addresses with `command` (the stand-in, or a program that
-// does not exist) while it lives, then puts the previous handler back.
-class BrowserAssociation {
+// Opens https addresses with `program` (the stand-in, or a program that does
+// not exist) while it lives.
+class BrowserAssociation : public swtest::ScopedClassesText {
   public:
-    explicit BrowserAssociation(const std::string& program) {
-        char old[1024] = {};
-        LONG size = sizeof(old);
-        had_ = RegQueryValueA(HKEY_CLASSES_ROOT, kKey, old, &size) == ERROR_SUCCESS;
-        old_ = old;
-        SetRegistryText(HKEY_CLASSES_ROOT, kKey, nullptr, "\"" + program + "\" \"%1\"");
-    }
-    ~BrowserAssociation() {
-        if (had_)
-            SetRegistryText(HKEY_CLASSES_ROOT, kKey, nullptr, old_);
-    }
-
-  private:
-    static constexpr const char* kKey = "https\\shell\\open\\command";
-    bool had_ = false;
-    std::string old_;
+    explicit BrowserAssociation(const std::string& program)
+        : ScopedClassesText("https\\shell\\open\\command", "\"" + program + "\" \"%1\"") {}
 };
 
 class Information : public testing::Test {
@@ -92,8 +68,8 @@ class Information : public testing::Test {
 };
 
 TEST_F(Information, RegistryTextIsReadWithReadAccessOnly) {
-    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
-                    "C:\\tools\\info.exe");
+    swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
+                            "C:\\tools\\info.exe");
     std::string text = "stale";
     swtest::PoisonLastError();
     EXPECT_TRUE(
@@ -111,7 +87,8 @@ TEST_F(Information, SystemInfoStartsTheToolNamedByEitherValue) {
     Sleep(300);
     EXPECT_FALSE(swtest::FileExists(StartedLog()));
 
-    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue, StandIn());
+    swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
+                            StandIn());
     sw::ShowSystemInfo();
     ASSERT_EQ(StartedCommands(1).size(), 1u);
     EXPECT_EQ(StartedCommands(1)[0], "\"" + StandIn() + "\"");
@@ -119,7 +96,8 @@ TEST_F(Information, SystemInfoStartsTheToolNamedByEitherValue) {
 
     // The folder value needs a file named MSINFO32.EXE in it.
     const swtest::TempFolder folder("-msinfo", swtest::RunFolder());
-    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey, sw::kSharedToolsValue, folder.Path());
+    swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey, sw::kSharedToolsValue,
+                            folder.Path());
     sw::ShowSystemInfo();
     Sleep(300);
     EXPECT_EQ(StartedCommands(1).size(), 1u) << "no MSINFO32.EXE in the folder yet";
@@ -179,7 +157,8 @@ TEST_F(Information, TheAboutBoxShowsTheProgramAndItsMaker) {
 
 TEST_F(Information, OrderAndSystemInfoLeaveTheAboutBoxOpen) {
     BrowserAssociation browser(StandIn());
-    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue, StandIn());
+    swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
+                            StandIn());
     bool openAfterwards = false;
     DialogDriver()
         .On("About Spoolwright")

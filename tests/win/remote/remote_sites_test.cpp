@@ -46,11 +46,8 @@ TEST_F(RemoteSitesFile, ARewriteLeavesNoScratchFileBehind) {
     sw::AddRemoteSite("b");
     char folder[MAX_PATH] = {};
     GetWindowsDirectoryA(folder, sizeof(folder));
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((std::string(folder) + "\\swr*.tmp").c_str(), &found);
-    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "left behind: " << found.cFileName;
-    if (search != INVALID_HANDLE_VALUE)
-        FindClose(search);
+    EXPECT_EQ(swtest::FolderListing(folder, "swr*.tmp"), std::vector<std::string>{})
+        << "left behind";
 }
 
 TEST_F(RemoteSitesFile, AFailedRewriteKeepsTheOldFileWhole) {

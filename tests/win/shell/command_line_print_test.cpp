@@ -18,7 +18,7 @@ using swtest::TempFile;
 const std::string kLandscape = "\x1b&l1O";
 const std::string kPortrait = "\x1b&l0O";
 
-class CommandLinePrint : public swtest::FreshSettingsTest {
+class CommandLinePrint : public swtest::SettingsFileTest {
   protected:
     // Runs swutil.exe with the command line and expects it to end at once.
     void RunProgram(const std::string& commandLine) {
@@ -61,11 +61,7 @@ TEST_F(CommandLinePrint, QuotedPathWithSpacesAndStatusKept) {
 }
 
 TEST_F(CommandLinePrint, BitmapIsDrawnThroughTheDriverAsAPage) {
-    Write("BMPprint", "UseSaved", "-1");
-    Write("BMPprint", "Left", "1");
-    Write("BMPprint", "Top", "1");
-    Write("BMPprint", "Width", "2");
-    Write("BMPprint", "Height", "2");
+    swtest::StoreBitmapBox("-1", "1", "1", "2", "2");
     // A 2 x 2, 24-bit bitmap: rows of two pixels (blue green, red white) and two padding bytes.
     const std::string rows("\xFF\0\0\0\xFF\0\0\0\0\0\xFF\xFF\xFF\xFF\0\0", 16);
     TempFile file(swtest::BitmapFileHeader(2, 2) + rows, ".bmp");

@@ -29,10 +29,10 @@ bool Contains(const std::vector<std::string>& items, const std::string& item) {
     return std::find(items.begin(), items.end(), item) != items.end();
 }
 
-class CompanionProtocol : public swtest::FreshSettingsTest {
+class CompanionProtocol : public swtest::SettingsFileTest {
   protected:
     void SetUp() override {
-        swtest::FreshSettingsTest::SetUp();
+        swtest::SettingsFileTest::SetUp();
         log_ = swtest::RunFolder() + "\\companion-" + std::to_string(GetTickCount()) + ".log";
     }
     RunningProgram StartCompanion(const std::string& printers) {
@@ -79,11 +79,7 @@ TEST_F(CompanionProtocol, RemotePrintFromTheCommandLineWritesEveryFieldThenClick
     Write("Printers Orientation site2:ink", "Landscape code", "027 038 108 049 079");
     Write("Printers Orientation site2:ink", "Portrait code", "027 038 108 048 079");
     Write("Number of copies by printer site2:ink", "Copies", "3");
-    Write("BMPprint", "UseSaved", "-1");
-    Write("BMPprint", "Left", "1.5");
-    Write("BMPprint", "Top", "0.25");
-    Write("BMPprint", "Width", "4");
-    Write("BMPprint", "Height", "3");
+    swtest::StoreBitmapBox("-1", "1.5", "0.25", "4", "3");
     swtest::TempFile file("doc", ".doc");
     auto companion = StartCompanion("site1:laser site2:ink");
     ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);

@@ -45,10 +45,10 @@ std::int32_t RecordApplication(std::string_view printer, std::string_view file) 
     return 0;
 }
 
-class DispatchSequence : public swtest::FreshSettingsTest {
+class DispatchSequence : public swtest::SettingsFileTest {
   protected:
     void SetUp() override {
-        swtest::FreshSettingsTest::SetUp();
+        swtest::SettingsFileTest::SetUp();
         sw::PrintLibrary() = {RecordOrientation, RecordAutoformfeed, RecordPrintFile,
                               RecordPrintBmp, RecordApplication};
         calls.clear();
@@ -90,11 +90,7 @@ TEST_F(DispatchSequence, NoOrientationLeavesTheLibraryAlone) {
 }
 
 TEST_F(DispatchSequence, BitmapGetsTheStoredPlacementForEveryCopy) {
-    Write("BMPprint", "UseSaved", "-1");
-    Write("BMPprint", "Left", "1.5");
-    Write("BMPprint", "Top", "2");
-    Write("BMPprint", "Width", "3");
-    Write("BMPprint", "Height", "4");
+    swtest::StoreBitmapBox("-1", "1.5", "2", "3", "4");
     Write("Number of copies by printer Laser", "Copies", "2");
     EXPECT_EQ(Dispatch("Laser", "C:\\photo.BMP"),
               (std::vector<std::string>{"PrintBMP(Laser,C:\\photo.BMP,1.5,2,3,4)",

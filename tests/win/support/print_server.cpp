@@ -33,14 +33,8 @@ PrinterInbox::PrinterInbox(std::string queue, const std::string& runFolder)
     : folder_(runFolder + "\\printers\\" + queue + "\\"), seen_(0) {
     // Jobs are numbered in arrival order; a test may have deleted a large one,
     // so the newest is the highest number, not the count.
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder_ + "job-*.*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        seen_ = std::max(seen_, std::atoi(found.cFileName + 4));
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    for (const std::string& name : FolderListing(folder_, "job-*.*"))
+        seen_ = std::max(seen_, std::atoi(name.c_str() + 4));
 }
 
 std::string PrinterInbox::JobPath(int number) const {

@@ -129,6 +129,16 @@ HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* cap
     return search.found;
 }
 
+HWND CreateTestWindow(const char* windowClass, WNDPROC procedure, const char* title, DWORD style) {
+    WNDCLASSA registration = {};
+    registration.lpfnWndProc = procedure;
+    registration.hInstance = GetModuleHandleA(nullptr);
+    registration.lpszClassName = windowClass;
+    RegisterClassA(&registration); // fails harmlessly once it is registered
+    return CreateWindowA(windowClass, title, style, 0, 0, 100, 100, nullptr, nullptr,
+                         registration.hInstance, nullptr);
+}
+
 RunningProgram::RunningProgram(const std::string& program, const std::string& arguments) {
     std::string commandLine = "\"" + program + "\"";
     if (!arguments.empty())

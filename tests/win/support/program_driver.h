@@ -39,6 +39,11 @@ std::string TestProgramFolder();
 // with the caption (null: any; a window found by its caption is a shown one).
 HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* caption = nullptr);
 
+// A top-level window of this thread for a test to receive messages with; its
+// class is registered with `procedure` at the first call.
+HWND CreateTestWindow(const char* windowClass, WNDPROC procedure, const char* title = "",
+                      DWORD style = WS_OVERLAPPEDWINDOW);
+
 // A program started for one test and ended with it.
 class RunningProgram {
   public:

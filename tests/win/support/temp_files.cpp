@@ -51,35 +51,18 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 bool SameContents(const std::string& pathA, const std::string& pathB) {
-    HANDLE a = CreateFileA(pathA.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    HANDLE b = CreateFileA(pathB.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    bool same = a != INVALID_HANDLE_VALUE && b != INVALID_HANDLE_VALUE;
-    std::vector<char> bufferA(1 << 20), bufferB(1 << 20);
-    while (same) {
-        DWORD gotA = 0, gotB = 0;
-        same = ReadFile(a, bufferA.data(), 1 << 20, &gotA, nullptr) &&
-               ReadFile(b, bufferB.data(), 1 << 20, &gotB, nullptr) && gotA == gotB &&
-               std::equal(bufferA.begin(), bufferA.begin() + gotA, bufferB.begin());
-        if (gotA == 0)
-            break;
-    }
-    if (a != INVALID_HANDLE_VALUE)
-        CloseHandle(a);
-    if (b != INVALID_HANDLE_VALUE)
-        CloseHandle(b);
-    return same;
+    return ReadWholeFile(pathA) == ReadWholeFile(pathB);
 }
 
 bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<std::string> FolderListing(const std::string& folder) {
+std::vector<std::string> FolderListing(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    const std::string separator = !folder.empty() && folder.back() == '\\' ? "" : "\\";
+    HANDLE search = FindFirstFileA((folder + separator + pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {

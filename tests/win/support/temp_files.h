@@ -13,9 +13,9 @@ std::string ReadWholeFile(const std::string& path);
 bool SameContents(const std::string& pathA, const std::string& pathB);
 bool FileExists(const std::string& path);
 
-// The files and folders of a folder other than "." and "..", in the order
-// the file system lists them.
-std::vector<std::string> FolderListing(const std::string& folder);
+// The files and folders of a folder that match `pattern`, other than "."
+// and "..", in the order the file system lists them.
+std::vector<std::string> FolderListing(const std::string& folder, const std::string& pattern = "*");
 
 // The TEMP folder, with a trailing backslash.
 std::string TempPath();

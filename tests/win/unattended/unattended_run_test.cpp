@@ -262,11 +262,7 @@ TEST_F(UnattendedRun, DamagedRecordsAreSkippedAndTheOthersRun) {
 }
 
 TEST_F(UnattendedRun, BitmapsPrintThroughTheDriverWithTheStoredPlacement) {
-    Store("BMPprint", "UseSaved", "0"); // interactive prints would ask first
-    Store("BMPprint", "Left", "0.5");
-    Store("BMPprint", "Top", "0.5");
-    Store("BMPprint", "Width", "4");
-    Store("BMPprint", "Height", "4");
+    swtest::StoreBitmapBox("0", "0.5", "0.5", "4", "4"); // interactive prints would ask first
     WriteInFolder("picture.bmp", swtest::BitmapBytes(200, 100));
     WriteInFolder("broken.bmp", "BM not a bitmap at all");
     swtest::WriteScheduleFile({Watching("*.bmp")});
