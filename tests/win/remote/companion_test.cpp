@@ -122,20 +122,13 @@ class Companion : public testing::Test {
         return GetDlgItem(FindWindowA(nullptr, sw::kCompanionTitle), sw::kCompanionLog);
     }
 
-    bool LogHas(const std::string& text) {
-        for (const std::string& line : swtest::ListBoxItems(CompanionLog())) {
-            if (line.find(text) != std::string::npos)
-                return true;
-        }
-        return false;
-    }
-
     std::string LogText() {
         std::string text;
         for (const std::string& line : swtest::ListBoxItems(CompanionLog()))
             text += line + "\n";
         return text;
     }
+    bool LogHas(const std::string& text) { return LogText().find(text) != std::string::npos; }
 
     // What the main program does on a remote print, in its order: the texts,
     // the printer's selection, the file on the print button, the click.
