@@ -7,6 +7,7 @@
 #include "remote/companion/companion_ids.h"
 #include "remote/companion_protocol.h"
 #include "remote/remote_sites.h"
+#include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/settings_file.h"
@@ -14,54 +15,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr DWORD kWaitMs = 30000;
 const char kQueue[] = "sw_remote";
-
-std::string ShellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
-std::string PrintServerScript() {
-    return ShellQuoted(Environment("SW_SOURCE_DIR") + "/tools/printserver.sh");
-}
 
 std::string SiteRun() {
     return swtest::UnixRunFolder() + "/site";
-}
-
-std::string SitePrinterFolder() {
-    return swtest::RunFolder() + "\\site\\printers\\" + kQueue + "\\";
-}
-
-// Pumps this thread's messages until `done` or the time is up.
-template <typename Done> bool PumpUntil(Done done, DWORD limitMs = kWaitMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > limitMs)
-            return false;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(20);
-    }
-    return true;
 }
 
 // The window of the main program's class that the companion announces to.
@@ -86,13 +51,8 @@ struct MainWindowStandIn {
             handles[i] = nullptr;
         }
         order.clear();
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = Proc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = sw::kMainWindowClassName;
-        RegisterClassA(&windowClass);
-        window = CreateWindowA(sw::kMainWindowClassName, sw::kMainWindowTitle, WS_OVERLAPPED, 0, 0,
-                               100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        window = swtest::CreateTestWindow(sw::kMainWindowClassName, Proc, sw::kMainWindowTitle,
+                                          WS_OVERLAPPED);
     }
     ~MainWindowStandIn() { DestroyWindow(window); }
 
@@ -105,65 +65,47 @@ UINT MainWindowStandIn::messages[sw::kCompanionFieldCount];
 HWND MainWindowStandIn::handles[sw::kCompanionFieldCount];
 std::vector<std::size_t> MainWindowStandIn::order;
 
-// Texts of another process's list box, read as the library reads them.
-std::vector<std::string> ListTexts(HWND listBox) {
-    std::vector<std::string> items;
-    const LRESULT count = SendMessageW(listBox, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        WCHAR text[1024] = {};
-        SendMessageW(listBox, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        char ansi[1024] = {};
-        WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof(ansi), nullptr, nullptr);
-        items.push_back(ansi);
-    }
-    return items;
-}
-
 void SetText(HWND window, const std::string& text) {
     SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+// What the main program writes into the companion's fields for one print.
 struct RemoteJobTexts {
     std::string copies, autoFormfeed, orientation, method, file;
-    std::string bitmap[4];
+    std::string bitmap[4]; // left, top, width, height; none for a raw job
 };
 
 class Companion : public testing::Test {
   protected:
     static void SetUpTestSuite() {
+        using swtest::PrintServerCommand;
+        using swtest::ShellQuoted;
         std::string output;
         const std::string command =
-            PrintServerScript() + " start " + ShellQuoted(SiteRun()) +
-            " --tcp && VIRTUAL_PRINTER=" + ShellQuoted(Environment("SW_VIRTUAL_PRINTER")) + " " +
-            PrintServerScript() + " add-printer " + ShellQuoted(SiteRun()) + " " + kQueue +
+            PrintServerCommand("start " + ShellQuoted(SiteRun()) + " --tcp") +
+            " && VIRTUAL_PRINTER=" + ShellQuoted(swtest::EnvironmentText("SW_VIRTUAL_PRINTER")) +
+            " " + PrintServerCommand("add-printer " + ShellQuoted(SiteRun()) + " " + kQueue) +
             " && cat " + ShellQuoted(SiteRun() + "/ipp.port");
         ASSERT_EQ(swtest::RunHostCommand(command, &output), 0) << output;
         port_ = std::atoi(output.c_str());
         ASSERT_GT(port_, 0) << output;
     }
     static void TearDownTestSuite() {
-        swtest::RunHostCommand(PrintServerScript() + " stop " + ShellQuoted(SiteRun()));
+        swtest::RunHostCommand(
+            swtest::PrintServerCommand("stop " + swtest::ShellQuoted(SiteRun())));
     }
 
     void SetUp() override {
         ASSERT_GT(port_, 0);
         // A site that is not an address is reported and skipped, never contacted.
-        const std::string text = "bad site!|" + Site() + "\r\n";
-        HANDLE file = CreateFileA(sw::RemoteSitesFile().c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD written = 0;
-        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-        CloseHandle(file);
+        swtest::WriteToFile(sw::RemoteSitesFile(), "bad site!|" + Site() + "\r\n");
     }
 
     // Ends the companion, whether the test or the main program started it.
     void TearDown() override {
         EXPECT_TRUE(swtest::CloseWindowAndWait(nullptr, sw::kCompanionTitle))
             << "the companion did not end";
-        if (process_.hProcess != nullptr) {
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-        }
+        companion_.reset();
         DeleteFileA(sw::RemoteSitesFile().c_str());
         DeleteFileA(swtest::SettingsFile().c_str());
     }
@@ -172,37 +114,21 @@ class Companion : public testing::Test {
     static std::string Printer() { return Site() + ":" + kQueue; }
 
     void StartCompanion() {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, sizeof(path));
-        std::string folder(path);
-        folder = folder.substr(0, folder.rfind('\\') + 1);
-        std::string commandLine = "\"" + folder + sw::kCompanionProgram + "\"";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof(startup);
-        swtest::PoisonLastError();
-        ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &process_))
-            << "cannot start " << commandLine << ", error " << GetLastError();
+        companion_.emplace(swtest::TestProgramFolder() + sw::kCompanionProgram, "");
+        ASSERT_TRUE(companion_->Started());
     }
 
     HWND CompanionLog() {
         return GetDlgItem(FindWindowA(nullptr, sw::kCompanionTitle), sw::kCompanionLog);
     }
 
-    bool LogHas(const std::string& text) {
-        for (const std::string& line : ListTexts(CompanionLog())) {
-            if (line.find(text) != std::string::npos)
-                return true;
-        }
-        return false;
-    }
-
     std::string LogText() {
         std::string text;
-        for (const std::string& line : ListTexts(CompanionLog()))
+        for (const std::string& line : swtest::ListBoxItems(CompanionLog()))
             text += line + "\n";
         return text;
     }
+    bool LogHas(const std::string& text) { return LogText().find(text) != std::string::npos; }
 
     // What the main program does on a remote print, in its order: the texts,
     // the printer's selection, the file on the print button, the click.
@@ -227,81 +153,43 @@ class Companion : public testing::Test {
     }
 
     static int port_;
-    PROCESS_INFORMATION process_ = {};
+    std::optional<swtest::RunningProgram> companion_;
+    swtest::PrinterInbox inbox_{kQueue, swtest::RunFolder() + "\\site"};
 };
 int Companion::port_ = 0;
 
-// The next job file of the site's printer, waiting while the message loop runs.
-std::string NextSiteJob(int& seen) {
-    char name[32];
-    std::snprintf(name, sizeof(name), "job-%04d.prn", ++seen);
-    const std::string path = SitePrinterFolder() + name;
-    if (!PumpUntil([&] { return swtest::FileExists(path); }, 60000)) {
-        ADD_FAILURE() << "no job arrived at " << path;
-        return std::string();
-    }
-    return swtest::ReadWholeFile(path);
-}
-
-int JobsSoFar() {
-    int count = 0;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((SitePrinterFolder() + "job-*.prn").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
-    do {
-        ++count;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return count;
-}
-
 TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     StartCompanion();
-    ASSERT_TRUE(PumpUntil([] { return FindWindowA(nullptr, sw::kCompanionTitle) != nullptr; }))
+    ASSERT_NE(companion_->WaitForWindow(nullptr, sw::kCompanionTitle, 30000), nullptr)
         << "no window titled \"Spoolwright Remote\"";
     Sleep(500);
 
     MainWindowStandIn main;
     ASSERT_NE(main.window, nullptr);
-    ASSERT_TRUE(PumpUntil([&] { return main.AllAnnounced(); })) << LogText();
+    ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, 30000)) << LogText();
     EXPECT_EQ(MainWindowStandIn::order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}))
         << "the printer list first, the print button second, the values in table order";
-    EXPECT_EQ(ListTexts(main.Handle(sw::kFieldPrinterList)), (std::vector<std::string>{Printer()}));
+    EXPECT_EQ(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
+              (std::vector<std::string>{Printer()}));
     EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name nor an address"))
         << LogText();
 
     // A raw job of three copies wrapped in its orientation sequences and
     // completed by a form feed, exactly as the library sends it.
-    int seen = JobsSoFar();
     const swtest::TempFile report("line 1\r\nline 2\r\n");
-    RemoteJobTexts raw;
-    raw.copies = "3";
-    raw.autoFormfeed = "-1";
-    raw.method = "BYPASS";
-    raw.orientation = "1|\x1B&l1O|\x1B&l0O";
-    raw.file = report.Path();
-    PrintRemotely(main, raw, Printer());
+    PrintRemotely(main, {"3", "-1", "1|\x1B&l1O|\x1B&l0O", "BYPASS", report.Path(), {}}, Printer());
     const std::string expected = "\x1B&l1Oline 1\r\nline 2\r\n\f\x1B&l0O";
     for (int copy = 0; copy < 3; ++copy)
-        EXPECT_EQ(NextSiteJob(seen), expected) << "copy " << copy + 1 << "\n" << LogText();
+        EXPECT_EQ(inbox_.NextJob(), expected) << "copy " << copy + 1 << "\n" << LogText();
 
     // A bitmap goes to the site's driver as it is, without the additions.
     const std::string bitmap = std::string("BM") + std::string(60, '\x01');
     const swtest::TempFile photo(bitmap, ".bmp");
-    RemoteJobTexts picture;
-    picture.copies = "1";
-    picture.autoFormfeed = "-1";
-    picture.method = "BMP";
-    picture.orientation = "1|\x1B&l1O|\x1B&l0O";
-    picture.bitmap[0] = "0.5";
-    picture.bitmap[1] = "1";
-    picture.bitmap[2] = "4";
-    picture.bitmap[3] = "3";
-    picture.file = photo.Path();
-    PrintRemotely(main, picture, Printer());
-    EXPECT_EQ(NextSiteJob(seen), bitmap) << LogText();
-    EXPECT_TRUE(PumpUntil([&] { return LogHas("Printed " + photo.Path()); })) << LogText();
+    PrintRemotely(main,
+                  {"1", "-1", "1|\x1B&l1O|\x1B&l0O", "BMP", photo.Path(), {"0.5", "1", "4", "3"}},
+                  Printer());
+    EXPECT_EQ(inbox_.NextJob(), bitmap) << LogText();
+    EXPECT_TRUE(swtest::WaitFor([&] { return LogHas("Printed " + photo.Path()); })) << LogText();
 
     HWND companion = FindWindowA(nullptr, sw::kCompanionTitle);
     SetWindowPos(companion, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
@@ -311,50 +199,44 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     swtest::Screenshot("companion", frame.right - frame.left, frame.bottom - frame.top);
 
     // The job names are the library's: "Spoolwright: " and the file name.
-    std::string output;
-    swtest::RunHostCommand(PrintServerScript() + " wait-idle " + ShellQuoted(SiteRun()) + " && " +
-                               PrintServerScript() + " job-names " + ShellQuoted(SiteRun()) + " " +
-                               kQueue,
-                           &output);
+    const std::vector<std::string> names = swtest::CompletedJobNames(kQueue, SiteRun());
     const std::string reportName = report.Path().substr(report.Path().rfind('\\') + 1);
-    EXPECT_NE(output.find("Spoolwright: " + reportName), std::string::npos) << output;
+    EXPECT_NE(std::find(names.begin(), names.end(), "Spoolwright: " + reportName), names.end())
+        << testing::PrintToString(names);
 }
 
 TEST_F(Companion, RefusedJobsAreReportedInItsWindowAndNothingIsSent) {
     MainWindowStandIn main;
     StartCompanion();
-    ASSERT_TRUE(PumpUntil([&] { return main.AllAnnounced(); })) << "no announcements";
-    const int before = JobsSoFar();
+    ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, 30000)) << "no announcements";
     const swtest::TempFile data("data");
 
-    RemoteJobTexts texts;
-    texts.copies = "many";
-    texts.autoFormfeed = "0";
-    texts.method = "BYPASS";
-    texts.file = data.Path();
+    RemoteJobTexts texts{"many", "0", "", "BYPASS", data.Path(), {}};
     PrintRemotely(main, texts, Printer());
-    EXPECT_TRUE(PumpUntil([&] { return LogHas("The number of copies \"many\""); })) << LogText();
+    EXPECT_TRUE(swtest::WaitFor([&] { return LogHas("The number of copies \"many\""); }))
+        << LogText();
 
     texts.copies = "1";
     PrintRemotely(main, texts, "127.0.0.1:1:no_such_printer"); // not listed: no selection
-    EXPECT_TRUE(PumpUntil([&] { return LogHas("No remote printer is selected"); })) << LogText();
+    EXPECT_TRUE(swtest::WaitFor([&] { return LogHas("No remote printer is selected"); }))
+        << LogText();
 
     texts.file = swtest::RunFolder() + "\\no such file.prn";
     PrintRemotely(main, texts, Printer());
-    EXPECT_TRUE(PumpUntil([&] { return LogHas("cannot open"); })) << LogText();
+    EXPECT_TRUE(swtest::WaitFor([&] { return LogHas("cannot open"); })) << LogText();
 
     Sleep(500);
-    EXPECT_EQ(JobsSoFar(), before);
+    EXPECT_FALSE(inbox_.HasNextJob());
 }
 
 TEST_F(Companion, AnnouncesAgainToANewMainWindow) {
     StartCompanion();
     {
         MainWindowStandIn first;
-        ASSERT_TRUE(PumpUntil([&] { return first.AllAnnounced(); }));
+        ASSERT_TRUE(swtest::WaitFor([&] { return first.AllAnnounced(); }, 30000));
     }
     MainWindowStandIn second;
-    ASSERT_TRUE(PumpUntil([&] { return second.AllAnnounced(); }))
+    ASSERT_TRUE(swtest::WaitFor([&] { return second.AllAnnounced(); }))
         << "the second window got nothing";
     EXPECT_NE(second.Handle(sw::kFieldPrintCommand), nullptr);
 }
@@ -368,14 +250,13 @@ TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToTheSite) {
     swtest::Store("Printers AutoFormfeed", printer, "1");
     swtest::Store("Printers Orientation " + printer, "Landscape status", "1");
     swtest::Store("Number of copies by printer " + printer, "Copies", "2");
-    int seen = JobsSoFar();
     const swtest::TempFile report("remote report\r\n");
 
     auto program = swtest::StartProgram("\"" + printer + "|" + report.Path() + "\"");
     EXPECT_EQ(program.WaitForExit(60000), 0u) << "the main program did not end after its print";
     const std::string expected = "\x1B&l1Oremote report\r\n\f\x1B&l0O";
-    EXPECT_EQ(NextSiteJob(seen), expected) << "copy 1";
-    EXPECT_EQ(NextSiteJob(seen), expected) << "copy 2";
+    EXPECT_EQ(inbox_.NextJob(), expected) << "copy 1";
+    EXPECT_EQ(inbox_.NextJob(), expected) << "copy 2";
 }
 
 } // namespace
