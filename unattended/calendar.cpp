@@ -55,6 +55,12 @@ std::int32_t SecondsOfDay(std::int32_t hour, std::int32_t minute, std::int32_t s
     return hour * 3600 + minute * 60 + second;
 }
 
+std::int64_t MomentSeconds(const LocalTime& moment) {
+    const double day = DayNumber(FormatDate(moment));
+    const std::int64_t days = day < 0 ? 0 : static_cast<std::int64_t>(day);
+    return days * 86400 + SecondsOfDay(moment.hour, moment.minute, moment.second);
+}
+
 double DayNumber(std::string_view date) {
     const std::string text = TrimSpaces(date);
     if (text.size() != 10 || text[2] != '-' || text[5] != '-')

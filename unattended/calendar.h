@@ -32,6 +32,10 @@ std::string FormatTime(const LocalTime& moment);
 // hour x 3600 + minute x 60 + second.
 std::int32_t SecondsOfDay(std::int32_t hour, std::int32_t minute, std::int32_t second);
 
+// Seconds since the start of the day numbers: day number x 86400 + seconds of
+// the day; only the time of day for a date outside the valid range.
+std::int64_t MomentSeconds(const LocalTime& moment);
+
 // The Julian Day Number of a Gregorian date "mm-dd-yyyy" (spaces at the ends
 // are ignored), or -1 when the text is not such a date between 10-15-1582 and
 // 9999. A day past the end of its month counts on into the next month.

@@ -27,6 +27,23 @@ std::string NotPrintedLine(const LocalTime& now, std::string_view folder, std::s
     return line;
 }
 
+std::string PrintedNotMovedLine(const LocalTime& now, std::string_view folder,
+                                std::string_view name, std::string_view printer,
+                                std::int32_t code) {
+    std::string line = LinePrefix(now, folder, name) + "   printed to ";
+    line += printer;
+    line += " but not moved to the Recycle Bin due to Error " + std::to_string(code);
+    return line;
+}
+
+std::string MayHaveBeenPrintedLine(const LocalTime& now, std::string_view folder,
+                                   std::string_view name, std::string_view printer) {
+    std::string line = LinePrefix(now, folder, name) + "   may have been printed to ";
+    line += printer;
+    line += " before the program stopped; not printed again";
+    return line;
+}
+
 std::string SingleLogLine(std::string_view line) {
     std::string result(line);
     for (char& c : result) {

@@ -19,6 +19,17 @@ std::string PrintedLine(const LocalTime& now, std::string_view folder, std::stri
 std::string NotPrintedLine(const LocalTime& now, std::string_view folder, std::string_view name,
                            std::string_view printer, std::int32_t code);
 
+// "mm-dd-yyyy   hh:mm:ss   FOLDERNAME   printed to PRINTER but not moved to the
+// Recycle Bin due to Error CODE": printed, and left where it was.
+std::string PrintedNotMovedLine(const LocalTime& now, std::string_view folder,
+                                std::string_view name, std::string_view printer, std::int32_t code);
+
+// "mm-dd-yyyy   hh:mm:ss   FOLDERNAME   may have been printed to PRINTER before
+// the program stopped; not printed again": the program stopped between
+// noting the file and finishing with it.
+std::string MayHaveBeenPrintedLine(const LocalTime& now, std::string_view folder,
+                                   std::string_view name, std::string_view printer);
+
 // The line as it goes into the file: a carriage return or line feed inside
 // it (from a damaged schedule's texts) becomes a space, so that one file
 // always gives exactly one line.

@@ -39,6 +39,16 @@ TEST(EventLogLine, PrintedAndNotPrinted) {
               "01-31-2027   23:05:00   a.doc   not printed to   due to Error -2");
 }
 
+TEST(EventLogLine, PrintedButNotMovedAndMayHaveBeenPrinted) {
+    const sw::LocalTime at{2026, 12, 7, 9, 15, 2};
+    EXPECT_EQ(sw::PrintedNotMovedLine(at, "C:\\Outbox\\", "invoice.prn", "Laser 1", 5),
+              "12-07-2026   09:15:02   C:\\Outbox\\invoice.prn   printed to Laser 1 but not moved "
+              "to the Recycle Bin due to Error 5");
+    EXPECT_EQ(sw::MayHaveBeenPrintedLine(at, "C:\\Outbox\\", "invoice.prn", "Laser 1"),
+              "12-07-2026   09:15:02   C:\\Outbox\\invoice.prn   may have been printed to Laser 1 "
+              "before the program stopped; not printed again");
+}
+
 TEST(EventLogLine, LineBreaksInsideBecomeSpaces) {
     EXPECT_EQ(sw::SingleLogLine("a\r\nb\nc"), "a  b c");
     EXPECT_EQ(sw::SingleLogLine("plain"), "plain");

@@ -1,0 +1,228 @@
+// The rules that make unattended printing print each version of a file once:
+// when a file has settled, what is remembered of printed and failing files,
+// how often a failure is logged, and the state file's text.
+#include "unattended/file_sightings.h"
+#include "unattended/printed_files.h"
+#include "unattended/printed_files_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using sw::FileEntry;
+using sw::FileMark;
+using sw::FileVerdict;
+using sw::FileVersion;
+using sw::PrintedFiles;
+
+constexpr std::uint64_t kSecond = sw::kTicksPerSecond;
+constexpr std::uint64_t kNow = 1000 * kSecond;
+
+TEST(FileSightings, AFileSettlesWhenTwoPassesSawItUnchangedAndTwoSecondsOld) {
+    const struct {
+        const char* what;
+        FileVersion first;
+        std::uint64_t firstPass;
+        FileVersion second;
+        std::uint64_t secondPass;
+        std::uint64_t now;
+        bool settled;
+    } cases[] = {
+        {"unchanged, old", {5, kNow - 10 * kSecond}, 1, {5, kNow - 10 * kSecond}, 2, kNow, true},
+        {"exactly two seconds", {5, kNow - 2 * kSecond}, 1, {5, kNow - 2 * kSecond}, 2, kNow, true},
+        {"written 1.9 s ago",
+         {5, kNow - 19 * kSecond / 10},
+         1,
+         {5, kNow - 19 * kSecond / 10},
+         2,
+         kNow,
+         false},
+        {"grew", {5, kNow - 10 * kSecond}, 1, {6, kNow - 10 * kSecond}, 2, kNow, false},
+        {"grew, time kept (a copy)", {5, 7}, 1, {9, 7}, 2, kNow, false},
+        {"rewritten, same size",
+         {5, kNow - 10 * kSecond},
+         1,
+         {5, kNow - 9 * kSecond},
+         2,
+         kNow,
+         false},
+        {"seen twice in one pass", {5, 7}, 3, {5, 7}, 3, kNow, false},
+        {"written in the future",
+         {5, kNow + 60 * kSecond},
+         1,
+         {5, kNow + 60 * kSecond},
+         2,
+         kNow,
+         false},
+    };
+    for (const auto& c : cases) {
+        sw::FileSightings sightings;
+        EXPECT_FALSE(sightings.Settled("C:\\In\\a.prn", c.first, c.firstPass, c.now))
+            << c.what << ": never at the first look";
+        EXPECT_EQ(sightings.Settled("c:\\in\\A.PRN", c.second, c.secondPass, c.now), c.settled)
+            << c.what;
+    }
+}
+
+TEST(FileSightings, AChangeStartsOverAndUnseenFilesAreForgotten) {
+    sw::FileSightings sightings;
+    const FileVersion v1{5, 7}, v2{6, 7};
+    sightings.Settled("a", v1, 1, kNow);
+    EXPECT_FALSE(sightings.Settled("a", v2, 2, kNow));
+    EXPECT_FALSE(sightings.Settled("a", v2, 2, kNow)) << "the same pass again";
+    EXPECT_TRUE(sightings.Settled("a", v2, 3, kNow));
+
+    sightings.Settled("b", v1, 3, kNow);
+    sightings.Settled("a", v2, 4, kNow);
+    sightings.ForgetUnseenSince(4);
+    EXPECT_EQ(sightings.Size(), 1u) << "b was not seen in pass 4";
+    EXPECT_FALSE(sightings.Settled("b", v1, 5, kNow)) << "looked at afresh";
+}
+
+TEST(PrintedFiles, EachVersionIsPrintedOnce) {
+    PrintedFiles files;
+    const FileVersion v1{10, 100}, v2{12, 200};
+    EXPECT_EQ(files.Consider("C:\\In\\a.prn", "Laser", v1), FileVerdict::Print);
+    files.MarkPrinted("C:\\In\\a.prn", "Laser", v1);
+    EXPECT_TRUE(files.TakeChanged());
+    EXPECT_EQ(files.Consider("c:\\in\\A.prn", "LASER", v1), FileVerdict::AlreadyPrinted)
+        << "paths and printers are compared without letter case";
+    EXPECT_EQ(files.Consider("C:\\In\\a.prn", "Other", v1), FileVerdict::Print)
+        << "another printer prints it too";
+    EXPECT_FALSE(files.TakeChanged());
+
+    EXPECT_EQ(files.Consider("C:\\In\\a.prn", "Laser", v2), FileVerdict::Print)
+        << "a changed file is a new version";
+    EXPECT_TRUE(files.TakeChanged()) << "the old version is forgotten";
+    EXPECT_EQ(files.Size(), 0u);
+
+    files.MarkPrinted("C:\\In\\a.prn", "Laser", v2);
+    files.Forget("C:\\IN\\A.PRN", "laser");
+    EXPECT_EQ(files.Size(), 0u);
+}
+
+TEST(PrintedFiles, ANoteLeftByAStopBecomesMaybePrinted) {
+    FileEntry note;
+    note.mark = FileMark::Printing;
+    note.version = {10, 100};
+    note.printer = "Laser";
+    note.path = "C:\\In\\a.prn";
+
+    PrintedFiles files;
+    files.TakeNote(note);
+    EXPECT_TRUE(files.TakeChanged());
+    EXPECT_EQ(files.Consider(note.path, "Laser", {10, 100}), FileVerdict::MayHaveBeenPrinted);
+    EXPECT_EQ(files.Consider(note.path, "Laser", {11, 100}), FileVerdict::Print)
+        << "changed since: a new version";
+
+    PrintedFiles finished;
+    finished.MarkPrinted(note.path, "Laser", note.version);
+    finished.TakeChanged();
+    finished.TakeNote(note);
+    EXPECT_FALSE(finished.TakeChanged()) << "the print was done, only the note was left";
+    EXPECT_EQ(finished.Consider(note.path, "Laser", note.version), FileVerdict::AlreadyPrinted);
+}
+
+TEST(PrintedFiles, FailuresAreLoggedFirstThenEveryTenMinutesPerCode) {
+    PrintedFiles files;
+    const FileVersion v{10, 100};
+    const std::int64_t t = 5000000;
+    const struct {
+        std::int64_t at;
+        std::int32_t code;
+        bool logged;
+    } steps[] = {
+        {t, 1801, true},        {t + 1, 1801, false},  {t + 599, 1801, false},
+        {t + 600, 1801, true},  {t + 700, 5, true},    {t + 701, 1801, true},
+        {t + 702, 1801, false}, {t + 100, 1801, true}, // the clock was set back
+    };
+    for (const auto& s : steps)
+        EXPECT_EQ(files.ShouldLogFailure("a", "Laser", v, s.code, s.at), s.logged)
+            << "at +" << s.at - t << " code " << s.code;
+    EXPECT_EQ(files.Consider("a", "Laser", v), FileVerdict::Print) << "failing files are retried";
+    EXPECT_TRUE(files.ShouldLogFailure("a", "Laser", {11, 100}, 1801, t + 101))
+        << "a new version fails afresh";
+}
+
+TEST(PrintedFiles, UnlistedFilesOfAFolderAndPrinter) {
+    PrintedFiles files;
+    for (const char* path : {"C:\\In\\a.prn", "C:\\In\\b.prn", "C:\\In\\sub\\c.prn",
+                             "C:\\Inbox\\d.prn", "C:\\Out\\e.prn"})
+        files.MarkPrinted(path, "Laser", {1, 1});
+    files.MarkPrinted("C:\\In\\f.prn", "Other", {1, 1});
+    EXPECT_EQ(files.Unlisted("c:\\in\\", "LASER", {"A.PRN"}),
+              std::vector<std::string>{"C:\\In\\b.prn"});
+}
+
+FileEntry Entry(FileMark mark, std::string printer, std::string path) {
+    FileEntry entry;
+    entry.mark = mark;
+    entry.version = {18446744073709551615ull, 133800000000000000ull};
+    entry.code = -2;
+    entry.loggedAt = 212248800000;
+    entry.printer = std::move(printer);
+    entry.path = std::move(path);
+    return entry;
+}
+
+TEST(PrintedFilesCodec, WritesAndReadsBack) {
+    const std::vector<FileEntry> entries = {
+        Entry(FileMark::Printed, "Laser 1", "C:\\In\\a.prn"),
+        Entry(FileMark::MaybePrinted, "site:queue", "C:\\In\\100% tab\there.prn"),
+        Entry(FileMark::Failing, "", "C:\\In\\\xE9t\xE9.prn"),
+        Entry(FileMark::Printing, "a\r\nb", "x"),
+    };
+    const std::string text = sw::EncodePrintedFiles(entries);
+    EXPECT_EQ(text.substr(0, text.find('\n') + 1), "Spoolwright unattended files 1\r\n");
+    EXPECT_NE(text.find("M\t18446744073709551615\t133800000000000000\t-2\t212248800000\t"
+                        "site:queue\tC:\\In\\100%25 tab%09here.prn\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.substr(text.size() - 7), "end\t4\r\n");
+    const sw::DecodedPrintedFiles back = sw::DecodePrintedFiles(text);
+    EXPECT_TRUE(back.whole);
+    EXPECT_EQ(back.entries, entries);
+
+    const sw::DecodedPrintedFiles empty = sw::DecodePrintedFiles(sw::EncodePrintedFiles({}));
+    EXPECT_TRUE(empty.whole);
+    EXPECT_TRUE(empty.entries.empty());
+}
+
+TEST(PrintedFilesCodec, DamagedFilesGiveWhatStillReads) {
+    const std::string header = "Spoolwright unattended files 1\r\n";
+    const std::string good = "P\t1\t2\t0\t0\tLaser\tC:\\a.prn\r\n";
+    const struct {
+        const char* what;
+        std::string text;
+        std::size_t entries;
+        bool whole;
+    } cases[] = {
+        {"empty file", "", 0, false},
+        {"another version", "Spoolwright unattended files 2\r\n" + good + "end\t1\r\n", 0, false},
+        {"no header", good + "end\t1\r\n", 0, false},
+        {"torn before the end line", header + good + good.substr(0, 9), 1, false},
+        {"torn inside the end line", header + good + "en", 1, false},
+        {"count does not match", header + good + "end\t2\r\n", 1, false},
+        {"text after the end line", header + good + "end\t1\r\nP", 1, false},
+        {"unknown mark", header + "Q\t1\t2\t0\t0\tL\tC:\\a\r\n" + good + "end\t2\r\n", 1, false},
+        {"number with letters", header + "P\t1x\t2\t0\t0\tL\tC:\\a\r\n" + good + "end\t2\r\n", 1,
+         false},
+        {"negative size", header + "P\t-1\t2\t0\t0\tL\tC:\\a\r\n" + good + "end\t2\r\n", 1, false},
+        {"too few fields", header + "P\t1\t2\t0\t0\tC:\\a\r\n" + good + "end\t2\r\n", 1, false},
+        {"too many fields", header + "P\t1\t2\t0\t0\tL\tC:\\a\tx\r\n" + good + "end\t2\r\n", 1,
+         false},
+        {"empty path", header + "P\t1\t2\t0\t0\tL\t\r\n" + good + "end\t2\r\n", 1, false},
+        {"broken escape", header + "P\t1\t2\t0\t0\tL\tC:\\%4\r\n" + good + "end\t2\r\n", 1, false},
+        {"bare LF line ends", "Spoolwright unattended files 1\n" + good + "end\t1\n", 1, true},
+    };
+    for (const auto& c : cases) {
+        const sw::DecodedPrintedFiles decoded = sw::DecodePrintedFiles(c.text);
+        EXPECT_EQ(decoded.entries.size(), c.entries) << c.what;
+        EXPECT_EQ(decoded.whole, c.whole) << c.what;
+    }
+}
+
+} // namespace

@@ -1,0 +1,96 @@
+// What unattended printing remembers of the files it printed, so that each
+// version of a file is printed once: the files printed that stayed in their
+// folder (the Recycle Bin was not asked for, or the move failed), the files
+// that were being printed when the program stopped, and the files that keep
+// failing, with the time their failure was last logged. Kept in a state file
+// beside the schedule file; a file is forgotten when it is gone or changed.
+#pragma once
+
+#include "unattended/file_version.h"
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace sw {
+
+// A failure of the same file with the same code is logged at most this
+// often while it keeps failing.
+inline constexpr std::int64_t kFailureLogSeconds = 10 * 60;
+
+enum class FileMark : char {
+    Printed = 'P',      // printed; stays in its folder
+    MaybePrinted = 'M', // was being printed when the program stopped
+    Failing = 'F',      // failed; `code` last logged at `loggedAt`
+    Printing = 'N',     // the note written just before a print
+};
+
+struct FileEntry {
+    FileMark mark = FileMark::Printed;
+    FileVersion version;
+    std::int32_t code = 0;     // Failing: the code last logged
+    std::int64_t loggedAt = 0; // Failing: seconds of the clock the log shows
+    std::string printer;
+    std::string path;
+
+    bool operator==(const FileEntry& other) const;
+};
+
+// What a scan does with a settled file.
+enum class FileVerdict {
+    Print,              // never printed in this version (or failing so far)
+    AlreadyPrinted,     // this version was printed: leave it
+    MayHaveBeenPrinted, // noted when the program stopped: log so, then leave it
+};
+
+class PrintedFiles {
+  public:
+    PrintedFiles() = default;
+    // Later entries for the same file and printer replace earlier ones.
+    explicit PrintedFiles(const std::vector<FileEntry>& entries);
+
+    // The verdict for this version of the file on this printer. An entry for
+    // another version is forgotten: the file has changed.
+    FileVerdict Consider(const std::string& path, const std::string& printer,
+                         const FileVersion& version);
+
+    // This version was printed and stays in its folder.
+    void MarkPrinted(const std::string& path, const std::string& printer,
+                     const FileVersion& version);
+    // The file left its folder (or is to be looked at afresh).
+    void Forget(const std::string& path, const std::string& printer);
+
+    // Whether a failure with `code` at `now` (seconds) gets a log line: the
+    // first failure, a new code, or ten minutes after the last line (or a
+    // clock set back) do; the answer yes is remembered as the last line.
+    bool ShouldLogFailure(const std::string& path, const std::string& printer,
+                          const FileVersion& version, std::int32_t code, std::int64_t now);
+
+    // The files remembered for `printer` directly in `folder` (which ends in
+    // a backslash) whose names are not in `listedNames` (upper case): gone,
+    // or not matched by this scan's pattern.
+    std::vector<std::string> Unlisted(const std::string& folder, const std::string& printer,
+                                      const std::set<std::string>& listedNames) const;
+
+    // Turns a note left by a print the program did not finish into
+    // MaybePrinted, unless that version is already known as printed.
+    void TakeNote(const FileEntry& note);
+
+    std::vector<FileEntry> Entries() const;
+    std::size_t Size() const { return entries_.size(); }
+
+    // Whether anything changed since the last call of TakeChanged.
+    bool TakeChanged();
+
+  private:
+    using Key = std::pair<std::string, std::string>; // upper-case path, printer
+    static Key KeyOf(const std::string& path, const std::string& printer);
+
+    std::map<Key, FileEntry> entries_;
+    bool changed_ = false;
+};
+
+} // namespace sw
