@@ -46,8 +46,11 @@ std::int32_t PrintBypassingDriver(const std::string& printer, const std::string&
 
     std::int32_t result = 0;
     const std::int32_t copies = GetCopiesSetting(TrimSpaces(file), TrimSpaces(printer));
-    for (std::int32_t copy = 0; copy < copies; ++copy)
-        result = PrintOneCopy(printer, file, placement);
+    for (std::int32_t copy = 0; copy < copies; ++copy) {
+        const std::int32_t copyResult = PrintOneCopy(printer, file, placement);
+        if (result == 0)
+            result = copyResult;
+    }
 
     library.setAutoformfeed(&off);
     if (orientation != kNoOrientation && orientation != 0)

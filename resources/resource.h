@@ -123,6 +123,8 @@
 #define IDC_SCHED_LAST 129
 #define IDC_SCHED_PREVIOUS 130
 #define IDC_SCHED_NEXT 131
+#define IDC_SCHED_PRINTER_LABEL 132
+#define IDC_SCHED_PRINTER 133
 
 // ELIST: next events (unattended/). The template's list box only holds the
 // place; the report list view that replaces it is made at run time.

@@ -7,6 +7,7 @@
 #include "common/text_helpers.h"
 #include "info/help_topic.h"
 #include "printengine/swprint.h"
+#include "printroute/remote_print.h"
 #include "settings/bypass_exceptions.h"
 #include "settings/setting_names.h"
 #include "settings/settings_store.h"
@@ -29,10 +30,6 @@ std::string LimitedState(std::string_view text) {
     return std::string(text.substr(0, kStateTextLimit));
 }
 
-std::string CompanionPath() {
-    return ProgramFolder() + kCompanionProgram;
-}
-
 bool RunsFromFloppy(const std::string& path) {
     const std::string drive = UpperCase(path.substr(0, 2));
     return drive == "A:" || drive == "B:";
@@ -46,7 +43,7 @@ void MakeShortcut(const std::string& target, const char* name, LONG folder) {
 } // namespace
 
 void RunSetup() {
-    const std::string companion = CompanionPath();
+    const std::string companion = CompanionProgramPath();
     if (!RunsFromFloppy(companion))
         MakeShortcut(companion, "SWRemote", kStartupFolder);
     // The program's own file: the desktop shortcut must start this program
@@ -84,14 +81,14 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
 
     // A remote printer is the companion's, never an installed one: the print
     // waits until the companion has announced its controls to the window.
-    if (IsRemotePrinter(program.CurrentPrinter.c_str())) {
+    if (IsRemotePrinter(program.CurrentPrinter)) {
         if (program.CompanionHandles[kCompanionPrintCommand] != nullptr) {
             DispatchPrint();
             return -1;
         }
         program.RemotePrintPending = true;
         if (!IsCompanionRunning()) {
-            const std::string companion = CompanionPath();
+            const std::string companion = CompanionProgramPath();
             LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
         }
         return 0;

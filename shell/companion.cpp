@@ -1,9 +1,6 @@
 #include "shell/companion.h"
 
-#include "common/path_helpers.h"
 #include "resources/resource.h"
-
-#include <shellapi.h>
 
 namespace sw {
 
@@ -11,18 +8,6 @@ namespace {
 
 // 0 until registered; registration never gives 0 for a valid name.
 std::array<UINT, kCompanionControlCount> messageIds = {};
-
-bool IsFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-// The file as the shell will find it: a name without a folder in `folder`.
-std::string PathInFolder(const std::string& file, const std::string& folder) {
-    if (folder.empty() || file.find_first_of("\\:") != std::string::npos)
-        return file;
-    return AddTrailingBackslash(folder) + file;
-}
 
 } // namespace
 
@@ -44,23 +29,11 @@ CompanionMessage ReceiveCompanionMessage(UINT message, WPARAM wParam) {
     return CompanionMessage::NotCompanion;
 }
 
-bool IsCompanionRunning() {
-    return FindWindowA(nullptr, kCompanionTitle) != nullptr;
-}
-
 void MarkCompanionMenuItem(HMENU menu) {
     if (menu == nullptr || !IsCompanionRunning())
         return;
     if ((GetMenuState(menu, IDM_COMPANION, MF_BYCOMMAND) & MF_CHECKED) == 0)
         CheckMenuItem(menu, IDM_COMPANION, MF_BYCOMMAND | MF_CHECKED);
-}
-
-void LaunchCompanion(const std::string& file, const std::string& parameters,
-                     const std::string& folder) {
-    const std::string path = PathInFolder(file, folder);
-    if (!IsFile(path))
-        return;
-    ShellExecuteA(nullptr, "open", path.c_str(), parameters.c_str(), folder.c_str(), SW_SHOWNORMAL);
 }
 
 } // namespace sw

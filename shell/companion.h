@@ -1,9 +1,11 @@
 // The companion remote-printing program "Spoolwright Remote": the ten
 // registered messages through which it announces the window handles of its
-// controls, the handles last announced, and starting it.
+// controls and the handles last announced; starting it is the print route's
+// (printroute/companion_launch.h).
 #pragma once
 
 #include "common/program_state.h"
+#include "printroute/companion_launch.h"
 #include "remote/companion_protocol.h"
 
 #include <windows.h>
@@ -43,18 +45,8 @@ enum class CompanionMessage { NotCompanion, Stored, StoredFirstPrintCommand };
 // print-command handle (the field held 0) asks for a printer-list refresh.
 CompanionMessage ReceiveCompanionMessage(UINT message, WPARAM wParam);
 
-// True when a top-level window titled exactly "Spoolwright Remote" exists.
-bool IsCompanionRunning();
-
 // Checks the menu item "Spoolwright Remote" (command 0x807) of `menu` when
 // the companion runs; never removes the check.
 void MarkCompanionMenuItem(HMENU menu);
-
-// Opens `file` with the shell's "open" verb, shown normally, with `folder` as
-// working folder, when the file exists; otherwise nothing. A bare file name
-// is looked up in `folder`, not in the current directory, which the file
-// dialogs move elsewhere.
-void LaunchCompanion(const std::string& file, const std::string& parameters,
-                     const std::string& folder);
 
 } // namespace sw

@@ -9,6 +9,7 @@
 #include "info/help_topic.h"
 #include "info/web_links.h"
 #include "printengine/swprint.h"
+#include "printroute/remote_print.h"
 #include "remote/remote_sites_dialog.h"
 #include "resources/resource.h"
 #include "settings/association_dialog.h"
@@ -76,7 +77,7 @@ void OnSetDefaultPrinter(HWND window) {
     const std::string printer = SelectedListPrinter();
     if (printer.empty())
         return;
-    if (IsRemotePrinter(printer.c_str())) {
+    if (IsRemotePrinter(printer)) {
         MessageBoxA(window, "Remote printers can not be set as default", "Spoolwright Farreach",
                     MB_OK);
         return;
@@ -111,7 +112,7 @@ void OnCompanion() {
         MarkCompanionMenuItem(Program().MainMenu);
         return;
     }
-    const std::string companion = ProgramFolder() + kCompanionProgram;
+    const std::string companion = CompanionProgramPath();
     LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
     Program().CompanionPollTimer = SetTimer(nullptr, 0, kCompanionPollMs, OnCompanionPoll);
 }

@@ -1,71 +1,18 @@
-// The print dispatch. The remote route hands the job to the companion by
-// writing its parameters into the companion's controls, the print command
-// last, since its click starts the print with whatever the fields hold.
+// The print dispatch: the companion for a remote printer, otherwise the
+// application for a driver-bypass exception or the library.
 #include "shell/print_dispatch.h"
 
-#include "common/control_helpers.h"
 #include "common/path_helpers.h"
 #include "common/program_state.h"
-#include "common/text_helpers.h"
 #include "printroute/driver_bypass_print.h"
 #include "printroute/print_library_api.h"
-#include "remote/companion_protocol.h"
-#include "settings/bitmap_placement.h"
+#include "printroute/remote_print.h"
 #include "settings/bypass_exceptions.h"
-#include "settings/copies_query.h"
-#include "settings/printer_queries.h"
-#include "shell/companion.h"
-#include "shell/remote_print_texts.h"
 
 #include <windows.h>
 
-#include <cstring>
-
 namespace sw {
 namespace {
-
-void WriteToCompanion(CompanionControl control, const std::string& text) {
-    HWND handle = Program().CompanionHandles[control];
-    if (handle != nullptr)
-        SendMessageA(handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-// Selects the remote printer in the companion's list. The exact search
-// starts after item 0 and wraps round, so every item is searched.
-void SelectCompanionPrinter(const std::string& printer) {
-    HWND list = Program().CompanionHandles[kCompanionPrinterList];
-    // Not found (-1) clears a single selection: a printer no longer listed is
-    // not confused with the one selected before.
-    SelectListBoxItem(list, FindListBoxTextExact(list, 0, printer));
-}
-
-// The companion prints `file` on the remote printer `printer` ("site:queue").
-void PrintRemotely(const std::string& printer, const std::string& file) {
-    const std::string trimmedPrinter = TrimSpaces(printer);
-    WriteToCompanion(kCompanionAutoFormfeed, AutoFormfeedText(GetAutoFormfeedSetting(printer)));
-    WriteToCompanion(kCompanionCopies,
-                     CopiesText(GetCopiesSetting(TrimSpaces(file), trimmedPrinter)));
-    if (SendsBitmapPlacement(file)) {
-        BitmapPlacement box;
-        GetBitmapPlacement(box.left, box.top, box.width, box.height);
-        WriteToCompanion(kCompanionBitmapLeft, MeasureText(box.left));
-        WriteToCompanion(kCompanionBitmapTop, MeasureText(box.top));
-        WriteToCompanion(kCompanionBitmapWidth, MeasureText(box.width));
-        WriteToCompanion(kCompanionBitmapHeight, MeasureText(box.height));
-    }
-    WriteToCompanion(kCompanionPrintMethod, PrintMethodText(file));
-    std::string landscape;
-    std::string portrait;
-    const std::int16_t orientation = GetOrientationSetting(printer, landscape, portrait);
-    WriteToCompanion(kCompanionOrientation, OrientationText(orientation, landscape, portrait));
-    SelectCompanionPrinter(printer);
-
-    HWND printCommand = Program().CompanionHandles[kCompanionPrintCommand];
-    if (printCommand == nullptr)
-        return;
-    SendMessageA(printCommand, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.c_str()));
-    SendMessageA(printCommand, BM_CLICK, 0, 0);
-}
 
 void PrintLocally(const std::string& printer, const std::string& file) {
     if (IsBypassException(FileNamePart(file))) {
@@ -77,17 +24,13 @@ void PrintLocally(const std::string& printer, const std::string& file) {
 
 } // namespace
 
-bool IsRemotePrinter(const char* printer) {
-    return std::strchr(printer, ':') != nullptr;
-}
-
 void DispatchPrint() {
     // Copies: a print that lets messages through (the word processor's route)
     // may see a drop change the selection while it runs.
     const std::string printer = Program().CurrentPrinter;
     const std::string file = Program().SelectedFile;
-    if (IsRemotePrinter(printer.c_str()))
-        PrintRemotely(printer, file);
+    if (IsRemotePrinter(printer))
+        PrintThroughCompanion(printer, file, BitmapPlacementSource::AsSettingsSay);
     else
         PrintLocally(printer, file);
 }

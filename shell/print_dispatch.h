@@ -10,7 +10,4 @@ namespace sw {
 // message is shown.
 void DispatchPrint();
 
-// True when the printer belongs to the companion: its name holds a ":".
-bool IsRemotePrinter(const char* printer);
-
 } // namespace sw

@@ -11,6 +11,10 @@
 #   printserver.sh stop RUN               stop every process started for RUN (and for a server
 #                                         started in RUN/site), by its pid
 #   printserver.sh record-pid RUN PID NAME  have stop end process PID as well
+#   printserver.sh stop-server RUN        stop cupsd alone; its queues, jobs and printers stay
+#   printserver.sh start-server RUN       start the stopped cupsd again, as configured by start
+#   printserver.sh stop-printer RUN NAME  switch virtual printer NAME off
+#   printserver.sh start-printer RUN NAME switch it on again, on the same port
 #
 # Layout of RUN:
 #   cups/                 configuration, spool, cache, state and logs (cups/log/error_log)
@@ -35,7 +39,7 @@ die() {
 }
 
 usage() {
-    sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
 }
 
@@ -211,25 +215,85 @@ EOF
         die "cupsd rejects the configuration in $c"
     fi
 
+    printf 'export CUPS_SERVER=%q\n' "$sock" >"$RUN/env.sh"
+    launch_cupsd
+    [[ -z $listen_tcp ]] || printf '%s\n' "${listen_tcp##*:}" >"$RUN/ipp.port"
+}
+
+# Runs cupsd with the configuration in RUN/cups and waits until it answers on the socket
+# named in RUN/env.sh.
+launch_cupsd() {
+    local c=$RUN/cups pidfile=$RUN/pids/cupsd.pid
+    load_env
     # Standard streams go to a file so that a caller reading our output is not held open.
     cupsd -f -c "$c/cupsd.conf" -s "$c/cups-files.conf" </dev/null >"$c/log/cupsd.out" 2>&1 &
     local pid=$!
     write_pid_file "$pid" "$pidfile"
-    printf 'export CUPS_SERVER=%q\n' "$sock" >"$RUN/env.sh"
 
     local deadline=$((SECONDS + START_TIMEOUT))
-    until CUPS_SERVER=$sock lpstat -r 2>/dev/null | grep -q 'is running'; do
+    until lpstat -r 2>/dev/null | grep -q 'is running'; do
         if ! alive "$pid"; then
             error_log_tail
             die "cupsd (pid $pid) exited during start-up"
         fi
         if ((SECONDS >= deadline)); then
             error_log_tail
-            die "cupsd (pid $pid) did not answer on $sock within ${START_TIMEOUT}s"
+            die "cupsd (pid $pid) did not answer on $CUPS_SERVER within ${START_TIMEOUT}s"
         fi
         sleep 0.1
     done
-    [[ -z $listen_tcp ]] || printf '%s\n' "${listen_tcp##*:}" >"$RUN/ipp.port"
+}
+
+# Ends the process of one pid file, by its pid, and removes the file.
+stop_pid_file() {
+    local pid
+    if pid=$(running_pid "$1"); then
+        kill -TERM "$pid" 2>/dev/null || true
+        local deadline=$((SECONDS + STOP_GRACE))
+        while alive "$pid"; do
+            if ((SECONDS >= deadline)); then
+                kill -KILL "$pid" 2>/dev/null || true
+                break
+            fi
+            sleep 0.05
+        done
+    fi
+    rm -f "$1"
+}
+
+# The print server goes away and comes back with its queues and the jobs it held, as a
+# server restarted by its administrator does; the printers keep running.
+cmd_stop_server() {
+    stop_pid_file "$RUN/pids/cupsd.pid"
+}
+
+cmd_start_server() {
+    local running
+    if running=$(running_pid "$RUN/pids/cupsd.pid"); then
+        die "a print server already runs for $RUN (pid $running)"
+    fi
+    launch_cupsd
+}
+
+# A printer switched off and on again: it listens on the same port as before.
+cmd_stop_printer() {
+    check_name "$1"
+    stop_pid_file "$RUN/pids/printer-$1.pid"
+}
+
+cmd_start_printer() {
+    local name=$1
+    check_name "$name"
+    local vp=${VIRTUAL_PRINTER:-}
+    [[ -n $vp ]] || vp=$(command -v virtual_printer) ||
+        die "set VIRTUAL_PRINTER to the built virtual_printer program"
+    local pidfile=$RUN/pids/printer-$name.pid portfile=$RUN/printers/$name.port
+    [[ -s $portfile ]] || die "printer $name was never added"
+    local port
+    port=$(cat "$portfile")
+    "$vp" --dir "$RUN/printers/$name" --port-file "$portfile" --port "$port" </dev/null \
+        >>"$RUN/printers/$name.log" 2>&1 &
+    write_pid_file "$!" "$pidfile"
 }
 
 cmd_add_printer() {
@@ -425,6 +489,10 @@ set-default:1) cmd_set_default "$1" ;;
 job-names:1) cmd_job_names "$1" ;;
 wait-idle:0 | wait-idle:1) cmd_wait_idle "$@" ;;
 record-pid:2) write_pid_file "$1" "$RUN/pids/$2.pid" ;;
+stop-server:0) cmd_stop_server ;;
+start-server:0) cmd_start_server ;;
+stop-printer:1) cmd_stop_printer "$1" ;;
+start-printer:1) cmd_start_printer "$1" ;;
 stop:0) cmd_stop ;;
 *) usage ;;
 esac

@@ -8,4 +8,12 @@ std::string EventLogPath() {
     return ProgramFolder() + "Unattended.txt";
 }
 
+std::string PrintedFilesPath() {
+    return ProgramFolder() + "swprinted.dat";
+}
+
+std::string PrintingNotePath() {
+    return ProgramFolder() + "swprinting.dat";
+}
+
 } // namespace sw

@@ -1,5 +1,5 @@
-// The event log of unattended printing, in the program's folder beside the
-// schedule file (the program state's DataFilePath).
+// The event log and the state files of unattended printing, in the
+// program's folder beside the schedule file (the program state's DataFilePath).
 #pragma once
 
 #include <string>
@@ -7,5 +7,10 @@
 namespace sw {
 
 std::string EventLogPath(); // ProgramFolder() + "Unattended.txt"
+
+// What unattended printing remembers of the files it printed (see
+// printed_files.h), and the note of the file being printed just now.
+std::string PrintedFilesPath(); // ProgramFolder() + "swprinted.dat"
+std::string PrintingNotePath(); // ProgramFolder() + "swprinting.dat"
 
 } // namespace sw

@@ -50,13 +50,22 @@ void ShowForm(HWND dialog, const ScheduleForm& form) {
     CheckDlgButton(dialog, IDC_SCHED_RECYCLE, form.moveToRecycleBin ? BST_CHECKED : BST_UNCHECKED);
 }
 
+// The printer a schedule prints to, which Save takes from the main window's
+// list and which the form cannot edit.
+void ShowPrinter(HWND dialog, const std::string& printer) {
+    SetDlgItemTextA(dialog, IDC_SCHED_PRINTER, printer.c_str());
+}
+
 // Loads the record at CurrentScheduleIndex into the form; outside the stored
-// records the form keeps what it shows, with no day selected.
+// records the form keeps what it shows, with no day selected, and the
+// printer shown is the one Save would take.
 void ShowCurrentSchedule(HWND dialog, ScheduleDialogData* data) {
     if (LoadSchedule(data->form, Program().CurrentScheduleIndex) == ScheduleLoad::NoSuchRecord) {
         SelectDays(dialog, DayFlags{});
+        ShowPrinter(dialog, SelectedListPrinter());
         return;
     }
+    ShowPrinter(dialog, data->form.PrinterName);
     if (data->form.IntervalMs == 0)
         data->form.IntervalMs = kDefaultInterval;
     ShowForm(dialog, FormFromSchedule(data->form));
@@ -85,10 +94,12 @@ void OnInitDialog(HWND dialog, ScheduleDialogData* data) {
         SendDlgItemMessageA(dialog, IDC_SCHED_DAYS, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(day.c_str()));
     }
-    if (ScheduleCount() > 0)
+    if (ScheduleCount() > 0) {
         ShowSchedule(dialog, data, 1);
-    else
+    } else {
         SetDlgItemTextA(dialog, IDC_SCHED_INTERVAL, std::to_string(kDefaultInterval).c_str());
+        ShowPrinter(dialog, SelectedListPrinter());
+    }
 }
 
 void OnBrowse(HWND dialog) {
@@ -148,6 +159,7 @@ void OnSave(HWND dialog, ScheduleDialogData* data) {
     const std::int32_t written = SaveSchedule(*record, Program().CurrentScheduleIndex);
     if (written > 0)
         Program().CurrentScheduleIndex = written;
+    ShowPrinter(dialog, record->PrinterName);
 }
 
 void OnCommand(HWND dialog, int command) {

@@ -1,25 +1,34 @@
 // Each file found is printed by the route the interactive print takes: as a
-// raw job with the schedule's printer's settings, or through the word
-// processor for the driver-bypass exceptions. Printer and file come from the
-// schedule, never from the main window.
+// raw job with the schedule's printer's settings, through the word processor
+// for the driver-bypass exceptions, or through the companion for a remote
+// printer. Printer and file come from the schedule, never from the main
+// window. A file is printed once it has settled, once per version: what was
+// printed is remembered in the state files, and the file about to be printed
+// is noted first, so that a stop in between never prints it twice unsaid.
 #include "unattended/unattended_run.h"
 
 #include "common/handle_guard.h"
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"
+#include "printroute/companion_launch.h"
 #include "printroute/driver_bypass_print.h"
 #include "printroute/print_library_api.h"
+#include "printroute/remote_print.h"
 #include "settings/bypass_exceptions.h"
 #include "settings/copies_query.h"
 #include "unattended/data_files.h"
 #include "unattended/event_log_line.h"
+#include "unattended/file_sightings.h"
 #include "unattended/local_clock.h"
+#include "unattended/printed_files.h"
 #include "unattended/scan_paths.h"
 #include "unattended/schedule_file.h"
 #include "unattended/schedule_timing.h"
+#include "unattended/state_files.h"
 
 #include <shellapi.h>
 
+#include <set>
 #include <vector>
 
 namespace sw {
@@ -28,20 +37,32 @@ namespace {
 constexpr DWORD kSkippedAttributes =
     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-// The names of the files that match the mask, listed before anything is
-// printed, so that files moved to the Recycle Bin cannot disturb the listing.
-std::vector<std::string> MatchingFiles(const std::string& mask) {
-    std::vector<std::string> names;
+struct ListedFile {
+    std::string name;
+    FileVersion version;
+};
+
+std::uint64_t TicksOf(const FILETIME& time) {
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+// The files that match the mask, listed before anything is printed, so that
+// files moved to the Recycle Bin cannot disturb the listing.
+std::vector<ListedFile> MatchingFiles(const std::string& mask) {
+    std::vector<ListedFile> files;
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA(mask.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
-        return names;
+        return files;
     do {
-        if ((found.dwFileAttributes & kSkippedAttributes) == 0)
-            names.push_back(found.cFileName);
+        if ((found.dwFileAttributes & kSkippedAttributes) != 0)
+            continue;
+        const std::uint64_t size =
+            (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+        files.push_back({found.cFileName, {size, TicksOf(found.ftLastWriteTime)}});
     } while (FindNextFileA(search, &found));
     FindClose(search);
-    return names;
+    return files;
 }
 
 // The folder the mask searches: a pattern may name a subfolder of its own.
@@ -71,16 +92,30 @@ bool CanLoadBitmap(const std::string& path) {
     return true;
 }
 
+// The first failure of any copy is the outcome: a file is printed only when
+// every copy was.
 std::int32_t PrintWithWordProcessor(const std::string& printer, const std::string& path) {
     std::int32_t result = 0;
     const std::int32_t copies = GetCopiesSetting(TrimSpaces(path), TrimSpaces(printer));
-    for (std::int32_t copy = 0; copy < copies; ++copy)
-        result = PrintLibrary().printWithApplication(printer, path);
+    for (std::int32_t copy = 0; copy < copies; ++copy) {
+        const std::int32_t copyResult = PrintLibrary().printWithApplication(printer, path);
+        if (result == 0)
+            result = copyResult;
+    }
     return result;
+}
+
+std::int32_t PrintRemotely(const std::string& printer, const std::string& path) {
+    const std::int32_t reached = AwaitCompanion(kCompanionWaitMs);
+    if (reached != 0)
+        return reached;
+    return PrintThroughCompanion(printer, path, BitmapPlacementSource::StoredOnly);
 }
 
 std::int32_t PrintScheduledFile(const std::string& printer, const std::string& name,
                                 const std::string& path) {
+    if (IsRemotePrinter(printer))
+        return PrintRemotely(printer, path);
     if (IsBypassException(name))
         return PrintWithWordProcessor(printer, path);
     if (IsBitmapFile(path) && !CanLoadBitmap(path))
@@ -88,19 +123,150 @@ std::int32_t PrintScheduledFile(const std::string& printer, const std::string& n
     return PrintBypassingDriver(printer, path, BitmapPlacementSource::StoredOnly);
 }
 
-void PrintAndLog(const ScheduleRecord& record, const std::string& folder, const std::string& name) {
-    const std::string path = folder + name;
-    if (IsBeingWritten(path))
-        return;
-    const std::int32_t result = PrintScheduledFile(record.PrinterName, name, path);
+// What unattended printing keeps while the program runs: the printed files
+// (loaded from the state files at the first scan), the files seen by the
+// last scans, and the number of the scan pass.
+struct ScanMemory {
+    bool loaded = false;
+    PrintedFiles printed;
+    FileSightings sightings;
+    std::uint64_t pass = 0;
+};
+
+ScanMemory& Memory() {
+    static ScanMemory memory;
+    if (!memory.loaded) {
+        memory.printed = LoadPrintedFiles();
+        memory.loaded = true;
+    }
+    return memory;
+}
+
+void SaveIfChanged(PrintedFiles& printed) {
+    if (printed.TakeChanged())
+        SavePrintedFiles(printed);
+}
+
+std::uint64_t SystemTimeNow() {
+    FILETIME now = {};
+    GetSystemTimeAsFileTime(&now);
+    return TicksOf(now);
+}
+
+// The folder as an absolute path with a trailing backslash: files are
+// remembered by their full path, however a schedule spells its folder.
+std::string FullFolder(const std::string& folder) {
+    const std::string relative = folder.empty() ? std::string(".") : folder;
+    std::vector<char> full(MAX_PATH + 1);
+    DWORD length =
+        GetFullPathNameA(relative.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length + 1);
+        length = GetFullPathNameA(relative.c_str(), static_cast<DWORD>(full.size()), full.data(),
+                                  nullptr);
+    }
+    if (length == 0 || length >= full.size())
+        return folder;
+    return AddTrailingBackslash(std::string(full.data(), length));
+}
+
+// One scan's view of a schedule: where it looks, how it logs, what it remembers.
+struct ScanPlace {
+    const ScheduleRecord& record;
+    std::string folder;     // as the log shows it
+    std::string fullFolder; // as the printed files remember it
+};
+
+void RecordPrinted(const ScanPlace& place, const ListedFile& file, const std::string& key) {
+    const std::string path = place.folder + file.name;
+    const std::string& printer = place.record.PrinterName;
+    PrintedFiles& printed = Memory().printed;
     const LocalTime now = CurrentLocalTime();
-    if (result != 0) {
-        AppendEventLog(NotPrintedLine(now, folder, name, record.PrinterName, result));
+    if (place.record.MoveToRecycleBin == 0) {
+        AppendEventLog(PrintedLine(now, place.folder, file.name, printer));
+        printed.MarkPrinted(key, printer, file.version);
         return;
     }
-    AppendEventLog(PrintedLine(now, folder, name, record.PrinterName));
-    if (record.MoveToRecycleBin != 0)
-        SendToRecycleBin(path);
+    const std::int32_t moveError = SendToRecycleBin(path);
+    if (moveError == 0) {
+        AppendEventLog(PrintedLine(now, place.folder, file.name, printer));
+        printed.Forget(key, printer);
+        return;
+    }
+    // Left in its folder: never printed again while it stays as it is.
+    AppendEventLog(PrintedNotMovedLine(now, place.folder, file.name, printer, moveError));
+    printed.MarkPrinted(key, printer, file.version);
+}
+
+void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t now) {
+    ScanMemory& memory = Memory();
+    const std::string path = place.folder + file.name;
+    const std::string key = place.fullFolder + file.name;
+    const std::string& printer = place.record.PrinterName;
+    const bool settled = memory.sightings.Settled(key, file.version, memory.pass, now);
+    const FileVerdict verdict = memory.printed.Consider(key, printer, file.version);
+    if (verdict == FileVerdict::AlreadyPrinted || !settled)
+        return;
+    if (verdict == FileVerdict::MayHaveBeenPrinted) {
+        AppendEventLog(
+            MayHaveBeenPrintedLine(CurrentLocalTime(), place.folder, file.name, printer));
+        memory.printed.MarkPrinted(key, printer, file.version);
+        return;
+    }
+    if (IsBeingWritten(path))
+        return;
+
+    FileEntry note;
+    note.mark = FileMark::Printing;
+    note.version = file.version;
+    note.printer = printer;
+    note.path = key;
+    // Without a note the file is still printed: the note only guards a stop.
+    WritePrintingNote(note);
+    const std::int32_t result = PrintScheduledFile(printer, file.name, path);
+    if (result == 0) {
+        RecordPrinted(place, file, key);
+    } else {
+        const LocalTime at = CurrentLocalTime();
+        if (memory.printed.ShouldLogFailure(key, printer, file.version, result, MomentSeconds(at)))
+            AppendEventLog(NotPrintedLine(at, place.folder, file.name, printer, result));
+    }
+    SaveIfChanged(memory.printed);
+    ClearPrintingNote();
+}
+
+bool IsGone(const std::string& path) {
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return false;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// Files remembered in the folder for the printer that this scan did not list
+// are forgotten when they are gone.
+void ForgetGoneFiles(const ScanPlace& place, const std::set<std::string>& listed) {
+    PrintedFiles& printed = Memory().printed;
+    for (const std::string& path :
+         printed.Unlisted(place.fullFolder, place.record.PrinterName, listed)) {
+        if (IsGone(path))
+            printed.Forget(path, place.record.PrinterName);
+    }
+}
+
+void ScanInPass(const ScheduleRecord& record) {
+    const std::string mask = ScanMask(ScanFolder(record.WatchFolder), record.FilePattern);
+    if (mask.empty())
+        return;
+    const std::string folder = MaskFolder(mask);
+    const ScanPlace place{record, folder, FullFolder(folder)};
+    const std::uint64_t now = SystemTimeNow();
+    std::set<std::string> listed;
+    for (const ListedFile& file : MatchingFiles(mask)) {
+        listed.insert(UpperCase(file.name));
+        PrintIfDue(place, file, now);
+    }
+    ForgetGoneFiles(place, listed);
+    SaveIfChanged(Memory().printed);
 }
 
 } // namespace
@@ -115,7 +281,7 @@ void AppendEventLog(const std::string& line) {
         WriteFile(log.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
-void SendToRecycleBin(const std::string& path) {
+std::int32_t SendToRecycleBin(const std::string& path) {
     // The shell deletes a file for good instead when its path is relative.
     std::vector<char> full(MAX_PATH + 1);
     DWORD length =
@@ -126,7 +292,7 @@ void SendToRecycleBin(const std::string& path) {
             GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     }
     if (length == 0 || length >= full.size())
-        return;
+        return static_cast<std::int32_t>(GetLastError() != 0 ? GetLastError() : ERROR_INVALID_NAME);
     // The source is a list of paths, each ended by NUL, closed by one more NUL.
     std::string source(full.data(), length);
     source.push_back('\0');
@@ -135,34 +301,44 @@ void SendToRecycleBin(const std::string& path) {
     operation.pFrom = source.c_str();
     // FOF_NOERRORUI as well: an error dialog would stop the timer until answered.
     operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI;
-    SHFileOperationA(&operation);
+    const int result = SHFileOperationA(&operation);
+    if (result != 0)
+        return result;
+    if (operation.fAnyOperationsAborted)
+        return ERROR_CANCELLED;
+    // The shell may report success for a file it could not take.
+    return GetFileAttributesA(full.data()) == INVALID_FILE_ATTRIBUTES ? 0 : ERROR_ACCESS_DENIED;
 }
 
 void RunSchedule(const ScheduleRecord& record) {
-    const std::string mask = ScanMask(ScanFolder(record.WatchFolder), record.FilePattern);
-    if (mask.empty())
-        return;
-    const std::string folder = MaskFolder(mask);
-    for (const std::string& name : MatchingFiles(mask))
-        PrintAndLog(record, folder, name);
+    ++Memory().pass;
+    ScanInPass(record);
 }
 
 void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
-    // A print that lets messages through (the word processor's route) must
-    // not start a second pass over the same files.
+    // A print that lets messages through (the word processor's route, the
+    // wait for the companion) must not start a second pass over the same files.
     static bool running = false;
     if (running)
         return;
     running = true;
     try {
+        ScanMemory& memory = Memory();
+        const std::uint64_t pass = ++memory.pass;
         for (const DecodedSchedule& schedule : LoadAllSchedules()) {
             if (IsScheduleDue(schedule, CurrentLocalTime()))
-                RunSchedule(schedule.record);
+                ScanInPass(schedule.record);
         }
+        memory.sightings.ForgetUnseenSince(pass);
     } catch (...) {
         // Nothing may leave a timer procedure; the next tick tries again.
     }
     running = false;
+}
+
+void ForgetUnattendedMemory() {
+    ScanMemory& memory = Memory();
+    memory = ScanMemory();
 }
 
 } // namespace sw

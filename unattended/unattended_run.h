@@ -20,18 +20,28 @@ inline constexpr std::int32_t kBitmapNotLoadedError = 13;
 // missing. A failed write is ignored.
 void AppendEventLog(const std::string& line);
 
-// Moves the file to the Recycle Bin, silently; the result is ignored.
-void SendToRecycleBin(const std::string& path);
+// Moves the file to the Recycle Bin, silently. Returns 0 when the file left
+// its folder, otherwise the shell's or the system's code.
+std::int32_t SendToRecycleBin(const std::string& path);
 
 // One scan of the schedule's folder, whatever its days and hours: every
-// matching file (folders, hidden and system files left out) is printed to the
-// schedule's printer and logged, in the order the file system lists them,
-// and moved to the Recycle Bin after a successful print when the schedule
-// says so. A file another program still has open for writing is left for a
-// later scan, without a log line.
+// matching file (folders, hidden and system files left out) that has settled
+// is printed to the schedule's printer and logged, in the order the file
+// system lists them, and moved to the Recycle Bin after a successful print
+// when the schedule says so. A file has settled when an earlier scan saw it
+// with the same size and last write time, that time is two seconds old, and
+// no other program holds it open for writing; until then it waits, without
+// a log line. Each version of a file is printed once per printer; the same
+// failure is logged at most every ten minutes.
 void RunSchedule(const ScheduleRecord& record);
 
-// The timer procedure: runs every schedule that is due now, in record order.
+// The timer procedure: runs every schedule that is due now, in record order,
+// as one scan pass.
 void CALLBACK UnattendedTick(HWND window, UINT message, UINT_PTR id, DWORD time);
+
+// Drops what unattended printing keeps in memory, as a new start of the
+// program would: the next scan reads the state files again and has seen no
+// file yet.
+void ForgetUnattendedMemory();
 
 } // namespace sw

@@ -97,6 +97,20 @@ int RunHostCommand(const std::string& command, std::string* output) {
     return code;
 }
 
+int StartSitePrintServer(const std::string& unixRunFolder, const std::string& queue) {
+    std::string output;
+    const std::string command =
+        PrintServerCommand("start " + ShellQuoted(unixRunFolder) + " --tcp") +
+        " && VIRTUAL_PRINTER=" + ShellQuoted(EnvironmentText("SW_VIRTUAL_PRINTER")) + " " +
+        PrintServerCommand("add-printer " + ShellQuoted(unixRunFolder) + " " + queue) + " && cat " +
+        ShellQuoted(unixRunFolder + "/ipp.port");
+    if (RunHostCommand(command, &output) != 0) {
+        ADD_FAILURE() << output;
+        return 0;
+    }
+    return std::atoi(output.c_str());
+}
+
 std::vector<std::string> CompletedJobNames(const std::string& queue,
                                            const std::string& unixRunFolder) {
     const std::string run = ShellQuoted(unixRunFolder);

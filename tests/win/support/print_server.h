@@ -51,6 +51,12 @@ int RunHostCommand(const std::string& command, std::string* output = nullptr);
 std::vector<std::string> CompletedJobNames(const std::string& queue,
                                            const std::string& unixRunFolder = UnixRunFolder());
 
+// Starts a second print server in `unixRunFolder` that listens on a loopback
+// TCP port, as a remote site does, with a raw queue `queue` to a virtual
+// printer (the program SW_VIRTUAL_PRINTER names); returns its port, 0 when it
+// did not start. The fixture's stop ends it with the first server.
+int StartSitePrintServer(const std::string& unixRunFolder, const std::string& queue);
+
 // Sets the last error to a value no call returns, so that a test sees
 // whether a call set it.
 inline void PoisonLastError() {

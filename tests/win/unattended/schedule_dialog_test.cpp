@@ -33,7 +33,7 @@ const int kTimeEdits[6] = {IDC_SCHED_FROM_HOUR,      IDC_SCHED_FROM_MINUTE,
                            IDC_SCHED_THROUGH_MINUTE, IDC_SCHED_THROUGH_SECOND};
 
 struct Shown {
-    std::string interval, pattern, folder;
+    std::string interval, pattern, folder, printer;
     std::vector<std::string> times;
     std::vector<int> days; // selected entries
     bool recycle = false;
@@ -45,6 +45,7 @@ std::function<void(HWND)> ReadShown(Shown& shown) {
         shown.interval = ItemText(dialog, IDC_SCHED_INTERVAL);
         shown.pattern = ItemText(dialog, IDC_SCHED_PATTERN);
         shown.folder = ItemText(dialog, IDC_SCHED_FOLDER);
+        shown.printer = ItemText(dialog, IDC_SCHED_PRINTER);
         shown.times.clear();
         for (int id : kTimeEdits)
             shown.times.push_back(ItemText(dialog, id));
@@ -266,11 +267,41 @@ TEST_F(ScheduleDialog, TestScansTheStoredRecordAtOnce) {
     DialogDriver()
         .On(kCaption)
         .SetText(IDC_SCHED_PATTERN, "*.unsaved")
-        .Click(IDC_SCHED_TEST)
+        .Click(IDC_SCHED_TEST) // sees the file
+        .Click(IDC_SCHED_TEST) // prints it, now that it has settled
         .Click(IDC_SCHED_EXIT)
         .Run(Open);
     EXPECT_EQ(inbox.NextJob(), "tested");
     EXPECT_EQ(swtest::EventLogLines().size(), 1u);
+}
+
+// The printer comes from the main window's list when saved; the form shows,
+// read-only, the one a stored schedule prints to, and for a new one the one
+// Save will take.
+TEST_F(ScheduleDialog, ShowsThePrinterTheSchedulePrintsToReadOnly) {
+    swtest::WriteScheduleFile(
+        {swtest::ScheduleBuilder("C:\\Folder", "*.prn", "127.0.0.1:631:remote_queue")});
+    Shown stored, added, saved;
+    bool readOnly = false;
+    DialogDriver()
+        .On(kCaption)
+        .Inspect(ReadShown(stored))
+        .Inspect([&](HWND dialog) {
+            readOnly = (GetWindowLongPtrA(GetDlgItem(dialog, IDC_SCHED_PRINTER), GWL_STYLE) &
+                        ES_READONLY) != 0;
+        })
+        .Click(IDC_SCHED_ADD)
+        .Inspect(ReadShown(added))
+        .Click(IDC_SCHED_FIRST)
+        .Click(IDC_SCHED_SAVE)
+        .Inspect(ReadShown(saved))
+        .Click(IDC_SCHED_EXIT)
+        .Run(Open);
+    EXPECT_EQ(stored.printer, "127.0.0.1:631:remote_queue");
+    EXPECT_TRUE(readOnly);
+    EXPECT_EQ(added.printer, swtest::kSchedulePrinter);
+    EXPECT_EQ(saved.printer, swtest::kSchedulePrinter) << "Save took the main window's printer";
+    EXPECT_EQ(Stored(1).PrinterName, swtest::kSchedulePrinter);
 }
 
 TEST_F(ScheduleDialog, ADamagedRecordIsShownAsItReads) {

@@ -8,6 +8,7 @@
 #include "unattended/data_files.h"
 #include "unattended/schedule_dialog.h"
 #include "unattended/unattended_printing.h"
+#include "unattended/unattended_run.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,7 @@ void DeleteDataFiles() {
     for (const std::string& path :
          {sw::Program().DataFilePath, sw::Program().DataFileBPath, sw::EventLogPath()})
         DeleteFileA(path.c_str());
+    ForgetPrintedFiles();
 }
 
 } // namespace
@@ -65,6 +67,30 @@ std::string BitmapBytes(int width, int height) {
         .append(static_cast<std::size_t>(BitmapRowBytes(width) * height), '\x40');
 }
 
+void Backdate(const std::string& path, int secondsAgo) {
+    FILETIME now = {};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER ticks = {};
+    ticks.LowPart = now.dwLowDateTime;
+    ticks.HighPart = now.dwHighDateTime;
+    ticks.QuadPart -= static_cast<ULONGLONG>(secondsAgo) * 10000000;
+    const FILETIME then = {ticks.LowPart, ticks.HighPart};
+    HANDLE file =
+        CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
+    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &then)) << path;
+    CloseHandle(file);
+}
+
+void ForgetPrintedFiles() {
+    for (const std::string& path : {sw::PrintedFilesPath(), sw::PrintingNotePath()}) {
+        DeleteFileA(path.c_str());
+        DeleteFileA((path + ".new").c_str());
+    }
+    sw::ForgetUnattendedMemory();
+}
+
 void WriteScheduleFile(const std::vector<sw::ScheduleRecord>& records) {
     std::string bytes;
     for (const sw::ScheduleRecord& record : records) {
@@ -81,6 +107,16 @@ void UnattendedTest::SetUp() {
     SetClock(kWednesday, 10, 0, 0);
     DeleteDataFiles();
     folder_.emplace("-unattended", RunFolder());
+}
+
+std::string UnattendedTest::WriteInFolder(const std::string& name, const std::string& bytes) const {
+    const std::string path = folder_->Write(name, bytes);
+    Backdate(path);
+    return path;
+}
+
+void UnattendedTest::Tick() const {
+    sw::UnattendedTick(nullptr, WM_TIMER, 0, 0);
 }
 
 void UnattendedTest::TearDown() {

@@ -39,6 +39,13 @@ std::string TrashFolder();
 // A 24-bit bitmap file of the given size in one colour.
 std::string BitmapBytes(int width, int height);
 
+// Sets the file's last write time `secondsAgo` back.
+void Backdate(const std::string& path, int secondsAgo = 60);
+
+// Forgets what unattended printing remembers, in memory and in its state
+// files, as a fresh installation would.
+void ForgetPrintedFiles();
+
 // Writes the records as the whole schedule file.
 void WriteScheduleFile(const std::vector<sw::ScheduleRecord>& records);
 
@@ -50,9 +57,15 @@ class UnattendedTest : public SettingsFileTest {
     // A fresh, empty folder for the test's files, without a trailing backslash.
     const std::string& Folder() const { return folder_->Path(); }
     std::string InFolder(const std::string& name) const { return folder_->In(name); }
-    // Writes a file into the folder; its path.
-    std::string WriteInFolder(const std::string& name, const std::string& bytes) const {
-        return folder_->Write(name, bytes);
+    // Writes a file into the folder, last written a minute ago (so that it
+    // has settled once a scan has seen it); its path.
+    std::string WriteInFolder(const std::string& name, const std::string& bytes) const;
+    // The ticks of the timer: a first one sees the files, a second one
+    // prints those that have settled.
+    void Tick() const;
+    void TickUntilSettled() const {
+        Tick();
+        Tick();
     }
     // A schedule of every day, all day, of the folder and pattern, printing to
     // kSchedulePrinter.

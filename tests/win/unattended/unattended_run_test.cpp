@@ -35,7 +35,6 @@ class UnattendedRun : public swtest::UnattendedTest {
     std::string Printed(const std::string& name) const {
         return kLogTime + InFolder(name) + "   printed successfully to " + kSchedulePrinter;
     }
-    void Tick() { sw::UnattendedTick(nullptr, WM_TIMER, 0, 0); }
 };
 
 // Orientation "ESC A" / "ESC B", a form feed and two copies for the schedule's
@@ -60,7 +59,7 @@ TEST_F(UnattendedRun, FilesReachTheSchedulesPrinterWithItsSettings) {
     swtest::WriteScheduleFile({Watching("*.prn")});
     PrinterInbox inbox(kSchedulePrinter);
 
-    Tick();
+    TickUntilSettled();
 
     EXPECT_EQ(inbox.NextJob(), "\x1B"
                                "Areport bytes\x0C\x1B"
@@ -86,7 +85,7 @@ TEST_F(UnattendedRun, RecycleBinTakesPrintedFilesInListingOrder) {
     swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
     PrinterInbox inbox(kSchedulePrinter);
 
-    Tick();
+    TickUntilSettled();
 
     ASSERT_EQ(listed.size(), 2u);
     EXPECT_EQ(EventLogLines(), (std::vector<std::string>{Printed(listed[0]), Printed(listed[1])}));
@@ -100,18 +99,26 @@ TEST_F(UnattendedRun, RecycleBinTakesPrintedFilesInListingOrder) {
     EXPECT_EQ(EventLogLines().size(), 2u) << "nothing left to print";
 }
 
-TEST_F(UnattendedRun, FilesLeftInPlaceArePrintedAgainOnEveryTick) {
+// Left in place, a file is printed once per version: again only once it has
+// changed.
+TEST_F(UnattendedRun, FilesLeftInPlaceArePrintedOncePerVersion) {
     WriteInFolder("again.prn", "again");
     swtest::WriteScheduleFile({Watching("*.prn")});
     PrinterInbox inbox(kSchedulePrinter);
 
+    TickUntilSettled();
     Tick();
     Tick();
+    EXPECT_EQ(inbox.NextJob(), "again");
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("again.prn")});
 
-    EXPECT_EQ(inbox.NextJob(), "again");
-    EXPECT_EQ(inbox.NextJob(), "again");
+    WriteInFolder("again.prn", "again, changed");
+    TickUntilSettled();
+    Tick();
+    EXPECT_EQ(inbox.NextJob(), "again, changed");
     EXPECT_EQ(EventLogLines(),
               (std::vector<std::string>{Printed("again.prn"), Printed("again.prn")}));
+    EXPECT_FALSE(inbox.HasNextJob());
 }
 
 TEST_F(UnattendedRun, HiddenAndSystemFilesAndFoldersAreNeverPrinted) {
@@ -128,25 +135,40 @@ TEST_F(UnattendedRun, HiddenAndSystemFilesAndFoldersAreNeverPrinted) {
     swtest::WriteScheduleFile({Watching("*.prn")});
     PrinterInbox inbox(kSchedulePrinter);
 
-    Tick();
+    TickUntilSettled();
 
     EXPECT_EQ(inbox.NextJob(), "readonly.prn");
     EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("readonly.prn")});
 }
 
-TEST_F(UnattendedRun, APrinterThatCannotBeOpenedGivesTheFailureLineAndTheFileStays) {
+// The same failure is logged at its first tick and then once every ten
+// minutes while it lasts; the file is tried at every tick and stays.
+TEST_F(UnattendedRun, APrinterThatCannotBeOpenedIsLoggedOncePerTenMinutesAndTheFileStays) {
     WriteInFolder("stays.prn", "stays");
     swtest::WriteScheduleFile(
         {swtest::ScheduleBuilder(Folder(), "*.prn", "sw_no_such_queue").ToRecycleBin()});
+    const auto failure = [&](const char* time) {
+        return std::string("12-09-2026   ") + time + "   " + InFolder("stays.prn") +
+               "   not printed to sw_no_such_queue  due to Error 1801";
+    };
 
+    TickUntilSettled();
+    Tick();
+    swtest::SetClock(swtest::kWednesday, 10, 9, 59);
+    Tick();
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{failure("10:00:00")})
+        << "one line, not one per tick";
+    swtest::SetClock(swtest::kWednesday, 10, 10, 0);
     Tick();
     Tick();
-
-    const std::string failure =
-        kLogTime + InFolder("stays.prn") + "   not printed to sw_no_such_queue  due to Error 1801";
-    EXPECT_EQ(EventLogLines(), (std::vector<std::string>{failure, failure}))
-        << "tried and logged again on the next tick";
+    EXPECT_EQ(EventLogLines(),
+              (std::vector<std::string>{failure("10:00:00"), failure("10:10:00")}));
     EXPECT_TRUE(FileExists(InFolder("stays.prn")));
+
+    sw::ForgetUnattendedMemory(); // a new start keeps the pace
+    swtest::SetClock(swtest::kWednesday, 10, 15, 0);
+    TickUntilSettled();
+    EXPECT_EQ(EventLogLines().size(), 2u);
 }
 
 TEST_F(UnattendedRun, AFileStillBeingWrittenWaitsForALaterTick) {
@@ -159,29 +181,36 @@ TEST_F(UnattendedRun, AFileStillBeingWrittenWaitsForALaterTick) {
     swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
     PrinterInbox inbox(kSchedulePrinter);
 
-    Tick();
+    swtest::Backdate(path);
+    TickUntilSettled();
     EXPECT_TRUE(EventLogLines().empty()) << "skipped without a log line";
     EXPECT_TRUE(FileExists(path));
 
     WriteFile(writer, " and whole", 10, &written, nullptr);
     CloseHandle(writer);
-    Tick();
+    swtest::Backdate(path);
+    TickUntilSettled();
     EXPECT_EQ(inbox.NextJob(), "half and whole");
     EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("growing.prn")});
 }
 
 TEST_F(UnattendedRun, FolderWithOrWithoutBackslashOrSpacesGivesOnePath) {
     WriteInFolder("one.prn", "one");
+    WriteInFolder("two.prn", "two");
+    WriteInFolder("three.prn", "three");
     swtest::WriteScheduleFile(
-        {Watching("*.prn"), swtest::ScheduleBuilder(Folder() + "\\", "*.prn", kSchedulePrinter),
-         swtest::ScheduleBuilder("  " + Folder() + "  ", "*.prn", kSchedulePrinter)});
+        {Watching("one.prn"), swtest::ScheduleBuilder(Folder() + "\\", "two.prn", kSchedulePrinter),
+         swtest::ScheduleBuilder("  " + Folder() + "  ", "three.prn", kSchedulePrinter),
+         swtest::ScheduleBuilder(Folder() + "\\", "one.prn", kSchedulePrinter)});
     PrinterInbox inbox(kSchedulePrinter);
 
-    Tick();
+    TickUntilSettled();
 
-    for (int job = 0; job < 3; ++job)
-        EXPECT_EQ(inbox.NextJob(), "one");
-    EXPECT_EQ(EventLogLines(), std::vector<std::string>(3, Printed("one.prn")));
+    for (const char* job : {"one", "two", "three"})
+        EXPECT_EQ(inbox.NextJob(), job);
+    EXPECT_EQ(EventLogLines(), (std::vector<std::string>{Printed("one.prn"), Printed("two.prn"),
+                                                         Printed("three.prn")}))
+        << "one file, however its folder is spelled, is printed once on a printer";
 }
 
 TEST_F(UnattendedRun, EmptyPatternPrintsEveryFileAndEmptyFolderIsTheCurrentOne) {
@@ -189,7 +218,7 @@ TEST_F(UnattendedRun, EmptyPatternPrintsEveryFileAndEmptyFolderIsTheCurrentOne) 
     WriteInFolder("b.prn", "b");
     swtest::WriteScheduleFile({Watching("")});
     PrinterInbox everything(kSchedulePrinter);
-    Tick();
+    TickUntilSettled();
     EXPECT_EQ(EventLogLines().size(), 2u) << "every file of the folder";
     // Both jobs have arrived before the next part counts the printer's jobs.
     everything.NextJob();
@@ -198,9 +227,10 @@ TEST_F(UnattendedRun, EmptyPatternPrintsEveryFileAndEmptyFolderIsTheCurrentOne) 
     swtest::CurrentFolderKeeper current;
     ASSERT_TRUE(SetCurrentDirectoryA(Folder().c_str()));
     DeleteFileA(sw::EventLogPath().c_str());
+    swtest::ForgetPrintedFiles();
     swtest::WriteScheduleFile({swtest::ScheduleBuilder("", "*.prn", kSchedulePrinter)});
     PrinterInbox inbox(kSchedulePrinter);
-    Tick();
+    TickUntilSettled();
     EXPECT_EQ(EventLogLines(),
               std::vector<std::string>{std::string(kLogTime) + "b.prn   printed successfully to " +
                                        kSchedulePrinter});
@@ -208,9 +238,9 @@ TEST_F(UnattendedRun, EmptyPatternPrintsEveryFileAndEmptyFolderIsTheCurrentOne) 
 }
 
 TEST_F(UnattendedRun, TheTimerKeepsToDaysAndHours) {
-    WriteInFolder("office.prn", "office");
-    const sw::ScheduleRecord office = Watching("*.prn").Days(62).From(8).Through(17); // weekdays
-    const sw::ScheduleRecord noDay = Watching("*.prn").Days(0);
+    const sw::ScheduleRecord office =
+        Watching("*.prn").Days(62).From(8).Through(17).ToRecycleBin(); // weekdays
+    const sw::ScheduleRecord noDay = Watching("*.prn").Days(0).ToRecycleBin();
     swtest::WriteScheduleFile({office, noDay});
     const struct {
         WORD day, hour, minute, second;
@@ -225,21 +255,27 @@ TEST_F(UnattendedRun, TheTimerKeepsToDaysAndHours) {
     PrinterInbox inbox(kSchedulePrinter);
     std::size_t lines = 0;
     for (const auto& c : cases) {
+        const std::string path = WriteInFolder("office.prn", "office");
         swtest::SetClock(c.day, c.hour, c.minute, c.second);
-        Tick();
+        TickUntilSettled();
         if (c.prints) {
             ++lines;
             EXPECT_EQ(inbox.NextJob(), "office");
         }
         EXPECT_EQ(EventLogLines().size(), lines)
             << "day " << c.day << " " << c.hour << ":" << c.minute << ":" << c.second;
+        DeleteFileA(path.c_str());
     }
     EXPECT_TRUE(sw::IsInTimeWindow(office, sw::CurrentLocalTime()))
         << "Saturday noon: the window alone ignores days";
     swtest::SetClock(swtest::kWednesday, 17, 0, 1);
     EXPECT_FALSE(sw::IsInTimeWindow(office, sw::CurrentLocalTime()));
 
-    // A scan by hand (the dialog's Test) runs whatever the days and hours.
+    // A scan by hand (the dialog's Test) runs whatever the days and hours;
+    // a new file has settled at its second scan.
+    WriteInFolder("office.prn", "office");
+    sw::RunSchedule(noDay);
+    EXPECT_EQ(EventLogLines().size(), lines);
     sw::RunSchedule(noDay);
     EXPECT_EQ(inbox.NextJob(), "office");
     EXPECT_EQ(EventLogLines().size(), lines + 1);
@@ -259,7 +295,7 @@ TEST_F(UnattendedRun, DamagedRecordsAreSkippedAndTheOthersRun) {
     ASSERT_TRUE(swtest::WriteToFile(sw::Program().DataFilePath, file));
     PrinterInbox inbox(kSchedulePrinter);
 
-    Tick();
+    TickUntilSettled();
 
     EXPECT_EQ(inbox.NextJob(), "sound");
     EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("sound.prn")});
@@ -272,7 +308,7 @@ TEST_F(UnattendedRun, BitmapsPrintThroughTheDriverWithTheStoredPlacement) {
     swtest::WriteScheduleFile({Watching("*.bmp")});
     PrinterInbox inbox(kSchedulePrinter);
 
-    Tick();
+    TickUntilSettled();
 
     const std::string job = inbox.NextJob();
     EXPECT_NE(job.find("%%Title: Spoolwright: picture.bmp"), std::string::npos);
@@ -307,21 +343,22 @@ TEST_F(UnattendedRun, WordDocumentsGoToTheWordProcessorWithTheFilesCopies) {
     swtest::WriteScheduleFile({Watching("*.doc")});
     sw::PrintLibrary().printWithApplication = RecordApplicationPrint;
     applicationCalls.clear();
+    applicationResult = -2;
+
+    TickUntilSettled();
+    EXPECT_EQ(EventLogLines(),
+              std::vector<std::string>{kLogTime + InFolder("letter.doc") + "   not printed to " +
+                                       kSchedulePrinter + "  due to Error -2"});
+
+    applicationCalls.clear();
     applicationResult = 0;
-
     Tick();
-
     ASSERT_EQ(applicationCalls.size(), 3u) << "the copies stored for the file";
     for (const ApplicationCall& call : applicationCalls) {
         EXPECT_EQ(call.printer, kSchedulePrinter);
         EXPECT_EQ(call.file, InFolder("letter.doc"));
     }
-    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("letter.doc")});
-
-    applicationResult = -2;
-    Tick();
-    EXPECT_EQ(EventLogLines().back(), kLogTime + InFolder("letter.doc") + "   not printed to " +
-                                          kSchedulePrinter + "  due to Error -2");
+    EXPECT_EQ(EventLogLines().back(), Printed("letter.doc"));
 }
 
 TEST(EventLog, AppendsLinesWithCrLf) {

@@ -1,5 +1,5 @@
+#include "printroute/remote_print_texts.h"
 #include "remote/companion_protocol.h"
-#include "shell/remote_print_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/remote_print_texts.h"
+#include "printroute/remote_print_texts.h"
 
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"

@@ -1,0 +1,32 @@
+// Stands in for the program stopped between a print and what follows it:
+// runs unattended printing with the real print library and ends its process
+// at once when the first print has been spooled, as a kill or a power cut
+// would, before the file is moved or the log written.
+#include "printengine/swprint.h"
+#include "printroute/print_library_api.h"
+#include "unattended/unattended_run.h"
+
+#include <windows.h>
+
+namespace {
+
+constexpr UINT kPrintedAndStopped = 7;
+constexpr UINT kPrintFailed = 8;
+
+LONG WINAPI PrintThenStop(LPCSTR printer, LPCSTR file) {
+    const LONG result = PrintFile(printer, file);
+    TerminateProcess(GetCurrentProcess(), result == 0 ? kPrintedAndStopped : kPrintFailed);
+    return result;
+}
+
+} // namespace
+
+int main() {
+    sw::PrintLibrary().printFile = PrintThenStop;
+    // The first tick sees the files; a later one prints those that settled.
+    for (int tick = 0; tick < 100; ++tick) {
+        sw::UnattendedTick(nullptr, WM_TIMER, 0, 0);
+        Sleep(100);
+    }
+    return 1; // nothing was printed
+}

@@ -1,0 +1,195 @@
+// Unattended printing end to end: a thousand files through the print server
+// while the server is stopped and started again, and a schedule for a
+// remote printer carried by the real program and the real companion to a
+// second print server.
+#include "common/path_helpers.h"
+#include "remote/companion_protocol.h"
+#include "remote/remote_sites.h"
+#include "support/file_writer.h"
+#include "support/print_server.h"
+#include "support/program_driver.h"
+#include "support/settings_file.h"
+#include "support/temp_files.h"
+#include "unattended/data_files.h"
+#include "unattended/schedule_record.h"
+#include "unattended_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using swtest::EventLogLines;
+using swtest::FileExists;
+using swtest::kSchedulePrinter;
+using swtest::PrinterInbox;
+using swtest::ShellQuoted;
+
+constexpr int kFileCount = 1000;
+
+std::string FileName(int number) {
+    char name[32];
+    std::snprintf(name, sizeof(name), "load-%04d.prn", number);
+    return name;
+}
+
+// Each file's bytes differ, so that the printer's jobs tell which file each was.
+std::string FileBytes(int number) {
+    return "file " + std::to_string(number) + "\r\n" + std::string(200 + number % 97, 'x') + "\f";
+}
+
+class UnattendedEndToEnd : public swtest::UnattendedTest {};
+
+// The print server goes away after the first hundred jobs and comes back ten
+// seconds later: the prints tried meanwhile fail (their first failure is
+// logged), are tried again at each tick, and every file reaches the printer
+// once, whole; the print server holds one job per file.
+TEST_F(UnattendedEndToEnd, AThousandFilesArePrintedOnceEachThroughAServerRestart) {
+    for (int number = 1; number <= kFileCount; ++number)
+        WriteInFolder(FileName(number), FileBytes(number));
+    swtest::WriteScheduleFile({Watching("load-*.prn")});
+    PrinterInbox inbox(kSchedulePrinter);
+    const std::string run = ShellQuoted(swtest::UnixRunFolder());
+    int earlier = 0; // jobs the printer had before this test
+    for (const std::string& job : swtest::FolderListing(
+             swtest::RunFolder() + "\\printers\\" + kSchedulePrinter, "job-*.prn"))
+        earlier = std::max(earlier, std::atoi(job.c_str() + 4));
+    char hundredth[32];
+    std::snprintf(hundredth, sizeof(hundredth), "/job-%04d.prn", earlier + 100);
+    const std::string firstJobs =
+        swtest::UnixRunFolder() + "/printers/" + kSchedulePrinter + hundredth;
+    // In the background: once the printer has its hundredth job, stop the
+    // server; ten seconds later start it again.
+    ASSERT_EQ(swtest::RunHostCommand(
+                  "(until [ -e " + ShellQuoted(firstJobs) + " ]; do sleep 0.1; done; " +
+                  swtest::PrintServerCommand("stop-server " + run) + "; sleep 10; " +
+                  swtest::PrintServerCommand("start-server " + run) + ") &"),
+              0);
+
+    std::map<std::string, int> received; // bytes -> times
+    const DWORD start = GetTickCount();
+    int jobs = 0;
+    while (jobs < kFileCount && GetTickCount() - start < 600000) {
+        Tick();
+        while (inbox.HasNextJob()) {
+            ++received[inbox.NextJob()];
+            ++jobs;
+        }
+        Sleep(200);
+    }
+    // Whatever the server still held has arrived once nothing is pending.
+    swtest::RunHostCommand(swtest::PrintServerCommand("wait-idle " + run));
+    Sleep(1000);
+    while (inbox.HasNextJob()) {
+        ++received[inbox.NextJob()];
+        ++jobs;
+    }
+
+    int missing = 0;
+    int twice = 0;
+    for (int number = 1; number <= kFileCount; ++number) {
+        const auto found = received.find(FileBytes(number));
+        if (found == received.end())
+            ++missing;
+        else if (found->second > 1)
+            ++twice;
+    }
+    EXPECT_EQ(missing, 0) << "files that never reached the printer whole";
+    EXPECT_EQ(twice, 0) << "files printed more than once";
+    EXPECT_EQ(jobs, kFileCount) << "jobs at the printer";
+
+    std::size_t printedLines = 0;
+    std::size_t failureLines = 0;
+    for (const std::string& line : EventLogLines()) {
+        if (line.find("   printed successfully to ") != std::string::npos)
+            ++printedLines;
+        else if (line.find("  due to Error ") != std::string::npos)
+            ++failureLines;
+    }
+    EXPECT_EQ(printedLines, static_cast<std::size_t>(kFileCount));
+    EXPECT_GT(failureLines, 0u) << "the prints tried while the server was away failed";
+    EXPECT_LE(failureLines, static_cast<std::size_t>(kFileCount))
+        << "one line per failing file, not one per tick";
+
+    const std::vector<std::string> names = swtest::CompletedJobNames(kSchedulePrinter);
+    std::map<std::string, int> submitted;
+    for (const std::string& name : names)
+        ++submitted[name];
+    for (int number = 1; number <= kFileCount; ++number)
+        EXPECT_EQ(submitted["Spoolwright: " + FileName(number)], 1) << FileName(number);
+}
+
+// A schedule for "site:printer" is printed by swutil.exe through the
+// companion, which it starts when needed, with the printer's settings.
+class RemoteSchedule : public swtest::UnattendedTest {
+  protected:
+    void SetUp() override {
+        swtest::UnattendedTest::SetUp();
+        port_ = swtest::StartSitePrintServer(SiteRun(), kQueue);
+        ASSERT_GT(port_, 0);
+        ASSERT_TRUE(swtest::WriteToFile(sw::RemoteSitesFile(), Site() + "\r\n"));
+        program_ = swtest::ProgramFromEnvironment("SW_SWUTIL");
+        programFolder_ = sw::FolderPart(program_);
+        RemoveProgramFiles();
+    }
+    void TearDown() override {
+        EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr))
+            << "swutil.exe did not end";
+        EXPECT_TRUE(swtest::CloseWindowAndWait(nullptr, sw::kCompanionTitle))
+            << "the companion did not end";
+        RemoveProgramFiles();
+        DeleteFileA(sw::RemoteSitesFile().c_str());
+        swtest::RunHostCommand(swtest::PrintServerCommand("stop " + ShellQuoted(SiteRun())));
+        swtest::UnattendedTest::TearDown();
+    }
+
+    static std::string SiteRun() { return swtest::UnixRunFolder() + "/site"; }
+    std::string Site() const { return "127.0.0.1:" + std::to_string(port_); }
+    std::string Printer() const { return Site() + ":" + kQueue; }
+    // A file of swutil.exe's folder: its schedule file, log and state files.
+    std::string ProgramFile(const std::string& name) const { return programFolder_ + name; }
+
+    void RemoveProgramFiles() const {
+        for (const char* name : {"sw.dat", "Unattended.txt", "swprinted.dat", "swprinting.dat"})
+            DeleteFileA(ProgramFile(name).c_str());
+    }
+
+    static constexpr char kQueue[] = "sw_remote";
+    int port_ = 0;
+    std::string program_;
+    std::string programFolder_;
+};
+
+TEST_F(RemoteSchedule, ReachesASecondPrintServerThroughTheCompanion) {
+    const std::string printer = Printer();
+    swtest::Store("Printers AutoFormfeed", printer, "1");
+    swtest::Store("Printers Orientation " + printer, "Landscape status", "1");
+    WriteInFolder("remote.prn", "remote report\r\n");
+    const sw::ScheduleRecord schedule =
+        swtest::ScheduleBuilder(Folder(), "*.prn", printer).Interval(500).ToRecycleBin();
+    const sw::ScheduleRecordBytes bytes = sw::EncodeScheduleRecord(schedule);
+    ASSERT_TRUE(
+        swtest::WriteToFile(ProgramFile("sw.dat"), std::string(bytes.begin(), bytes.end())));
+    swtest::Store("Unattended", "Status", "1"); // on since the last run
+    PrinterInbox inbox(kQueue, swtest::RunFolder() + "\\site");
+
+    swtest::RunningProgram program(program_, "");
+    ASSERT_TRUE(program.Started());
+
+    EXPECT_EQ(inbox.NextJob(), "\x1B&l1Oremote report\r\n\f\x1B&l0O");
+    ASSERT_TRUE(swtest::WaitFor([&] { return !FileExists(InFolder("remote.prn")); }, 30000))
+        << "handed over, then moved to the Recycle Bin";
+    const std::string log = swtest::ReadWholeFile(ProgramFile("Unattended.txt"));
+    EXPECT_NE(log.find(InFolder("remote.prn") + "   printed successfully to " + printer + "\r\n"),
+              std::string::npos)
+        << log;
+    EXPECT_FALSE(inbox.HasNextJob());
+}
+
+} // namespace

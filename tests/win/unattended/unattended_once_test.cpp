@@ -1,0 +1,179 @@
+// Each file printed exactly once, whatever happens around it, against the
+// real print server: a file written slowly by a program that holds no share
+// lock, a printed file that cannot be moved, and a program stopped between
+// its print and the move.
+#include "support/print_server.h"
+#include "support/program_driver.h"
+#include "support/temp_files.h"
+#include "unattended/data_files.h"
+#include "unattended/unattended_run.h"
+#include "unattended_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using swtest::EventLogLines;
+using swtest::FileExists;
+using swtest::kSchedulePrinter;
+using swtest::PrinterInbox;
+using swtest::ShellQuoted;
+
+const char kLogTime[] = "12-09-2026   10:00:00   ";
+
+// The Linux path of a path on Wine's Z: drive.
+std::string UnixPathOf(const std::string& windowsPath) {
+    std::string path = windowsPath.substr(2);
+    for (char& c : path) {
+        if (c == '\\')
+            c = '/';
+    }
+    return path;
+}
+
+// A folder whose entries nobody may remove or rename, not even its owner
+// (the immutable attribute of Linux file systems): a file in it stays where
+// it is when the Recycle Bin is asked to take it.
+class ImmovableFolder {
+  public:
+    explicit ImmovableFolder(const std::string& folder) : folder_(UnixPathOf(folder)) {
+        std::string output;
+        locked_ = swtest::RunHostCommand("chattr +i " + ShellQuoted(folder_), &output) == 0;
+        message_ = output;
+    }
+    ~ImmovableFolder() {
+        if (locked_)
+            swtest::RunHostCommand("chattr -i " + ShellQuoted(folder_));
+    }
+    bool Locked() const { return locked_; }
+    const std::string& Message() const { return message_; }
+
+  private:
+    std::string folder_;
+    bool locked_ = false;
+    std::string message_;
+};
+
+class UnattendedOnce : public swtest::UnattendedTest {
+  protected:
+    std::string Printed(const std::string& name) const {
+        return kLogTime + InFolder(name) + "   printed successfully to " + kSchedulePrinter;
+    }
+};
+
+// A program that appends to a file without a share lock (here a Linux
+// process, as a copy through a network share would) leaves nothing for the
+// share-lock test to see: the file waits until its size and time stay put.
+TEST_F(UnattendedOnce, AFileAppendedSlowlyWithoutAShareLockIsPrintedOnceWhole) {
+    swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
+    PrinterInbox inbox(kSchedulePrinter);
+    const std::string file = UnixPathOf(InFolder("slow.prn"));
+    const std::string done = UnixPathOf(InFolder("writer.done"));
+    std::string whole;
+    for (int piece = 1; piece <= 6; ++piece)
+        whole += "piece " + std::to_string(piece) + "\n";
+
+    ASSERT_EQ(swtest::RunHostCommand("(for i in 1 2 3 4 5 6; do printf 'piece %s\\n' $i >> " +
+                                     ShellQuoted(file) + "; sleep 0.5; done; touch " +
+                                     ShellQuoted(done) + ") &"),
+              0);
+    const DWORD start = GetTickCount();
+    while (!FileExists(InFolder("writer.done")) && GetTickCount() - start < 30000) {
+        Tick();
+        Sleep(250);
+    }
+    ASSERT_TRUE(FileExists(InFolder("writer.done"))) << "the writer did not finish";
+    for (int tick = 0; tick < 16; ++tick) {
+        Tick();
+        Sleep(250);
+    }
+
+    EXPECT_EQ(inbox.NextJob(), whole);
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("slow.prn")});
+    EXPECT_FALSE(inbox.HasNextJob()) << "printed once";
+}
+
+// With the Recycle Bin set, a printed file that cannot be moved stays; it is
+// not printed again while it is unchanged, after a restart neither, and the
+// log says that it was printed but not moved.
+TEST_F(UnattendedOnce, APrintedFileThatCannotBeMovedIsPrintedOnceAlsoAfterARestart) {
+    WriteInFolder("kept.prn", "kept");
+    swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
+    PrinterInbox inbox(kSchedulePrinter);
+    const ImmovableFolder immovable(Folder());
+    if (!immovable.Locked())
+        GTEST_SKIP() << "this file system cannot make a folder immutable: " << immovable.Message();
+
+    TickUntilSettled();
+    Tick();
+    Tick();
+    EXPECT_EQ(inbox.NextJob(), "kept");
+    const std::vector<std::string> lines = EventLogLines();
+    ASSERT_EQ(lines.size(), 1u);
+    const std::string prefix = kLogTime + InFolder("kept.prn") + "   printed to " +
+                               kSchedulePrinter + " but not moved to the Recycle Bin due to Error ";
+    EXPECT_EQ(lines[0].substr(0, prefix.size()), prefix);
+    EXPECT_NE(lines[0].substr(prefix.size()), "0");
+    EXPECT_TRUE(FileExists(InFolder("kept.prn")));
+
+    sw::ForgetUnattendedMemory(); // the program starts again
+    TickUntilSettled();
+    Tick();
+    EXPECT_EQ(EventLogLines().size(), 1u);
+    EXPECT_FALSE(inbox.HasNextJob()) << "not printed again after the restart";
+}
+
+// A program stopped between the print and the move leaves its note: at the
+// next start the file is not printed again, stays in its folder, and the log
+// says it may have been printed.
+TEST_F(UnattendedOnce, AProgramStoppedBetweenPrintAndMoveDoesNotPrintAgain) {
+    WriteInFolder("noted.prn", "noted");
+    swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
+    PrinterInbox inbox(kSchedulePrinter);
+
+    swtest::RunningProgram stopped(swtest::ProgramFromEnvironment("SW_STOPPED_TICK"), "");
+    ASSERT_TRUE(stopped.Started());
+    EXPECT_EQ(stopped.WaitForExit(60000), 7u) << "it stopped right after its print";
+    EXPECT_EQ(inbox.NextJob(), "noted");
+    EXPECT_TRUE(FileExists(sw::PrintingNotePath()));
+    EXPECT_TRUE(EventLogLines().empty());
+
+    sw::ForgetUnattendedMemory(); // this process is the next start
+    TickUntilSettled();
+    Tick();
+    EXPECT_TRUE(FileExists(InFolder("noted.prn"))) << "left in its folder";
+    EXPECT_EQ(EventLogLines(),
+              std::vector<std::string>{kLogTime + InFolder("noted.prn") +
+                                       "   may have been printed to " + kSchedulePrinter +
+                                       " before the program stopped; not "
+                                       "printed again"});
+    EXPECT_FALSE(inbox.HasNextJob()) << "not printed again";
+    EXPECT_FALSE(FileExists(sw::PrintingNotePath()));
+}
+
+// The state files are replaced in one step and read for what they hold: a
+// damaged one never stops printing and never touches the schedule file.
+TEST_F(UnattendedOnce, ADamagedStateFileNeverStopsPrinting) {
+    WriteInFolder("after.prn", "after");
+    swtest::WriteScheduleFile({Watching("*.prn")});
+    ASSERT_TRUE(swtest::WriteToFile(sw::PrintedFilesPath(),
+                                    "Spoolwright unattended files 1\r\nP\t1\tbroken\r\nen"));
+    ASSERT_TRUE(swtest::WriteToFile(sw::PrintingNotePath(), std::string(300, '\xFF')));
+    const std::string schedules = swtest::ReadWholeFile(sw::Program().DataFilePath);
+    PrinterInbox inbox(kSchedulePrinter);
+
+    TickUntilSettled();
+
+    EXPECT_EQ(inbox.NextJob(), "after");
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("after.prn")});
+    EXPECT_EQ(swtest::ReadWholeFile(sw::Program().DataFilePath), schedules);
+    const std::string state = swtest::ReadWholeFile(sw::PrintedFilesPath());
+    EXPECT_EQ(state.substr(0, 32), "Spoolwright unattended files 1\r\n");
+    EXPECT_NE(state.find("\tsw_unattended\t"), std::string::npos) << state;
+    EXPECT_FALSE(FileExists(sw::PrintedFilesPath() + ".new")) << "no scratch file left";
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+#include "unattended/state_files.h"
+
+#include "common/handle_guard.h"
+#include "unattended/data_files.h"
+#include "unattended/printed_files_codec.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace sw {
+namespace {
+
+// A state file larger than this is not one this program wrote.
+constexpr DWORD kLargestStateFile = 64 * 1024 * 1024;
+
+std::string ReadStateText(const std::string& path) {
+    const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size = {};
+    if (!file.IsOpen() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
+        size.QuadPart > kLargestStateFile)
+        return std::string();
+    std::string text(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD got = 0;
+    if (!text.empty() &&
+        !ReadFile(file.Get(), &text[0], static_cast<DWORD>(text.size()), &got, nullptr))
+        return std::string();
+    text.resize(got);
+    return text;
+}
+
+bool IsGone(const std::string& path) {
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return false;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+std::vector<FileEntry> EntriesOf(const std::string& path) {
+    return DecodePrintedFiles(ReadStateText(path)).entries;
+}
+
+} // namespace
+
+bool ReplaceFileText(const std::string& path, const std::string& text) {
+    const std::string scratch = path + ".new";
+    bool written = false;
+    {
+        const FileHandle file(CreateFileA(scratch.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD done = 0;
+        written =
+            file.IsOpen() &&
+            WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &done, nullptr) &&
+            done == text.size() && FlushFileBuffers(file.Get());
+    }
+    if (written && MoveFileExA(scratch.c_str(), path.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(scratch.c_str());
+    return false;
+}
+
+PrintedFiles LoadPrintedFiles() {
+    std::vector<FileEntry> kept;
+    for (const FileEntry& entry : EntriesOf(PrintedFilesPath())) {
+        if (entry.mark != FileMark::Printing && !IsGone(entry.path))
+            kept.push_back(entry);
+    }
+    PrintedFiles files(kept);
+    bool noted = false;
+    for (const FileEntry& note : EntriesOf(PrintingNotePath())) {
+        if (note.mark == FileMark::Printing && !IsGone(note.path)) {
+            files.TakeNote(note);
+            noted = true;
+        }
+    }
+    // The note goes only once the table holds what it said.
+    if (!noted || SavePrintedFiles(files))
+        ClearPrintingNote();
+    files.TakeChanged();
+    return files;
+}
+
+bool SavePrintedFiles(const PrintedFiles& files) {
+    return ReplaceFileText(PrintedFilesPath(), EncodePrintedFiles(files.Entries()));
+}
+
+bool WritePrintingNote(const FileEntry& note) {
+    return ReplaceFileText(PrintingNotePath(), EncodePrintedFiles({note}));
+}
+
+void ClearPrintingNote() {
+    DeleteFileA(PrintingNotePath().c_str());
+}
+
+} // namespace sw
