@@ -62,6 +62,11 @@ bool IsRemotePrinter(std::string_view printer) {
 
 std::int32_t PrintThroughCompanion(const std::string& printer, const std::string& file,
                                    BitmapPlacementSource placement) {
+    return PrintThroughCompanion(printer, file, placement, file);
+}
+
+std::int32_t PrintThroughCompanion(const std::string& printer, const std::string& file,
+                                   BitmapPlacementSource placement, const std::string& handedFile) {
     const std::string trimmedPrinter = TrimSpaces(printer);
     std::string landscape;
     std::string portrait;
@@ -80,7 +85,7 @@ std::int32_t PrintThroughCompanion(const std::string& printer, const std::string
     HWND printCommand = Program().CompanionHandles[kFieldPrintCommand];
     if (printCommand == nullptr)
         return ERROR_TIMEOUT;
-    if (!SendToControl(printCommand, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.c_str())) ||
+    if (!SendToControl(printCommand, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(handedFile.c_str())) ||
         !SendToControl(printCommand, BM_CLICK, 0, 0))
         return ERROR_TIMEOUT;
     return listed ? 0 : ERROR_INVALID_PRINTER_NAME;

@@ -26,4 +26,10 @@ bool IsRemotePrinter(std::string_view printer);
 std::int32_t PrintThroughCompanion(const std::string& printer, const std::string& file,
                                    BitmapPlacementSource placement);
 
+// The same, with the settings of `file` (its copies, its print method) but
+// `handedFile` on the print button: a copy of the file that the companion
+// can read whenever it comes to the job.
+std::int32_t PrintThroughCompanion(const std::string& printer, const std::string& file,
+                                   BitmapPlacementSource placement, const std::string& handedFile);
+
 } // namespace sw

@@ -16,6 +16,7 @@
 #include "printroute/remote_print.h"
 #include "settings/bypass_exceptions.h"
 #include "settings/copies_query.h"
+#include "unattended/companion_copies.h"
 #include "unattended/data_files.h"
 #include "unattended/event_log_line.h"
 #include "unattended/file_sightings.h"
@@ -105,17 +106,24 @@ std::int32_t PrintWithWordProcessor(const std::string& printer, const std::strin
     return result;
 }
 
-std::int32_t PrintRemotely(const std::string& printer, const std::string& path) {
+// The companion reads the file later, on its own thread: it gets a copy, so
+// that the original can be moved or changed at once.
+std::int32_t PrintRemotely(const std::string& printer, const std::string& name,
+                           const std::string& path) {
     const std::int32_t reached = AwaitCompanion(kCompanionWaitMs);
     if (reached != 0)
         return reached;
-    return PrintThroughCompanion(printer, path, BitmapPlacementSource::StoredOnly);
+    std::string copy;
+    const std::int32_t copied = CopyForCompanion(path, name, copy);
+    if (copied != 0)
+        return copied;
+    return PrintThroughCompanion(printer, path, BitmapPlacementSource::StoredOnly, copy);
 }
 
 std::int32_t PrintScheduledFile(const std::string& printer, const std::string& name,
                                 const std::string& path) {
     if (IsRemotePrinter(printer))
-        return PrintRemotely(printer, path);
+        return PrintRemotely(printer, name, path);
     if (IsBypassException(name))
         return PrintWithWordProcessor(printer, path);
     if (IsBitmapFile(path) && !CanLoadBitmap(path))
@@ -330,6 +338,7 @@ void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
                 ScanInPass(schedule.record);
         }
         memory.sightings.ForgetUnseenSince(pass);
+        RemoveOldCompanionCopies();
     } catch (...) {
         // Nothing may leave a timer procedure; the next tick tries again.
     }
