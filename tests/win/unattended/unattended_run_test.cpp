@@ -325,6 +325,32 @@ TEST_F(UnattendedRun, BitmapsPrintThroughTheDriverWithTheStoredPlacement) {
     }
 }
 
+int copyCalls = 0;
+
+// The spooler refuses the first copy's bytes and takes the second.
+LONG WINAPI FirstCopyFails(LPCSTR printer, LPCSTR file) {
+    return ++copyCalls == 1 ? ERROR_WRITE_FAULT : PrintFile(printer, file);
+}
+
+// A file is logged as printed, and moved, only when every copy was spooled.
+TEST_F(UnattendedRun, AFileCountsAsPrintedOnlyWhenEveryCopyWas) {
+    Store("Number of copies by printer sw_unattended", "Copies", "2");
+    WriteInFolder("copies.prn", "copies");
+    swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
+    sw::PrintLibrary().printFile = FirstCopyFails;
+    copyCalls = 0;
+    PrinterInbox inbox(kSchedulePrinter);
+
+    TickUntilSettled();
+
+    EXPECT_EQ(copyCalls, 2) << "every copy is tried";
+    EXPECT_EQ(inbox.NextJob(), "copies") << "the second copy";
+    EXPECT_EQ(EventLogLines(),
+              std::vector<std::string>{kLogTime + InFolder("copies.prn") + "   not printed to " +
+                                       kSchedulePrinter + "  due to Error 29"});
+    EXPECT_TRUE(FileExists(InFolder("copies.prn"))) << "not moved to the Recycle Bin";
+}
+
 struct ApplicationCall {
     std::string printer, file;
 };
