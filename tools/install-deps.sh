@@ -16,6 +16,8 @@ packages=(
     cups cups-client cups-ipp-utils
     xvfb xauth imagemagick
     wixl msitools
+    # chattr: a test makes a watched folder immovable
+    e2fsprogs
 )
 
 installed() {
