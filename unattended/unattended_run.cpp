@@ -141,8 +141,13 @@ struct ScanMemory {
     std::uint64_t pass = 0;
 };
 
-ScanMemory& Memory() {
+ScanMemory& StoredMemory() {
     static ScanMemory memory;
+    return memory;
+}
+
+ScanMemory& Memory() {
+    ScanMemory& memory = StoredMemory();
     if (!memory.loaded) {
         memory.printed = LoadPrintedFiles();
         memory.loaded = true;
@@ -346,8 +351,7 @@ void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void ForgetUnattendedMemory() {
-    ScanMemory& memory = Memory();
-    memory = ScanMemory();
+    StoredMemory() = ScanMemory();
 }
 
 } // namespace sw
