@@ -66,6 +66,7 @@ void OnCreate(HWND window) {
 }
 
 void OnCompanionMessage(HWND window, CompanionMessage received) {
+    UpdateCompanionMenuItem(MainMenu);
     if (received == CompanionMessage::StoredFirstPrintCommand)
         RefreshPrinterList();
     if (RemotePrintPending && CompanionHandles[kCompanionPrintCommand] != nullptr)
@@ -140,6 +141,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return OnNotify(reinterpret_cast<const NMHDR*>(lParam));
     case WM_MENUSELECT:
         return 0;
+    case WM_INITMENUPOPUP:
+        // The companion may have started or ended since the menu last opened.
+        UpdateCompanionMenuItem(MainMenu);
+        break;
     case WM_MOUSEMOVE:
         ShowSelectedFile();
         return 0;

@@ -2,7 +2,10 @@
 # Installs what building and testing need on Debian 12: the MinGW-w64 cross
 # compilers (32-bit for the deliverables, 64-bit for the tests), 64-bit Wine,
 # CUPS, Xvfb, CMake, GoogleTest, clang's fuzzer and the Windows Installer
-# package tools (wixl, msibuild). Tests run 64-bit code only, since many
+# package tools (wixl, msibuild), and for the remote printing tests OpenSSL
+# (a test certificate authority), D-Bus and avahi-daemon (which the IPP
+# printer ippeveprinter needs; started privately by the tests, never as the
+# machine's services). Tests run 64-bit code only, since many
 # machines (virtual ones above all) cannot run 32-bit programs at all; 32-bit
 # Wine is not installed, as its loader would be chosen first and fail there.
 # Installs only what is missing, so a second run costs a second.
@@ -13,7 +16,7 @@ packages=(
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64
-    cups cups-client cups-ipp-utils
+    cups cups-client cups-ipp-utils openssl dbus avahi-daemon
     xvfb xauth imagemagick
     wixl msitools
 )

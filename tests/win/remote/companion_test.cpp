@@ -1,10 +1,13 @@
-// The companion Remsw.exe end to end: a second print server listens on a
-// loopback TCP port as a remote site, with a raw queue to a virtual printer.
-// A window of the main program's class receives the companion's
-// announcements; the test then writes a job into the announced controls and
-// clicks, in the order the main program does, and reads what the site's
-// printer received.
+// The companion Remsw.exe end to end against real servers on loopback ports
+// (tests/win/remote/remote_sites.sh): a print server in plain IPP, one over
+// TLS whose certificate authority the test prefix trusts (with a queue that
+// needs a sign-in), one whose authority nobody trusts, an IPP Everywhere
+// printer, and a port where nothing listens. A window of the main program's
+// class receives the companion's announcements; the test writes jobs into
+// the announced controls and clicks, in the order the main program does, and
+// reads what each far end received.
 #include "remote/companion/companion_ids.h"
+#include "remote/companion/sign_in_dialog.h"
 #include "remote/companion_protocol.h"
 #include "remote/remote_sites.h"
 #include "settings_file.h"
@@ -12,8 +15,12 @@
 #include "support/program_driver.h"
 #include "support/temp_files.h"
 
+#include <wincred.h>
+#include <wincrypt.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -22,7 +29,8 @@
 namespace {
 
 constexpr DWORD kWaitMs = 30000;
-const char kQueue[] = "sw_remote";
+const char kUser[] = "sw-user";
+const char kPassword[] = "right-password";
 
 std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
@@ -40,12 +48,54 @@ std::string PrintServerScript() {
     return ShellQuoted(Environment("SW_SOURCE_DIR") + "/tools/printserver.sh");
 }
 
-std::string SiteRun() {
-    return swtest::UnixRunFolder() + "/site";
+// The folder of the remote sites, as a Linux path and as Wine sees it.
+std::string SitesRun() {
+    return swtest::UnixRunFolder() + "/remote";
+}
+std::string SitesFolder() {
+    return swtest::RunFolder() + "\\remote\\";
 }
 
-std::string SitePrinterFolder() {
-    return swtest::RunFolder() + "\\site\\printers\\" + kQueue + "\\";
+int PortOf(const std::string& file) {
+    return std::atoi(swtest::ReadWholeFile(SitesFolder() + file).c_str());
+}
+
+// The sites, as an entry of "SWRemote.txt" writes them.
+std::string PlainSite() {
+    return "127.0.0.1:" + std::to_string(PortOf("site\\ipp.port"));
+}
+std::string TlsSite() {
+    return "ipps://localhost:" + std::to_string(PortOf("tls-site\\ipp.port"));
+}
+std::string UntrustedSite() {
+    return "ipps://localhost:" + std::to_string(PortOf("untrusted-site\\ipp.port"));
+}
+std::string PrinterSite() {
+    return "ipp://127.0.0.1:" + std::to_string(PortOf("ipp-printer\\ipp.port")) + "/ipp/print";
+}
+std::string DownSite() {
+    return "127.0.0.1:" + std::to_string(PortOf("down.port"));
+}
+
+// The companion's list entries of the sites' printers.
+std::string PlainQueue() {
+    return PlainSite() + ":sw_remote";
+}
+std::string TlsQueue() {
+    return TlsSite() + ":sw_tls";
+}
+std::string SignInQueue() {
+    return TlsSite() + ":sw_signin";
+}
+std::string PlainSignInQueue() {
+    return PlainSite() + ":sw_signin_plain";
+}
+std::string IppPrinter() {
+    return PrinterSite() + ":Spoolwright Test Printer";
+}
+
+std::string CredentialName() {
+    return "Spoolwright Remote/" + TlsSite();
 }
 
 // Pumps this thread's messages until `done` or the time is up.
@@ -63,6 +113,82 @@ template <typename Done> bool PumpUntil(Done done, DWORD limitMs = kWaitMs) {
     }
     return true;
 }
+
+// The files of a folder matching a pattern, by name.
+std::vector<std::string> FilesIn(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+// The jobs a queue's virtual printer receives, one file each, in order.
+class SiteInbox {
+  public:
+    SiteInbox(const std::string& site, const std::string& queue)
+        : folder_(SitesFolder() + site + "\\printers\\" + queue + "\\"),
+          seen_(static_cast<int>(FilesIn(folder_, "job-*.prn").size())) {}
+
+    std::string NextJob() {
+        char name[32];
+        std::snprintf(name, sizeof(name), "job-%04d.prn", ++seen_);
+        const std::string path = folder_ + name;
+        if (!PumpUntil([&] { return swtest::FileExists(path); }, 60000)) {
+            ADD_FAILURE() << "no job arrived at " << path;
+            return std::string();
+        }
+        return swtest::ReadWholeFile(path);
+    }
+    int Count() const { return static_cast<int>(FilesIn(folder_, "job-*.prn").size()); }
+
+  private:
+    std::string folder_;
+    int seen_;
+};
+
+// The documents the IPP printer keeps: "N-name.ext", numbered by job.
+class PrinterSpool {
+  public:
+    PrinterSpool() : seen_(Newest()) {}
+
+    // The next job's document once it holds `expected` (it is written while
+    // it arrives), or what it holds when the time is up.
+    std::string NextJob(const std::string& expected) {
+        std::string bytes;
+        PumpUntil(
+            [&] {
+                const int newest = Newest();
+                if (newest <= seen_)
+                    return false;
+                bytes = swtest::ReadWholeFile(Folder() + NameOf(newest));
+                return bytes == expected;
+            },
+            60000);
+        seen_ = Newest();
+        return bytes;
+    }
+
+  private:
+    static std::string Folder() { return SitesFolder() + "ipp-printer\\spool\\"; }
+    static int Newest() {
+        int newest = 0;
+        for (const std::string& name : FilesIn(Folder(), "*-*.*"))
+            newest = std::max(newest, std::atoi(name.c_str()));
+        return newest;
+    }
+    static std::string NameOf(int job) {
+        for (const std::string& name : FilesIn(Folder(), std::to_string(job) + "-*.*"))
+            return name;
+        return std::string();
+    }
+    int seen_;
+};
 
 // The window of the main program's class that the companion announces to.
 struct MainWindowStandIn {
@@ -105,55 +231,106 @@ UINT MainWindowStandIn::messages[sw::kCompanionFieldCount];
 HWND MainWindowStandIn::handles[sw::kCompanionFieldCount];
 std::vector<std::size_t> MainWindowStandIn::order;
 
-// Texts of another process's list box, read as the library reads them.
-std::vector<std::string> ListTexts(HWND listBox) {
-    std::vector<std::string> items;
-    const LRESULT count = SendMessageW(listBox, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        WCHAR text[1024] = {};
-        SendMessageW(listBox, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        char ansi[1024] = {};
-        WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof(ansi), nullptr, nullptr);
-        items.push_back(ansi);
-    }
-    return items;
-}
-
 void SetText(HWND window, const std::string& text) {
     SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+// The text of a window of another process (an edit control's too).
+std::string TextOf(HWND window) {
+    const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    return text.c_str();
+}
+
+bool Contains(const std::vector<std::string>& items, const std::string& item) {
+    return std::find(items.begin(), items.end(), item) != items.end();
+}
+
 struct RemoteJobTexts {
-    std::string copies, autoFormfeed, orientation, method, file;
+    std::string copies = "1", autoFormfeed = "0", orientation, method = "BYPASS", file;
     std::string bitmap[4];
 };
+
+// The test authority becomes one of the prefix's trusted roots, as an
+// administrator would install a company's authority: the machine's own
+// stores are not touched.
+void TrustTestAuthority() {
+    const std::string pem = swtest::ReadWholeFile(SitesFolder() + "certs\\trusted-ca.crt");
+    DWORD size = 0;
+    ASSERT_TRUE(CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER, nullptr, &size,
+                                     nullptr, nullptr))
+        << "the test authority's certificate is not PEM";
+    std::vector<BYTE> der(size);
+    CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER, der.data(), &size, nullptr,
+                         nullptr);
+    HCERTSTORE roots =
+        CertOpenStore(CERT_STORE_PROV_SYSTEM_A, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, "Root");
+    ASSERT_NE(roots, nullptr) << "error " << GetLastError();
+    EXPECT_TRUE(CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING, der.data(), size,
+                                                 CERT_STORE_ADD_REPLACE_EXISTING, nullptr))
+        << "error " << GetLastError();
+    CertCloseStore(roots, 0);
+}
+
+std::wstring Widened(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+void StoreSignIn(const std::string& password) {
+    std::wstring target = Widened(CredentialName());
+    std::wstring user(kUser, kUser + sizeof(kUser) - 1);
+    std::wstring secret(password.begin(), password.end());
+    CREDENTIALW credential = {};
+    credential.Type = CRED_TYPE_GENERIC;
+    credential.TargetName = &target[0];
+    credential.UserName = &user[0];
+    credential.CredentialBlob = reinterpret_cast<LPBYTE>(&secret[0]);
+    credential.CredentialBlobSize = static_cast<DWORD>(secret.size() * sizeof(wchar_t));
+    credential.Persist = CRED_PERSIST_LOCAL_MACHINE;
+    ASSERT_TRUE(CredWriteW(&credential, 0)) << "error " << GetLastError();
+}
+
+// The stored sign-in as "user:password"; empty when there is none.
+std::string StoredSignIn() {
+    const std::wstring target = Widened(CredentialName());
+    PCREDENTIALW credential = nullptr;
+    if (!CredReadW(target.c_str(), CRED_TYPE_GENERIC, 0, &credential))
+        return std::string();
+    const std::wstring user = credential->UserName != nullptr ? credential->UserName : L"";
+    const std::wstring password(reinterpret_cast<const wchar_t*>(credential->CredentialBlob),
+                                credential->CredentialBlobSize / sizeof(wchar_t));
+    CredFree(credential);
+    return std::string(user.begin(), user.end()) + ":" +
+           std::string(password.begin(), password.end());
+}
+
+void ForgetSignIn() {
+    const std::wstring target = Widened(CredentialName());
+    CredDeleteW(target.c_str(), CRED_TYPE_GENERIC, 0);
+}
 
 class Companion : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         std::string output;
+        const std::string script =
+            ShellQuoted(Environment("SW_SOURCE_DIR") + "/tests/win/remote/remote_sites.sh");
         const std::string command =
-            PrintServerScript() + " start " + ShellQuoted(SiteRun()) +
-            " --tcp && VIRTUAL_PRINTER=" + ShellQuoted(Environment("SW_VIRTUAL_PRINTER")) + " " +
-            PrintServerScript() + " add-printer " + ShellQuoted(SiteRun()) + " " + kQueue +
-            " && cat " + ShellQuoted(SiteRun() + "/ipp.port");
+            "VIRTUAL_PRINTER=" + ShellQuoted(Environment("SW_VIRTUAL_PRINTER")) + " " + script +
+            " start " + ShellQuoted(SitesRun()) + " 2>&1";
         ASSERT_EQ(swtest::RunHostCommand(command, &output), 0) << output;
-        port_ = std::atoi(output.c_str());
-        ASSERT_GT(port_, 0) << output;
+        TrustTestAuthority();
     }
     static void TearDownTestSuite() {
-        swtest::RunHostCommand(PrintServerScript() + " stop " + ShellQuoted(SiteRun()));
+        swtest::RunHostCommand(PrintServerScript() + " stop " + ShellQuoted(SitesRun()));
     }
 
     void SetUp() override {
-        ASSERT_GT(port_, 0);
-        // A site that is not an address is reported and skipped, never contacted.
-        const std::string text = "bad site!|" + Site() + "\r\n";
-        HANDLE file = CreateFileA(sw::RemoteSitesFile().c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD written = 0;
-        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-        CloseHandle(file);
+        ASSERT_GT(PortOf("site\\ipp.port"), 0) << "the remote sites did not start";
+        WriteSites("bad site!|" + PlainSite() + "|" + TlsSite() + "|" + PrinterSite() + "|" +
+                   UntrustedSite() + "|" + DownSite());
+        ForgetSignIn();
     }
 
     // Ends the companion, whether the test or the main program started it.
@@ -161,22 +338,35 @@ class Companion : public testing::Test {
         EXPECT_TRUE(swtest::CloseWindowAndWait(nullptr, sw::kCompanionTitle))
             << "the companion did not end";
         if (process_.hProcess != nullptr) {
+            // One that hangs would keep the next tests' companions from starting.
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+                TerminateProcess(process_.hProcess, 1);
             CloseHandle(process_.hProcess);
             CloseHandle(process_.hThread);
         }
         DeleteFileA(sw::RemoteSitesFile().c_str());
         DeleteFileA(swtest::SettingsFile().c_str());
+        ForgetSignIn();
     }
 
-    static std::string Site() { return "127.0.0.1:" + std::to_string(port_); }
-    static std::string Printer() { return Site() + ":" + kQueue; }
+    static void WriteSites(const std::string& line) {
+        const std::string text = line + "\r\n";
+        HANDLE file = CreateFileA(sw::RemoteSitesFile().c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD written = 0;
+        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        CloseHandle(file);
+    }
 
-    void StartCompanion() {
+    static std::string CompanionProgram() {
         char path[MAX_PATH] = {};
         GetModuleFileNameA(nullptr, path, sizeof(path));
         std::string folder(path);
-        folder = folder.substr(0, folder.rfind('\\') + 1);
-        std::string commandLine = "\"" + folder + sw::kCompanionProgram + "\"";
+        return folder.substr(0, folder.rfind('\\') + 1) + sw::kCompanionProgram;
+    }
+
+    void StartCompanion() {
+        std::string commandLine = "\"" + CompanionProgram() + "\"";
         STARTUPINFOA startup = {};
         startup.cb = sizeof(startup);
         swtest::PoisonLastError();
@@ -185,29 +375,21 @@ class Companion : public testing::Test {
             << "cannot start " << commandLine << ", error " << GetLastError();
     }
 
-    HWND CompanionLog() {
-        return GetDlgItem(FindWindowA(nullptr, sw::kCompanionTitle), sw::kCompanionLog);
+    static HWND CompanionWindow() { return FindWindowA(sw::kCompanionClass, sw::kCompanionTitle); }
+    static std::string LogText() {
+        return TextOf(GetDlgItem(CompanionWindow(), sw::kCompanionLog));
     }
-
-    bool LogHas(const std::string& text) {
-        for (const std::string& line : ListTexts(CompanionLog())) {
-            if (line.find(text) != std::string::npos)
-                return true;
-        }
-        return false;
+    static bool LogHas(const std::string& text) {
+        return LogText().find(text) != std::string::npos;
     }
-
-    std::string LogText() {
-        std::string text;
-        for (const std::string& line : ListTexts(CompanionLog()))
-            text += line + "\n";
-        return text;
+    static bool WaitForLog(const std::string& text) {
+        return PumpUntil([&] { return LogHas(text); });
     }
 
     // What the main program does on a remote print, in its order: the texts,
     // the printer's selection, the file on the print button, the click.
-    void PrintRemotely(const MainWindowStandIn& main, const RemoteJobTexts& texts,
-                       const std::string& printer) {
+    static void PrintRemotely(const MainWindowStandIn& main, const RemoteJobTexts& texts,
+                              const std::string& printer) {
         SetText(main.Handle(sw::kFieldAutoFormfeed), texts.autoFormfeed);
         SetText(main.Handle(sw::kFieldCopies), texts.copies);
         if (!texts.bitmap[0].empty()) {
@@ -226,39 +408,41 @@ class Companion : public testing::Test {
         SendMessageA(main.Handle(sw::kFieldPrintCommand), BM_CLICK, 0, 0);
     }
 
-    static int port_;
+    // Starts the companion for a stand-in main window and waits until its
+    // printers are listed, the sign-in queue's among them.
+    void StartAndWaitForPrinters(MainWindowStandIn& main) {
+        StartCompanion();
+        ASSERT_TRUE(PumpUntil([&] { return main.AllAnnounced(); })) << LogText();
+        ASSERT_TRUE(PumpUntil([&] {
+            return Contains(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)), IppPrinter());
+        })) << LogText();
+    }
+
+    // The sign-in dialog the companion shows, answered as a user would.
+    static bool AnswerSignIn(const std::string& user, const std::string& password) {
+        HWND dialog = nullptr;
+        // Shown only once its controls are made and filled in.
+        if (!PumpUntil([&] {
+                dialog = FindWindowA("#32770", sw::kSignInCaption);
+                return dialog != nullptr && IsWindowVisible(dialog);
+            }))
+            return false;
+        SetText(GetDlgItem(dialog, sw::kSignInUser), user);
+        SetText(GetDlgItem(dialog, sw::kSignInPassword), password);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        return PumpUntil([&] { return IsWindow(dialog) == FALSE; });
+    }
+
+    static std::string FileName(const swtest::TempFile& file) {
+        return file.Path().substr(file.Path().rfind('\\') + 1);
+    }
+
     PROCESS_INFORMATION process_ = {};
 };
-int Companion::port_ = 0;
-
-// The next job file of the site's printer, waiting while the message loop runs.
-std::string NextSiteJob(int& seen) {
-    char name[32];
-    std::snprintf(name, sizeof(name), "job-%04d.prn", ++seen);
-    const std::string path = SitePrinterFolder() + name;
-    if (!PumpUntil([&] { return swtest::FileExists(path); }, 60000)) {
-        ADD_FAILURE() << "no job arrived at " << path;
-        return std::string();
-    }
-    return swtest::ReadWholeFile(path);
-}
-
-int JobsSoFar() {
-    int count = 0;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((SitePrinterFolder() + "job-*.prn").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
-    do {
-        ++count;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return count;
-}
 
 TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     StartCompanion();
-    ASSERT_TRUE(PumpUntil([] { return FindWindowA(nullptr, sw::kCompanionTitle) != nullptr; }))
+    ASSERT_TRUE(PumpUntil([] { return CompanionWindow() != nullptr; }))
         << "no window titled \"Spoolwright Remote\"";
     Sleep(500);
 
@@ -267,43 +451,45 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     ASSERT_TRUE(PumpUntil([&] { return main.AllAnnounced(); })) << LogText();
     EXPECT_EQ(MainWindowStandIn::order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}))
         << "the printer list first, the print button second, the values in table order";
-    EXPECT_EQ(ListTexts(main.Handle(sw::kFieldPrinterList)), (std::vector<std::string>{Printer()}));
-    EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name nor an address"))
+    // One entry per queue of each print server that answered, and the IPP
+    // printer under its own name.
+    EXPECT_EQ(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
+              (std::vector<std::string>{PlainQueue(), PlainSignInQueue(), SignInQueue(), TlsQueue(),
+                                        IppPrinter()}))
         << LogText();
 
     // A raw job of three copies wrapped in its orientation sequences and
     // completed by a form feed, exactly as the library sends it.
-    int seen = JobsSoFar();
+    SiteInbox inbox("site", "sw_remote");
     const swtest::TempFile report("line 1\r\nline 2\r\n");
     RemoteJobTexts raw;
     raw.copies = "3";
     raw.autoFormfeed = "-1";
-    raw.method = "BYPASS";
     raw.orientation = "1|\x1B&l1O|\x1B&l0O";
     raw.file = report.Path();
-    PrintRemotely(main, raw, Printer());
+    PrintRemotely(main, raw, PlainQueue());
     const std::string expected = "\x1B&l1Oline 1\r\nline 2\r\n\f\x1B&l0O";
     for (int copy = 0; copy < 3; ++copy)
-        EXPECT_EQ(NextSiteJob(seen), expected) << "copy " << copy + 1 << "\n" << LogText();
+        EXPECT_EQ(inbox.NextJob(), expected) << "copy " << copy + 1 << "\n" << LogText();
 
     // A bitmap goes to the site's driver as it is, without the additions.
     const std::string bitmap = std::string("BM") + std::string(60, '\x01');
     const swtest::TempFile photo(bitmap, ".bmp");
-    RemoteJobTexts picture;
+    RemoteJobTexts picture = raw;
     picture.copies = "1";
-    picture.autoFormfeed = "-1";
     picture.method = "BMP";
-    picture.orientation = "1|\x1B&l1O|\x1B&l0O";
     picture.bitmap[0] = "0.5";
     picture.bitmap[1] = "1";
     picture.bitmap[2] = "4";
     picture.bitmap[3] = "3";
     picture.file = photo.Path();
-    PrintRemotely(main, picture, Printer());
-    EXPECT_EQ(NextSiteJob(seen), bitmap) << LogText();
-    EXPECT_TRUE(PumpUntil([&] { return LogHas("Printed " + photo.Path()); })) << LogText();
+    PrintRemotely(main, picture, PlainQueue());
+    EXPECT_EQ(inbox.NextJob(), bitmap) << LogText();
+    EXPECT_TRUE(WaitForLog("Printed " + photo.Path())) << LogText();
+    // The print button keeps its caption; the file it was given is only used.
+    EXPECT_EQ(TextOf(GetDlgItem(CompanionWindow(), sw::kCompanionPrint)), "&Print");
 
-    HWND companion = FindWindowA(nullptr, sw::kCompanionTitle);
+    HWND companion = CompanionWindow();
     SetWindowPos(companion, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
     swtest::BringToFront(companion);
     RECT frame = {};
@@ -312,39 +498,157 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
 
     // The job names are the library's: "Spoolwright: " and the file name.
     std::string output;
-    swtest::RunHostCommand(PrintServerScript() + " wait-idle " + ShellQuoted(SiteRun()) + " && " +
-                               PrintServerScript() + " job-names " + ShellQuoted(SiteRun()) + " " +
-                               kQueue,
+    swtest::RunHostCommand(PrintServerScript() + " wait-idle " + ShellQuoted(SitesRun() + "/site") +
+                               " && " + PrintServerScript() + " job-names " +
+                               ShellQuoted(SitesRun() + "/site") + " sw_remote",
                            &output);
-    const std::string reportName = report.Path().substr(report.Path().rfind('\\') + 1);
-    EXPECT_NE(output.find("Spoolwright: " + reportName), std::string::npos) << output;
+    EXPECT_NE(output.find("Spoolwright: " + FileName(report)), std::string::npos) << output;
+}
+
+// Sites that cannot be listed say why in the companion's window, each in
+// its own words, and the others are listed all the same.
+TEST_F(Companion, ReportsEverySiteThatCannotBeListed) {
+    MainWindowStandIn main;
+    StartAndWaitForPrinters(main);
+    EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name, an address nor an ipp:// "
+                       "or ipps:// address"))
+        << LogText();
+    EXPECT_TRUE(LogHas("No printers of " + UntrustedSite() + ": " + UntrustedSite() +
+                       ": the server's certificate was refused: the certificate was not issued "
+                       "by an authority this computer trusts"))
+        << LogText();
+    EXPECT_TRUE(LogHas("No printers of " + DownSite() + ": ipp://" + DownSite() +
+                       ": cannot connect: the site is down or refuses connections"))
+        << LogText();
+}
+
+// TLS to a print server whose certificate checks, and an IPP printer that is
+// sent Print-Job in a format it lists: the bytes arrive unchanged.
+TEST_F(Companion, PrintsOverTlsAndToAnIppPrinter) {
+    MainWindowStandIn main;
+    StartAndWaitForPrinters(main);
+    EXPECT_TRUE(LogHas(IppPrinter() + " is idle")) << LogText();
+
+    SiteInbox inbox("tls-site", "sw_tls");
+    const swtest::TempFile report("over TLS\r\n");
+    RemoteJobTexts raw;
+    raw.autoFormfeed = "-1";
+    raw.orientation = "1|\x1B&l1O|\x1B&l0O";
+    raw.file = report.Path();
+    PrintRemotely(main, raw, TlsQueue());
+    EXPECT_EQ(inbox.NextJob(), "\x1B&l1Oover TLS\r\n\f\x1B&l0O") << LogText();
+
+    // PCL (its first bytes are an escape sequence) goes as PCL, which the
+    // printer lists; plain text as text.
+    PrinterSpool spool;
+    PrintRemotely(main, raw, IppPrinter());
+    EXPECT_EQ(spool.NextJob("\x1B&l1Oover TLS\r\n\f\x1B&l0O"), "\x1B&l1Oover TLS\r\n\f\x1B&l0O")
+        << LogText();
+    EXPECT_TRUE(WaitForLog("on " + IppPrinter() + " (job ")) << LogText();
+    EXPECT_TRUE(LogHas("application/vnd.hp-pcl); the printer is ")) << LogText();
+    const swtest::TempFile text("plain words\r\n");
+    RemoteJobTexts plain;
+    plain.file = text.Path();
+    PrintRemotely(main, plain, IppPrinter());
+    EXPECT_EQ(spool.NextJob("plain words\r\n"), "plain words\r\n") << LogText();
+    EXPECT_TRUE(WaitForLog(", text/plain); the printer is ")) << LogText();
+    // The state of the printer selected in the list is shown beside it.
+    EXPECT_EQ(TextOf(GetDlgItem(CompanionWindow(), sw::kCompanionState)).substr(0, 7), "State: ");
+}
+
+// A queue that needs a sign-in: the user is asked once, the answer is kept
+// in the credential store; a wrong password is reported and the dialog asks
+// again, and the stored sign-in is replaced by the right one.
+TEST_F(Companion, AsksForASignInOnceAndReplacesAWrongOne) {
+    MainWindowStandIn main;
+    StartAndWaitForPrinters(main);
+    SiteInbox inbox("tls-site", "sw_signin");
+    const swtest::TempFile report("signed in\r\n");
+    RemoteJobTexts raw;
+    raw.file = report.Path();
+
+    PrintRemotely(main, raw, SignInQueue());
+    ASSERT_TRUE(AnswerSignIn(kUser, "wrong-password")) << "no sign-in dialog\n" << LogText();
+    EXPECT_TRUE(WaitForLog("the site asks for a user name and password")) << LogText();
+    ASSERT_TRUE(AnswerSignIn(kUser, kPassword)) << "no second dialog\n" << LogText();
+    EXPECT_TRUE(LogHas("the user name or password was not accepted")) << LogText();
+    EXPECT_EQ(inbox.NextJob(), "signed in\r\n") << LogText();
+    EXPECT_EQ(StoredSignIn(), std::string(kUser) + ":" + kPassword);
+    EXPECT_EQ(inbox.Count(), 1) << "the refused sign-in printed nothing";
+
+    // Asked once: the next job goes with the stored sign-in.
+    PrintRemotely(main, raw, SignInQueue());
+    EXPECT_EQ(inbox.NextJob(), "signed in\r\n") << LogText();
+    EXPECT_EQ(FindWindowA("#32770", sw::kSignInCaption), nullptr);
+}
+
+// Closing the companion while it asks for a sign-in ends it cleanly; the
+// job is not sent.
+TEST_F(Companion, ClosingWhileItAsksForASignInEndsIt) {
+    MainWindowStandIn main;
+    StartAndWaitForPrinters(main);
+    const swtest::TempFile report("never sent\r\n");
+    RemoteJobTexts raw;
+    raw.file = report.Path();
+    PrintRemotely(main, raw, SignInQueue());
+    ASSERT_TRUE(PumpUntil([] { return FindWindowA("#32770", sw::kSignInCaption) != nullptr; }));
+    PostMessageA(CompanionWindow(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(process_.hProcess, 20000), WAIT_OBJECT_0) << "it did not end";
+    DWORD exitCode = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(StoredSignIn(), "");
+}
+
+// A print server that asks for Basic sign-in over plain IPP never gets the
+// password; the refusal brings the minimised window back and is shown whole.
+TEST_F(Companion, NeverSendsAPasswordInTheClearAndShowsTheWholeRefusal) {
+    MainWindowStandIn main;
+    StartAndWaitForPrinters(main);
+    HWND companion = CompanionWindow();
+    ShowWindow(companion, SW_MINIMIZE);
+    ASSERT_TRUE(PumpUntil([&] { return IsIconic(companion) != FALSE; }));
+
+    SiteInbox inbox("site", "sw_signin_plain");
+    const swtest::TempFile report("secret\r\n");
+    RemoteJobTexts raw;
+    raw.file = report.Path();
+    PrintRemotely(main, raw, PlainSignInQueue());
+    const std::string whole =
+        "Not printed on " + PlainSignInQueue() + ": ipp://" + PlainSite() +
+        ": the site asks for a password sent readable on the network (Basic sign-in without "
+        "TLS), which is never sent; write the site as ipps://... to sign in over TLS";
+    EXPECT_TRUE(WaitForLog(whole)) << LogText();
+    EXPECT_TRUE(PumpUntil([&] { return IsIconic(companion) == FALSE; }))
+        << "the window stayed minimised";
+    EXPECT_EQ(FindWindowA("#32770", sw::kSignInCaption), nullptr) << "no dialog for a refusal";
+    EXPECT_EQ(inbox.Count(), 0);
 }
 
 TEST_F(Companion, RefusedJobsAreReportedInItsWindowAndNothingIsSent) {
     MainWindowStandIn main;
     StartCompanion();
     ASSERT_TRUE(PumpUntil([&] { return main.AllAnnounced(); })) << "no announcements";
-    const int before = JobsSoFar();
+    SiteInbox inbox("site", "sw_remote");
+    const int before = inbox.Count();
     const swtest::TempFile data("data");
 
     RemoteJobTexts texts;
     texts.copies = "many";
-    texts.autoFormfeed = "0";
-    texts.method = "BYPASS";
     texts.file = data.Path();
-    PrintRemotely(main, texts, Printer());
-    EXPECT_TRUE(PumpUntil([&] { return LogHas("The number of copies \"many\""); })) << LogText();
+    PrintRemotely(main, texts, PlainQueue());
+    EXPECT_TRUE(WaitForLog("The number of copies \"many\"")) << LogText();
 
     texts.copies = "1";
     PrintRemotely(main, texts, "127.0.0.1:1:no_such_printer"); // not listed: no selection
-    EXPECT_TRUE(PumpUntil([&] { return LogHas("No remote printer is selected"); })) << LogText();
+    EXPECT_TRUE(WaitForLog("No remote printer is selected")) << LogText();
 
     texts.file = swtest::RunFolder() + "\\no such file.prn";
-    PrintRemotely(main, texts, Printer());
-    EXPECT_TRUE(PumpUntil([&] { return LogHas("cannot open"); })) << LogText();
+    PrintRemotely(main, texts, PlainQueue());
+    EXPECT_TRUE(WaitForLog("cannot open")) << LogText();
 
     Sleep(500);
-    EXPECT_EQ(JobsSoFar(), before);
+    EXPECT_EQ(inbox.Count(), before);
 }
 
 TEST_F(Companion, AnnouncesAgainToANewMainWindow) {
@@ -359,23 +663,95 @@ TEST_F(Companion, AnnouncesAgainToANewMainWindow) {
     EXPECT_NE(second.Handle(sw::kFieldPrintCommand), nullptr);
 }
 
+// A second start brings the running companion forward and ends: it never
+// announces controls of its own that would be dead once it closed.
+TEST_F(Companion, ASecondStartBringsTheRunningOneForwardAndEnds) {
+    MainWindowStandIn main;
+    StartCompanion();
+    ASSERT_TRUE(PumpUntil([&] { return main.AllAnnounced(); }));
+    HWND first = CompanionWindow();
+    HWND firstButton = main.Handle(sw::kFieldPrintCommand);
+    ShowWindow(first, SW_MINIMIZE);
+    ASSERT_TRUE(PumpUntil([&] { return IsIconic(first) != FALSE; }));
+
+    swtest::RunningProgram second(CompanionProgram(), "");
+    DWORD exitCode = STILL_ACTIVE;
+    ASSERT_TRUE(PumpUntil([&] { return (exitCode = second.WaitForExit(0)) != STILL_ACTIVE; }))
+        << "the second start did not end";
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(PumpUntil([&] { return IsIconic(first) == FALSE; })) << "not restored";
+    EXPECT_EQ(CompanionWindow(), first);
+    EXPECT_EQ(main.Handle(sw::kFieldPrintCommand), firstButton);
+    EXPECT_EQ(MainWindowStandIn::order.size(), sw::kCompanionFieldCount);
+}
+
 // The main program's remote route with the real companion: swutil.exe
-// "site:printer|file" starts Remsw.exe from its own folder, hands it the job
-// with the remote printer's stored settings once it has announced its
-// controls, and ends; the companion sends each copy to the site.
-TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToTheSite) {
-    const std::string printer = Printer();
+// "site:printer|file" starts Remsw.exe from its own folder (or finds it
+// running), hands it the job with the remote printer's stored settings once
+// it has announced its controls, and ends; the companion sends each copy to
+// the site. Every kind of site gets the bytes unchanged.
+TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToEachSite) {
+    StoreSignIn(kPassword);
+    const std::string printer = PlainQueue();
     swtest::Store("Printers AutoFormfeed", printer, "1");
     swtest::Store("Printers Orientation " + printer, "Landscape status", "1");
     swtest::Store("Number of copies by printer " + printer, "Copies", "2");
-    int seen = JobsSoFar();
+    SiteInbox plain("site", "sw_remote");
     const swtest::TempFile report("remote report\r\n");
-
-    auto program = swtest::StartProgram("\"" + printer + "|" + report.Path() + "\"");
-    EXPECT_EQ(program.WaitForExit(60000), 0u) << "the main program did not end after its print";
+    {
+        auto program = swtest::StartProgram("\"" + printer + "|" + report.Path() + "\"");
+        EXPECT_EQ(program.WaitForExit(60000), 0u) << "the main program did not end";
+    }
     const std::string expected = "\x1B&l1Oremote report\r\n\f\x1B&l0O";
-    EXPECT_EQ(NextSiteJob(seen), expected) << "copy 1";
-    EXPECT_EQ(NextSiteJob(seen), expected) << "copy 2";
+    EXPECT_EQ(plain.NextJob(), expected) << "copy 1";
+    EXPECT_EQ(plain.NextJob(), expected) << "copy 2";
+
+    SiteInbox tls("tls-site", "sw_tls");
+    SiteInbox signIn("tls-site", "sw_signin");
+    PrinterSpool spool;
+    for (const std::string& target : {TlsQueue(), SignInQueue(), IppPrinter()}) {
+        auto program = swtest::StartProgram("\"" + target + "|" + report.Path() + "\"");
+        EXPECT_EQ(program.WaitForExit(60000), 0u) << target;
+    }
+    EXPECT_EQ(tls.NextJob(), "remote report\r\n") << LogText();
+    EXPECT_EQ(signIn.NextJob(), "remote report\r\n") << LogText();
+    EXPECT_EQ(spool.NextJob("remote report\r\n"), "remote report\r\n") << LogText();
+}
+
+// The interactive route: a file dropped on the main window and a remote
+// printer chosen in its list, then the Print command.
+TEST_F(Companion, CarriesTheMainWindowsPrintToEachSite) {
+    StoreSignIn(kPassword);
+    StartCompanion();
+    auto program = swtest::StartProgram("");
+    HWND window = program.WaitForWindow(sw::kMainWindowClassName);
+    ASSERT_NE(window, nullptr);
+    constexpr int kPrinterList = 0x800;
+    constexpr int kPrintCommand = 0xC02;
+    HWND list = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        list = GetDlgItem(window, kPrinterList);
+        return list != nullptr && Contains(swtest::ListBoxItems(list), IppPrinter());
+    })) << LogText();
+
+    const swtest::TempFile report("from the window\r\n");
+    swtest::DropFiles(window, {report.Path()});
+    SiteInbox plain("site", "sw_remote");
+    SiteInbox tls("tls-site", "sw_tls");
+    SiteInbox signIn("tls-site", "sw_signin");
+    PrinterSpool spool;
+    for (const std::string& target : {PlainQueue(), TlsQueue(), SignInQueue(), IppPrinter()}) {
+        const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(target.c_str()));
+        ASSERT_NE(index, LB_ERR) << target;
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        swtest::SendCommand(window, kPrintCommand);
+    }
+    EXPECT_EQ(plain.NextJob(), "from the window\r\n") << LogText();
+    EXPECT_EQ(tls.NextJob(), "from the window\r\n") << LogText();
+    EXPECT_EQ(signIn.NextJob(), "from the window\r\n") << LogText();
+    EXPECT_EQ(spool.NextJob("from the window\r\n"), "from the window\r\n") << LogText();
+    EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
 }
 
 } // namespace
