@@ -453,9 +453,10 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
         << "the printer list first, the print button second, the values in table order";
     // One entry per queue of each print server that answered, and the IPP
     // printer under its own name.
-    EXPECT_EQ(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
-              (std::vector<std::string>{PlainQueue(), PlainSignInQueue(), SignInQueue(), TlsQueue(),
-                                        IppPrinter()}))
+    EXPECT_EQ(
+        swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
+        (std::vector<std::string>{PlainQueue(), PlainSignInQueue(), PlainSite() + ":sw_stopped",
+                                  SignInQueue(), TlsQueue(), IppPrinter()}))
         << LogText();
 
     // A raw job of three copies wrapped in its orientation sequences and
@@ -554,6 +555,26 @@ TEST_F(Companion, PrintsOverTlsAndToAnIppPrinter) {
     EXPECT_TRUE(WaitForLog(", text/plain); the printer is ")) << LogText();
     // The state of the printer selected in the list is shown beside it.
     EXPECT_EQ(TextOf(GetDlgItem(CompanionWindow(), sw::kCompanionState)).substr(0, 7), "State: ");
+}
+
+// A print server's queue written as a printer site is one printer too, and
+// its state is shown as the server gives it.
+TEST_F(Companion, ShowsAStoppedPrintersStateAndReasons) {
+    const std::string stopped = "ipp://" + PlainSite() + "/printers/sw_stopped:sw_stopped";
+    WriteSites("ipp://" + PlainSite() + "/printers/sw_stopped");
+    MainWindowStandIn main;
+    StartCompanion();
+    ASSERT_TRUE(PumpUntil([&] { return main.AllAnnounced(); })) << LogText();
+    EXPECT_EQ(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
+              (std::vector<std::string>{stopped}));
+    EXPECT_TRUE(LogHas(stopped + " is stopped (paused): Stopped for the tests")) << LogText();
+    HWND list = main.Handle(sw::kFieldPrinterList);
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    SendMessageA(CompanionWindow(), WM_COMMAND,
+                 MAKEWPARAM(sw::kCompanionPrinterList, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ(TextOf(GetDlgItem(CompanionWindow(), sw::kCompanionState)),
+              "State: stopped (paused): Stopped for the tests");
 }
 
 // A queue that needs a sign-in: the user is asked once, the answer is kept

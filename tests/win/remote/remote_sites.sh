@@ -6,8 +6,8 @@
 #     RUN/certs/    a test certificate authority (trusted-ca.crt, which the tests add to the
 #                   Wine prefix's trusted roots) and a server certificate for "localhost"
 #                   signed by it; a second authority that nothing trusts, and its certificate
-#     RUN/site/     print server, plain IPP: queue sw_remote, and sw_signin_plain whose jobs
-#                   need a sign-in
+#     RUN/site/     print server, plain IPP: queue sw_remote, sw_signin_plain whose jobs
+#                   need a sign-in, and sw_stopped, which is stopped
 #     RUN/tls-site/ print server over TLS with the trusted certificate: queue sw_tls, and
 #                   sw_signin whose jobs need a sign-in (user sw-user, password in
 #                   RUN/users.txt)
@@ -62,6 +62,12 @@ start() {
     "$printserver" add-printer "$run/site" sw_remote
     "$printserver" add-printer "$run/site" sw_signin_plain
     "$printserver" require-signin "$run/site" sw_signin_plain
+    "$printserver" add-printer "$run/site" sw_stopped
+    (
+        # shellcheck disable=SC1091
+        source "$run/site/env.sh"
+        cupsdisable -r "Stopped for the tests" sw_stopped
+    )
 
     "$printserver" start "$run/tls-site" --tls "$run/certs/trusted" --users "$run/users.txt"
     "$printserver" add-printer "$run/tls-site" sw_tls
