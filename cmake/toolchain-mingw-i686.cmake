@@ -12,7 +12,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# The 32-bit deliverables are built with this file; their tests run in the
-# 64-bit build (toolchain-mingw-x86_64.cmake), since many machines run 64-bit
-# user code only. Where 32-bit code runs, the emulator runs them as well.
+# The 32-bit deliverables are built with this file. Their tests run under
+# 32-bit Wine where the machine runs 32-bit programs (tools/test-all.sh probes
+# it); everywhere, the same tests run in the 64-bit build.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/run-under-wine.sh)

@@ -2,13 +2,13 @@
 # Installs what building and testing need on Debian 12: the MinGW-w64 cross
 # compilers (32-bit for the deliverables, 64-bit for the tests), 64-bit Wine,
 # CUPS, Xvfb, CMake, GoogleTest, clang's fuzzer and the Windows Installer
-# package tools (wixl, msibuild), and for the remote printing tests OpenSSL
-# (a test certificate authority), D-Bus and avahi-daemon (which the IPP
-# printer ippeveprinter needs; started privately by the tests, never as the
-# machine's services). Tests run 64-bit code only, since many
-# machines (virtual ones above all) cannot run 32-bit programs at all; 32-bit
-# Wine is not installed, as its loader would be chosen first and fail there.
-# Installs only what is missing, so a second run costs a second.
+# package tools (wixl, msibuild), and 32-bit Wine where the kernel runs 32-bit
+# programs, so that the tests also run the shipped 32-bit build; many machines
+# (virtual ones above all) refuse every 32-bit program, and there it is left
+# out. For the remote printing tests: OpenSSL (a test certificate authority),
+# D-Bus and avahi-daemon (which the IPP printer ippeveprinter needs; the tests
+# start them privately, never as the machine's services). Installs only what
+# is missing, so a second run costs a second.
 set -euo pipefail
 
 packages=(
@@ -21,23 +21,36 @@ packages=(
     wixl msitools
 )
 
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-((${#missing[@]} == 0)) && exit 0
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
 
 as_root=()
-if ((EUID != 0)); then
-    command -v sudo >/dev/null || {
+((EUID == 0)) || as_root=(sudo)
+
+missing=()
+for package in "${packages[@]}"; do
+    installed "$package" || missing+=("$package")
+done
+if ((${#missing[@]} > 0)); then
+    if ((EUID != 0)) && ! command -v sudo >/dev/null; then
         echo "install-deps.sh: missing packages (${missing[*]}); run as root to install them" >&2
         exit 1
-    }
-    as_root=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q "${missing[@]}"
 fi
 
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q \
-    "${missing[@]}"
+# 32-bit Wine runs the shipped build's tests. It is optional: where it cannot
+# be installed, the tests say so and run the 64-bit build only.
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if "$here/runs-32bit.sh" && ! installed wine32:i386; then
+    echo "Installing: wine32:i386"
+    {
+        dpkg --print-foreign-architectures | grep -qx i386 ||
+            "${as_root[@]}" dpkg --add-architecture i386
+        "${as_root[@]}" apt-get update -q &&
+            DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q wine32:i386
+    } || echo "install-deps.sh: 32-bit Wine could not be installed" >&2
+fi

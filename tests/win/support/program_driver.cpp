@@ -79,6 +79,16 @@ class RemoteMemory {
     bool free_ = true;
 };
 
+// A window-enumeration callback must be a stdcall function on 32-bit Windows,
+// which a lambda is not.
+BOOL CALLBACK CloseWindowOfProcess(HWND window, LPARAM processId) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == static_cast<DWORD>(processId))
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
 } // namespace
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -129,15 +139,7 @@ RunningProgram::~RunningProgram() {
         return;
     if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) {
         // Ask its windows to close, as a user would, then insist.
-        EnumWindows(
-            [](HWND window, LPARAM id) -> BOOL {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner == static_cast<DWORD>(id))
-                    PostMessageA(window, WM_CLOSE, 0, 0);
-                return TRUE;
-            },
-            static_cast<LPARAM>(process_.dwProcessId));
+        EnumWindows(CloseWindowOfProcess, static_cast<LPARAM>(process_.dwProcessId));
         if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
             TerminateProcess(process_.hProcess, 1);
     }
