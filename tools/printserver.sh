@@ -357,7 +357,9 @@ cmd_start_ipp_printer() {
         until grep -q "Server startup complete" "$run/avahi.log"; do
             i=$((i + 1)); [ $i -lt 100 ] || exit 1; sleep 0.1
         done
-        exec ippeveprinter -p "$port" -n localhost -d "$run/spool" -k \
+        # -c: a print command that returns at once, in place of the seconds of
+        # "printing" it would otherwise pretend, during which it refuses jobs.
+        exec ippeveprinter -p "$port" -n localhost -d "$run/spool" -k -c /bin/true \
             -f application/octet-stream,application/vnd.hp-pcl,text/plain "$name"
     ' sh "$RUN" "$port" "$name" "$here" </dev/null >"$RUN/ippeveprinter.log" 2>&1 &
     local pid=$!

@@ -135,7 +135,10 @@ SignInRequest AskSignIn(const std::string& site, const SiteContext& context,
     SignInRequest request;
     request.site = site;
     request.target = CredentialTarget(context.address);
-    request.reason = problem;
+    // The site is named beside the reason already.
+    const std::string where = SiteOrigin(context.address) + ": ";
+    request.reason =
+        problem.compare(0, where.size(), where) == 0 ? problem.substr(where.size()) : problem;
     if (context.credential)
         request.user = AnsiFromWide(context.credential->user);
     request.round = round;

@@ -152,7 +152,8 @@ class SiteInbox {
     int seen_;
 };
 
-// The documents the IPP printer keeps: "N-name.ext", numbered by job.
+// The documents the IPP printer keeps: "N-name.ext", numbered by job, with
+// the (empty) output of its print command as "N-name.prn".
 class PrinterSpool {
   public:
     PrinterSpool() : seen_(Newest()) {}
@@ -182,10 +183,18 @@ class PrinterSpool {
             newest = std::max(newest, std::atoi(name.c_str()));
         return newest;
     }
+    // The job's document; its print command's output beside it is empty.
     static std::string NameOf(int job) {
-        for (const std::string& name : FilesIn(Folder(), std::to_string(job) + "-*.*"))
-            return name;
-        return std::string();
+        std::string largest;
+        std::size_t size = 0;
+        for (const std::string& name : FilesIn(Folder(), std::to_string(job) + "-*.*")) {
+            const std::size_t bytes = swtest::ReadWholeFile(Folder() + name).size();
+            if (largest.empty() || bytes > size) {
+                largest = name;
+                size = bytes;
+            }
+        }
+        return largest;
     }
     int seen_;
 };
@@ -589,7 +598,17 @@ TEST_F(Companion, AsksForASignInOnceAndReplacesAWrongOne) {
     raw.file = report.Path();
 
     PrintRemotely(main, raw, SignInQueue());
-    ASSERT_TRUE(AnswerSignIn(kUser, "wrong-password")) << "no sign-in dialog\n" << LogText();
+    HWND dialog = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        dialog = FindWindowA("#32770", sw::kSignInCaption);
+        return dialog != nullptr && IsWindowVisible(dialog);
+    })) << "no sign-in dialog\n"
+        << LogText();
+    SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+    RECT frame = {};
+    GetWindowRect(dialog, &frame);
+    swtest::Screenshot("companion_sign_in", frame.right - frame.left, frame.bottom - frame.top);
+    ASSERT_TRUE(AnswerSignIn(kUser, "wrong-password")) << LogText();
     EXPECT_TRUE(WaitForLog("the site asks for a user name and password")) << LogText();
     ASSERT_TRUE(AnswerSignIn(kUser, kPassword)) << "no second dialog\n" << LogText();
     EXPECT_TRUE(LogHas("the user name or password was not accepted")) << LogText();
