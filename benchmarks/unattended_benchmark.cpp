@@ -13,6 +13,7 @@
 // schedule file and event log are the ones beside it; the folder of files is
 // made in TEMP and removed again. Under Wine, making and removing 100,000
 // files takes most of the run's half hour.
+#include "common/program_state.h"
 #include "printengine/swprint.h"
 #include "unattended/data_files.h"
 #include "unattended/schedule_file.h"
@@ -98,7 +99,7 @@ void RemoveFolder(const std::string& folder) {
 
 void WriteSchedules(const std::string& folder, const std::string& pattern, int count,
                     const std::string& printer) {
-    DeleteFileA(sw::DataFilePath().c_str());
+    DeleteFileA(sw::Program().DataFilePath.c_str());
     sw::ScheduleRecord record;
     record.IntervalMs = 1000;
     record.WatchFolder = folder;
@@ -187,7 +188,7 @@ int main(int argc, char** argv) {
     std::printf("%s", scheduleSeries.c_str());
 
     RemoveFolder(folder);
-    DeleteFileA(sw::DataFilePath().c_str());
+    DeleteFileA(sw::Program().DataFilePath.c_str());
     DeleteFileA(sw::EventLogPath().c_str());
     return 0;
 }

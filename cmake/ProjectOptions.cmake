@@ -1,31 +1,38 @@
-# Warnings and build options shared by every target of the project.
+# Warnings, definitions and link options of every target of the project, set
+# once for the whole tree: each folder's targets inherit them.
 
-function(sw_project_options target)
-    if(MSVC)
-        # C4996: GetVersionExA and other calls the Windows SDK marks deprecated.
-        target_compile_options(${target} PRIVATE /W4 /WX /permissive- /wd4996)
-        target_compile_definitions(${target} PRIVATE _CRT_SECURE_NO_WARNINGS)
-    else()
-        target_compile_options(${target} PRIVATE -Wall -Wextra -Werror -pedantic-errors)
-    endif()
-    if(WIN32)
-        target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX
-                                                     _WIN32_WINNT=0x0501)
-    endif()
-    if(SW_SANITIZE AND NOT WIN32)
-        target_compile_options(${target} PRIVATE -fsanitize=address,undefined
-                                                 -fno-sanitize-recover=all -fno-omit-frame-pointer)
-        target_link_options(${target} PRIVATE -fsanitize=address,undefined)
-    endif()
-endfunction()
+if(MSVC)
+    # C4996: GetVersionExA and other calls the Windows SDK marks deprecated.
+    add_compile_options(/W4 /WX /permissive- /wd4996)
+    add_compile_definitions(_CRT_SECURE_NO_WARNINGS)
+else()
+    add_compile_options(-Wall -Wextra -Werror -pedantic-errors)
+endif()
 
-# MinGW: link the compiler's runtime statically so that nothing but the
+if(WIN32)
+    add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
+endif()
+
+# MinGW: the compiler's runtime is linked statically, so that nothing but the
 # system's own DLLs is needed beside the programs.
-function(sw_static_runtime target)
-    if(MINGW)
-        target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
-    endif()
-endfunction()
+if(MINGW)
+    add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+# The host build of the portable core runs its tests under AddressSanitizer
+# and UBSan.
+if(SW_SANITIZE AND NOT WIN32)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# The fuzz build instruments all code for coverage; each fuzz target links
+# libFuzzer's driver itself.
+if(SW_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
 
 # Exports through a .def file of decorated stdcall names (Name@bytes). MinGW
 # exports them undecorated with --kill-at, and dlltool rewrites the import

@@ -1,6 +1,6 @@
-#include "file_dialogs.h"
+#include "common/file_dialogs.h"
 
-#include "file_filters.h"
+#include "common/file_filters.h"
 
 #include <commdlg.h>
 

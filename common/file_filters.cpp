@@ -1,6 +1,6 @@
-#include "file_filters.h"
+#include "common/file_filters.h"
 
-#include "path_helpers.h"
+#include "common/path_helpers.h"
 
 #include <algorithm>
 

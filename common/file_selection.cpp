@@ -1,6 +1,6 @@
-#include "file_selection.h"
+#include "common/file_selection.h"
 
-#include "file_dialogs.h"
+#include "common/file_dialogs.h"
 
 #include <commdlg.h>
 

@@ -3,7 +3,7 @@
 // for GetFileToPrint, the main program its own.
 #pragma once
 
-#include "file_filters.h"
+#include "common/file_filters.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "find_word_pad.h"
+#include "common/find_word_pad.h"
 
-#include "path_helpers.h"
-#include "word_pad_rules.h"
+#include "common/path_helpers.h"
+#include "common/word_pad_rules.h"
 
 #include <windows.h>
 

@@ -1,4 +1,6 @@
-#include "path_helpers.h"
+#include "common/path_helpers.h"
+
+#include "common/text_helpers.h"
 
 namespace sw {
 
@@ -23,6 +25,10 @@ std::string AddTrailingBackslash(std::string_view path) {
     if (!result.empty() && result.back() != '\\')
         result += '\\';
     return result;
+}
+
+bool IsBitmapFile(std::string_view path) {
+    return UpperCase(ExtensionPart(TrimSpaces(path))) == "BMP";
 }
 
 } // namespace sw

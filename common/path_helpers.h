@@ -20,4 +20,8 @@ std::string ExtensionPart(std::string_view path);
 // The path with a backslash appended when it is not empty and does not end in one.
 std::string AddTrailingBackslash(std::string_view path);
 
+// True when the path, without the spaces at its ends, has the extension
+// "BMP" in any letter case: such a file is printed through the driver.
+bool IsBitmapFile(std::string_view path);
+
 } // namespace sw

@@ -1,4 +1,4 @@
-#include "word_pad_rules.h"
+#include "common/word_pad_rules.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #include "info/driver_download_dialog.h"
 
+#include "common/dialog_template.h"
 #include "info/web_addresses.h"
-#include "remote/dialog_template.h"
 
 #include <shellapi.h>
 

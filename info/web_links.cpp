@@ -1,5 +1,6 @@
 #include "info/web_links.h"
 
+#include "common/program_state.h"
 #include "info/web_addresses.h"
 #include "remote/dial_up.h"
 
@@ -22,7 +23,7 @@ void OpenWebLink(int which) {
     if (address.empty())
         return;
     if (IsDialUpConnected() == 0) {
-        DialedForWeb = true;
+        Program().DialedForWeb = true;
         DialFirstEntry();
     }
     const HINSTANCE result = ShellExecuteA(nullptr, "open", address.c_str(), "", "", SW_SHOWNORMAL);

@@ -1,4 +1,4 @@
-#include "bitmap_fit.h"
+#include "printengine/bitmap_fit.h"
 
 #include <cmath>
 #include <limits>

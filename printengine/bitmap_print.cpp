@@ -1,10 +1,11 @@
 // PrintBMP and BLTIMAGE: a bitmap file must not bypass the printer driver, so
 // it is drawn through GDI into a placement box given in inches, fitted to the
 // box with its proportions kept.
-#include "bitmap_fit.h"
-#include "feedback_api.h"
-#include "raw_job.h"
-#include "swprint.h"
+#include "common/handle_guard.h"
+#include "printengine/bitmap_fit.h"
+#include "printengine/feedback_api.h"
+#include "printengine/raw_job.h"
+#include "printengine/swprint.h"
 
 #include <memory>
 #include <new>
@@ -15,36 +16,16 @@ namespace {
 constexpr char kCantLoadBitmap[] = "Can't load bitmap";
 constexpr char kMessageCaption[] = "Spoolwright";
 
-// Deletes a device context made with CreateDC or CreateCompatibleDC.
-class OwnedDc {
-  public:
-    explicit OwnedDc(HDC dc) : dc_(dc) {}
-    ~OwnedDc() {
-        if (dc_ != nullptr)
-            DeleteDC(dc_);
-    }
-    OwnedDc(const OwnedDc&) = delete;
-    OwnedDc& operator=(const OwnedDc&) = delete;
-    HDC Get() const { return dc_; }
-
-  private:
-    HDC dc_;
+struct DeleteDeviceContext {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
 
-class OwnedBitmap {
-  public:
-    explicit OwnedBitmap(HBITMAP bitmap) : bitmap_(bitmap) {}
-    ~OwnedBitmap() {
-        if (bitmap_ != nullptr)
-            DeleteObject(bitmap_);
-    }
-    OwnedBitmap(const OwnedBitmap&) = delete;
-    OwnedBitmap& operator=(const OwnedBitmap&) = delete;
-    HBITMAP Get() const { return bitmap_; }
-
-  private:
-    HBITMAP bitmap_;
-};
+// A device context made with CreateDC or CreateCompatibleDC, and a bitmap.
+using OwnedDc = sw::HandleGuard<HDC, DeleteDeviceContext>;
+using OwnedBitmap = sw::HandleGuard<HBITMAP, DeleteGdiObject>;
 
 // A BITMAPINFO with room for a full 256-entry colour table.
 struct BitmapInfo256 {

@@ -1,11 +1,11 @@
 // PrintDoc: a document printed by WordPad on a named printer. WordPad prints
 // a document given with " /p" on the default printer, so the printer is made
 // the default while WordPad runs and the previous default is restored after.
-#include "../common/find_word_pad.h"
-#include "../common/word_pad_rules.h"
-#include "raw_job.h"
-#include "run_and_wait.h"
-#include "swprint.h"
+#include "common/find_word_pad.h"
+#include "common/word_pad_rules.h"
+#include "printengine/raw_job.h"
+#include "printengine/run_and_wait.h"
+#include "printengine/swprint.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "feedback_api.h"
+#include "printengine/feedback_api.h"
 
 namespace sw {
 

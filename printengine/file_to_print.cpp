@@ -1,8 +1,8 @@
 // GetFileToPrint: the file-selection routine with the library's own
 // remembered file type, for callers that load the library.
-#include "../common/file_selection.h"
-#include "library_state.h"
-#include "swprint.h"
+#include "common/file_selection.h"
+#include "printengine/library_state.h"
+#include "printengine/swprint.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 // The library's entry point. LIBMAIN is exported as well, for callers that
 // initialise the library by hand; it always returns 1 so the library loads.
-#include "library_state.h"
-#include "raw_job.h"
-#include "swprint.h"
+#include "printengine/library_state.h"
+#include "printengine/raw_job.h"
+#include "printengine/swprint.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "library_state.h"
+#include "printengine/library_state.h"
 
 namespace sw {
 

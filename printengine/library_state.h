@@ -2,8 +2,8 @@
 // library from one thread, so the state is unguarded.
 #pragma once
 
-#include "../common/file_filters.h"
-#include "raw_job.h"
+#include "common/file_filters.h"
+#include "printengine/raw_job.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // Line printing: lines are collected in a scratch file in the TEMP folder and
 // printed as one raw job by LPrintEnd.
-#include "library_state.h"
-#include "raw_job.h"
-#include "swprint.h"
+#include "printengine/library_state.h"
+#include "printengine/raw_job.h"
+#include "printengine/swprint.h"
 
 namespace {
 

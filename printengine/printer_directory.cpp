@@ -1,14 +1,14 @@
 // The printer directory: the spooler's printers as the library's printer
 // list, the system default printer kept in the "device" entry of the
 // profile's "windows" section, and the purge of every queue.
-#include "printer_directory.h"
+#include "printengine/printer_directory.h"
 
-#include "library_state.h"
-#include "ole_string.h"
-#include "printer_directory_api.h"
-#include "printer_names.h"
-#include "raw_job.h"
-#include "swprint.h"
+#include "printengine/library_state.h"
+#include "printengine/ole_string.h"
+#include "printengine/printer_names.h"
+#include "printengine/raw_job.h"
+#include "printengine/spooler_api.h"
+#include "printengine/swprint.h"
 
 #include <climits>
 
@@ -27,7 +27,7 @@ bool Enumerate(DWORD flags, DWORD level, DWORD firstSize, std::vector<BYTE>& buf
     buffer.assign(firstSize, 0);
     DWORD needed = 0;
     returned = 0;
-    sw::PrinterDirectoryApi& api = sw::PrinterDirectory();
+    sw::SpoolerApi& api = sw::Spooler();
     if (api.enumPrinters(flags, nullptr, level, buffer.empty() ? nullptr : buffer.data(),
                          static_cast<DWORD>(buffer.size()), &needed, &returned))
         return true;
@@ -47,7 +47,7 @@ std::string NameOrEmpty(const char* name) {
 // needs on systems that check rights, else with the default right, which
 // is enough on systems that do not.
 bool OpenForPurge(char* name, HANDLE& printer) {
-    sw::PrinterDirectoryApi& api = sw::PrinterDirectory();
+    sw::SpoolerApi& api = sw::Spooler();
     PRINTER_DEFAULTSA defaults = {nullptr, nullptr, PRINTER_ACCESS_ADMINISTER};
     if (api.openPrinter(name, &printer, &defaults))
         return true;
@@ -137,7 +137,7 @@ extern "C" void WINAPI CancelPrintJobs(void) {
     if (!Enumerate(kAllQueuesFlags, 2, 0, buffer, count) &&
         !Enumerate(kListFlags, 2, 0, buffer, count))
         return;
-    sw::PrinterDirectoryApi& api = sw::PrinterDirectory();
+    sw::SpoolerApi& api = sw::Spooler();
     for (DWORD i = 0; i < count; ++i) {
         char* name = reinterpret_cast<PRINTER_INFO_2A*>(buffer.data())[i].pPrinterName;
         HANDLE printer = nullptr;

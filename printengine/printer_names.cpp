@@ -1,4 +1,4 @@
-#include "printer_names.h"
+#include "printengine/printer_names.h"
 
 namespace sw {
 

@@ -1,7 +1,7 @@
-#include "raw_job.h"
+#include "printengine/raw_job.h"
 
+#include "common/path_helpers.h"
 #include "common/text_helpers.h"
-#include "../common/path_helpers.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,46 +1,21 @@
 // PrintFile and the two settings that shape every raw job.
-#include "library_state.h"
+#include "common/handle_guard.h"
 #include "common/text_helpers.h"
-#include "raw_job.h"
-#include "spooler_api.h"
-#include "swprint.h"
+#include "printengine/library_state.h"
+#include "printengine/raw_job.h"
+#include "printengine/spooler_api.h"
+#include "printengine/swprint.h"
 
 #include <string>
 
 namespace {
 
-// Closes a handle when the scope ends, on every path.
-class FileHandle {
-  public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (IsOpen())
-            CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-  private:
-    HANDLE handle_;
+struct ClosePrinterThroughSpooler {
+    void operator()(HANDLE printer) const { sw::Spooler().closePrinter(printer); }
 };
 
-class PrinterHandle {
-  public:
-    PrinterHandle() = default;
-    ~PrinterHandle() {
-        if (handle_ != nullptr)
-            sw::Spooler().closePrinter(handle_);
-    }
-    PrinterHandle(const PrinterHandle&) = delete;
-    PrinterHandle& operator=(const PrinterHandle&) = delete;
-    HANDLE* Receive() { return &handle_; }
-    HANDLE Get() const { return handle_; }
-
-  private:
-    HANDLE handle_ = nullptr;
-};
+// A printer handle, closed through the spooler seam as it was opened.
+using PrinterHandle = sw::HandleGuard<HANDLE, ClosePrinterThroughSpooler>;
 
 // The error of a failed call, never 0, so that a failure is never reported as success.
 LONG ErrorOr(DWORD fallback) {
@@ -62,8 +37,8 @@ extern "C" LONG WINAPI PrintFile(LPCSTR printerName, LPCSTR fileName) {
 
     // Read-only, and shared, so that printing never locks others out of the
     // file and never creates a missing one.
-    FileHandle source(CreateFileA(sw::TrimSpaces(file).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    sw::FileHandle source(CreateFileA(sw::TrimSpaces(file).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER size = {};
     if (!source.IsOpen() || !GetFileSizeEx(source.Get(), &size))
         return ErrorOr(ERROR_OPEN_FAILED);

@@ -1,6 +1,6 @@
-#include "run_and_wait.h"
+#include "printengine/run_and_wait.h"
 
-#include "../common/word_pad_rules.h"
+#include "common/word_pad_rules.h"
 
 #include <vector>
 

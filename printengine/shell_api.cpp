@@ -1,4 +1,4 @@
-#include "shell_api.h"
+#include "printengine/shell_api.h"
 
 #include <shlobj.h>
 

@@ -2,11 +2,11 @@
 // shell's recent documents: adding a file to them makes the shell write a
 // shortcut to it in the Recent folder, which is then moved where the caller
 // wants it.
-#include "ole_string.h"
-#include "raw_job.h"
-#include "shell_api.h"
-#include "shortcut_name.h"
-#include "swprint.h"
+#include "printengine/ole_string.h"
+#include "printengine/raw_job.h"
+#include "printengine/shell_api.h"
+#include "printengine/shortcut_name.h"
+#include "printengine/swprint.h"
 
 #include <objbase.h>
 #include <shlobj.h>

@@ -1,6 +1,6 @@
-#include "shortcut_name.h"
+#include "printengine/shortcut_name.h"
 
-#include "../common/path_helpers.h"
+#include "common/path_helpers.h"
 
 namespace sw {
 

@@ -1,10 +1,10 @@
-#include "spooler_api.h"
+#include "printengine/spooler_api.h"
 
 namespace sw {
 
 SpoolerApi& Spooler() {
-    static SpoolerApi api = {OpenPrinterA,  StartDocPrinterA, WritePrinter,
-                             EndDocPrinter, AbortPrinter,     ClosePrinter};
+    static SpoolerApi api = {EnumPrintersA, OpenPrinterA, StartDocPrinterA, WritePrinter,
+                             EndDocPrinter, AbortPrinter, SetPrinterA,      ClosePrinter};
     return api;
 }
 

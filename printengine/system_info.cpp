@@ -1,8 +1,8 @@
 // Which Windows family runs, and where the Windows directory is. Both ask the
 // system at every call; nothing is cached.
-#include "../common/path_helpers.h"
-#include "ole_string.h"
-#include "swprint.h"
+#include "common/path_helpers.h"
+#include "printengine/ole_string.h"
+#include "printengine/swprint.h"
 
 extern "C" SHORT WINAPI IsWindowsNT(void) {
     OSVERSIONINFOA version = {};

@@ -1,8 +1,8 @@
 // Thin window-message helpers for callers that cannot send messages
 // themselves. The windows may belong to other processes.
-#include "ole_string.h"
-#include "raw_job.h"
-#include "swprint.h"
+#include "printengine/ole_string.h"
+#include "printengine/raw_job.h"
+#include "printengine/swprint.h"
 
 #include <string>
 

@@ -1,10 +1,13 @@
 // What the main program and the companion "Spoolwright Remote" agree on: the
-// companion's window title, the main window's class, and the ten registered
+// companion's window title, the main window's class, the ten registered
 // messages with which the companion announces its controls (each carries the
-// handle of one control in wParam), in the order they are announced.
+// handle of one control in wParam), in the order they are announced, and the
+// print method the main program writes for a file.
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace sw {
 
@@ -39,5 +42,11 @@ inline constexpr const char* kCompanionMessageNames[kCompanionFieldCount] = {
     "SpoolwrightFarreach_Remote_BMPWIDTH",
     "SpoolwrightFarreach_Remote_BMPHEIGHT",
 };
+
+// The print method of a file: "BMP" for a .BMP file, "DOC" for .DOC and
+// .RTF, "BYPASS" for any other; the extension is compared in upper case,
+// spaces around the path ignored. The main program writes it into the
+// print-method control; the companion falls back on it when that is empty.
+std::string PrintMethodText(std::string_view file);
 
 } // namespace sw

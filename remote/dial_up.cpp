@@ -1,12 +1,11 @@
 #include "remote/dial_up.h"
 
+#include "common/program_state.h"
+
 #include <cstring>
 #include <string>
 
 namespace sw {
-
-HMODULE DialUpLibrary = nullptr;
-bool DialedForWeb = false;
 
 namespace {
 
@@ -74,15 +73,16 @@ using EnumConnectionsFn = DWORD(WINAPI*)(ConnectionEntry*, DWORD*, DWORD*);
 
 // The library's function of that name, or null while the library is not loaded.
 template <typename Function> Function Lookup(const char* name) {
-    if (DialUpLibrary == nullptr)
+    if (Program().DialUpLibrary == nullptr)
         return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(DialUpLibrary, name)));
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(Program().DialUpLibrary, name)));
 }
 
 // With the library loaded but the function missing, the call fails as the
 // platform reports a missing function.
 DWORD MissingResult() {
-    return DialUpLibrary == nullptr ? 0 : ERROR_PROC_NOT_FOUND;
+    return Program().DialUpLibrary == nullptr ? 0 : ERROR_PROC_NOT_FOUND;
 }
 
 DWORD GetConnectStatus(DialUpConnection connection, ConnectionStatus* status) {
@@ -191,7 +191,7 @@ DialUpConnection DialEntry(int n) {
 }
 
 void HangUpAndWait(DialUpConnection connection) {
-    if (DialUpLibrary == nullptr)
+    if (Program().DialUpLibrary == nullptr)
         return;
     HangUp(connection);
     // The connection is gone once its status can no longer be read.

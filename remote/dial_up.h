@@ -1,6 +1,6 @@
 // Dial-up networking through the platform's remote access library, which is
-// optional: every call goes through DialUpLibrary and does nothing (returns
-// 0) while that handle is 0. The program never loads the library, so as it
+// optional: every call goes through the program state's DialUpLibrary and
+// does nothing (returns 0) while that handle is 0. The program never loads the library, so as it
 // ships no dial-up step runs; a build or test that sets the handle gets the
 // real calls, each function looked up by name at every call.
 #pragma once
@@ -8,11 +8,6 @@
 #include <windows.h>
 
 namespace sw {
-
-// The remote access library's module handle; 0 means not available.
-extern HMODULE DialUpLibrary;
-// Set when a web link asked for a connection; the main window hangs up at exit.
-extern bool DialedForWeb;
 
 // The platform's connection handle.
 using DialUpConnection = HANDLE;

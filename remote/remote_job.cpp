@@ -1,7 +1,7 @@
 #include "remote/remote_job.h"
 
-#include "common/path_helpers.h"
 #include "common/text_helpers.h"
+#include "remote/companion_protocol.h"
 #include "remote/site_address.h"
 
 #include <cstdint>
@@ -57,15 +57,6 @@ std::uint64_t RawJobLength(const RawJobAdditions& additions, std::uint64_t fileL
     return length;
 }
 
-std::string_view PrintMethodForFile(std::string_view file) {
-    const std::string extension = UpperCase(ExtensionPart(TrimSpaces(file)));
-    if (extension == "BMP")
-        return "BMP";
-    if (extension == "DOC" || extension == "RTF")
-        return "DOC";
-    return "BYPASS";
-}
-
 RemoteJobCheck CheckRemoteJob(const RemoteJobTexts& texts) {
     RemoteJob job;
     const std::optional<RemotePrinterName> name = SplitRemotePrinterItem(texts.printer);
@@ -113,7 +104,7 @@ RemoteJobCheck CheckRemoteJob(const RemoteJobTexts& texts) {
 
     std::string method = UpperCase(TrimSpaces(texts.printMethod));
     if (method.empty())
-        method = std::string(PrintMethodForFile(texts.file));
+        method = PrintMethodText(texts.file);
     if (method == "BMP")
         job.method = RemotePrintMethod::Bitmap;
     else if (method == "DOC")

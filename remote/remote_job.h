@@ -71,7 +71,4 @@ std::string_view DocumentFormatOf(RemotePrintMethod method);
 std::uint64_t RawJobLength(const RawJobAdditions& additions, std::uint64_t fileLength,
                            bool endsWithFormFeed);
 
-// The print method text the main program writes for a file's extension.
-std::string_view PrintMethodForFile(std::string_view file);
-
 } // namespace sw

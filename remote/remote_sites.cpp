@@ -1,9 +1,9 @@
 #include "remote/remote_sites.h"
 
+#include "common/library_text.h"
 #include "printengine/swprint.h"
 #include "remote/remote_sites_file.h"
 #include "remote/remote_sites_line.h"
-#include "settings/library_text.h"
 
 namespace sw {
 

@@ -1,7 +1,7 @@
 #include "remote/remote_sites_dialog.h"
 
+#include "common/dialog_template.h"
 #include "common/text_helpers.h"
-#include "remote/dialog_template.h"
 #include "remote/remote_sites.h"
 #include "remote/remote_sites_dialog_ids.h"
 #include "remote/remote_sites_line.h"

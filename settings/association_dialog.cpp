@@ -1,9 +1,9 @@
 #include "settings/association_dialog.h"
 
+#include "common/dialog_controls.h"
+#include "common/library_text.h"
 #include "printengine/swprint.h"
 #include "resources/resource.h"
-#include "settings/dialog_controls.h"
-#include "settings/library_text.h"
 #include "settings/setting_names.h"
 #include "settings/settings_store.h"
 

@@ -1,10 +1,9 @@
 // The bitmap placement box in the "BMPprint" section, always in inches.
-#include "bitmap_placement.h"
+#include "settings/bitmap_placement.h"
 
-#include "bitmap_placement_dialog.h"
-#include "bitmap_units.h"
-#include "setting_names.h"
-#include "settings_store.h"
+#include "settings/bitmap_units.h"
+#include "settings/setting_names.h"
+#include "settings/settings_store.h"
 
 namespace sw {
 
@@ -26,9 +25,10 @@ void WriteBitmapPlacement(const BitmapPlacement& box) {
     WriteSettingNumber(file, kBitmapSection, kHeightKey, box.height);
 }
 
-void GetBitmapPlacement(double& left, double& top, double& width, double& height) {
+void GetBitmapPlacement(double& left, double& top, double& width, double& height,
+                        void (*askForPlacement)()) {
     if (AsksForPlacement(ReadSetting(SettingsFilePath(), kBitmapSection, kUseSavedKey)))
-        ShowBitmapPlacementDialog();
+        askForPlacement();
     // Read after the dialog, which may have changed the box.
     const BitmapPlacement box = ReadBitmapPlacement();
     left = box.left;

@@ -2,6 +2,8 @@
 // kept in the "BMPprint" section in inches.
 #pragma once
 
+#include "settings/bitmap_placement_dialog.h"
+
 namespace sw {
 
 // The stored box in inches; each missing measure is 0.
@@ -18,7 +20,9 @@ BitmapPlacement ReadBitmapPlacement();
 void WriteBitmapPlacement(const BitmapPlacement& box);
 
 // The box the next bitmap print uses, in inches. When "UseSaved" is 0 or
-// missing, the placement dialog is shown first and the box read after it closes.
-void GetBitmapPlacement(double& left, double& top, double& width, double& height);
+// missing, `askForPlacement` (the placement dialog) is shown first and the
+// box read after it closes.
+void GetBitmapPlacement(double& left, double& top, double& width, double& height,
+                        void (*askForPlacement)() = ShowBitmapPlacementDialog);
 
 } // namespace sw

@@ -4,10 +4,10 @@
 // the choice at once but leaves the numbers shown as they are.
 #include "settings/bitmap_placement_dialog.h"
 
+#include "common/dialog_controls.h"
 #include "resources/resource.h"
 #include "settings/bitmap_placement.h"
 #include "settings/bitmap_units.h"
-#include "settings/dialog_controls.h"
 #include "settings/setting_names.h"
 #include "settings/setting_numbers.h"
 #include "settings/settings_store.h"

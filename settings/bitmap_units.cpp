@@ -1,6 +1,6 @@
-#include "bitmap_units.h"
+#include "settings/bitmap_units.h"
 
-#include "setting_numbers.h"
+#include "settings/setting_numbers.h"
 
 namespace sw {
 

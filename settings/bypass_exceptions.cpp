@@ -1,14 +1,13 @@
 // The driver-bypass exceptions, read from the settings file at every call so
 // that an edit of the list counts from the next print on.
-#include "bypass_exceptions.h"
+#include "settings/bypass_exceptions.h"
 
-#include "common/text_helpers.h"
 #include "common/path_helpers.h"
-#include "file_patterns.h"
-#include "printengine/raw_job.h"
-#include "setting_names.h"
-#include "settings_store.h"
-#include "shell/program_state.h"
+#include "common/program_state.h"
+#include "common/text_helpers.h"
+#include "settings/file_patterns.h"
+#include "settings/setting_names.h"
+#include "settings/settings_store.h"
 
 #include <algorithm>
 #include <limits>
@@ -67,10 +66,10 @@ void SaveBypassPatterns(const std::vector<std::string>& patterns) {
     }
     constexpr std::size_t kMaxCount = std::numeric_limits<short>::max();
     const int count = static_cast<int>(std::min(kept.size(), kMaxCount));
-    if (PatternCount < count)
-        PatternCount = static_cast<short>(count);
+    if (Program().PatternCount < count)
+        Program().PatternCount = static_cast<short>(count);
     const std::string file = SettingsFilePath();
-    for (int i = 1; i <= PatternCount; ++i) {
+    for (int i = 1; i <= Program().PatternCount; ++i) {
         const std::string_view pattern = i <= count ? std::string_view(kept[i - 1]) : "";
         WriteSetting(file, kNoBypassSection, BypassPatternKey(i), pattern);
     }

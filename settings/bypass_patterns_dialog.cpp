@@ -1,9 +1,9 @@
 #include "settings/bypass_patterns_dialog.h"
 
+#include "common/dialog_controls.h"
+#include "common/program_state.h"
 #include "resources/resource.h"
 #include "settings/bypass_exceptions.h"
-#include "settings/dialog_controls.h"
-#include "shell/program_state.h"
 
 #include <string>
 #include <vector>
@@ -23,7 +23,7 @@ void OnInitDialog(HWND dialog) {
     const std::vector<std::string> patterns = ReadBypassPatterns();
     for (const std::string& pattern : patterns)
         AddToList(dialog, pattern);
-    PatternCount = static_cast<short>(patterns.size());
+    Program().PatternCount = static_cast<short>(patterns.size());
     SendDlgItemMessageA(dialog, IDC_WORD_PATTERN, EM_LIMITTEXT, kPatternLimit, 0);
 }
 

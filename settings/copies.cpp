@@ -1,8 +1,7 @@
-#include "copies.h"
+#include "settings/copies.h"
 
-#include "common/text_helpers.h"
 #include "common/path_helpers.h"
-#include "printengine/raw_job.h"
+#include "common/text_helpers.h"
 
 namespace sw {
 namespace {

@@ -3,19 +3,13 @@
 // Portable, so that the precedence is unit-tested.
 #pragma once
 
+#include "common/remembered_copies.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace sw {
-
-// The count entered in the copies dialog at its last save, kept until the
-// program ends. An empty file or printer means the count was not given for it.
-struct RememberedCopiesSetting {
-    std::int32_t count = 0;
-    std::string file;    // a file path or a folder pattern (folder + "*.*")
-    std::string printer; // a printer name
-};
 
 // The counts read from the settings file, each already rounded to an integer
 // (a missing value or text that is not a number reads as 0).

@@ -1,8 +1,8 @@
 #include "settings/copies_dialog.h"
 
+#include "common/dialog_controls.h"
 #include "resources/resource.h"
 #include "settings/copies_dialog_rules.h"
-#include "settings/dialog_controls.h"
 #include "settings/setting_names.h"
 #include "settings/setting_numbers.h"
 #include "settings/settings_store.h"

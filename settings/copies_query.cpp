@@ -1,11 +1,12 @@
 // Reads the three stored counts of a print and resolves them with the count
 // remembered from the copies dialog.
-#include "copies_query.h"
+#include "settings/copies_query.h"
 
-#include "setting_names.h"
-#include "setting_numbers.h"
-#include "settings_store.h"
-#include "shell/program_state.h"
+#include "common/program_state.h"
+#include "settings/copies.h"
+#include "settings/setting_names.h"
+#include "settings/setting_numbers.h"
+#include "settings/settings_store.h"
 
 namespace sw {
 
@@ -19,7 +20,7 @@ std::int32_t GetCopiesSetting(std::string_view file, std::string_view printer) {
         ReadSettingNumber(settings, FileCopiesSection(FolderPattern(file)), kCopiesKey));
     stored.printer =
         RoundToInt32(ReadSettingNumber(settings, PrinterCopiesSection(printer), kCopiesKey));
-    return ResolveCopies(stored, RememberedCopies, file, printer);
+    return ResolveCopies(stored, Program().RememberedCopies, file, printer);
 }
 
 } // namespace sw

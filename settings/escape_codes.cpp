@@ -1,6 +1,6 @@
-#include "escape_codes.h"
+#include "settings/escape_codes.h"
 
-#include "setting_numbers.h"
+#include "settings/setting_numbers.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "file_patterns.h"
+#include "settings/file_patterns.h"
 
 #include "common/path_helpers.h"
 

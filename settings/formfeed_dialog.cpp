@@ -1,7 +1,7 @@
 #include "settings/formfeed_dialog.h"
 
+#include "common/dialog_controls.h"
 #include "resources/resource.h"
-#include "settings/dialog_controls.h"
 #include "settings/setting_names.h"
 #include "settings/setting_numbers.h"
 #include "settings/settings_store.h"

@@ -1,12 +1,11 @@
 // The orientation and form-feed settings of the printer the next print goes
 // to. Both are keyed by the whole printer name, as the dialogs store them.
-#include "printer_queries.h"
+#include "settings/printer_queries.h"
 
-#include "escape_codes.h"
-#include "setting_names.h"
-#include "setting_numbers.h"
-#include "settings_store.h"
-#include "shell/program_state.h"
+#include "settings/escape_codes.h"
+#include "settings/setting_names.h"
+#include "settings/setting_numbers.h"
+#include "settings/settings_store.h"
 
 namespace sw {
 namespace {
@@ -15,17 +14,9 @@ constexpr std::size_t kFlagValueLimit = 79;
 
 } // namespace
 
-std::int16_t GetAutoFormfeedSetting() {
-    return GetAutoFormfeedSetting(CurrentPrinter);
-}
-
 std::int16_t GetAutoFormfeedSetting(std::string_view printer) {
     const std::string value = ReadSetting(SettingsFilePath(), kAutoFormfeedSection, printer);
     return RoundToInt16(ParseSettingNumber(value.substr(0, kFlagValueLimit)));
-}
-
-std::int16_t GetOrientationSetting(std::string& landscape, std::string& portrait) {
-    return GetOrientationSetting(CurrentPrinter, landscape, portrait);
 }
 
 std::int16_t GetOrientationSetting(std::string_view printer, std::string& landscape,

@@ -1,4 +1,4 @@
-// What the print paths ask before a raw job for the printer `CurrentPrinter`:
+// What the print paths ask before a raw job for the printer it goes to:
 // whether to append a form feed, and which orientation sequences to send.
 // Each query reads the settings file at the moment of the call.
 #pragma once
@@ -12,18 +12,15 @@ namespace sw {
 // Orientation status when the printer has no orientation handling.
 inline constexpr std::int16_t kNoOrientation = -9;
 
-// The number stored under CurrentPrinter in "Printers AutoFormfeed" (value cut
+// The number stored under the printer in "Printers AutoFormfeed" (value cut
 // to 79 characters, then parsed); 0 when missing. Any non-zero value means on.
-std::int16_t GetAutoFormfeedSetting();
-// The same for a printer named by the caller (an unattended schedule's).
 std::int16_t GetAutoFormfeedSetting(std::string_view printer);
 
-// The orientation of CurrentPrinter: kNoOrientation when "Landscape status" is
+// The orientation of the printer: kNoOrientation when "Landscape status" is
 // missing, empty or exactly "N"; otherwise its number (0 portrait, any other
 // value landscape). A non-empty "Landscape code" / "Portrait code" replaces
 // `landscape` / `portrait` with its bytes (at most 79); an empty one leaves the
 // output as passed. A zero byte ends the sequence where the library gets it.
-std::int16_t GetOrientationSetting(std::string& landscape, std::string& portrait);
 std::int16_t GetOrientationSetting(std::string_view printer, std::string& landscape,
                                    std::string& portrait);
 

@@ -1,4 +1,4 @@
-#include "setting_names.h"
+#include "settings/setting_names.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "setting_numbers.h"
+#include "settings/setting_numbers.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,13 +1,12 @@
 // The settings file through the platform's private-profile functions, which
 // create, parse and rewrite it; section and key names match ignoring case.
-#include "settings_store.h"
+#include "settings/settings_store.h"
 
+#include "common/library_text.h"
 #include "common/text_helpers.h"
-#include "library_text.h"
-#include "printengine/raw_job.h"
 #include "printengine/swprint.h"
-#include "setting_names.h"
-#include "setting_numbers.h"
+#include "settings/setting_names.h"
+#include "settings/setting_numbers.h"
 
 namespace sw {
 

@@ -18,7 +18,4 @@ std::int16_t ProcessCommandLine(std::string_view commandLine);
 // users, and the companion when it is set to start with Windows.
 void RunSetup();
 
-// The program's own file, as the system started it.
-std::string_view ProgramPath();
-
 } // namespace sw

@@ -7,8 +7,6 @@
 
 namespace sw {
 
-std::array<HWND, kCompanionControlCount> CompanionHandles = {};
-
 namespace {
 
 // 0 until registered; registration never gives 0 for a valid name.
@@ -38,8 +36,8 @@ CompanionMessage ReceiveCompanionMessage(UINT message, WPARAM wParam) {
         if (messageIds[i] == 0 || message != messageIds[i])
             continue;
         const bool firstPrintCommand =
-            i == kCompanionPrintCommand && CompanionHandles[i] == nullptr;
-        CompanionHandles[i] = reinterpret_cast<HWND>(wParam);
+            i == kCompanionPrintCommand && Program().CompanionHandles[i] == nullptr;
+        Program().CompanionHandles[i] = reinterpret_cast<HWND>(wParam);
         return firstPrintCommand ? CompanionMessage::StoredFirstPrintCommand
                                  : CompanionMessage::Stored;
     }

@@ -3,11 +3,12 @@
 // controls, the handles last announced, and starting it.
 #pragma once
 
+#include "common/program_state.h"
 #include "remote/companion_protocol.h"
 
 #include <windows.h>
 
-#include <array>
+#include <cstddef>
 #include <string>
 
 namespace sw {
@@ -29,9 +30,8 @@ enum CompanionControl {
 
 static_assert(static_cast<int>(kCompanionControlCount) == static_cast<int>(kCompanionFieldCount),
               "one registered message for each of the companion's controls");
-
-// The handles as last announced; 0 for a control not announced yet.
-extern std::array<HWND, kCompanionControlCount> CompanionHandles;
+static_assert(static_cast<std::size_t>(kCompanionControlCount) == kCompanionHandleCount,
+              "one handle in the program's state for each of the companion's controls");
 
 // Registers the ten messages in order and keeps their ids.
 void RegisterCompanionMessages();

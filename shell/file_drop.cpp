@@ -1,7 +1,6 @@
 #include "shell/file_drop.h"
 
-#include "shell/program_state.h"
-#include "shell/window_state.h"
+#include "common/program_state.h"
 
 #include <commctrl.h>
 
@@ -27,8 +26,9 @@ void OnDropFiles(HDROP drop) {
         // A folder, whatever its other attributes, is never a file to print.
         if (IsFolder(path))
             continue;
-        SelectedFile = path;
-        SendMessageA(StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(SelectedFile.c_str()));
+        Program().SelectedFile = path;
+        SendMessageA(Program().StatusBar, SB_SETTEXTA, 0,
+                     reinterpret_cast<LPARAM>(Program().SelectedFile.c_str()));
     }
     DragFinish(drop);
 }

@@ -1,11 +1,11 @@
 // Entry of swutil.exe: one copy only; the companion's messages and the window
 // class are registered, the command line is processed (it may print and
 // close the program at once), then the main window runs until it is closed.
+#include "common/program_state.h"
 #include "common/text_helpers.h"
 #include "shell/command_line_processing.h"
 #include "shell/companion.h"
 #include "shell/main_window.h"
-#include "shell/program_state.h"
 #include "shell/single_instance.h"
 
 #include <windows.h>
@@ -22,15 +22,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     if (!sw::RegisterMainWindowClass(instance))
         return 0;
     HMENU menu = sw::LoadMainMenu(instance);
-    sw::StartupOutcome = sw::ProcessCommandLine(text);
-    sw::CloseAfterRemotePrint = sw::RemotePrintPending;
+    sw::Program().StartupOutcome = sw::ProcessCommandLine(text);
+    sw::Program().CloseAfterRemotePrint = sw::Program().RemotePrintPending;
 
     HWND window = sw::CreateMainWindow(instance, menu);
     if (window == nullptr)
         return 0;
     // A command-line print is never seen: the window closed itself at once,
     // or stays hidden until the companion has the remote print.
-    if (sw::StartupOutcome != -1 && !sw::RemotePrintPending) {
+    if (sw::Program().StartupOutcome != -1 && !sw::Program().RemotePrintPending) {
         ShowWindow(window, showCommand);
         UpdateWindow(window);
     }

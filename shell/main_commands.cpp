@@ -2,8 +2,11 @@
 
 #include "common/file_selection.h"
 #include "common/path_helpers.h"
+#include "common/program_folder.h"
+#include "common/program_state.h"
 #include "info/about_box.h"
 #include "info/driver_download_dialog.h"
+#include "info/help_topic.h"
 #include "info/web_links.h"
 #include "printengine/swprint.h"
 #include "remote/remote_sites_dialog.h"
@@ -18,13 +21,10 @@
 #include "settings/settings_store.h"
 #include "shell/command_line_processing.h"
 #include "shell/companion.h"
-#include "shell/help_topic.h"
 #include "shell/main_window_layout.h"
 #include "shell/print_dispatch.h"
 #include "shell/printer_list.h"
-#include "shell/program_state.h"
 #include "shell/shutdown.h"
-#include "shell/window_state.h"
 #include "unattended/data_files.h"
 #include "unattended/unattended_printing.h"
 
@@ -39,40 +39,36 @@ namespace {
 
 constexpr UINT kCompanionPollMs = 100;
 constexpr int kCompanionPolls = 100;
-constexpr DWORD kHelpContents = 1;
 
 // The main program's own remembered file type for the Select dialog.
 FileFilterState fileSelection;
 
-std::string ProgramFolder() {
-    return AddTrailingBackslash(FolderPart(ProgramPath()));
-}
-
 void SelectFileToPrint() {
-    SelectedFile = SelectFileWithFilters(fileSelection).substr(0, kStateTextLimit);
+    Program().SelectedFile = SelectFileWithFilters(fileSelection).substr(0, kStateTextLimit);
 }
 
 // The user says which installed printer stands for the printer named on the
 // command line; the print then goes to it.
 void AskForAssociation(HWND window) {
-    ShowAssociationDialog(window, PassedPrinter);
-    CurrentPrinter = ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, PassedPrinter)
-                         .substr(0, kStateTextLimit);
-    SelectPrinterByName(CurrentPrinter);
+    ShowAssociationDialog(window, Program().PassedPrinter);
+    Program().CurrentPrinter =
+        ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, Program().PassedPrinter)
+            .substr(0, kStateTextLimit);
+    SelectPrinterByName(Program().CurrentPrinter);
 }
 
 void OnSelect(HWND window) {
-    if (AskAssociation == 0)
+    if (Program().AskAssociation == 0)
         SelectFileToPrint();
     ShowSelectedFile();
-    if (AskAssociation == -1)
+    if (Program().AskAssociation == -1)
         AskForAssociation(window);
     PrintSelection();
-    AskAssociation = 0;
+    Program().AskAssociation = 0;
 }
 
 void OnPrint(HWND window) {
-    if (AskAssociation == -1)
+    if (Program().AskAssociation == -1)
         AskForAssociation(window);
     PrintSelection();
 }
@@ -109,21 +105,21 @@ void OnAddPrinter() {
 // passed), so that the menu check is set as soon as it runs.
 void CALLBACK OnCompanionPoll(HWND, UINT, UINT_PTR timer, DWORD) {
     static int polls = 0;
-    const bool running = UpdateCompanionMenuItem(MainMenu);
+    const bool running = UpdateCompanionMenuItem(Program().MainMenu);
     if (running || ++polls >= kCompanionPolls) {
         polls = 0;
         KillTimer(nullptr, timer);
-        CompanionPollTimer = 0;
+        Program().CompanionPollTimer = 0;
     }
 }
 
 void OnCompanion() {
-    if (UpdateCompanionMenuItem(MainMenu))
+    if (UpdateCompanionMenuItem(Program().MainMenu))
         return;
     const std::string companion = ProgramFolder() + kCompanionProgram;
     LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
-    if (CompanionPollTimer == 0)
-        CompanionPollTimer = SetTimer(nullptr, 0, kCompanionPollMs, OnCompanionPoll);
+    if (Program().CompanionPollTimer == 0)
+        Program().CompanionPollTimer = SetTimer(nullptr, 0, kCompanionPollMs, OnCompanionPoll);
 }
 
 // The per-printer dialogs work on the printer selected in the list; with
@@ -132,26 +128,26 @@ bool TakeSelectedPrinter() {
     const std::string printer = SelectedListPrinter();
     if (printer.empty())
         return false;
-    CurrentPrinter = printer.substr(0, kStateTextLimit);
+    Program().CurrentPrinter = printer.substr(0, kStateTextLimit);
     return true;
 }
 
 void OnAutoFormfeed(HWND window) {
     if (TakeSelectedPrinter())
-        ShowAutoFormfeedDialog(window, CurrentPrinter);
+        ShowAutoFormfeedDialog(window, Program().CurrentPrinter);
 }
 
 void OnOrientation(HWND window) {
     if (TakeSelectedPrinter())
-        ShowOrientationDialog(window, CurrentPrinter);
+        ShowOrientationDialog(window, Program().CurrentPrinter);
 }
 
 std::string StatusBarFile() {
     char text[kStateTextLimit + 1] = {};
-    const LRESULT length = SendMessageA(StatusBar, SB_GETTEXTLENGTHA, 0, 0);
+    const LRESULT length = SendMessageA(Program().StatusBar, SB_GETTEXTLENGTHA, 0, 0);
     if (LOWORD(length) > kStateTextLimit)
         return std::string();
-    SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageA(Program().StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -160,11 +156,11 @@ void OnCopies(HWND window) {
     const std::string file = StatusBarFile();
     if (file.empty() || !TakeSelectedPrinter())
         return;
-    ShowCopiesDialog(window, file, CurrentPrinter, RememberedCopies);
+    ShowCopiesDialog(window, file, Program().CurrentPrinter, Program().RememberedCopies);
 }
 
 void OnHelp(HWND window) {
-    OpenHelpTopic(window, kHelpContents);
+    ShowHelpTopic(window, kHelpContents);
 }
 
 } // namespace
@@ -223,7 +219,7 @@ void OnCommand(HWND window, int command) {
         ShellExecuteA(nullptr, nullptr, EventLogPath().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;
     case IDM_UNATTENDED:
-        ToggleUnattendedPrinting(UnattendedIndicator);
+        ToggleUnattendedPrinting(Program().UnattendedIndicator);
         break;
     case IDM_WEB:
         OpenWebLink(1);

@@ -3,10 +3,11 @@
 // main_window_layout.cpp.
 #include "shell/main_window.h"
 
-#include "common/path_helpers.h"
+#include "common/dialog_controls.h"
+#include "common/program_folder.h"
+#include "common/program_state.h"
 #include "printengine/swprint.h"
 #include "resources/resource.h"
-#include "settings/dialog_controls.h"
 #include "shell/command_line_processing.h"
 #include "shell/companion.h"
 #include "shell/file_drop.h"
@@ -14,9 +15,7 @@
 #include "shell/main_window_layout.h"
 #include "shell/print_dispatch.h"
 #include "shell/printer_list.h"
-#include "shell/program_state.h"
 #include "shell/shutdown.h"
-#include "shell/window_state.h"
 
 #include <commctrl.h>
 
@@ -44,44 +43,45 @@ constexpr DWORD kHandedCommandLineLimit = 32 * 1024;
 // The creation steps. A start-up that already printed closes at once and
 // skips what only a visible window needs.
 void OnCreate(HWND window) {
-    MainWindow = window;
-    if (StartupOutcome == -1) {
+    Program().MainWindow = window;
+    if (Program().StartupOutcome == -1) {
         RunShutdownSteps();
         return;
     }
     CreateMainWindowChildren(window);
     if (UnattendedPrintingWasOnAtExit())
         SendMessageA(window, WM_COMMAND, IDM_UNATTENDED, 0);
-    if (AskAssociation == -1)
+    if (Program().AskAssociation == -1)
         SendMessageA(window, WM_COMMAND, IDM_PRINT, 0);
     DragAcceptFiles(window, TRUE);
-    if (!RemotePrintPending) {
-        const std::string program(ProgramPath());
+    if (!Program().RemotePrintPending) {
+        const std::string program = ProgramPath();
         const LONG folder = kSendToFolder;
         CreateShortcut(&window, program.c_str(), "Spoolwright Farreach", &folder);
     } else {
         SetTimer(window, kRemotePrintGiveUpTimer, kRemotePrintGiveUpMs, nullptr);
     }
-    MarkCompanionMenuItem(MainMenu);
+    MarkCompanionMenuItem(Program().MainMenu);
 }
 
 void OnCompanionMessage(HWND window, CompanionMessage received) {
-    UpdateCompanionMenuItem(MainMenu);
+    UpdateCompanionMenuItem(Program().MainMenu);
     if (received == CompanionMessage::StoredFirstPrintCommand)
         RefreshPrinterList();
-    if (RemotePrintPending && CompanionHandles[kCompanionPrintCommand] != nullptr)
+    if (Program().RemotePrintPending &&
+        Program().CompanionHandles[kCompanionPrintCommand] != nullptr)
         SetTimer(window, kRemotePrintSettleTimer, kRemotePrintSettleMs, nullptr);
 }
 
 void FinishRemotePrint(HWND window, bool print) {
     KillTimer(window, kRemotePrintSettleTimer);
     KillTimer(window, kRemotePrintGiveUpTimer);
-    if (!RemotePrintPending)
+    if (!Program().RemotePrintPending)
         return;
-    RemotePrintPending = false;
+    Program().RemotePrintPending = false;
     if (print)
         DispatchPrint();
-    if (CloseAfterRemotePrint)
+    if (Program().CloseAfterRemotePrint)
         RunShutdownSteps();
 }
 
@@ -107,9 +107,9 @@ LRESULT OnCopyData(HWND window, const COPYDATASTRUCT* data) {
 
     ProcessCommandLine(commandLine);
     ShowSelectedFile();
-    if (RemotePrintPending)
+    if (Program().RemotePrintPending)
         SetTimer(window, kRemotePrintGiveUpTimer, kRemotePrintGiveUpMs, nullptr);
-    if (AskAssociation == -1)
+    if (Program().AskAssociation == -1)
         PostMessageA(window, WM_COMMAND, IDM_PRINT, 0);
     return TRUE;
 }
@@ -118,7 +118,8 @@ LRESULT OnNotify(const NMHDR* header) {
     if (header->code == TTN_GETDISPINFOA) {
         static char tooltip[kStateTextLimit + 1];
         tooltip[0] = '\0';
-        LoadStringA(ProgramInstance, static_cast<UINT>(header->idFrom), tooltip, sizeof(tooltip));
+        LoadStringA(Program().ProgramInstance, static_cast<UINT>(header->idFrom), tooltip,
+                    sizeof(tooltip));
         reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(header))->lpszText = tooltip;
     }
     return 0;
@@ -143,7 +144,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_INITMENUPOPUP:
         // The companion may have started or ended since the menu last opened.
-        UpdateCompanionMenuItem(MainMenu);
+        UpdateCompanionMenuItem(Program().MainMenu);
         break;
     case WM_MOUSEMOVE:
         ShowSelectedFile();
@@ -194,8 +195,8 @@ HMENU LoadMainMenu(HINSTANCE instance) {
 }
 
 HWND CreateMainWindow(HINSTANCE instance, HMENU menu) {
-    ProgramInstance = instance;
-    MainMenu = menu;
+    Program().ProgramInstance = instance;
+    Program().MainMenu = menu;
     const std::string title = ResourceString(IDS_APP_TITLE);
     HWND window =
         CreateWindowA(kMainWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,

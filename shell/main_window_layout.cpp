@@ -1,11 +1,10 @@
 #include "shell/main_window_layout.h"
 
+#include "common/control_helpers.h"
+#include "common/program_state.h"
 #include "resources/resource.h"
-#include "shell/control_helpers.h"
 #include "shell/local_address.h"
 #include "shell/printer_list.h"
-#include "shell/program_state.h"
-#include "shell/window_state.h"
 
 #include <commctrl.h>
 
@@ -43,6 +42,7 @@ TBBUTTON Separator() {
 }
 
 void CreateToolBar(HWND window) {
+    ProgramState& program = Program();
     const TBBUTTON buttons[] = {
         Button(1, IDM_SELECT),
         Separator(),
@@ -61,42 +61,45 @@ void CreateToolBar(HWND window) {
         Button(11, IDM_REMOTE_SITES),
         Button(18, IDM_REFRESH),
     };
-    ToolBarBitmap = LoadBitmapA(ProgramInstance, IDB_TOOLBAR);
-    ToolBar = CreateToolbarEx(window, WS_CHILD | TBSTYLE_TOOLTIPS, IDC_MAIN_TOOLBAR, kToolBarImages,
-                              nullptr, reinterpret_cast<UINT_PTR>(ToolBarBitmap), buttons,
-                              static_cast<int>(std::size(buttons)), 0, 0, kImageSize, kImageSize,
-                              sizeof(TBBUTTON));
-    SendMessageA(ToolBar, TB_AUTOSIZE, 0, 0);
-    ShowWindow(ToolBar, SW_SHOW);
+    program.ToolBarBitmap = LoadBitmapA(program.ProgramInstance, IDB_TOOLBAR);
+    program.ToolBar = CreateToolbarEx(
+        window, WS_CHILD | TBSTYLE_TOOLTIPS, IDC_MAIN_TOOLBAR, kToolBarImages, nullptr,
+        reinterpret_cast<UINT_PTR>(program.ToolBarBitmap), buttons,
+        static_cast<int>(std::size(buttons)), 0, 0, kImageSize, kImageSize, sizeof(TBBUTTON));
+    SendMessageA(program.ToolBar, TB_AUTOSIZE, 0, 0);
+    ShowWindow(program.ToolBar, SW_SHOW);
 }
 
 void CreatePrinterList(HWND window) {
     RECT client = {};
     GetClientRect(window, &client);
     const int height = static_cast<int>(std::lround(client.bottom * 3.0 / 4.0));
-    PrinterListBox = CreateListBox(window, WS_VSCROLL | WS_TABSTOP | LBS_SORT, kListLeft, kListTop,
-                                   client.right - 20, height, IDC_MAIN_PRINTERS);
-    ShowWindow(PrinterListBox, SW_SHOW);
+    Program().PrinterListBox =
+        CreateListBox(window, WS_VSCROLL | WS_TABSTOP | LBS_SORT, kListLeft, kListTop,
+                      client.right - 20, height, IDC_MAIN_PRINTERS);
+    ShowWindow(Program().PrinterListBox, SW_SHOW);
     RefreshPrinterList();
 }
 
 void CreateStatusBar(HWND window) {
-    StatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP, "", window,
-                                    IDC_MAIN_STATUS);
+    ProgramState& program = Program();
+    program.StatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP, "",
+                                            window, IDC_MAIN_STATUS);
     const int parts[] = {kStatusFirstPartEnd, -1};
-    SendMessageA(StatusBar, SB_SETPARTS, std::size(parts), reinterpret_cast<LPARAM>(parts));
+    SendMessageA(program.StatusBar, SB_SETPARTS, std::size(parts), reinterpret_cast<LPARAM>(parts));
     const std::string address = "This IP: " + LocalIpText();
-    SendMessageA(StatusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(address.c_str()));
+    SendMessageA(program.StatusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(address.c_str()));
 }
 
 void CreateIndicator() {
-    UnattendedIndicator =
+    ProgramState& program = Program();
+    program.UnattendedIndicator =
         CreateChildWindow("Edit", "No unattended", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_CENTER,
-                          kIndicatorLeft, kIndicatorTop, kIndicatorWidth, kIndicatorHeight, ToolBar,
-                          IDC_MAIN_INDICATOR, ProgramInstance);
-    SendMessageA(UnattendedIndicator, WM_SETFONT,
+                          kIndicatorLeft, kIndicatorTop, kIndicatorWidth, kIndicatorHeight,
+                          program.ToolBar, IDC_MAIN_INDICATOR, program.ProgramInstance);
+    SendMessageA(program.UnattendedIndicator, WM_SETFONT,
                  reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    ShowWindow(UnattendedIndicator, SW_SHOW);
+    ShowWindow(program.UnattendedIndicator, SW_SHOW);
 }
 
 } // namespace
@@ -110,23 +113,26 @@ void CreateMainWindowChildren(HWND window) {
 }
 
 void OnSize(WPARAM type, LPARAM size) {
-    if (StatusBar != nullptr)
-        SendMessageA(StatusBar, WM_SIZE, type, size);
-    if (ToolBar != nullptr)
-        SendMessageA(ToolBar, WM_SIZE, type, size);
-    if (type == SIZE_MINIMIZED || PrinterListBox == nullptr)
+    ProgramState& program = Program();
+    if (program.StatusBar != nullptr)
+        SendMessageA(program.StatusBar, WM_SIZE, type, size);
+    if (program.ToolBar != nullptr)
+        SendMessageA(program.ToolBar, WM_SIZE, type, size);
+    if (type == SIZE_MINIMIZED || program.PrinterListBox == nullptr)
         return;
-    MoveWindow(PrinterListBox, kListLeft, kListTop, LOWORD(size) - 12, HIWORD(size) - 60, TRUE);
+    MoveWindow(program.PrinterListBox, kListLeft, kListTop, LOWORD(size) - 12, HIWORD(size) - 60,
+               TRUE);
 }
 
 void ShowSelectedFile() {
-    if (StatusBar != nullptr)
-        SendMessageA(StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(SelectedFile.c_str()));
+    if (Program().StatusBar != nullptr)
+        SendMessageA(Program().StatusBar, SB_SETTEXTA, 0,
+                     reinterpret_cast<LPARAM>(Program().SelectedFile.c_str()));
 }
 
 void ShowUnattendedState(bool on) {
-    if (UnattendedIndicator != nullptr)
-        SetWindowTextA(UnattendedIndicator, on ? "Unattended" : "No unattended");
+    if (Program().UnattendedIndicator != nullptr)
+        SetWindowTextA(Program().UnattendedIndicator, on ? "Unattended" : "No unattended");
 }
 
 } // namespace sw

@@ -3,17 +3,18 @@
 // last, since its click starts the print with whatever the fields hold.
 #include "shell/print_dispatch.h"
 
+#include "common/control_helpers.h"
 #include "common/path_helpers.h"
+#include "common/program_state.h"
 #include "common/text_helpers.h"
+#include "printroute/driver_bypass_print.h"
+#include "printroute/print_library_api.h"
+#include "remote/companion_protocol.h"
 #include "settings/bitmap_placement.h"
 #include "settings/bypass_exceptions.h"
 #include "settings/copies_query.h"
 #include "settings/printer_queries.h"
 #include "shell/companion.h"
-#include "shell/control_helpers.h"
-#include "shell/driver_bypass_print.h"
-#include "shell/print_library_api.h"
-#include "shell/program_state.h"
 #include "shell/remote_print_texts.h"
 
 #include <windows.h>
@@ -24,7 +25,7 @@ namespace sw {
 namespace {
 
 void WriteToCompanion(CompanionControl control, const std::string& text) {
-    HWND handle = CompanionHandles[control];
+    HWND handle = Program().CompanionHandles[control];
     if (handle != nullptr)
         SendMessageA(handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -32,18 +33,19 @@ void WriteToCompanion(CompanionControl control, const std::string& text) {
 // Selects the remote printer in the companion's list. The exact search
 // starts after item 0 and wraps round, so every item is searched.
 void SelectCompanionPrinter(const std::string& printer) {
-    HWND list = CompanionHandles[kCompanionPrinterList];
+    HWND list = Program().CompanionHandles[kCompanionPrinterList];
     // Not found (-1) clears a single selection: a printer no longer listed is
     // not confused with the one selected before.
     SelectListBoxItem(list, FindListBoxTextExact(list, 0, printer));
 }
 
-void PrintRemotely() {
-    const std::string printer = TrimSpaces(CurrentPrinter);
-    WriteToCompanion(kCompanionAutoFormfeed, AutoFormfeedText(GetAutoFormfeedSetting()));
+// The companion prints `file` on the remote printer `printer` ("site:queue").
+void PrintRemotely(const std::string& printer, const std::string& file) {
+    const std::string trimmedPrinter = TrimSpaces(printer);
+    WriteToCompanion(kCompanionAutoFormfeed, AutoFormfeedText(GetAutoFormfeedSetting(printer)));
     WriteToCompanion(kCompanionCopies,
-                     CopiesText(GetCopiesSetting(TrimSpaces(SelectedFile), printer)));
-    if (SendsBitmapPlacement(SelectedFile)) {
+                     CopiesText(GetCopiesSetting(TrimSpaces(file), trimmedPrinter)));
+    if (SendsBitmapPlacement(file)) {
         BitmapPlacement box;
         GetBitmapPlacement(box.left, box.top, box.width, box.height);
         WriteToCompanion(kCompanionBitmapLeft, MeasureText(box.left));
@@ -51,26 +53,26 @@ void PrintRemotely() {
         WriteToCompanion(kCompanionBitmapWidth, MeasureText(box.width));
         WriteToCompanion(kCompanionBitmapHeight, MeasureText(box.height));
     }
-    WriteToCompanion(kCompanionPrintMethod, PrintMethodText(SelectedFile));
+    WriteToCompanion(kCompanionPrintMethod, PrintMethodText(file));
     std::string landscape;
     std::string portrait;
-    const std::int16_t orientation = GetOrientationSetting(landscape, portrait);
+    const std::int16_t orientation = GetOrientationSetting(printer, landscape, portrait);
     WriteToCompanion(kCompanionOrientation, OrientationText(orientation, landscape, portrait));
-    SelectCompanionPrinter(CurrentPrinter);
+    SelectCompanionPrinter(printer);
 
-    HWND printCommand = CompanionHandles[kCompanionPrintCommand];
+    HWND printCommand = Program().CompanionHandles[kCompanionPrintCommand];
     if (printCommand == nullptr)
         return;
-    SendMessageA(printCommand, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(SelectedFile.c_str()));
+    SendMessageA(printCommand, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.c_str()));
     SendMessageA(printCommand, BM_CLICK, 0, 0);
 }
 
-void PrintLocally() {
-    if (IsBypassException(FileNamePart(SelectedFile))) {
-        PrintLibrary().printWithApplication(CurrentPrinter, SelectedFile);
+void PrintLocally(const std::string& printer, const std::string& file) {
+    if (IsBypassException(FileNamePart(file))) {
+        PrintLibrary().printWithApplication(printer, file);
         return;
     }
-    PrintBypassingDriver(CurrentPrinter, SelectedFile, BitmapPlacementSource::AsSettingsSay);
+    PrintBypassingDriver(printer, file, BitmapPlacementSource::AsSettingsSay);
 }
 
 } // namespace
@@ -80,10 +82,14 @@ bool IsRemotePrinter(const char* printer) {
 }
 
 void DispatchPrint() {
-    if (IsRemotePrinter(CurrentPrinter.c_str()))
-        PrintRemotely();
+    // Copies: a print that lets messages through (the word processor's route)
+    // may see a drop change the selection while it runs.
+    const std::string printer = Program().CurrentPrinter;
+    const std::string file = Program().SelectedFile;
+    if (IsRemotePrinter(printer.c_str()))
+        PrintRemotely(printer, file);
     else
-        PrintLocally();
+        PrintLocally(printer, file);
 }
 
 } // namespace sw

@@ -1,37 +1,36 @@
 #include "shell/printer_list.h"
 
+#include "common/control_helpers.h"
+#include "common/library_text.h"
+#include "common/program_state.h"
 #include "printengine/swprint.h"
-#include "settings/library_text.h"
 #include "shell/companion.h"
-#include "shell/control_helpers.h"
 #include "shell/print_dispatch.h"
-#include "shell/program_state.h"
-#include "shell/window_state.h"
 
 namespace sw {
 
 void RefreshPrinterList() {
-    ClearListBox(PrinterListBox);
+    ClearListBox(Program().PrinterListBox);
     const SHORT count = AvailablePrinters();
     for (SHORT index = 0; index < count; ++index)
-        AddListBoxText(PrinterListBox, TakeLibraryText(PrinterDeviceName(&index)));
+        AddListBoxText(Program().PrinterListBox, TakeLibraryText(PrinterDeviceName(&index)));
     SelectPrinterByName(TakeLibraryText(DefaultPrinter()).substr(0, kStateTextLimit));
 
-    HWND companionList = CompanionHandles[kCompanionPrinterList];
+    HWND companionList = Program().CompanionHandles[kCompanionPrinterList];
     const int remoteCount = ListBoxCount(companionList);
     for (int index = 0; index < remoteCount; ++index)
-        AddListBoxText(PrinterListBox, ListBoxText(companionList, index));
+        AddListBoxText(Program().PrinterListBox, ListBoxText(companionList, index));
 }
 
 void SelectPrinterByName(const std::string& name) {
-    const int found = FindListBoxTextExact(PrinterListBox, -1, name);
+    const int found = FindListBoxTextExact(Program().PrinterListBox, -1, name);
     if (found != LB_ERR)
-        SelectListBoxItem(PrinterListBox, found);
+        SelectListBoxItem(Program().PrinterListBox, found);
 }
 
 void PrintSelection() {
-    CurrentPrinter = ListBoxText(PrinterListBox, -1).substr(0, kStateTextLimit);
-    if (!CurrentPrinter.empty() && !SelectedFile.empty())
+    Program().CurrentPrinter = ListBoxText(Program().PrinterListBox, -1).substr(0, kStateTextLimit);
+    if (!Program().CurrentPrinter.empty() && !Program().SelectedFile.empty())
         DispatchPrint();
 }
 

@@ -16,15 +16,6 @@ std::string UpperExtension(std::string_view file) {
 
 } // namespace
 
-std::string PrintMethodText(std::string_view file) {
-    const std::string extension = UpperExtension(file);
-    if (extension == "BMP")
-        return "BMP";
-    if (extension == "DOC" || extension == "RTF")
-        return "DOC";
-    return "BYPASS";
-}
-
 bool SendsBitmapPlacement(std::string_view file) {
     const std::string extension = UpperExtension(file);
     return extension == "BMP" || extension == "DOC";

@@ -8,10 +8,6 @@
 
 namespace sw {
 
-// "BMP" for a .BMP file, "DOC" for .DOC and .RTF, "BYPASS" for any other;
-// the extension is compared in upper case, spaces around the path ignored.
-std::string PrintMethodText(std::string_view file);
-
 // True when the companion is sent the bitmap placement for this file: the
 // extension is BMP or DOC.
 bool SendsBitmapPlacement(std::string_view file);

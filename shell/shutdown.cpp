@@ -1,8 +1,7 @@
 #include "shell/shutdown.h"
 
+#include "common/program_state.h"
 #include "remote/dial_up.h"
-#include "shell/program_state.h"
-#include "shell/window_state.h"
 #include "unattended/unattended_printing.h"
 
 #include <windows.h>
@@ -14,23 +13,24 @@ bool UnattendedPrintingWasOnAtExit() {
 }
 
 void RunShutdownSteps() {
+    ProgramState& program = Program();
     static bool done = false;
     if (done)
         return;
     done = true;
-    if (DialedForWeb)
+    if (program.DialedForWeb)
         HangUpConnections("");
-    if (CompanionPollTimer != 0) {
-        KillTimer(nullptr, CompanionPollTimer);
-        CompanionPollTimer = 0;
+    if (program.CompanionPollTimer != 0) {
+        KillTimer(nullptr, program.CompanionPollTimer);
+        program.CompanionPollTimer = 0;
     }
     const bool wasOn = StopUnattendedPrinting();
     // A print from the command line leaves the stored state for the next start.
-    if (StartupOutcome != -1 && !CloseAfterRemotePrint)
+    if (program.StartupOutcome != -1 && !program.CloseAfterRemotePrint)
         RecordUnattendedPrinting(wasOn);
-    if (ToolBarBitmap != nullptr) {
-        DeleteObject(ToolBarBitmap);
-        ToolBarBitmap = nullptr;
+    if (program.ToolBarBitmap != nullptr) {
+        DeleteObject(program.ToolBarBitmap);
+        program.ToolBarBitmap = nullptr;
     }
     PostQuitMessage(0);
 }

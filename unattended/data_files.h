@@ -1,16 +1,11 @@
-// The files of unattended printing, all in the program's folder: the schedule
-// file, its scratch copy while a schedule is deleted, and the event log.
+// The event log of unattended printing, in the program's folder beside the
+// schedule file (the program state's DataFilePath).
 #pragma once
 
 #include <string>
 
 namespace sw {
 
-// The folder of the running program, with a trailing backslash.
-std::string ProgramFolder();
-
-std::string DataFilePath();  // ProgramFolder() + "sw.dat"
-std::string DataFileBPath(); // ProgramFolder() + "swb.dat"
-std::string EventLogPath();  // ProgramFolder() + "Unattended.txt"
+std::string EventLogPath(); // ProgramFolder() + "Unattended.txt"
 
 } // namespace sw

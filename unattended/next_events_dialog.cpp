@@ -3,18 +3,17 @@
 // hands to the comparison; the rows are renumbered after every sort.
 #include "unattended/next_events_dialog.h"
 
+#include "common/dialog_controls.h"
+#include "common/program_state.h"
 #include "resources/resource.h"
-#include "settings/dialog_controls.h"
-#include "shell/list_view_helpers.h"
 #include "unattended/column_sort.h"
+#include "unattended/list_view_helpers.h"
 #include "unattended/next_events.h"
 
 #include <string>
 #include <vector>
 
 namespace sw {
-
-bool EventSortAscending = true;
 
 namespace {
 
@@ -67,8 +66,8 @@ void OnColumnClick(NextEventsDialogData* data, int column) {
             snapshot.cells[static_cast<std::size_t>(number)] =
                 ReportCellText(data->list, row, column);
     }
-    EventSortAscending = !EventSortAscending;
-    snapshot.ascending = EventSortAscending;
+    Program().EventSortAscending = !Program().EventSortAscending;
+    snapshot.ascending = Program().EventSortAscending;
     SendMessageA(data->list, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&snapshot),
                  reinterpret_cast<LPARAM>(CompareRows));
     RenumberReportRows(data->list);

@@ -7,10 +7,8 @@
 
 namespace sw {
 
-// The direction of the next header sort: one for the whole program, flipped
-// before every sort, so the first click sorts descending.
-extern bool EventSortAscending;
-
+// The direction of the next header sort is the program state's
+// EventSortAscending, one for the whole program.
 // Shows the dialog modally; it saves nothing.
 void ShowNextEventsDialog(HWND owner);
 

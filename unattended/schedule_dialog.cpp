@@ -3,17 +3,15 @@
 // that Save refuses is refused silently, as before.
 #include "unattended/schedule_dialog.h"
 
+#include "common/dialog_controls.h"
+#include "common/program_state.h"
 #include "resources/resource.h"
-#include "settings/dialog_controls.h"
-#include "shell/window_state.h"
 #include "unattended/folder_browser.h"
 #include "unattended/schedule_file.h"
 #include "unattended/schedule_form.h"
 #include "unattended/unattended_run.h"
 
 namespace sw {
-
-std::int32_t CurrentScheduleIndex = 0;
 
 namespace {
 
@@ -55,7 +53,7 @@ void ShowForm(HWND dialog, const ScheduleForm& form) {
 // Loads the record at CurrentScheduleIndex into the form; outside the stored
 // records the form keeps what it shows, with no day selected.
 void ShowCurrentSchedule(HWND dialog, ScheduleDialogData* data) {
-    if (LoadSchedule(data->form, CurrentScheduleIndex) == ScheduleLoad::NoSuchRecord) {
+    if (LoadSchedule(data->form, Program().CurrentScheduleIndex) == ScheduleLoad::NoSuchRecord) {
         SelectDays(dialog, DayFlags{});
         return;
     }
@@ -65,7 +63,7 @@ void ShowCurrentSchedule(HWND dialog, ScheduleDialogData* data) {
 }
 
 void ShowSchedule(HWND dialog, ScheduleDialogData* data, std::int32_t index) {
-    CurrentScheduleIndex = index;
+    Program().CurrentScheduleIndex = index;
     ShowCurrentSchedule(dialog, data);
 }
 
@@ -108,12 +106,15 @@ void OnFirst(HWND dialog, ScheduleDialogData* data) {
 }
 
 void OnPrevious(HWND dialog, ScheduleDialogData* data) {
-    ShowSchedule(dialog, data, CurrentScheduleIndex > 1 ? CurrentScheduleIndex - 1 : 1);
+    ShowSchedule(dialog, data,
+                 Program().CurrentScheduleIndex > 1 ? Program().CurrentScheduleIndex - 1 : 1);
 }
 
 void OnNext(HWND dialog, ScheduleDialogData* data) {
     const std::int32_t count = ScheduleCount();
-    ShowSchedule(dialog, data, CurrentScheduleIndex < count ? CurrentScheduleIndex + 1 : count);
+    ShowSchedule(dialog, data,
+                 Program().CurrentScheduleIndex < count ? Program().CurrentScheduleIndex + 1
+                                                        : count);
 }
 
 void OnLast(HWND dialog, ScheduleDialogData* data) {
@@ -126,13 +127,13 @@ void OnAdd(HWND dialog, ScheduleDialogData* data) {
 }
 
 void OnDelete(HWND dialog, ScheduleDialogData* data) {
-    DeleteSchedule(CurrentScheduleIndex);
+    DeleteSchedule(Program().CurrentScheduleIndex);
     ShowSchedule(dialog, data, 1);
 }
 
 // Tests the stored record, not unsaved edits; without one, the form's.
 void OnTest(ScheduleDialogData* data) {
-    LoadSchedule(data->form, CurrentScheduleIndex);
+    LoadSchedule(data->form, Program().CurrentScheduleIndex);
     RunSchedule(data->form);
 }
 
@@ -144,9 +145,9 @@ void OnSave(HWND dialog, ScheduleDialogData* data) {
     data->form = *record;
     // After an append the index names the record just written, so that the
     // next Save overwrites it rather than another.
-    const std::int32_t written = SaveSchedule(*record, CurrentScheduleIndex);
+    const std::int32_t written = SaveSchedule(*record, Program().CurrentScheduleIndex);
     if (written > 0)
-        CurrentScheduleIndex = written;
+        Program().CurrentScheduleIndex = written;
 }
 
 void OnCommand(HWND dialog, int command) {

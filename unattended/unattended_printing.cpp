@@ -1,7 +1,8 @@
 #include "unattended/unattended_printing.h"
 
+#include "common/dialog_controls.h"
+#include "common/program_state.h"
 #include "resources/resource.h"
-#include "settings/dialog_controls.h"
 #include "settings/setting_names.h"
 #include "settings/setting_numbers.h"
 #include "settings/settings_store.h"
@@ -11,14 +12,11 @@
 namespace sw {
 namespace {
 
-// The id of the running timer; 0 while unattended printing is off.
-UINT_PTR UnattendedTimer = 0;
-
 void ShowState(HWND indicator) {
     if (indicator == nullptr)
         return;
     const std::string text =
-        ResourceString(UnattendedTimer != 0 ? IDS_UNATTENDED_ON : IDS_UNATTENDED_OFF);
+        ResourceString(Program().UnattendedTimer != 0 ? IDS_UNATTENDED_ON : IDS_UNATTENDED_OFF);
     SetWindowTextA(indicator, text.c_str());
 }
 
@@ -26,20 +24,20 @@ void ShowState(HWND indicator) {
 
 void ToggleUnattendedPrinting(HWND indicator) {
     if (!StopUnattendedPrinting())
-        UnattendedTimer =
+        Program().UnattendedTimer =
             SetTimer(nullptr, 0, static_cast<UINT>(MinimumInterval()), UnattendedTick);
     ShowState(indicator);
 }
 
 bool IsUnattendedPrintingOn() {
-    return UnattendedTimer != 0;
+    return Program().UnattendedTimer != 0;
 }
 
 bool StopUnattendedPrinting() {
-    if (UnattendedTimer == 0)
+    if (Program().UnattendedTimer == 0)
         return false;
-    KillTimer(nullptr, UnattendedTimer);
-    UnattendedTimer = 0;
+    KillTimer(nullptr, Program().UnattendedTimer);
+    Program().UnattendedTimer = 0;
     return true;
 }
 

@@ -4,15 +4,15 @@
 // schedule, never from the main window.
 #include "unattended/unattended_run.h"
 
+#include "common/handle_guard.h"
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"
+#include "printroute/driver_bypass_print.h"
+#include "printroute/print_library_api.h"
 #include "settings/bypass_exceptions.h"
 #include "settings/copies_query.h"
-#include "shell/driver_bypass_print.h"
-#include "shell/print_library_api.h"
 #include "unattended/data_files.h"
 #include "unattended/event_log_line.h"
-#include "unattended/file_handle.h"
 #include "unattended/local_clock.h"
 #include "unattended/scan_paths.h"
 #include "unattended/schedule_file.h"
@@ -61,10 +61,6 @@ bool IsBeingWritten(const std::string& path) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
-bool IsBitmapFile(const std::string& path) {
-    return UpperCase(ExtensionPart(TrimSpaces(path))) == "BMP";
-}
-
 // Loads the bitmap as the library will: one it cannot load would make it show
 // a message box, which nobody may be there to close.
 bool CanLoadBitmap(const std::string& path) {
@@ -108,10 +104,6 @@ void PrintAndLog(const ScheduleRecord& record, const std::string& folder, const 
 }
 
 } // namespace
-
-bool IsInTimeWindow(const ScheduleRecord& record) {
-    return IsInTimeWindow(record, CurrentLocalTime());
-}
 
 void AppendEventLog(const std::string& line) {
     const std::string text = SingleLogLine(line) + "\r\n";

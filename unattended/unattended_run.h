@@ -16,9 +16,6 @@ namespace sw {
 // the library would show a message box and print an empty page for it.
 inline constexpr std::int32_t kBitmapNotLoadedError = 13;
 
-// True when the clock's time of day lies in the record's window.
-bool IsInTimeWindow(const ScheduleRecord& record);
-
 // Appends the line and CR LF to EventLogPath(), creating the file when
 // missing. A failed write is ignored.
 void AppendEventLog(const std::string& line);

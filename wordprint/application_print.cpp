@@ -3,9 +3,9 @@
 #include "wordprint/application_print.h"
 
 #include "common/find_word_pad.h"
+#include "common/library_text.h"
 #include "common/word_pad_rules.h"
 #include "printengine/swprint.h"
-#include "settings/library_text.h"
 #include "settings/setting_names.h"
 #include "settings/settings_store.h"
 #include "wordprint/key_player.h"

@@ -2,7 +2,8 @@
 // with the build machine's compiler and run by the build.
 //
 // Usage: make_help_file SOURCE.txt OUTPUT.hlp
-#include "info/help_file.h"
+#include "info/help_file_writer.h"
+#include "info/help_source.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "remote/companion/sign_in_dialog.h"
 
-#include "remote/dialog_template.h"
+#include "common/dialog_template.h"
 
 namespace sw {
 namespace {

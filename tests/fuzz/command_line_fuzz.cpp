@@ -1,5 +1,6 @@
 // Any command line splits into parts that come from the text itself, and the
 // remote print's texts of any name and sequences are built without a crash.
+#include "remote/companion_protocol.h"
 #include "shell/command_line.h"
 #include "shell/remote_print_texts.h"
 

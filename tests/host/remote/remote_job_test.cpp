@@ -1,3 +1,4 @@
+#include "remote/companion_protocol.h"
 #include "remote/remote_job.h"
 
 #include <gtest/gtest.h>
@@ -119,8 +120,8 @@ TEST(RemoteJob, BitmapsAndDocumentsGoToTheDriverWithoutAdditions) {
             EXPECT_FALSE(check.job->additions.autoFormFeed) << c.file;
         }
     }
-    EXPECT_EQ(sw::PrintMethodForFile("a.txt"), "BYPASS");
-    EXPECT_EQ(sw::PrintMethodForFile("a"), "BYPASS");
+    EXPECT_EQ(sw::PrintMethodText("a.txt"), "BYPASS");
+    EXPECT_EQ(sw::PrintMethodText("a"), "BYPASS");
 }
 
 TEST(RemoteJob, RefusedTextsSayWhy) {

@@ -1,3 +1,4 @@
+#include "remote/companion_protocol.h"
 #include "shell/remote_print_texts.h"
 
 #include <gtest/gtest.h>

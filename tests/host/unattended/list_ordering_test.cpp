@@ -1,6 +1,6 @@
 // The next-events list's column order and the report list view's layout rules.
-#include "shell/list_view_layout.h"
 #include "unattended/column_sort.h"
+#include "unattended/list_view_layout.h"
 
 #include <gtest/gtest.h>
 

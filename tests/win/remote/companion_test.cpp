@@ -10,9 +10,9 @@
 #include "remote/companion/sign_in_dialog.h"
 #include "remote/companion_protocol.h"
 #include "remote/remote_sites.h"
-#include "settings_file.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
+#include "support/settings_file.h"
 #include "support/temp_files.h"
 
 #include <wincred.h>

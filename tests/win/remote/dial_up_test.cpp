@@ -1,6 +1,7 @@
 // The dial-up wrappers: with no remote access library nothing is called;
 // with a library loaded (a scripted stand-in) each function is looked up by
 // name and given the records of the sizes the platform defines.
+#include "common/program_state.h"
 #include "remote/dial_up.h"
 
 #include <gtest/gtest.h>
@@ -28,10 +29,10 @@ class DialUp : public testing::Test {
         log_ = reinterpret_cast<LogFn>(
             reinterpret_cast<void*>(GetProcAddress(library_, "FakeRasLog")));
         ASSERT_TRUE(setUp_ && log_);
-        sw::DialUpLibrary = library_;
+        sw::Program().DialUpLibrary = library_;
     }
     void TearDown() override {
-        sw::DialUpLibrary = nullptr;
+        sw::ResetProgramState();
         if (library_ != nullptr)
             FreeLibrary(library_);
     }
@@ -43,7 +44,7 @@ class DialUp : public testing::Test {
 };
 
 TEST(DialUpWithoutLibrary, EveryWrapperDoesNothing) {
-    ASSERT_EQ(sw::DialUpLibrary, nullptr);
+    ASSERT_EQ(sw::Program().DialUpLibrary, nullptr);
     EXPECT_EQ(sw::IsDialUpConnected(), 0);
     EXPECT_EQ(sw::DialFirstEntry(), nullptr);
     EXPECT_EQ(sw::DialEntry(1), nullptr);

@@ -1,8 +1,8 @@
 // The "Remote sites" dialog, built at run time and driven with real messages.
-#include "dialogs/dialog_driver.h"
 #include "remote/remote_sites.h"
 #include "remote/remote_sites_dialog.h"
 #include "remote/remote_sites_dialog_ids.h"
+#include "support/dialog_driver.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // bytes each virtual printer receives follow the printer's stored settings,
 // and the program ends without showing a window.
 #include "common/path_helpers.h"
-#include "settings_file.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
+#include "support/settings_file.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // stand-in: announcements fill the printer list, and a remote print writes
 // every field in order, the click last. Also: a second start hands its print
 // to the running window.
-#include "settings_file.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
+#include "support/settings_file.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>

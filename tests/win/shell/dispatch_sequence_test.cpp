@@ -1,10 +1,10 @@
 // The library calls of a local print, in order, recorded through the print
 // library table: they leave no trace in the bytes (a flag switched off, the
 // same placement asked for again).
-#include "settings_file.h"
+#include "common/program_state.h"
+#include "printroute/print_library_api.h"
 #include "shell/print_dispatch.h"
-#include "shell/print_library_api.h"
-#include "shell/program_state.h"
+#include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -59,8 +59,8 @@ class DispatchSequence : public swtest::FreshSettingsTest {
         swtest::FreshSettingsTest::TearDown();
     }
     std::vector<std::string> Dispatch(const std::string& printer, const std::string& file) {
-        sw::CurrentPrinter = printer;
-        sw::SelectedFile = file;
+        sw::Program().CurrentPrinter = printer;
+        sw::Program().SelectedFile = file;
         sw::DispatchPrint();
         return calls;
     }

@@ -1,11 +1,11 @@
 // The running swutil.exe under Xvfb: its window, printer list, status bar and
 // indicator, drops, and the commands that print or refuse, driven across
 // processes as a user and other programs drive it.
+#include "common/library_text.h"
 #include "printengine/swprint.h"
-#include "settings/library_text.h"
-#include "settings_file.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
+#include "support/settings_file.h"
 #include "support/temp_files.h"
 
 #include <commdlg.h>

@@ -1,10 +1,10 @@
 // The set-up run "ACSI" and the Send To entry made at every start: the
 // shortcuts land in the shell's folders and point at the program itself.
+#include "common/library_text.h"
 #include "printengine/swprint.h"
-#include "settings/library_text.h"
-#include "settings_file.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
+#include "support/settings_file.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The report list view helpers on a real list view of a window of the test.
-#include "shell/list_view_helpers.h"
+#include "unattended/list_view_helpers.h"
 
 #include <gtest/gtest.h>
 

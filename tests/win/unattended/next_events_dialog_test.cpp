@@ -1,8 +1,9 @@
 // The next-events dialog: its report list of the schedules' next events,
 // earliest first, and the sort by a clicked column's header.
-#include "dialogs/dialog_driver.h"
+#include "common/program_state.h"
 #include "resources/resource.h"
-#include "shell/list_view_helpers.h"
+#include "support/dialog_driver.h"
+#include "unattended/list_view_helpers.h"
 #include "unattended/next_events.h"
 #include "unattended/schedule_file.h"
 #include "unattended/unattended_printing.h"
@@ -62,10 +63,6 @@ sw::ScheduleRecord Event(const std::string& printer, std::int16_t days, std::int
 
 class NextEventsDialog : public swtest::UnattendedTest {
   protected:
-    void SetUp() override {
-        swtest::UnattendedTest::SetUp();
-        sw::EventSortAscending = true;
-    }
     static void Open() { sw::ShowNextEventsDialog(nullptr); }
 };
 
@@ -133,7 +130,7 @@ TEST_F(NextEventsDialog, AHeaderClickSortsByItsColumnAndEachClickFlips) {
     EXPECT_EQ(secondSort, (std::vector<std::string>{"alpha", "bravo", "charlie"}));
     EXPECT_EQ(thirdSort, (std::vector<std::string>{"charlie", "alpha", "bravo"}))
         << "the direction flips whichever column is clicked: times descending";
-    EXPECT_TRUE(sw::EventSortAscending == false);
+    EXPECT_TRUE(sw::Program().EventSortAscending == false);
 }
 
 TEST_F(NextEventsDialog, NoScheduleFileGivesAnEmptyList) {

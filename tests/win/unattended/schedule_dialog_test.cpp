@@ -1,9 +1,9 @@
 // The schedule dialog driven with real window messages: what it shows of the
 // schedule file, what Save and Delete write, stepping, the folder picker and
 // the Test button.
-#include "dialogs/dialog_driver.h"
+#include "common/program_state.h"
 #include "resources/resource.h"
-#include "shell/window_state.h"
+#include "support/dialog_driver.h"
 #include "support/print_server.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
@@ -85,10 +85,10 @@ class ScheduleDialog : public swtest::UnattendedTest {
         SendMessageA(printers_, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(swtest::kSchedulePrinter));
         SendMessageA(printers_, LB_SETCURSEL, 0, 0);
-        sw::PrinterListBox = printers_;
+        sw::Program().PrinterListBox = printers_;
     }
     void TearDown() override {
-        sw::PrinterListBox = nullptr;
+        sw::ResetProgramState();
         DestroyWindow(printers_);
         swtest::UnattendedTest::TearDown();
     }
@@ -118,7 +118,7 @@ TEST_F(ScheduleDialog, OpensEmptyWithoutAFileAndSaveCreatesIt) {
     EXPECT_EQ(shown.times, std::vector<std::string>(6, ""));
     EXPECT_TRUE(shown.days.empty());
     ASSERT_EQ(sw::ScheduleCount(), 1);
-    EXPECT_EQ(sw::CurrentScheduleIndex, 1);
+    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 1);
     const sw::ScheduleRecord saved = Stored(1);
     EXPECT_EQ(saved.IntervalMs, 30000);
     EXPECT_EQ(saved.PrinterName, swtest::kSchedulePrinter) << "the main window's selected printer";
@@ -163,8 +163,8 @@ TEST_F(ScheduleDialog, RefusedInputWritesNothing) {
         .Click(IDC_SCHED_SAVE)
         .Click(IDC_SCHED_EXIT)
         .Run(Open);
-    EXPECT_FALSE(swtest::FileExists(sw::DataFilePath()));
-    EXPECT_EQ(sw::CurrentScheduleIndex, 0);
+    EXPECT_FALSE(swtest::FileExists(sw::Program().DataFilePath));
+    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 0);
 }
 
 TEST_F(ScheduleDialog, StepsThroughTheSchedulesAndStopsAtTheEnds) {
@@ -198,8 +198,8 @@ TEST_F(ScheduleDialog, DeletingTheSecondOfThreeShowsTheFirst) {
     EXPECT_EQ(Stored(1), Numbered(1));
     EXPECT_EQ(Stored(2), Numbered(3));
     EXPECT_EQ(shown.folder, "C:\\Folder1");
-    EXPECT_EQ(sw::CurrentScheduleIndex, 1);
-    EXPECT_FALSE(swtest::FileExists(sw::DataFileBPath()));
+    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 1);
+    EXPECT_FALSE(swtest::FileExists(sw::Program().DataFileBPath));
 }
 
 TEST_F(ScheduleDialog, AddKeepsTheFormWithoutDaysAndSaveAppends) {
@@ -216,7 +216,7 @@ TEST_F(ScheduleDialog, AddKeepsTheFormWithoutDaysAndSaveAppends) {
     ASSERT_EQ(sw::ScheduleCount(), 3) << "the second Save overwrites the record just added";
     EXPECT_EQ(Stored(3).FilePattern, "*.newer");
     EXPECT_EQ(Stored(3).DayMask, 8);
-    EXPECT_EQ(sw::CurrentScheduleIndex, 3);
+    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 3);
 }
 
 TEST_F(ScheduleDialog, CancellingTheFolderPickerEmptiesTheFolder) {
@@ -279,7 +279,7 @@ TEST_F(ScheduleDialog, ADamagedRecordIsShownAsItReads) {
     sw::ScheduleRecordBytes bytes = sw::EncodeScheduleRecord(Numbered(1));
     std::fill(bytes.begin() + 288, bytes.begin() + 368, 'x'); // pattern without NUL
     bytes[451] = 0x7F;                                        // From hour 32512
-    swtest::WriteBytes(sw::DataFilePath(), std::string(bytes.begin(), bytes.end()));
+    swtest::WriteBytes(sw::Program().DataFilePath, std::string(bytes.begin(), bytes.end()));
     Shown shown;
     DialogDriver driver;
     driver.On(kCaption);

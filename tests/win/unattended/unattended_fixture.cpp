@@ -1,8 +1,8 @@
 #include "unattended_fixture.h"
 
+#include "common/program_state.h"
 #include "printengine/feedback_api.h"
-#include "shell/print_library_api.h"
-#include "shell/window_state.h"
+#include "printroute/print_library_api.h"
 #include "support/print_server.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
@@ -134,7 +134,7 @@ void WriteScheduleFile(const std::vector<sw::ScheduleRecord>& records) {
         const sw::ScheduleRecordBytes encoded = sw::EncodeScheduleRecord(record);
         bytes.append(encoded.begin(), encoded.end());
     }
-    WriteBytes(sw::DataFilePath(), bytes);
+    WriteBytes(sw::Program().DataFilePath, bytes);
 }
 
 void UnattendedTest::SetUp() {
@@ -144,10 +144,9 @@ void UnattendedTest::SetUp() {
     sw::Feedback().messageBox = UnexpectedMessageBox;
     sw::LocalClock().getLocalTime = TestLocalTime;
     SetClock(kWednesday, 10, 0, 0);
-    for (const std::string& path : {sw::DataFilePath(), sw::DataFileBPath(), sw::EventLogPath()})
+    for (const std::string& path :
+         {sw::Program().DataFilePath, sw::Program().DataFileBPath, sw::EventLogPath()})
         DeleteFileA(path.c_str());
-    sw::CurrentScheduleIndex = 0;
-    sw::PrinterListBox = nullptr;
 
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     folder_ = RunFolder() + "\\unattended-" + test->test_suite_name() + "-" + test->name();
@@ -161,7 +160,8 @@ void UnattendedTest::TearDown() {
     sw::Feedback() = savedFeedback;
     sw::LocalClock().getLocalTime = GetLocalTime;
     RemoveFolder(folder_);
-    for (const std::string& path : {sw::DataFilePath(), sw::DataFileBPath(), sw::EventLogPath()})
+    for (const std::string& path :
+         {sw::Program().DataFilePath, sw::Program().DataFileBPath, sw::EventLogPath()})
         DeleteFileA(path.c_str());
     SettingsFileTest::TearDown();
 }

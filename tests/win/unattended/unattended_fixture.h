@@ -3,7 +3,7 @@
 // the test sets; and files and bitmaps to put into the folder.
 #pragma once
 
-#include "settings_file.h"
+#include "support/settings_file.h"
 #include "unattended/schedule_record.h"
 
 #include <windows.h>

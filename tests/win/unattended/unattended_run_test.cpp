@@ -1,13 +1,16 @@
 // Scans of watched folders against the real print server: what reaches the
 // schedule's virtual printer, what the event log says, and what becomes of
 // the files.
+#include "common/program_folder.h"
+#include "common/program_state.h"
 #include "printengine/swprint.h"
+#include "printroute/print_library_api.h"
 #include "settings/setting_names.h"
-#include "shell/print_library_api.h"
-#include "shell/program_state.h"
 #include "support/print_server.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
+#include "unattended/local_clock.h"
+#include "unattended/schedule_timing.h"
 #include "unattended/unattended_run.h"
 #include "unattended_fixture.h"
 
@@ -43,7 +46,7 @@ void StoreSchedulePrinterSettings() {
     Store("Printers Orientation sw_unattended", "Landscape code", "027 065");
     Store("Printers Orientation sw_unattended", "Portrait code", "027 066");
     Store("Number of copies by printer sw_unattended", "Copies", "2");
-    sw::CurrentPrinter = "sw_second";
+    sw::Program().CurrentPrinter = "sw_second";
     Store(std::string(sw::kAutoFormfeedSection), "sw_second", "0");
     Store("Printers Orientation sw_second", "Landscape status", "1");
     Store("Printers Orientation sw_second", "Landscape code", "027 088");
@@ -246,9 +249,10 @@ TEST_F(UnattendedRun, TheTimerKeepsToDaysAndHours) {
         EXPECT_EQ(EventLogLines().size(), lines)
             << "day " << c.day << " " << c.hour << ":" << c.minute << ":" << c.second;
     }
-    EXPECT_TRUE(sw::IsInTimeWindow(office)) << "Saturday noon: the window alone ignores days";
+    EXPECT_TRUE(sw::IsInTimeWindow(office, sw::CurrentLocalTime()))
+        << "Saturday noon: the window alone ignores days";
     swtest::SetClock(swtest::kWednesday, 17, 0, 1);
-    EXPECT_FALSE(sw::IsInTimeWindow(office));
+    EXPECT_FALSE(sw::IsInTimeWindow(office, sw::CurrentLocalTime()));
 
     // A scan by hand (the dialog's Test) runs whatever the days and hours.
     sw::RunSchedule(noDay);
@@ -270,7 +274,7 @@ TEST_F(UnattendedRun, DamagedRecordsAreSkippedAndTheOthersRun) {
     file.append(wrong.begin(), wrong.end());
     file.append(sound.begin(), sound.end());
     file.append(100, '\x7F'); // a partial record at the end
-    WriteBytes(sw::DataFilePath(), file);
+    WriteBytes(sw::Program().DataFilePath, file);
     PrinterInbox inbox(kSchedulePrinter);
 
     Tick();

@@ -1,10 +1,10 @@
 // Printing through the word processor with a stand-in that records how it
 // was started and which printer was the default while it ran: at WordPad's
 // fixed path, and as the program of ".wri" documents (another word processor).
+#include "common/library_text.h"
 #include "printengine/swprint.h"
-#include "settings/library_text.h"
-#include "settings_file.h"
 #include "support/program_driver.h"
+#include "support/settings_file.h"
 #include "support/temp_files.h"
 #include "wordprint/application_print.h"
 

@@ -1,0 +1,92 @@
+// The process-wide state of swutil.exe, in one place: what the user chose,
+// what the start-up found, the companion's controls, the main window's
+// handles and timers, the files of unattended printing, and what the dialogs
+// remember while the program runs. Set by the shell and the dialogs, read by
+// the print paths. The program runs on one thread, so it is unguarded.
+#pragma once
+
+#include "common/remembered_copies.h"
+
+#include <windows.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace sw {
+
+// Printer names and paths are kept to this many characters where they persist.
+inline constexpr std::size_t kStateTextLimit = 254;
+
+// One handle for each of the ten messages the companion announces its
+// controls with.
+inline constexpr std::size_t kCompanionHandleCount = 10;
+
+struct ProgramState {
+    ProgramState();
+
+    std::string SelectedFile;   // the file the user selected
+    std::string CurrentPrinter; // the printer the next print goes to
+    std::string PassedPrinter;  // the printer named on the command line
+    // -1: the next Select or Print first asks which installed printer stands
+    // for PassedPrinter; 0 otherwise.
+    std::int16_t AskAssociation = 0;
+    // -1 when the command line already printed and the program closes at once.
+    std::int16_t StartupOutcome = 0;
+    // A print to a remote printer waits for the companion to announce its
+    // controls; a command-line print closes the program once it is handed over.
+    bool RemotePrintPending = false;
+    bool CloseAfterRemotePrint = false;
+
+    // The companion's controls as last announced, in the order of its
+    // messages; 0 for a control not announced yet.
+    std::array<HWND, kCompanionHandleCount> CompanionHandles = {};
+
+    // The main window, its menu and children, and the program's instance.
+    HINSTANCE ProgramInstance = nullptr;
+    HWND MainWindow = nullptr;
+    HMENU MainMenu = nullptr;
+    HWND PrinterListBox = nullptr;
+    HWND StatusBar = nullptr;
+    HWND ToolBar = nullptr;
+    HBITMAP ToolBarBitmap = nullptr;
+    HWND UnattendedIndicator = nullptr;
+
+    // The window-less timers: unattended printing's while it is on, and the
+    // one-shot look for the companion after starting it; 0 when not running.
+    UINT_PTR UnattendedTimer = 0;
+    UINT_PTR CompanionPollTimer = 0;
+
+    // The schedule file and its scratch copy, in the program's folder.
+    std::string DataFilePath;  // ProgramFolder() + "sw.dat"
+    std::string DataFileBPath; // ProgramFolder() + "swb.dat"
+
+    // What the dialogs remember between openings.
+    RememberedCopiesSetting RememberedCopies;
+    short PatternCount = 0; // "NoBypass" patterns found when its dialog last opened
+    // The schedule the schedule dialog shows, numbered from 1; 0 until one was
+    // shown or saved. It is reset to 1 whenever the dialog opens on a file
+    // with schedules.
+    std::int32_t CurrentScheduleIndex = 0;
+    // The direction of the next-events list's next header sort, flipped
+    // before every sort, so the first click sorts descending.
+    bool EventSortAscending = true;
+
+    // The remote access library; 0 means dial-up is not available.
+    HMODULE DialUpLibrary = nullptr;
+    // Set when a web link asked for a connection; the main window hangs up at exit.
+    bool DialedForWeb = false;
+};
+
+// The program's state.
+ProgramState& Program();
+
+// The state of a program that has just started; for tests, which share one
+// process between many cases.
+void ResetProgramState();
+
+// The text of the printer selected in PrinterListBox; empty when none is.
+std::string SelectedListPrinter();
+
+} // namespace sw

@@ -1,0 +1,58 @@
+// The driver-bypass print: the printer's settings are switched on in the
+// library just before printing and off again after, since the library keeps
+// them for every later job.
+#include "printroute/driver_bypass_print.h"
+
+#include "common/path_helpers.h"
+#include "common/text_helpers.h"
+#include "printroute/print_library_api.h"
+#include "settings/bitmap_placement.h"
+#include "settings/copies_query.h"
+#include "settings/printer_queries.h"
+
+namespace sw {
+namespace {
+
+std::int32_t PrintOneCopy(const std::string& printer, const std::string& file,
+                          BitmapPlacementSource placement) {
+    PrintLibraryApi& library = PrintLibrary();
+    if (!IsBitmapFile(file))
+        return library.printFile(printer.c_str(), file.c_str());
+    BitmapPlacement box;
+    if (placement == BitmapPlacementSource::AsSettingsSay)
+        GetBitmapPlacement(box.left, box.top, box.width, box.height);
+    else
+        box = ReadBitmapPlacement();
+    return library.printBmp(printer.c_str(), file.c_str(), box.left, box.top, box.width,
+                            box.height);
+}
+
+} // namespace
+
+std::int32_t PrintBypassingDriver(const std::string& printer, const std::string& file,
+                                  BitmapPlacementSource placement) {
+    PrintLibraryApi& library = PrintLibrary();
+    std::string landscape;
+    std::string portrait;
+    const std::int16_t orientation = GetOrientationSetting(printer, landscape, portrait);
+    SHORT previous = 0;
+    const SHORT off = 0;
+    const SHORT on = -1;
+    if (orientation != kNoOrientation)
+        library.orientation(orientation == 0 ? &off : &on, &previous, landscape.c_str(),
+                            portrait.c_str());
+    if (GetAutoFormfeedSetting(printer) != 0)
+        library.setAutoformfeed(&on);
+
+    std::int32_t result = 0;
+    const std::int32_t copies = GetCopiesSetting(TrimSpaces(file), TrimSpaces(printer));
+    for (std::int32_t copy = 0; copy < copies; ++copy)
+        result = PrintOneCopy(printer, file, placement);
+
+    library.setAutoformfeed(&off);
+    if (orientation != kNoOrientation && orientation != 0)
+        library.orientation(&off, &previous, landscape.c_str(), portrait.c_str());
+    return result;
+}
+
+} // namespace sw

@@ -1,0 +1,35 @@
+// The program's state in one place: a reset gives the state of a fresh start,
+// with the schedule file's paths beside the program.
+#include "common/program_folder.h"
+#include "common/program_state.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ProgramState, ResetGivesTheStateOfAFreshStart) {
+    sw::ProgramState& program = sw::Program();
+    program.SelectedFile = "C:\\jobs\\a.prn";
+    program.CurrentPrinter = "sw_raw";
+    program.AskAssociation = -1;
+    program.CompanionHandles[3] = reinterpret_cast<HWND>(7);
+    program.RememberedCopies = {4, "C:\\jobs\\*.*", "sw_raw"};
+    program.PatternCount = 5;
+    program.EventSortAscending = false;
+    program.DataFilePath = "elsewhere";
+
+    sw::ResetProgramState();
+    EXPECT_EQ(&sw::Program(), &program) << "one state, reached through one accessor";
+    EXPECT_EQ(program.SelectedFile, "");
+    EXPECT_EQ(program.CurrentPrinter, "");
+    EXPECT_EQ(program.AskAssociation, 0);
+    EXPECT_EQ(program.CompanionHandles[3], nullptr);
+    EXPECT_EQ(program.RememberedCopies.count, 0);
+    EXPECT_EQ(program.RememberedCopies.file, "");
+    EXPECT_EQ(program.PatternCount, 0);
+    EXPECT_TRUE(program.EventSortAscending);
+    EXPECT_EQ(program.DataFilePath, sw::ProgramFolder() + "sw.dat");
+    EXPECT_EQ(program.DataFileBPath, sw::ProgramFolder() + "swb.dat");
+}
+
+} // namespace

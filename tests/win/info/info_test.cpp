@@ -1,0 +1,328 @@
+// Help, the About box, the system information tool, the web links and the
+// driver download dialog. What the shell starts is seen through a stand-in
+// program registered for web addresses (and as the system information tool),
+// which writes its command line to %TEMP%\sw_started.txt.
+#include "common/program_state.h"
+#include "info/about_box.h"
+#include "info/driver_download_dialog.h"
+#include "info/help_topic.h"
+#include "info/system_info.h"
+#include "info/web_addresses.h"
+#include "info/web_links.h"
+#include "remote/dial_up.h"
+#include "resources/resource.h"
+#include "support/dialog_driver.h"
+#include "support/print_server.h"
+#include "support/temp_files.h"
+#include "tests/support/help_file_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using swtest::DialogDriver;
+
+constexpr DWORD kWaitMs = 20000;
+
+std::string TestFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof(path));
+    std::string folder(path);
+    return folder.substr(0, folder.rfind('\\') + 1);
+}
+
+std::string StartedLog() {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof(folder), folder);
+    return std::string(folder) + "sw_started.txt";
+}
+
+// The command lines the stand-in was started with, after waiting for `count`.
+std::vector<std::string> StartedCommands(std::size_t count) {
+    std::vector<std::string> lines;
+    for (DWORD waited = 0;; waited += 50) {
+        lines.clear();
+        const std::string text =
+            swtest::FileExists(StartedLog()) ? swtest::ReadWholeFile(StartedLog()) : std::string();
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos;
+             start = end + 2)
+            lines.push_back(text.substr(start, end - start));
+        if (lines.size() >= count || waited >= kWaitMs)
+            return lines;
+        Sleep(50);
+    }
+}
+
+void SetRegistryText(HKEY root, const std::string& key, const char* name,
+                     const std::string& value) {
+    HKEY handle = nullptr;
+    ASSERT_EQ(
+        RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr),
+        ERROR_SUCCESS);
+    RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(handle);
+}
+
+// Opens https addresses with `command` (the stand-in, or a program that
+// does not exist) while it lives, then puts the previous handler back.
+class BrowserAssociation {
+  public:
+    explicit BrowserAssociation(const std::string& program) {
+        char old[1024] = {};
+        LONG size = sizeof(old);
+        had_ = RegQueryValueA(HKEY_CLASSES_ROOT, kKey, old, &size) == ERROR_SUCCESS;
+        old_ = old;
+        SetRegistryText(HKEY_CLASSES_ROOT, kKey, nullptr, "\"" + program + "\" \"%1\"");
+    }
+    ~BrowserAssociation() {
+        if (had_)
+            SetRegistryText(HKEY_CLASSES_ROOT, kKey, nullptr, old_);
+    }
+
+  private:
+    static constexpr const char* kKey = "https\\shell\\open\\command";
+    bool had_ = false;
+    std::string old_;
+};
+
+class Information : public testing::Test {
+  protected:
+    void SetUp() override {
+        DeleteFileA(StartedLog().c_str());
+        sw::ResetProgramState();
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey);
+    }
+    void TearDown() override {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey);
+        DeleteFileA(StartedLog().c_str());
+    }
+    static std::string StandIn() { return TestFolder() + "started_program.exe"; }
+};
+
+TEST(WebAddresses, EightShortPagesUnderTheReservedExampleDomain) {
+    std::vector<std::string> addresses{std::string(sw::WebLinkAddress(1)),
+                                       std::string(sw::WebLinkAddress(2))};
+    for (int i = 0; i < 6; ++i)
+        addresses.emplace_back(sw::DriverDownloadAddress(i));
+    for (const std::string& address : addresses) {
+        EXPECT_LE(address.size(), sw::kWebAddressLimit) << address;
+        EXPECT_NE(address.find(".example.com/"), std::string::npos) << address;
+    }
+    EXPECT_TRUE(sw::WebLinkAddress(3).empty());
+    EXPECT_TRUE(sw::DriverDownloadAddress(6).empty());
+    EXPECT_TRUE(sw::DriverDownloadAddress(-1).empty());
+}
+
+TEST_F(Information, RegistryTextIsReadWithReadAccessOnly) {
+    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
+                    "C:\\tools\\info.exe");
+    std::string text = "stale";
+    swtest::PoisonLastError();
+    EXPECT_TRUE(
+        sw::ReadRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue, text));
+    EXPECT_EQ(text, "C:\\tools\\info.exe");
+    EXPECT_FALSE(sw::ReadRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, "missing", text));
+    EXPECT_EQ(text, "");
+    text = "stale";
+    EXPECT_FALSE(sw::ReadRegistryText(HKEY_LOCAL_MACHINE, "SOFTWARE\\no such key", "x", text));
+    EXPECT_EQ(text, "");
+}
+
+TEST_F(Information, SystemInfoStartsTheToolNamedByEitherValue) {
+    sw::ShowSystemInfo(); // both values missing: nothing happens
+    Sleep(300);
+    EXPECT_FALSE(swtest::FileExists(StartedLog()));
+
+    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue, StandIn());
+    sw::ShowSystemInfo();
+    ASSERT_EQ(StartedCommands(1).size(), 1u);
+    EXPECT_EQ(StartedCommands(1)[0], "\"" + StandIn() + "\"");
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
+
+    // The folder value needs a file named MSINFO32.EXE in it.
+    const std::string folder = swtest::RunFolder() + "\\msinfo";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey, sw::kSharedToolsValue, folder);
+    sw::ShowSystemInfo();
+    Sleep(300);
+    EXPECT_EQ(StartedCommands(1).size(), 1u) << "no MSINFO32.EXE in the folder yet";
+    ASSERT_TRUE(CopyFileA(StandIn().c_str(), (folder + "\\MSINFO32.EXE").c_str(), FALSE));
+    sw::ShowSystemInfo();
+    EXPECT_EQ(StartedCommands(2).size(), 2u);
+    DeleteFileA((folder + "\\MSINFO32.EXE").c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+TEST_F(Information, AWebLinkOpensItsPageWithoutDialingWhenNoLibraryIsLoaded) {
+    BrowserAssociation browser(StandIn());
+    sw::OpenWebLink(sw::kMakerHomePage);
+    const auto started = StartedCommands(1);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_NE(started[0].find(std::string(sw::WebLinkAddress(1))), std::string::npos) << started[0];
+    // No connection is active, so the link asked for one; at exit the
+    // hang-up finds nothing to hang up.
+    EXPECT_TRUE(sw::Program().DialedForWeb);
+    EXPECT_EQ(sw::HangUpConnections(""), 1002u);
+}
+
+TEST_F(Information, ABrowserThatCannotStartIsReported) {
+    BrowserAssociation browser("C:\\no\\such\\browser.exe");
+    std::string text;
+    DialogDriver()
+        .On("Spoolwright")
+        .Inspect([&](HWND box) { text = swtest::MessageBoxText(box); })
+        .Click(IDOK)
+        .Run([] { sw::OpenWebLink(sw::kMakerHomePage); });
+    EXPECT_EQ(text, "Sorry, neither Microsoft Explorer nor Netscape Navigator was found");
+}
+
+TEST_F(Information, TheAboutBoxShowsTheProgramAndItsMaker) {
+    std::vector<std::string> texts;
+    INT_PTR result = -1;
+    DialogDriver()
+        .On("About Spoolwright")
+        .Screenshot("about")
+        .Inspect([&](HWND box) {
+            for (int id : {IDC_ABOUT_PRODUCT, IDC_ABOUT_VERSION, IDC_ABOUT_SYSTEM_INFO,
+                           IDC_ABOUT_ORDER, IDC_ABOUT_MAKER})
+                texts.push_back(swtest::ItemText(box, id));
+            EXPECT_NE(GetDlgItem(box, IDC_ABOUT_ICON), nullptr);
+            for (int id : {IDC_ABOUT_STREET, IDC_ABOUT_CITY, IDC_ABOUT_PHONE, IDC_ABOUT_EMAIL})
+                EXPECT_FALSE(swtest::ItemText(box, id).empty()) << id;
+        })
+        .PressKey(IDOK, VK_RETURN)
+        .Run([&] { result = sw::RunAboutBox(nullptr); });
+    EXPECT_EQ(texts, (std::vector<std::string>{"Spoolwright Farreach Utility", "Version 2.00",
+                                               "&System Info", "&Order", "Quorvel Enterprises"}));
+    EXPECT_EQ(result, 1);
+
+    DialogDriver().On("About Spoolwright").PressKey(IDOK, VK_ESCAPE).Run([&] {
+        result = sw::RunAboutBox(nullptr);
+    });
+    EXPECT_EQ(result, 0);
+}
+
+TEST_F(Information, OrderAndSystemInfoLeaveTheAboutBoxOpen) {
+    BrowserAssociation browser(StandIn());
+    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue, StandIn());
+    bool openAfterwards = false;
+    DialogDriver()
+        .On("About Spoolwright")
+        .Click(IDC_ABOUT_ORDER)
+        .Click(IDC_ABOUT_SYSTEM_INFO)
+        .On("About Spoolwright")
+        .Inspect([&](HWND box) { openAfterwards = IsWindowVisible(box) != FALSE; })
+        .CloseBox()
+        .Run([] { sw::ShowAboutBox(nullptr); });
+    EXPECT_TRUE(openAfterwards);
+    const auto started = StartedCommands(2);
+    ASSERT_EQ(started.size(), 2u);
+    const std::string both = started[0] + "\n" + started[1];
+    EXPECT_NE(both.find(std::string(sw::WebLinkAddress(2))), std::string::npos) << both;
+}
+
+TEST_F(Information, TheDriverDialogListsTheMakersAndOpensTheSelectedOnesPage) {
+    BrowserAssociation browser(StandIn());
+    std::vector<std::string> makers;
+    std::string caption;
+    DialogDriver()
+        .On(sw::kDriverDialogCaption)
+        .Screenshot("driver_download")
+        .Inspect([&](HWND dialog) {
+            makers = swtest::ListItems(dialog, sw::kDriverMakerList);
+            caption = swtest::ItemText(dialog, sw::kDriverMakerLabel);
+        })
+        .Click(sw::kDriverDownload) // nothing selected: stays open
+        .On(sw::kDriverDialogCaption)
+        .SelectItem(sw::kDriverMakerList, 2)
+        .Click(sw::kDriverDownload)
+        .Run([] { sw::ShowDriverDownloadDialog(nullptr); });
+    EXPECT_EQ(makers, (std::vector<std::string>{"Apollo", "Canon", "Epson", "Hewlett-Packard",
+                                                "Lexmark", "Okidata"}));
+    EXPECT_EQ(caption, "Printer Manufacturer");
+    const auto started = StartedCommands(1);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_NE(started[0].find(std::string(sw::DriverDownloadAddress(2))), std::string::npos)
+        << started[0];
+    EXPECT_FALSE(sw::Program().DialedForWeb) << "the driver dialog makes no dial-up check";
+}
+
+TEST_F(Information, ExitClosesTheDriverDialogWithoutOpeningAnything) {
+    BrowserAssociation browser(StandIn());
+    DialogDriver()
+        .On(sw::kDriverDialogCaption)
+        .SelectItem(sw::kDriverMakerList, 0)
+        .Click(sw::kDriverExit)
+        .Run([] { sw::ShowDriverDownloadDialog(nullptr); });
+    Sleep(300);
+    EXPECT_FALSE(swtest::FileExists(StartedLog()));
+}
+
+// The help viewer's window and the text of the topic it shows.
+struct HelpView {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+};
+
+BOOL CALLBACK CollectText(HWND child, LPARAM lParam) {
+    char className[64] = {};
+    GetClassNameA(child, className, sizeof(className));
+    if (std::string(className).find("RichEdit") != std::string::npos) {
+        WCHAR text[8192] = {};
+        SendMessageW(child, WM_GETTEXT, sizeof(text) / sizeof(text[0]),
+                     reinterpret_cast<LPARAM>(text));
+        char ansi[8192] = {};
+        WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof(ansi), nullptr, nullptr);
+        *reinterpret_cast<std::string*>(lParam) += ansi;
+    }
+    return TRUE;
+}
+
+HelpView WaitForHelp(const std::string& expected) {
+    HelpView view;
+    for (DWORD waited = 0; waited < kWaitMs; waited += 100) {
+        view.window = FindWindowA("MS_WINHELP", nullptr);
+        if (view.window != nullptr) {
+            char caption[256] = {};
+            SendMessageA(view.window, WM_GETTEXT, sizeof(caption),
+                         reinterpret_cast<LPARAM>(caption));
+            view.caption = caption;
+            view.text.clear();
+            EnumChildWindows(view.window, CollectText, reinterpret_cast<LPARAM>(&view.text));
+            if (view.text.find(expected) != std::string::npos)
+                break;
+        }
+        Sleep(100);
+    }
+    return view;
+}
+
+TEST_F(Information, TheHelpFileOpensAtBothContextNumbers) {
+    ASSERT_TRUE(swtest::FileExists(sw::HelpFilePath())) << sw::HelpFilePath();
+    EXPECT_EQ(sw::HelpFilePath(), TestFolder() + "Spoolwright.hlp");
+    const auto contents = swtest::ReadHelpFile(swtest::ReadWholeFile(sw::HelpFilePath()));
+    ASSERT_TRUE(contents);
+
+    sw::ShowHelpTopic(nullptr, sw::kHelpSetUp);
+    HelpView view = WaitForHelp("Spoolwright is installed");
+    ASSERT_NE(view.window, nullptr) << "no help viewer window";
+    EXPECT_EQ(view.caption, contents->title);
+    EXPECT_NE(view.text.find("Spoolwright is installed"), std::string::npos) << view.text;
+
+    sw::ShowHelpTopic(nullptr, sw::kHelpContents);
+    view = WaitForHelp("Choose a topic");
+    EXPECT_NE(view.text.find("sends files straight to your printers"), std::string::npos)
+        << view.text;
+    EXPECT_NE(view.text.find("Remote printing"), std::string::npos) << view.text;
+    WinHelpA(nullptr, sw::HelpFilePath().c_str(), HELP_QUIT, 0);
+}
+
+} // namespace

@@ -1,0 +1,94 @@
+// The printer association dialog against the test print server's printers.
+#include "printengine/swprint.h"
+#include "resources/resource.h"
+#include "settings/association_dialog.h"
+#include "support/dialog_driver.h"
+#include "support/ole_text.h"
+#include "support/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using swtest::DialogDriver;
+using swtest::Stored;
+
+const char kCaption[] = "Printer association";
+const char kPassed[] = "Office Laser 5";
+
+void Open() {
+    sw::ShowAssociationDialog(nullptr, kPassed);
+}
+
+std::string SelectedItem(HWND dialog) {
+    const LRESULT index = SendDlgItemMessageA(dialog, IDC_PLIST_PRINTERS, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR)
+        return "<none>";
+    return swtest::ListItems(dialog, IDC_PLIST_PRINTERS)[static_cast<std::size_t>(index)];
+}
+
+class AssociationDialog : public swtest::FreshSettingsTest {};
+
+TEST_F(AssociationDialog, ListsThePrintersSortedWithTheDefaultSelected) {
+    const std::string defaultPrinter = swtest::TakeOleText(DefaultPrinter());
+    std::vector<std::string> items;
+    std::string prompt, selected;
+    DialogDriver()
+        .On(kCaption)
+        .Screenshot("plist")
+        .Inspect([&](HWND dialog) {
+            items = swtest::ListItems(dialog, IDC_PLIST_PRINTERS);
+            prompt = swtest::ItemText(dialog, IDC_PLIST_PROMPT);
+            selected = SelectedItem(dialog);
+        })
+        .Click(IDC_PLIST_ASSOCIATE)
+        .Run(Open);
+    EXPECT_EQ(prompt, "Associate name of 'Office Laser 5' with:");
+    EXPECT_TRUE(std::is_sorted(items.begin(), items.end()));
+    EXPECT_NE(std::find(items.begin(), items.end(), "sw_raw"), items.end());
+    EXPECT_NE(std::find(items.begin(), items.end(), "sw_second"), items.end());
+    ASSERT_FALSE(defaultPrinter.empty());
+    EXPECT_EQ(selected, defaultPrinter);
+    EXPECT_EQ(Stored("Printer Associations", kPassed), defaultPrinter);
+}
+
+TEST_F(AssociationDialog, AssociateStoresTheChosenPrinter) {
+    DialogDriver()
+        .On(kCaption)
+        .Inspect([](HWND dialog) {
+            const LRESULT index =
+                SendDlgItemMessageA(dialog, IDC_PLIST_PRINTERS, LB_FINDSTRINGEXACT,
+                                    static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("sw_second"));
+            SendDlgItemMessageA(dialog, IDC_PLIST_PRINTERS, LB_SETCURSEL,
+                                static_cast<WPARAM>(index), 0);
+        })
+        .Click(IDC_PLIST_ASSOCIATE)
+        .Run(Open);
+    EXPECT_EQ(Stored("Printer Associations", kPassed), "sw_second");
+}
+
+TEST_F(AssociationDialog, CancelEscapeAndTheCloseBoxStoreNothing) {
+    DialogDriver().On(kCaption).Click(IDC_PLIST_CANCEL).Run(Open);
+    DialogDriver().On(kCaption).CloseBox().Run(Open);
+    DialogDriver()
+        .On(kCaption)
+        .PressKey(IDC_PLIST_PRINTERS, VK_RETURN)
+        .PressKey(IDC_PLIST_PRINTERS, VK_ESCAPE)
+        .Run(Open);
+    EXPECT_EQ(Stored("Printer Associations", kPassed), "<missing>");
+}
+
+TEST_F(AssociationDialog, AssociateWithoutASelectionStoresAnEmptyValue) {
+    DialogDriver()
+        .On(kCaption)
+        .SelectItem(IDC_PLIST_PRINTERS, -1)
+        .Click(IDC_PLIST_ASSOCIATE)
+        .Run(Open);
+    EXPECT_EQ(Stored("Printer Associations", kPassed), "");
+}
+
+} // namespace

@@ -1,0 +1,73 @@
+// The placement box of bitmap prints from the real settings file, and when the
+// placement dialog is shown first.
+#include "placement_dialog_fake.h"
+#include "settings/bitmap_placement.h"
+#include "support/settings_file.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class BitmapPlacement : public swtest::SettingsFileTest {
+  protected:
+    void SetUp() override {
+        swtest::SettingsFileTest::SetUp();
+        swtest::placementDialogShown = 0;
+        swtest::placementDialogLeft = 0;
+    }
+};
+
+TEST_F(BitmapPlacement, FreshFileShowsTheDialogAndGivesAnEmptyBox) {
+    double left = 9, top = 9, width = 9, height = 9;
+    sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
+    EXPECT_EQ(swtest::placementDialogShown, 1);
+    EXPECT_EQ(top, 0);
+    EXPECT_EQ(width, 0);
+    EXPECT_EQ(height, 0);
+}
+
+TEST_F(BitmapPlacement, TheBoxIsReadAfterTheDialogCloses) {
+    Write("BMPprint", "UseSaved", "0");
+    swtest::placementDialogLeft = 2.25;
+    double left = 0, top = 0, width = 0, height = 0;
+    sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
+    EXPECT_EQ(swtest::placementDialogShown, 1);
+    EXPECT_EQ(left, 2.25);
+}
+
+TEST_F(BitmapPlacement, UseSavedPrintsTheStoredBoxWithoutAsking) {
+    WriteRawFile("[bmpprint]\r\nInches=-1\r\nUSESAVED=-1\r\nLeft=1\r\nTop= 1.5 \r\n"
+                 "Width=6\r\nHeight=4\r\n");
+    for (int copy = 0; copy < 3; ++copy) {
+        double left = 0, top = 0, width = 0, height = 0;
+        sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
+        EXPECT_EQ(left, 1);
+        EXPECT_EQ(top, 1.5);
+        EXPECT_EQ(width, 6);
+        EXPECT_EQ(height, 4);
+    }
+    EXPECT_EQ(swtest::placementDialogShown, 0);
+}
+
+TEST_F(BitmapPlacement, MeasuresAreInchesWhateverTheUnit) {
+    Write("BMPprint", "Inches", "0"); // the dialog shows centimeters
+    Write("BMPprint", "UseSaved", "-1");
+    sw::WriteBitmapPlacement({1, 1.5, 6, 4});
+    EXPECT_EQ(Read("BMPprint", "Top"), "1.5");
+    EXPECT_EQ(Read("BMPprint", "Width"), "6");
+    double left = 0, top = 0, width = 0, height = 0;
+    sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
+    EXPECT_EQ(top, 1.5);
+    EXPECT_EQ(width, 6);
+}
+
+TEST_F(BitmapPlacement, TextThatIsNoNumberReadsAsZero) {
+    WriteRawFile("[BMPprint]\r\nUseSaved=-1\r\nLeft=abc\r\nTop=-2\r\nWidth=3cm\r\n");
+    const sw::BitmapPlacement box = sw::ReadBitmapPlacement();
+    EXPECT_EQ(box.left, 0);
+    EXPECT_EQ(box.top, -2) << "negative numbers are kept";
+    EXPECT_EQ(box.width, 3);
+    EXPECT_EQ(box.height, 0);
+}
+
+} // namespace

@@ -1,0 +1,186 @@
+// The auto formfeed and orientation dialogs, driven as a user drives them;
+// the tests check what they wrote to the settings file.
+#include "resources/resource.h"
+#include "settings/formfeed_dialog.h"
+#include "settings/orientation_dialog.h"
+#include "support/dialog_driver.h"
+#include "support/settings_file.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using swtest::DialogDriver;
+using swtest::IsChecked;
+using swtest::ItemText;
+using swtest::Stored;
+
+const char kPrinter[] = "sw_raw";
+const std::string kLongPrinter = "sw_long_name_queue_0123456789_0123456789_0123456789_0123456"
+                                 "_and_then_some_more_to_pass_79_characters";
+const char kFeedCaption[] = "Auto Formfeed Option";
+const char kOrientationCaption[] = "Orientation";
+const std::string kOrientationSection = std::string("Printers Orientation ") + kPrinter;
+const char kWarning[] = "If the current settings is incorrect the printing will produce garbage\r"
+                        "You can remove the option with the 'No orientation' button";
+
+class FormfeedDialog : public swtest::FreshSettingsTest {};
+class OrientationDialog : public swtest::FreshSettingsTest {};
+
+TEST_F(FormfeedDialog, OpensUncheckedForANewPrinterAndReturnStoresZero) {
+    std::string shownPrinter;
+    bool checked = true;
+    DialogDriver()
+        .On(kFeedCaption)
+        .Screenshot("dlg_feed")
+        .Inspect([&](HWND dialog) {
+            shownPrinter = ItemText(dialog, IDC_FEED_PRINTER);
+            checked = IsChecked(dialog, IDC_FEED_ON);
+        })
+        .Click(IDC_FEED_RETURN)
+        .Run([] { sw::ShowAutoFormfeedDialog(nullptr, kPrinter); });
+    EXPECT_EQ(shownPrinter, kPrinter);
+    EXPECT_FALSE(checked);
+    EXPECT_EQ(Stored("Printers AutoFormfeed", kPrinter), "0");
+}
+
+TEST_F(FormfeedDialog, CloseBoxSavesTheCheckUnderTheWholeLongName) {
+    DialogDriver().On(kFeedCaption).Click(IDC_FEED_ON).CloseBox().Run([] {
+        sw::ShowAutoFormfeedDialog(nullptr, kLongPrinter);
+    });
+    EXPECT_EQ(Stored("Printers AutoFormfeed", kLongPrinter), "1");
+}
+
+TEST_F(FormfeedDialog, AnyStoredNonZeroValueShowsCheckedAndSurvivesAReturn) {
+    for (const char* value : {"1", "-1", " 2 "}) {
+        swtest::Store("Printers AutoFormfeed", kPrinter, value);
+        bool checked = false;
+        DialogDriver()
+            .On(kFeedCaption)
+            .Inspect([&](HWND dialog) { checked = IsChecked(dialog, IDC_FEED_ON); })
+            .Click(IDC_FEED_RETURN)
+            .Run([] { sw::ShowAutoFormfeedDialog(nullptr, kPrinter); });
+        EXPECT_TRUE(checked) << "stored " << value;
+        EXPECT_EQ(Stored("Printers AutoFormfeed", kPrinter), "1") << "stored " << value;
+    }
+}
+
+TEST_F(OrientationDialog, FreshPrinterShowsDefaultsAndReturnWarnsThenStoresPortrait) {
+    std::string landscape, portrait, printer, warning;
+    bool portraitChecked = false, landscapeChecked = true;
+    DialogDriver()
+        .On(kOrientationCaption)
+        .Screenshot("dlg_orientation")
+        .Inspect([&](HWND dialog) {
+            printer = ItemText(dialog, IDC_ORIENT_PRINTER);
+            landscape = ItemText(dialog, IDC_ORIENT_LANDSCAPE_CODE);
+            portrait = ItemText(dialog, IDC_ORIENT_PORTRAIT_CODE);
+            portraitChecked = IsChecked(dialog, IDC_ORIENT_PORTRAIT);
+            landscapeChecked = IsChecked(dialog, IDC_ORIENT_LANDSCAPE);
+        })
+        .Click(IDC_ORIENT_RETURN)
+        .On("Spoolwright utility")
+        .Inspect([&](HWND box) { warning = swtest::MessageBoxText(box); })
+        .Click(IDOK)
+        .Run([] { sw::ShowOrientationDialog(nullptr, kPrinter); });
+    EXPECT_EQ(printer, kPrinter);
+    EXPECT_EQ(landscape, "027 038 108 049 079");
+    EXPECT_EQ(portrait, "027 038 108 048 079");
+    EXPECT_TRUE(portraitChecked);
+    EXPECT_FALSE(landscapeChecked);
+    EXPECT_EQ(warning, kWarning);
+    EXPECT_EQ(Stored(kOrientationSection, "Landscape code"), "027 038 108 049 079");
+    EXPECT_EQ(Stored(kOrientationSection, "Portrait code"), "027 038 108 048 079");
+    EXPECT_EQ(Stored(kOrientationSection, "Landscape status"), "0");
+}
+
+TEST_F(OrientationDialog, EnterInACodeFieldMeansNoOrientationAndKeepsTheCodes) {
+    swtest::Store(kOrientationSection, "Landscape status", "1");
+    DialogDriver()
+        .On(kOrientationCaption)
+        .SetText(IDC_ORIENT_LANDSCAPE_CODE, "027 040")
+        .PressKey(IDC_ORIENT_LANDSCAPE_CODE, VK_RETURN)
+        .Run([] { sw::ShowOrientationDialog(nullptr, kPrinter); });
+    EXPECT_EQ(Stored(kOrientationSection, "Landscape status"), "N");
+    EXPECT_EQ(Stored(kOrientationSection, "Landscape code"), "<missing>");
+}
+
+TEST_F(OrientationDialog, InvalidCodeIsReportedAndIgnoredWhileTheRestIsSaved) {
+    swtest::Store(kOrientationSection, "Portrait code", "027 038 108 048 079");
+    std::string report;
+    DialogDriver()
+        .On(kOrientationCaption)
+        .SetText(IDC_ORIENT_LANDSCAPE_CODE, "027 038 108 049 079")
+        .SetText(IDC_ORIENT_PORTRAIT_CODE, "027 38 108  ")
+        .Click(IDC_ORIENT_LANDSCAPE)
+        .CloseBox()
+        .On("Change ignored")
+        .Inspect([&](HWND box) { report = swtest::MessageBoxText(box); })
+        .Click(IDOK)
+        .Run([] { sw::ShowOrientationDialog(nullptr, kPrinter); });
+    EXPECT_EQ(report, "Invalid entry:\r027 38 108");
+    EXPECT_EQ(Stored(kOrientationSection, "Landscape code"), "027 038 108 049 079");
+    EXPECT_EQ(Stored(kOrientationSection, "Portrait code"), "027 038 108 048 079");
+    EXPECT_EQ(Stored(kOrientationSection, "Landscape status"), "1");
+}
+
+TEST_F(OrientationDialog, RadioButtonsStayExclusiveAndRestoreDefaultsRefillsTheCodes) {
+    std::string landscape, portrait;
+    bool portraitAfterLandscape = true, landscapeAfterPortrait = true;
+    DialogDriver()
+        .On(kOrientationCaption)
+        .SetText(IDC_ORIENT_LANDSCAPE_CODE, "027 001")
+        .SetText(IDC_ORIENT_PORTRAIT_CODE, "027 002")
+        .Click(IDC_ORIENT_LANDSCAPE)
+        .Inspect(
+            [&](HWND dialog) { portraitAfterLandscape = IsChecked(dialog, IDC_ORIENT_PORTRAIT); })
+        .Click(IDC_ORIENT_PORTRAIT)
+        .Inspect(
+            [&](HWND dialog) { landscapeAfterPortrait = IsChecked(dialog, IDC_ORIENT_LANDSCAPE); })
+        .Click(IDC_ORIENT_DEFAULTS)
+        .Inspect([&](HWND dialog) {
+            landscape = ItemText(dialog, IDC_ORIENT_LANDSCAPE_CODE);
+            portrait = ItemText(dialog, IDC_ORIENT_PORTRAIT_CODE);
+        })
+        .Click(IDC_ORIENT_LANDSCAPE)
+        .CloseBox()
+        .Run([] { sw::ShowOrientationDialog(nullptr, kPrinter); });
+    EXPECT_FALSE(portraitAfterLandscape);
+    EXPECT_FALSE(landscapeAfterPortrait);
+    EXPECT_EQ(landscape, "027 038 108 049 079");
+    EXPECT_EQ(portrait, "027 038 108 048 079");
+    EXPECT_EQ(Stored(kOrientationSection, "Landscape status"), "1");
+}
+
+TEST_F(OrientationDialog, NoOrientationStatusReopensAsPortraitAndReturnReplacesIt) {
+    swtest::Store(kOrientationSection, "Landscape status", "N");
+    swtest::Store(kOrientationSection, "Landscape code", "027 099");
+    bool portraitChecked = false;
+    std::string landscape;
+    DialogDriver()
+        .On(kOrientationCaption)
+        .Inspect([&](HWND dialog) {
+            portraitChecked = IsChecked(dialog, IDC_ORIENT_PORTRAIT);
+            landscape = ItemText(dialog, IDC_ORIENT_LANDSCAPE_CODE);
+        })
+        .SetText(IDC_ORIENT_PORTRAIT_CODE, "027 038 108 048 079 ")
+        .Click(IDC_ORIENT_RETURN)
+        .On("Spoolwright utility")
+        .Click(IDOK)
+        .Run([] { sw::ShowOrientationDialog(nullptr, kPrinter); });
+    EXPECT_TRUE(portraitChecked);
+    EXPECT_EQ(landscape, "027 099");
+    EXPECT_EQ(Stored(kOrientationSection, "Landscape status"), "0");
+    // A valid text with a trailing blank is stored as typed; the profile
+    // functions read it back without the blank.
+    EXPECT_EQ(Stored(kOrientationSection, "Portrait code"), "027 038 108 048 079");
+}
+
+TEST_F(OrientationDialog, LongPrinterNamesKeepTheirWholeNameInTheSection) {
+    DialogDriver().On(kOrientationCaption).Click(IDC_ORIENT_LANDSCAPE).CloseBox().Run([] {
+        sw::ShowOrientationDialog(nullptr, kLongPrinter);
+    });
+    EXPECT_EQ(Stored("Printers Orientation " + kLongPrinter, "Landscape status"), "1");
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+// The form-feed and orientation queries read the settings of the printer
+// they are given from the real settings file at every call.
+#include "settings/printer_queries.h"
+#include "settings/setting_names.h"
+#include "support/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using PrinterQueries = swtest::SettingsFileTest;
+
+TEST_F(PrinterQueries, AutoFormfeedIsTheNumberStoredUnderThePrinter) {
+    const std::string printer = "sw_raw";
+    EXPECT_EQ(sw::GetAutoFormfeedSetting(printer), 0) << "no file";
+    Write("Printers AutoFormfeed", "sw_second", "1");
+    EXPECT_EQ(sw::GetAutoFormfeedSetting(printer), 0) << "another printer's setting";
+    Write("Printers AutoFormfeed", "sw_raw", "1");
+    EXPECT_EQ(sw::GetAutoFormfeedSetting(printer), 1);
+    Write("Printers AutoFormfeed", "sw_raw", "0");
+    EXPECT_EQ(sw::GetAutoFormfeedSetting(printer), 0) << "read again at every call";
+}
+
+TEST_F(PrinterQueries, AutoFormfeedOfHandEditedValues) {
+    const std::string printer = "LaserJet 4";
+    const std::pair<const char*, short> cases[] = {{" 1 ", 1}, {"-1", -1}, {"yes", 0},
+                                                   {"2.6", 3}, {"", 0},    {"99999", 32767}};
+    for (const auto& [value, expected] : cases) {
+        WriteRawFile("[printers autoformfeed]\r\nLASERJET 4=" + std::string(value) + "\r\n");
+        EXPECT_EQ(sw::GetAutoFormfeedSetting(printer), expected) << '"' << value << '"';
+    }
+}
+
+TEST_F(PrinterQueries, LongPrinterNamesAreKeyedWhole) {
+    const std::string longName = "Printer " + std::string(120, 'p');
+    const std::string printer = longName;
+    Write("Printers AutoFormfeed", longName.substr(0, 79), "1");
+    EXPECT_EQ(sw::GetAutoFormfeedSetting(printer), 0)
+        << "the first 79 characters name another printer";
+    Write("Printers AutoFormfeed", longName, "1");
+    EXPECT_EQ(sw::GetAutoFormfeedSetting(printer), 1);
+
+    Write(sw::OrientationSection(longName), "Landscape status", "1");
+    std::string landscape, portrait;
+    EXPECT_EQ(sw::GetOrientationSetting(printer, landscape, portrait), 1);
+}
+
+TEST_F(PrinterQueries, PrinterWithoutOrientationSectionHasNoOrientation) {
+    const std::string printer = "sw_raw";
+    std::string landscape = "as passed", portrait = "as passed";
+    EXPECT_EQ(sw::GetOrientationSetting(printer, landscape, portrait), sw::kNoOrientation);
+    EXPECT_EQ(landscape, "as passed");
+    EXPECT_EQ(portrait, "as passed");
+}
+
+TEST_F(PrinterQueries, OrientationCodesBecomeBytes) {
+    const std::string printer = "LaserJet 4";
+    Write("Printers Orientation LaserJet 4", "Landscape code", "027 038 108 049 079");
+    Write("Printers Orientation LaserJet 4", "Portrait code", "027 038 108 048 079");
+    Write("Printers Orientation LaserJet 4", "Landscape status", "1");
+    std::string landscape, portrait;
+    EXPECT_EQ(sw::GetOrientationSetting(printer, landscape, portrait), 1);
+    EXPECT_EQ(landscape, "\x1B&l1O");
+    EXPECT_EQ(portrait, "\x1B&l0O");
+}
+
+TEST_F(PrinterQueries, OrientationStatusValues) {
+    const std::string printer = "sw_raw";
+    const std::pair<const char*, short> cases[] = {{"1", 1},
+                                                   {"0", 0},
+                                                   {"N", sw::kNoOrientation},
+                                                   {"n", 0},
+                                                   {"-1", -1},
+                                                   {"", sw::kNoOrientation},
+                                                   {" N ", sw::kNoOrientation},
+                                                   {"No", 0},
+                                                   {"7.4", 7}};
+    for (const auto& [status, expected] : cases) {
+        WriteRawFile("[Printers Orientation sw_raw]\r\nLandscape status=" + std::string(status) +
+                     "\r\n");
+        std::string landscape, portrait;
+        EXPECT_EQ(sw::GetOrientationSetting(printer, landscape, portrait), expected)
+            << '"' << status << '"';
+        EXPECT_EQ(landscape, "") << "no code stored";
+    }
+}
+
+TEST_F(PrinterQueries, HandEditedOrientationSectionInOtherLetterCase) {
+    const std::string printer = "sw_raw";
+    WriteRawFile("[PRINTERS ORIENTATION SW_RAW]\r\n"
+                 "landscape code = 027 038 1 \r\n"
+                 "PORTRAIT CODE=027 999\r\n"
+                 "LANDSCAPE STATUS=1\r\n");
+    std::string landscape, portrait = "kept";
+    EXPECT_EQ(sw::GetOrientationSetting(printer, landscape, portrait), 1);
+    EXPECT_EQ(landscape, "\x1B&\x01") << "a short last group converts and ends the text";
+    EXPECT_EQ(portrait, "\x1B\xE7");
+}
+
+TEST_F(PrinterQueries, EmptyCodeLeavesTheOutputAndLongSequencesAreCut) {
+    const std::string printer = "sw_raw";
+    // Groups need no blanks between them, so 298 characters hold 99 codes.
+    std::string longCode = "027";
+    for (int i = 0; i < 100; ++i)
+        longCode += "065";
+    Write("Printers Orientation sw_raw", "Landscape code", longCode);
+    Write("Printers Orientation sw_raw", "Portrait code", "");
+    Write("Printers Orientation sw_raw", "Landscape status", "0");
+    std::string landscape, portrait = "kept";
+    EXPECT_EQ(sw::GetOrientationSetting(printer, landscape, portrait), 0);
+    EXPECT_EQ(landscape, "\x1B" + std::string(78, 'A')) << "at most 79 bytes";
+    EXPECT_EQ(portrait, "kept");
+}
+
+} // namespace

@@ -1,0 +1,96 @@
+// The real settings file "Spoolwright.ini" of the test prefix, emptied before
+// and after each test. Tests write it as raw text where they need a file as a
+// user might have edited it, and read and write single entries with the
+// platform's profile functions, independently of the code under test.
+#pragma once
+
+#include "common/program_state.h"
+#include "settings/settings_store.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace swtest {
+
+// The settings file's path as the platform gives the Windows folder.
+inline std::string SettingsFile() {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\Spoolwright.ini";
+}
+
+// The stored value, or "<missing>" when the key is not there.
+inline std::string Stored(const std::string& section, const std::string& key) {
+    char value[512] = {};
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), "<missing>", value, sizeof(value),
+                             SettingsFile().c_str());
+    return value;
+}
+
+inline void Store(const std::string& section, const std::string& key, const std::string& value) {
+    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), SettingsFile().c_str());
+}
+
+inline bool SectionExists(const std::string& section) {
+    char names[4096] = {};
+    const DWORD length =
+        GetPrivateProfileSectionNamesA(names, sizeof(names), SettingsFile().c_str());
+    for (const char* name = names; name < names + length && *name != '\0';
+         name += std::string(name).size() + 1) {
+        if (lstrcmpiA(name, section.c_str()) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Every test starts from no settings file and from the program state of a
+// fresh start.
+class SettingsFileTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        path_ = sw::SettingsFilePath();
+        Remove();
+        sw::ResetProgramState();
+    }
+    void TearDown() override { Remove(); }
+
+    const std::string& Path() const { return path_; }
+
+    // Replaces the file with the given lines, as an editor would save them.
+    void WriteRawFile(const std::string& text) {
+        HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot create " << path_;
+        DWORD written = 0;
+        const BOOL ok =
+            WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        CloseHandle(file);
+        ASSERT_TRUE(ok && written == text.size());
+        // Make the platform drop any copy of the old file it keeps.
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
+    }
+
+    std::string Read(const std::string& section, const std::string& key) const {
+        return sw::ReadSetting(path_, section, key);
+    }
+    void Write(const std::string& section, const std::string& key, const std::string& value) {
+        sw::WriteSetting(path_, section, key, value);
+    }
+
+  private:
+    void Remove() {
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
+        DeleteFileA(path_.c_str());
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
+    }
+
+    std::string path_;
+};
+
+// The dialog tests' name for the same fixture.
+using FreshSettingsTest = SettingsFileTest;
+
+} // namespace swtest
