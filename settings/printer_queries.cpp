@@ -8,15 +8,9 @@
 #include "settings/settings_store.h"
 
 namespace sw {
-namespace {
-
-constexpr std::size_t kFlagValueLimit = 79;
-
-} // namespace
 
 std::int16_t GetAutoFormfeedSetting(std::string_view printer) {
-    const std::string value = ReadSetting(SettingsFilePath(), kAutoFormfeedSection, printer);
-    return RoundToInt16(ParseSettingNumber(value.substr(0, kFlagValueLimit)));
+    return ParseSettingFlag(ReadSetting(SettingsFilePath(), kAutoFormfeedSection, printer));
 }
 
 std::int16_t GetOrientationSetting(std::string_view printer, std::string& landscape,
@@ -30,11 +24,7 @@ std::int16_t GetOrientationSetting(std::string_view printer, std::string& landsc
     if (!portraitCode.empty())
         portrait = EscapeCodeTextToBytes(portraitCode).substr(0, kEscapeSequenceLimit);
 
-    const std::string status =
-        ReadSetting(file, section, kLandscapeStatusKey).substr(0, kFlagValueLimit);
-    if (status.empty() || status == kNoOrientationStatus)
-        return kNoOrientation;
-    return RoundToInt16(ParseSettingNumber(status));
+    return OrientationFromStatus(ReadSetting(file, section, kLandscapeStatusKey));
 }
 
 } // namespace sw

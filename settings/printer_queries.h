@@ -3,6 +3,9 @@
 // Each query reads the settings file at the moment of the call.
 #pragma once
 
+#include "settings/setting_names.h"
+#include "settings/setting_numbers.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,6 +14,13 @@ namespace sw {
 
 // Orientation status when the printer has no orientation handling.
 inline constexpr std::int16_t kNoOrientation = -9;
+
+// What a "Landscape status" value means: kNoOrientation when it is empty or
+// exactly "N", otherwise its number (ParseSettingFlag).
+inline std::int16_t OrientationFromStatus(std::string_view status) {
+    return status.empty() || status == kNoOrientationStatus ? kNoOrientation
+                                                            : ParseSettingFlag(status);
+}
 
 // The number stored under the printer in "Printers AutoFormfeed" (value cut
 // to 79 characters, then parsed); 0 when missing. Any non-zero value means on.

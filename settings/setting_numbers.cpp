@@ -130,4 +130,9 @@ std::int16_t RoundToInt16(double value) {
     return RoundClamped<std::int16_t>(value);
 }
 
+std::int16_t ParseSettingFlag(std::string_view text) {
+    constexpr std::size_t kFlagValueLimit = 79;
+    return RoundToInt16(ParseSettingNumber(text.substr(0, kFlagValueLimit)));
+}
+
 } // namespace sw

@@ -27,4 +27,8 @@ std::string FormatSettingNumber(double value);
 std::int32_t RoundToInt32(double value);
 std::int16_t RoundToInt16(double value);
 
+// A per-printer flag or status (form feed, orientation) as the queries read
+// it: the number at the start of its first 79 characters, rounded.
+std::int16_t ParseSettingFlag(std::string_view text);
+
 } // namespace sw

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "settings/printer_queries.h"
 #include "settings/setting_numbers.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -106,6 +108,24 @@ TEST(SettingNumbers, RoundingGoesToTheNearestIntegerAndClamps) {
     EXPECT_EQ(sw::RoundToInt16(-40000), INT16_MIN);
     EXPECT_EQ(sw::RoundToInt16(-1), -1);
     EXPECT_EQ(sw::RoundToInt16(std::nan("")), 0);
+}
+
+// The form-feed flag and the orientation status as the per-printer queries
+// read them from values edited by hand.
+TEST(SettingNumbers, FlagsAreTheRoundedNumberOfTheirFirst79Characters) {
+    const std::pair<const char*, short> cases[] = {{" 1 ", 1}, {"-1", -1}, {"yes", 0},
+                                                   {"2.6", 3}, {"", 0},    {"99999", 32767}};
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(sw::ParseSettingFlag(value), expected) << '"' << value << '"';
+    EXPECT_EQ(sw::ParseSettingFlag(std::string(79, ' ') + "5"), 0) << "the 80th character";
+}
+
+TEST(SettingNumbers, OrientationStatusIsNoOrientationOnlyWhenEmptyOrN) {
+    const std::pair<const char*, short> cases[] = {
+        {"1", 1},  {"0", 0},   {"N", sw::kNoOrientation}, {"n", 0},  {"-1", -1},
+        {"No", 0}, {"7.4", 7}, {"", sw::kNoOrientation},  {"N ", 0}, {" N", 0}};
+    for (const auto& [status, expected] : cases)
+        EXPECT_EQ(sw::OrientationFromStatus(status), expected) << '"' << status << '"';
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // What the schedule dialog's Save stores for the texts of its form, and how a
 // record is shown.
+#include "tests/win/support/schedule_builder.h"
 #include "unattended/schedule_form.h"
 
 #include <gtest/gtest.h>
@@ -95,14 +96,12 @@ TEST(ScheduleForm, DaysPrinterAndTextLimits) {
 }
 
 TEST(ScheduleForm, ShowingARecord) {
-    sw::ScheduleRecord record;
-    record.WatchFolder = "C:\\Outbox";
-    record.FilePattern = "*.prn";
-    record.DayMask = 130;
-    record.FromHour = 8;
-    record.ThroughHour = 17;
-    record.ThroughMinute = 5;
-    record.MoveToRecycleBin = 1;
+    sw::ScheduleRecord record = swtest::ScheduleBuilder("C:\\Outbox", "*.prn", "")
+                                    .Interval(0)
+                                    .Days(130)
+                                    .From(8)
+                                    .Through(17, 5)
+                                    .ToRecycleBin();
     const ScheduleForm form = sw::FormFromSchedule(record);
     EXPECT_EQ(form.interval, "30000") << "an interval of 0";
     EXPECT_EQ(form.folder, "C:\\Outbox");

@@ -1,5 +1,6 @@
 // The 464-byte schedule record: every field at its offset, little-endian,
 // texts NUL-terminated; damaged and short blocks read as far as they go.
+#include "tests/win/support/schedule_builder.h"
 #include "unattended/schedule_record.h"
 
 #include <gtest/gtest.h>
@@ -17,20 +18,12 @@ using sw::ScheduleRecord;
 using Bytes = std::vector<std::uint8_t>;
 
 ScheduleRecord SampleRecord() {
-    ScheduleRecord record;
-    record.IntervalMs = 0x00012345;
-    record.WatchFolder = "C:\\Outbox";
-    record.FilePattern = "*.prn";
-    record.PrinterName = "Laser 1";
-    record.DayMask = 130;
-    record.FromHour = 8;
-    record.FromMinute = 30;
-    record.FromSecond = 15;
-    record.ThroughHour = 17;
-    record.ThroughMinute = 45;
-    record.ThroughSecond = 59;
-    record.MoveToRecycleBin = 1;
-    return record;
+    return swtest::ScheduleBuilder("C:\\Outbox", "*.prn", "Laser 1")
+        .Interval(0x00012345)
+        .Days(130)
+        .From(8, 30, 15)
+        .Through(17, 45, 59)
+        .ToRecycleBin();
 }
 
 Bytes Slice(const sw::ScheduleRecordBytes& bytes, std::size_t offset, std::size_t width) {

@@ -1,5 +1,6 @@
 // Day masks, the accepted time ranges, which records the timer may run and
 // the timer's period.
+#include "tests/win/support/schedule_builder.h"
 #include "unattended/schedule_rules.h"
 
 #include <gtest/gtest.h>
@@ -55,14 +56,7 @@ TEST(DayMask, WeekdayLookup) {
 }
 
 sw::ScheduleRecord WithTimes(int fh, int fm, int fs, int th, int tm, int ts) {
-    sw::ScheduleRecord record;
-    record.FromHour = static_cast<std::int16_t>(fh);
-    record.FromMinute = static_cast<std::int16_t>(fm);
-    record.FromSecond = static_cast<std::int16_t>(fs);
-    record.ThroughHour = static_cast<std::int16_t>(th);
-    record.ThroughMinute = static_cast<std::int16_t>(tm);
-    record.ThroughSecond = static_cast<std::int16_t>(ts);
-    return record;
+    return swtest::ScheduleBuilder("", "", "").From(fh, fm, fs).Through(th, tm, ts);
 }
 
 TEST(ScheduleTimes, AcceptedRanges) {

@@ -1,4 +1,5 @@
 // When the timer runs a schedule, and the next event the list shows for it.
+#include "tests/win/support/schedule_builder.h"
 #include "unattended/next_event.h"
 #include "unattended/schedule_timing.h"
 
@@ -15,20 +16,10 @@ sw::LocalTime At(int day, int hour, int minute, int second) {
 constexpr int kWednesday = 9, kFriday = 11, kSaturday = 12;
 
 sw::DecodedSchedule Schedule(std::int16_t days, int fh, int fm, int fs, int th, int tm, int ts) {
-    sw::DecodedSchedule schedule;
-    sw::ScheduleRecord& r = schedule.record;
-    r.IntervalMs = 1000;
-    r.WatchFolder = "C:\\Outbox";
-    r.FilePattern = "*.prn";
-    r.PrinterName = "Laser 1";
-    r.DayMask = days;
-    r.FromHour = static_cast<std::int16_t>(fh);
-    r.FromMinute = static_cast<std::int16_t>(fm);
-    r.FromSecond = static_cast<std::int16_t>(fs);
-    r.ThroughHour = static_cast<std::int16_t>(th);
-    r.ThroughMinute = static_cast<std::int16_t>(tm);
-    r.ThroughSecond = static_cast<std::int16_t>(ts);
-    return schedule;
+    return {swtest::ScheduleBuilder("C:\\Outbox", "*.prn", "Laser 1")
+                .Days(days)
+                .From(fh, fm, fs)
+                .Through(th, tm, ts)};
 }
 
 constexpr std::int16_t kMondayToFriday = 62, kWednesdayOnly = 8, kMondayOnly = 2;

@@ -13,7 +13,10 @@
 #include "resources/resource.h"
 #include "support/dialog_driver.h"
 #include "support/print_server.h"
+#include "support/program_driver.h"
+#include "support/registry_text.h"
 #include "support/temp_files.h"
+#include "support/text_lines.h"
 #include "tests/support/help_file_reader.h"
 
 #include <gtest/gtest.h>
@@ -25,69 +28,28 @@ namespace {
 
 using swtest::DialogDriver;
 
-constexpr DWORD kWaitMs = 20000;
-
-std::string TestFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof(path));
-    std::string folder(path);
-    return folder.substr(0, folder.rfind('\\') + 1);
-}
-
 std::string StartedLog() {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(sizeof(folder), folder);
-    return std::string(folder) + "sw_started.txt";
+    return swtest::TempPath() + "sw_started.txt";
 }
 
 // The command lines the stand-in was started with, after waiting for `count`.
 std::vector<std::string> StartedCommands(std::size_t count) {
     std::vector<std::string> lines;
-    for (DWORD waited = 0;; waited += 50) {
-        lines.clear();
-        const std::string text =
-            swtest::FileExists(StartedLog()) ? swtest::ReadWholeFile(StartedLog()) : std::string();
-        std::size_t start = 0;
-        for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos;
-             start = end + 2)
-            lines.push_back(text.substr(start, end - start));
-        if (lines.size() >= count || waited >= kWaitMs)
-            return lines;
-        Sleep(50);
-    }
+    swtest::WaitFor([&] {
+        lines = swtest::FileExists(StartedLog())
+                    ? swtest::SplitLines(swtest::ReadWholeFile(StartedLog()), "\r\n")
+                    : std::vector<std::string>();
+        return lines.size() >= count;
+    });
+    return lines;
 }
 
-void SetRegistryText(HKEY root, const std::string& key, const char* name,
-                     const std::string& value) {
-    HKEY handle = nullptr;
-    ASSERT_EQ(
-        RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr),
-        ERROR_SUCCESS);
-    RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(handle);
-}
-
-// Opens https addresses with `command` (the stand-in, or a program that
-// does not exist) while it lives, then puts the previous handler back.
-class BrowserAssociation {
+// Opens https addresses with `program` (the stand-in, or a program that does
+// not exist) while it lives.
+class BrowserAssociation : public swtest::ScopedClassesText {
   public:
-    explicit BrowserAssociation(const std::string& program) {
-        char old[1024] = {};
-        LONG size = sizeof(old);
-        had_ = RegQueryValueA(HKEY_CLASSES_ROOT, kKey, old, &size) == ERROR_SUCCESS;
-        old_ = old;
-        SetRegistryText(HKEY_CLASSES_ROOT, kKey, nullptr, "\"" + program + "\" \"%1\"");
-    }
-    ~BrowserAssociation() {
-        if (had_)
-            SetRegistryText(HKEY_CLASSES_ROOT, kKey, nullptr, old_);
-    }
-
-  private:
-    static constexpr const char* kKey = "https\\shell\\open\\command";
-    bool had_ = false;
-    std::string old_;
+    explicit BrowserAssociation(const std::string& program)
+        : ScopedClassesText("https\\shell\\open\\command", "\"" + program + "\" \"%1\"") {}
 };
 
 class Information : public testing::Test {
@@ -103,26 +65,12 @@ class Information : public testing::Test {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey);
         DeleteFileA(StartedLog().c_str());
     }
-    static std::string StandIn() { return TestFolder() + "started_program.exe"; }
+    static std::string StandIn() { return swtest::TestProgramFolder() + "started_program.exe"; }
 };
 
-TEST(WebAddresses, EightShortPagesUnderTheReservedExampleDomain) {
-    std::vector<std::string> addresses{std::string(sw::WebLinkAddress(1)),
-                                       std::string(sw::WebLinkAddress(2))};
-    for (int i = 0; i < 6; ++i)
-        addresses.emplace_back(sw::DriverDownloadAddress(i));
-    for (const std::string& address : addresses) {
-        EXPECT_LE(address.size(), sw::kWebAddressLimit) << address;
-        EXPECT_NE(address.find(".example.com/"), std::string::npos) << address;
-    }
-    EXPECT_TRUE(sw::WebLinkAddress(3).empty());
-    EXPECT_TRUE(sw::DriverDownloadAddress(6).empty());
-    EXPECT_TRUE(sw::DriverDownloadAddress(-1).empty());
-}
-
 TEST_F(Information, RegistryTextIsReadWithReadAccessOnly) {
-    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
-                    "C:\\tools\\info.exe");
+    swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
+                            "C:\\tools\\info.exe");
     std::string text = "stale";
     swtest::PoisonLastError();
     EXPECT_TRUE(
@@ -140,24 +88,23 @@ TEST_F(Information, SystemInfoStartsTheToolNamedByEitherValue) {
     Sleep(300);
     EXPECT_FALSE(swtest::FileExists(StartedLog()));
 
-    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue, StandIn());
+    swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
+                            StandIn());
     sw::ShowSystemInfo();
     ASSERT_EQ(StartedCommands(1).size(), 1u);
     EXPECT_EQ(StartedCommands(1)[0], "\"" + StandIn() + "\"");
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
 
     // The folder value needs a file named MSINFO32.EXE in it.
-    const std::string folder = swtest::RunFolder() + "\\msinfo";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey, sw::kSharedToolsValue, folder);
+    const swtest::TempFolder folder("-msinfo", swtest::RunFolder());
+    swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey, sw::kSharedToolsValue,
+                            folder.Path());
     sw::ShowSystemInfo();
     Sleep(300);
     EXPECT_EQ(StartedCommands(1).size(), 1u) << "no MSINFO32.EXE in the folder yet";
-    ASSERT_TRUE(CopyFileA(StandIn().c_str(), (folder + "\\MSINFO32.EXE").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(StandIn().c_str(), folder.In("MSINFO32.EXE").c_str(), FALSE));
     sw::ShowSystemInfo();
     EXPECT_EQ(StartedCommands(2).size(), 2u);
-    DeleteFileA((folder + "\\MSINFO32.EXE").c_str());
-    RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(Information, AWebLinkOpensItsPageWithoutDialingWhenNoLibraryIsLoaded) {
@@ -211,7 +158,8 @@ TEST_F(Information, TheAboutBoxShowsTheProgramAndItsMaker) {
 
 TEST_F(Information, OrderAndSystemInfoLeaveTheAboutBoxOpen) {
     BrowserAssociation browser(StandIn());
-    SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue, StandIn());
+    swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
+                            StandIn());
     bool openAfterwards = false;
     DialogDriver()
         .On("About Spoolwright")
@@ -288,26 +236,21 @@ BOOL CALLBACK CollectText(HWND child, LPARAM lParam) {
 
 HelpView WaitForHelp(const std::string& expected) {
     HelpView view;
-    for (DWORD waited = 0; waited < kWaitMs; waited += 100) {
+    swtest::WaitFor([&] {
+        view = HelpView();
         view.window = FindWindowA("MS_WINHELP", nullptr);
-        if (view.window != nullptr) {
-            char caption[256] = {};
-            SendMessageA(view.window, WM_GETTEXT, sizeof(caption),
-                         reinterpret_cast<LPARAM>(caption));
-            view.caption = caption;
-            view.text.clear();
-            EnumChildWindows(view.window, CollectText, reinterpret_cast<LPARAM>(&view.text));
-            if (view.text.find(expected) != std::string::npos)
-                break;
-        }
-        Sleep(100);
-    }
+        if (view.window == nullptr)
+            return false;
+        view.caption = swtest::WindowText(view.window);
+        EnumChildWindows(view.window, CollectText, reinterpret_cast<LPARAM>(&view.text));
+        return view.text.find(expected) != std::string::npos;
+    });
     return view;
 }
 
 TEST_F(Information, TheHelpFileOpensAtBothContextNumbers) {
     ASSERT_TRUE(swtest::FileExists(sw::HelpFilePath())) << sw::HelpFilePath();
-    EXPECT_EQ(sw::HelpFilePath(), TestFolder() + "Spoolwright.hlp");
+    EXPECT_EQ(sw::HelpFilePath(), swtest::TestProgramFolder() + "Spoolwright.hlp");
     const auto contents = swtest::ReadHelpFile(swtest::ReadWholeFile(sw::HelpFilePath()));
     ASSERT_TRUE(contents);
 

@@ -3,6 +3,7 @@
 // product; a command-line print through the installed program reaches a
 // printer; a quiet uninstall removes the files, the registration and the
 // shortcuts the program made, and keeps what the program wrote beside itself.
+#include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/temp_files.h"
@@ -14,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -41,14 +41,6 @@ std::string SpecialFolder(int folder) {
     return path;
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
 // Whether a product of the package's upgrade code is installed.
 bool ProductInstalled() {
     char productCode[39] = {};
@@ -58,8 +50,7 @@ bool ProductInstalled() {
 }
 
 std::string Package() {
-    const char* installer = std::getenv("SW_INSTALLER");
-    return installer != nullptr ? swtest::WindowsPathOf(installer) : std::string();
+    return swtest::ProgramFromEnvironment("SW_INSTALLER");
 }
 
 class Installer : public testing::Test {
@@ -105,10 +96,10 @@ TEST_F(Installer, AQuietUninstallClosesTheProgramAndRemovesItsFilesAndShortcuts)
     };
     for (const std::string& shortcut : shortcuts) {
         if (!swtest::FileExists(shortcut))
-            WriteFile(shortcut, "stand-in shortcut");
+            swtest::WriteToFile(shortcut, "stand-in shortcut");
     }
     // What the program keeps beside itself stays, and with it the folder.
-    WriteFile(Installed("Unattended.txt"), "01-02-2026 10:00:00 printed\r\n");
+    swtest::WriteToFile(Installed("Unattended.txt"), "01-02-2026 10:00:00 printed\r\n");
     // A running program is asked to close, so that its files can go.
     swtest::RunningProgram program(Installed("swutil.exe"), "");
     ASSERT_NE(program.WaitForWindow("SpoolwrightFarreach"), nullptr);

@@ -1,9 +1,11 @@
 // Bitmap printing through GDI: BLTIMAGE drawing into a memory canvas whose
 // pixels the tests read back, and PrintBMP printing through Wine's PostScript
 // driver to a CUPS raw queue, whose job the virtual printer receives.
+#include "common/path_helpers.h"
 #include "printengine/feedback_api.h"
 #include "printengine/swprint.h"
 #include "support/print_server.h"
+#include "support/scoped_seam.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -47,39 +49,27 @@ std::string TwoColourBitmap(int width, int height, COLORREF first, COLORREF seco
 
 // Records the cursor and message-box calls of bitmap printing; the message
 // box is answered at once instead of waiting for a user.
-class FeedbackRecorder {
+class FeedbackRecorder : public swtest::ScopedSeam<sw::FeedbackApi, FeedbackRecorder> {
   public:
-    FeedbackRecorder() : saved_(sw::Feedback()) {
-        current_ = this;
+    FeedbackRecorder() : ScopedSeam(sw::Feedback()) {
         sw::Feedback().setCursor = &SetCursorCall;
         sw::Feedback().messageBox = &MessageBoxCall;
     }
-    ~FeedbackRecorder() {
-        sw::Feedback() = saved_;
-        current_ = nullptr;
-    }
-    FeedbackRecorder(const FeedbackRecorder&) = delete;
-    FeedbackRecorder& operator=(const FeedbackRecorder&) = delete;
 
     std::vector<HCURSOR> cursors;
     std::vector<std::string> messages;
 
   private:
     static HCURSOR WINAPI SetCursorCall(HCURSOR cursor) {
-        current_->cursors.push_back(cursor);
+        Active()->cursors.push_back(cursor);
         return nullptr;
     }
     static int WINAPI MessageBoxCall(HWND, LPCSTR text, LPCSTR, UINT type) {
         EXPECT_EQ(type & 0xF, static_cast<UINT>(MB_OK)) << "the box has an OK button only";
-        current_->messages.push_back(text);
+        Active()->messages.push_back(text);
         return IDOK;
     }
-
-    sw::FeedbackApi saved_;
-    static FeedbackRecorder* current_;
 };
-
-FeedbackRecorder* FeedbackRecorder::current_ = nullptr;
 
 // A white 32-bit canvas in a memory device context, as a caller of BLTIMAGE
 // holds one; its pixels can be read back.
@@ -191,10 +181,6 @@ TEST(BltImage, FileThatIsNoBitmapShowsTheMessageAndDrawsNothing) {
     }
 }
 
-std::string FileNamePart(const std::string& path) {
-    return path.substr(path.find_last_of('\\') + 1);
-}
-
 // Wine's PostScript driver works at 300 dpi: the page shows where the image
 // is placed ("x y translate") and the size it is drawn at ("w h scale").
 TEST(PrintBmp, PrintsTheFittedBitmapAsAPostScriptJobNamedForTheFile) {
@@ -214,7 +200,7 @@ TEST(PrintBmp, PrintsTheFittedBitmapAsAPostScriptJobNamedForTheFile) {
 
         EXPECT_EQ(PrintBMP(kPrinter, bitmap.Path().c_str(), c.left, c.top, 4, 4), 0);
         const std::string job = inbox.NextJob();
-        EXPECT_NE(job.find("%%Title: Spoolwright: " + FileNamePart(bitmap.Path())),
+        EXPECT_NE(job.find("%%Title: Spoolwright: " + sw::FileNamePart(bitmap.Path())),
                   std::string::npos)
             << job.substr(0, 400);
         EXPECT_NE(job.find(c.placement), std::string::npos) << c.placement;

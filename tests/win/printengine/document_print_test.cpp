@@ -5,7 +5,10 @@
 #include "common/find_word_pad.h"
 #include "printengine/run_and_wait.h"
 #include "printengine/swprint.h"
+#include "support/ole_text.h"
+#include "support/program_driver.h"
 #include "support/temp_files.h"
+#include "support/word_processor.h"
 
 #include <gtest/gtest.h>
 
@@ -14,31 +17,21 @@
 namespace {
 
 using swtest::FileExists;
+using swtest::OtherWordProcessor;
 using swtest::ReadWholeFile;
 using swtest::TempFile;
+using swtest::WriAssociation;
+using StandIn = swtest::WordProcessorStandIn;
+using swtest::kWordPadFixedPath;
 
 const char kTarget[] = "sw_document";
 // Longer than 79 characters, so that a shortened copy would name no printer.
 const char kPrevious[] = "sw_document_previous_default_whose_name_is_longer_than_seventy_nine_"
                          "characters_0123";
-const char kFixedPath[] = "C:\\Program Files\\Accessories\\Wordpad.exe";
 const char kUserScratchName[] = "C:\\Fakefile.wri";
 
-std::string TestFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string text = path;
-    return text.substr(0, text.find_last_of('\\') + 1);
-}
-
 std::string FakeWordPad() {
-    return TestFolder() + "fake_wordpad.exe";
-}
-
-std::string TempFolder() {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    return folder;
+    return swtest::TestProgramFolder() + "fake_wordpad.exe";
 }
 
 bool SamePath(const std::string& a, const std::string& b) {
@@ -51,141 +44,21 @@ std::string Upper(std::string text) {
 }
 
 std::string DefaultPrinterName() {
-    const BSTR name = DefaultPrinter();
-    const std::string text(reinterpret_cast<const char*>(name), SysStringByteLen(name));
-    SysFreeString(name);
-    return text;
+    return swtest::TakeOleText(DefaultPrinter());
 }
 
 // How many scratch documents of the lookup are in the TEMP folder.
-int ScratchDocumentsLeft() {
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((TempFolder() + "swlookup-*.wri").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
-    int count = 0;
-    do {
-        ++count;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return count;
+std::size_t ScratchDocumentsLeft() {
+    return swtest::FolderListing(swtest::TempPath(), "swlookup-*.wri").size();
 }
 
-// Tells the stand-in how to behave and where to log, through the environment
-// it inherits; the log is removed at the end.
-class StandIn {
-  public:
-    explicit StandIn(const char* mode)
-        : log_(TempFolder() + "fake-wordpad-" + std::to_string(++counter_) + ".log") {
-        DeleteFileA(log_.c_str());
-        SetEnvironmentVariableA("SW_FAKE_WORDPAD_LOG", log_.c_str());
-        SetEnvironmentVariableA("SW_FAKE_WORDPAD_MODE", mode);
-    }
-    ~StandIn() {
-        SetEnvironmentVariableA("SW_FAKE_WORDPAD_LOG", nullptr);
-        SetEnvironmentVariableA("SW_FAKE_WORDPAD_MODE", nullptr);
-        DeleteFileA(log_.c_str());
-    }
-    StandIn(const StandIn&) = delete;
-    StandIn& operator=(const StandIn&) = delete;
-
-    bool Ran() const { return FileExists(log_); }
-    std::string Log() const { return Ran() ? ReadWholeFile(log_) : std::string(); }
-    // The text after "KEY " on the line that starts with it.
-    std::string Entry(const std::string& key) const {
-        const std::string log = Log();
-        const std::size_t start = log.find(key + " ");
-        if (start == std::string::npos)
-            return "(no " + key + " line)";
-        const std::size_t end = log.find("\r\n", start);
-        return log.substr(start + key.size() + 1, end - start - key.size() - 1);
-    }
-
-  private:
-    std::string log_;
-    static int counter_;
-};
-
-int StandIn::counter_ = 0;
-
-// Puts the stand-in at WordPad's fixed path for one test.
-class WordPadAtFixedPath {
-  public:
-    WordPadAtFixedPath()
-        : createdFolder_(CreateDirectoryA("C:\\Program Files\\Accessories", nullptr) != FALSE) {
-        EXPECT_TRUE(CopyFileA(FakeWordPad().c_str(), kFixedPath, FALSE))
-            << "error " << GetLastError();
-    }
-    ~WordPadAtFixedPath() {
-        DeleteFileA(kFixedPath);
-        if (createdFolder_)
-            RemoveDirectoryA("C:\\Program Files\\Accessories");
-    }
-    WordPadAtFixedPath(const WordPadAtFixedPath&) = delete;
-    WordPadAtFixedPath& operator=(const WordPadAtFixedPath&) = delete;
-
-  private:
-    bool createdFolder_;
-};
-
-// Makes `program` the program of ".wri" documents for one test (no program at
-// all when empty), and restores the prefix's own association afterwards.
-class WriAssociation {
-  public:
-    explicit WriAssociation(const std::string& program) {
-        char value[256] = {};
-        LONG size = sizeof(value);
-        if (RegQueryValueA(HKEY_CLASSES_ROOT, ".wri", value, &size) == ERROR_SUCCESS)
-            previous_ = value;
-        const char* type = program.empty() ? "SwTest.NoSuchDocument" : "SwTest.Document";
-        SetValue(".wri", type);
-        if (!program.empty())
-            SetValue("SwTest.Document\\shell\\open\\command", "\"" + program + "\" \"%1\"");
-    }
-    ~WriAssociation() {
-        SetValue(".wri", previous_);
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "SwTest.Document\\shell\\open\\command");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "SwTest.Document\\shell\\open");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "SwTest.Document\\shell");
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, "SwTest.Document");
-    }
-    WriAssociation(const WriAssociation&) = delete;
-    WriAssociation& operator=(const WriAssociation&) = delete;
-
-  private:
-    static void SetValue(const char* key, const std::string& value) {
-        EXPECT_EQ(RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(),
-                               static_cast<DWORD>(value.size())),
-                  ERROR_SUCCESS)
-            << key;
-    }
-
-    std::string previous_;
-};
-
-// A copy of the stand-in under a name without "wordpad", as another word
-// processor would be.
-class OtherWordProcessor {
-  public:
-    OtherWordProcessor() : path_(TempFolder() + "other_editor.exe") {
-        EXPECT_TRUE(CopyFileA(FakeWordPad().c_str(), path_.c_str(), FALSE));
-    }
-    ~OtherWordProcessor() { DeleteFileA(path_.c_str()); }
-    OtherWordProcessor(const OtherWordProcessor&) = delete;
-    OtherWordProcessor& operator=(const OtherWordProcessor&) = delete;
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
 TEST(FindWordPad, PrefersTheFixedPathAndThenWritesNoScratchDocument) {
-    ASSERT_FALSE(FileExists(kFixedPath)) << "the prefix has no WordPad at the fixed path";
-    WordPadAtFixedPath wordPad;
+    ASSERT_FALSE(FileExists(kWordPadFixedPath)) << "the prefix has no WordPad at the fixed path";
+    swtest::WordPadAtFixedPath wordPad(FakeWordPad());
     WriAssociation association(FakeWordPad());
-    const int scratchBefore = ScratchDocumentsLeft();
+    const std::size_t scratchBefore = ScratchDocumentsLeft();
 
-    EXPECT_EQ(sw::FindWordPad(), kFixedPath);
+    EXPECT_EQ(sw::FindWordPad(), kWordPadFixedPath);
     EXPECT_FALSE(FileExists(kUserScratchName));
     EXPECT_EQ(ScratchDocumentsLeft(), scratchBefore);
 }
@@ -194,7 +67,7 @@ TEST(FindWordPad, AsksTheAssociationWithoutTouchingTheUsersFiles) {
     WriAssociation association(FakeWordPad());
     TempFile usersOwn("the user's own document\r\n", ".wri");
     ASSERT_TRUE(CopyFileA(usersOwn.Path().c_str(), kUserScratchName, FALSE));
-    const int scratchBefore = ScratchDocumentsLeft();
+    const std::size_t scratchBefore = ScratchDocumentsLeft();
 
     EXPECT_PRED2(SamePath, sw::FindWordPad(), FakeWordPad());
     EXPECT_EQ(ReadWholeFile(kUserScratchName), "the user's own document\r\n");
@@ -247,7 +120,8 @@ TEST(RunAndWait, WaitsForTheProgramWithoutWatchingAWindowMadeAfterTheStart) {
 }
 
 TEST(RunAndWait, ProgramThatCannotStartGivesANegativeResult) {
-    EXPECT_LT(sw::RunAndWait(TestFolder() + "no_such_program.exe /p", SW_SHOWNORMAL), 0);
+    EXPECT_LT(sw::RunAndWait(swtest::TestProgramFolder() + "no_such_program.exe /p", SW_SHOWNORMAL),
+              0);
     EXPECT_LT(sw::RunAndWait("", SW_SHOWNORMAL), 0);
 }
 
@@ -261,14 +135,7 @@ LRESULT CALLBACK CallerWindowProcedure(HWND window, UINT message, WPARAM wParam,
 }
 
 TEST(RunAndWait, KeepsTheCallersWindowsServedAndItsQuitMessage) {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = CallerWindowProcedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "SwRunAndWaitCaller";
-    RegisterClassA(&windowClass);
-    const HWND caller =
-        CreateWindowA("SwRunAndWaitCaller", "caller", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                      nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND caller = swtest::CreateTestWindow("SwRunAndWaitCaller", CallerWindowProcedure);
     ASSERT_NE(caller, nullptr);
     handledWhileWaiting = 0;
     PostMessageA(caller, WM_APP, 0, 0);
@@ -290,7 +157,7 @@ class PrintDocTest : public testing::Test {
     void SetUp() override {
         SetDefaultPrinter(kPrevious);
         ASSERT_EQ(DefaultPrinterName(), kPrevious);
-        document_ = TempFolder() + "letter.wri";
+        document_ = swtest::TempPath() + "letter.wri";
     }
     void TearDown() override {
         EXPECT_EQ(DefaultPrinterName(), kPrevious) << "the previous default is restored";
@@ -299,11 +166,11 @@ class PrintDocTest : public testing::Test {
 };
 
 TEST_F(PrintDocTest, RunsWordPadAtItsFixedPathOnTheTargetPrinter) {
-    WordPadAtFixedPath wordPad;
+    swtest::WordPadAtFixedPath wordPad(FakeWordPad());
     StandIn standIn("finished");
 
     EXPECT_EQ(PrintDoc(kTarget, document_.c_str()), 0);
-    EXPECT_EQ(standIn.Entry("COMMAND"), std::string(kFixedPath) + " " + document_ + " /p");
+    EXPECT_EQ(standIn.Entry("COMMAND"), std::string(kWordPadFixedPath) + " " + document_ + " /p");
     EXPECT_EQ(standIn.Entry("SHOW"), "7") << "minimised, without activation";
     EXPECT_EQ(standIn.Entry("DEVICE").rfind(std::string(kTarget) + ",", 0), 0u)
         << "WordPad prints on the default printer: " << standIn.Entry("DEVICE");
@@ -324,7 +191,7 @@ TEST_F(PrintDocTest, RunsTheAssociatedWordPad) {
 }
 
 TEST_F(PrintDocTest, LeavesAnotherWordProcessorAlone) {
-    OtherWordProcessor other;
+    OtherWordProcessor other(FakeWordPad());
     WriAssociation association(other.Path());
     StandIn standIn("no-window");
 

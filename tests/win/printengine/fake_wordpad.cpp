@@ -10,6 +10,8 @@
 //   no-window  exits at once (exit code 7).
 // It must not load the spooler: under Wine that resets the default printer,
 // so it reads the default from the profile.
+#include "support/file_writer.h"
+
 #include <windows.h>
 
 #include <string>
@@ -29,14 +31,7 @@ std::string Environment(const char* name) {
 }
 
 void Log(const std::string& line) {
-    const HANDLE file = CreateFileA(Environment("SW_FAKE_WORDPAD_LOG").c_str(), FILE_APPEND_DATA,
-                                    FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    const std::string text = line + "\r\n";
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+    swtest::WriteToFile(Environment("SW_FAKE_WORDPAD_LOG"), line + "\r\n", true);
 }
 
 void EndWith(HWND window, int code, const char* why) {

@@ -5,6 +5,8 @@
 #include "common/file_dialogs.h"
 #include "printengine/library_state.h"
 #include "printengine/swprint.h"
+#include "support/file_writer.h"
+#include "support/program_driver.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -28,35 +30,8 @@ struct DialogView {
     std::string fileName;    // the file name field
 };
 
-struct FindDialogData {
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM data) {
-    FindDialogData& find = *reinterpret_cast<FindDialogData*>(data);
-    char className[32] = {}, title[128] = {};
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    GetClassNameA(window, className, sizeof(className));
-    GetWindowTextA(window, title, sizeof(title));
-    if (process == GetCurrentProcessId() && std::string(className) == "#32770" &&
-        std::string(title) == find.title) {
-        find.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND WaitForDialog(const char* title, int timeoutMs) {
-    for (int waited = 0; waited <= timeoutMs; waited += 50) {
-        FindDialogData find = {title, nullptr};
-        EnumWindows(&FindDialog, reinterpret_cast<LPARAM>(&find));
-        if (find.found != nullptr)
-            return find.found;
-        Sleep(50);
-    }
-    return nullptr;
+HWND FindDialog(const char* title) {
+    return swtest::FindProcessWindow(GetCurrentProcessId(), "#32770", title);
 }
 
 // The file name field: a combo box in the Explorer-style dialog, an edit
@@ -102,8 +77,8 @@ class DialogUser {
 
   private:
     void Run(const char* title, const std::string& typed) {
-        HWND dialog = WaitForDialog(title, 15000);
-        if (dialog == nullptr)
+        HWND dialog = nullptr;
+        if (!swtest::WaitFor([&] { return (dialog = FindDialog(title)) != nullptr; }, 15000))
             return;
         view_ = Look(dialog);
         int button = IDCANCEL;
@@ -115,10 +90,9 @@ class DialogUser {
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
         // A dialog that does not take the answer is cancelled, so no test hangs.
-        for (int waited = 0; IsWindow(dialog); waited += 50) {
-            if (waited == 10000)
-                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            Sleep(50);
+        if (!swtest::WaitFor([&] { return !IsWindow(dialog); }, 10000)) {
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            swtest::WaitFor([&] { return !IsWindow(dialog); });
         }
     }
 
@@ -126,53 +100,18 @@ class DialogUser {
     std::thread thread_;
 };
 
-// A folder in TEMP with one file in it, removed at the end.
-class FolderWithFile {
+// A folder in TEMP with one empty file in it, removed at the end.
+class FolderWithFile : public swtest::TempFolder {
   public:
-    explicit FolderWithFile(const std::string& name) {
-        marker_ = new swtest::TempFile("", ".dir");
-        folder_ = marker_->Path() + "_folder";
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        file_ = folder_ + "\\" + name;
-        HANDLE handle = CreateFileA(file_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-        CloseHandle(handle);
-    }
-    ~FolderWithFile() {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do
-                DeleteFileA((folder_ + "\\" + found.cFileName).c_str());
-            while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(folder_.c_str());
-        delete marker_;
-    }
-    FolderWithFile(const FolderWithFile&) = delete;
-    FolderWithFile& operator=(const FolderWithFile&) = delete;
-
-    const std::string& Folder() const { return folder_; }
+    explicit FolderWithFile(const std::string& name) : file_(Write(name, "")) {}
     const std::string& File() const { return file_; }
 
   private:
-    swtest::TempFile* marker_;
-    std::string folder_, file_;
-};
-
-// Restores the current directory, which the dialog may move.
-class CurrentDirectoryKeeper {
-  public:
-    CurrentDirectoryKeeper() { GetCurrentDirectoryA(MAX_PATH, saved_); }
-    ~CurrentDirectoryKeeper() { SetCurrentDirectoryA(saved_); }
-
-  private:
-    char saved_[MAX_PATH] = {};
+    std::string file_;
 };
 
 TEST(GetFileToPrint, RemembersTheChosenFileTypeForTheNextDialog) {
-    CurrentDirectoryKeeper keeper;
+    swtest::CurrentFolderKeeper keeper; // the dialog may move it
     sw::State().fileSelection = sw::FileFilterState();
     FolderWithFile chosen("report.LST");
     const Texts initial = {"PRN files", "Text Files", "All Files"};
@@ -204,7 +143,7 @@ TEST(GetFileToPrint, RemembersTheChosenFileTypeForTheNextDialog) {
 
 TEST(GetFileToPrint, NullBufferShowsNoDialog) {
     GetFileToPrint(nullptr);
-    EXPECT_EQ(WaitForDialog("Open File", 0), nullptr);
+    EXPECT_EQ(FindDialog("Open File"), nullptr);
 }
 
 TEST(FileDialogs, OpenStartsInTheInitialFolderWithTheGivenFilter) {
@@ -212,7 +151,7 @@ TEST(FileDialogs, OpenStartsInTheInitialFolderWithTheGivenFilter) {
     DialogUser user("Pick a file", "data.b");
     sw::FileDialogRequest request;
     request.title = "Pick a file";
-    request.initialFolder = chosen.Folder();
+    request.initialFolder = chosen.Path();
     request.filterText = "A files|*.a|B files|*.b";
     request.filterIndex = 2;
     request.flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
@@ -227,30 +166,27 @@ TEST(FileDialogs, SaveAddsTheDefaultExtension) {
     DialogUser user("Save as", "notes");
     sw::FileDialogRequest request;
     request.title = "Save as";
-    request.initialFolder = folder.Folder();
+    request.initialFolder = folder.Path();
     request.filterText = "Text|*.txt";
     request.defaultExtension = "txt";
     EXPECT_TRUE(sw::SaveFileDialog(request));
-    EXPECT_EQ(request.fileName, folder.Folder() + "\\notes.txt");
+    EXPECT_EQ(request.fileName, folder.Path() + "\\notes.txt");
 }
 
 // A chosen path of 257 characters does not fit the 256-byte file buffer: the
 // dialog fails and leaves the size it needed in the buffer's first bytes.
 TEST(FileDialogs, PathLongerThanTheBufferReturnsFalseAndKeepsTheName) {
-    CurrentDirectoryKeeper keeper;
+    swtest::CurrentFolderKeeper keeper; // the dialog may move it
     FolderWithFile base("marker.txt");
     const std::string fileName = "long.txt";
     const std::size_t folderLength = 257 - fileName.size() - 1;
-    ASSERT_LT(base.Folder().size() + 2, folderLength);
+    ASSERT_LT(base.Path().size() + 2, folderLength);
     const std::string folder =
-        base.Folder() + "\\" + std::string(folderLength - base.Folder().size() - 1, 'd');
+        base.Path() + "\\" + std::string(folderLength - base.Path().size() - 1, 'd');
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     const std::string path = folder + "\\" + fileName;
     ASSERT_EQ(path.size(), 257u);
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
+    ASSERT_TRUE(swtest::WriteToFile(path, ""));
 
     {
         DialogUser user("Too long", path);
@@ -263,8 +199,6 @@ TEST(FileDialogs, PathLongerThanTheBufferReturnsFalseAndKeepsTheName) {
         EXPECT_TRUE(user.View().shown);
         EXPECT_EQ(request.fileName, "*.PRN") << "the buffer held no name";
     }
-    DeleteFileA(path.c_str());
-    RemoveDirectoryA(folder.c_str());
 }
 
 TEST(FileDialogs, CancelReturnsFalseAndKeepsTheName) {

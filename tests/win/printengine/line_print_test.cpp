@@ -1,6 +1,7 @@
 // Line printing: lines collected in the scratch file reach the printer as one
 // raw job, and the scratch file is gone afterwards on every path.
 #include "printengine/swprint.h"
+#include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/temp_files.h"
 
@@ -69,13 +70,7 @@ TEST_F(LinePrinting, TextsAreCutTo39Characters) {
 
 TEST_F(LinePrinting, ReplacesAScratchFileLeftBehind) {
     swtest::TempFile unused("");
-    {
-        HANDLE stale = CreateFileA(ScratchPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD written = 0;
-        WriteFile(stale, "stale", 5, &written, nullptr);
-        CloseHandle(stale);
-    }
+    ASSERT_TRUE(swtest::WriteToFile(ScratchPath(), "stale"));
     PrinterInbox inbox(kPrinter);
     LPrint("fresh");
     EXPECT_EQ(LPrintEnd(kPrinter), 0);

@@ -9,14 +9,16 @@
 #include "printengine/swprint.h"
 #include "support/ole_text.h"
 #include "support/print_server.h"
+#include "support/program_driver.h"
+#include "support/scoped_seam.h"
 #include "support/temp_files.h"
+#include "support/text_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 #include <map>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,11 +43,7 @@ Names ListedPrinters() {
 Names ServerQueues() {
     std::string output;
     EXPECT_EQ(swtest::RunHostCommand("lpstat -e", &output), 0) << output;
-    Names names;
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);)
-        names.push_back(line);
-    return names;
+    return swtest::SplitLines(output);
 }
 
 std::string DeviceValue() {
@@ -153,15 +151,10 @@ TEST(PrinterDirectory, UnknownNameLeavesTheDefaultUntouched) {
 // Wine's spooler reports no such entries; the spooler table stands in for it.
 // It lists PRINTER_INFO_4 (and _1, _2) records of the given names, and asks
 // for as much room as real records with their strings would take.
-class FakeEnumeration {
+class FakeEnumeration : public swtest::ScopedSeam<sw::SpoolerApi, FakeEnumeration> {
   public:
-    explicit FakeEnumeration(Names names) : names_(std::move(names)), saved_(sw::Spooler()) {
-        current_ = this;
+    explicit FakeEnumeration(Names names) : ScopedSeam(sw::Spooler()), names_(std::move(names)) {
         sw::Spooler().enumPrinters = &Enum;
-    }
-    ~FakeEnumeration() {
-        sw::Spooler() = saved_;
-        current_ = nullptr;
     }
 
     struct Call {
@@ -181,7 +174,7 @@ class FakeEnumeration {
 
     static BOOL WINAPI Enum(DWORD flags, LPSTR, DWORD level, LPBYTE buffer, DWORD size,
                             LPDWORD needed, LPDWORD returned) {
-        FakeEnumeration& self = *current_;
+        FakeEnumeration& self = *Active();
         self.calls.push_back({flags, level, size});
         const DWORD call = static_cast<DWORD>(self.calls.size());
         if (static_cast<int>(call) == self.growBeforeCall)
@@ -216,10 +209,7 @@ class FakeEnumeration {
     }
 
     Names names_;
-    sw::SpoolerApi saved_;
-    static FakeEnumeration* current_;
 };
-FakeEnumeration* FakeEnumeration::current_ = nullptr;
 
 TEST(PrinterDirectorySeam, RenderingSubsystemIsNotAPrinter) {
     FakeEnumeration fake({"Laser", "Rendering Subsystem", "Inkjet"});
@@ -265,17 +255,12 @@ TEST(PrinterDirectorySeam, RetryIsMadeOnceOnly) {
 
 // Records what CancelPrintJobs does to each queue. Opening and closing stay
 // real; the purge is recorded and succeeds, as Wine's does not.
-class PurgeRecorder {
+class PurgeRecorder : public swtest::ScopedSeam<sw::SpoolerApi, PurgeRecorder> {
   public:
-    PurgeRecorder() : saved_(sw::Spooler()) {
-        current_ = this;
+    PurgeRecorder() : ScopedSeam(sw::Spooler()) {
         sw::Spooler().openPrinter = &Open;
         sw::Spooler().setPrinter = &Set;
         sw::Spooler().closePrinter = &Close;
-    }
-    ~PurgeRecorder() {
-        sw::Spooler() = saved_;
-        current_ = nullptr;
     }
 
     Names opened; // printers opened, in order
@@ -290,24 +275,24 @@ class PurgeRecorder {
 
   private:
     static BOOL WINAPI Open(LPSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSA defaults) {
-        PurgeRecorder& self = *current_;
+        PurgeRecorder& self = *Active();
         self.accessAsked.push_back(defaults ? defaults->DesiredAccess : 0xFFFFFFFF);
         if (name == self.refuseOpen ||
             (self.refuseAdminister && defaults && defaults->DesiredAccess != 0)) {
             SetLastError(ERROR_ACCESS_DENIED);
             return FALSE;
         }
-        if (!self.saved_.openPrinter(name, printer, defaults))
+        if (!self.Real().openPrinter(name, printer, defaults))
             return FALSE;
         self.opened.push_back(name);
         self.handleNames_[*printer] = name;
         return TRUE;
     }
     static BOOL WINAPI Set(HANDLE printer, DWORD level, LPBYTE info, DWORD command) {
-        PurgeRecorder& self = *current_;
+        PurgeRecorder& self = *Active();
         self.lastError = 0;
         if (self.realPurge) {
-            const BOOL result = self.saved_.setPrinter(printer, level, info, command);
+            const BOOL result = self.Real().setPrinter(printer, level, info, command);
             self.lastError = GetLastError();
             self.purgeResults.push_back(result);
             return result;
@@ -317,16 +302,13 @@ class PurgeRecorder {
         return TRUE;
     }
     static BOOL WINAPI Close(HANDLE printer) {
-        PurgeRecorder& self = *current_;
+        PurgeRecorder& self = *Active();
         self.closed.push_back(self.handleNames_[printer]);
-        return self.saved_.closePrinter(printer);
+        return self.Real().closePrinter(printer);
     }
 
     std::map<HANDLE, std::string> handleNames_;
-    sw::SpoolerApi saved_;
-    static PurgeRecorder* current_;
 };
-PurgeRecorder* PurgeRecorder::current_ = nullptr;
 
 Names Level2Names() {
     Names names;
@@ -414,21 +396,11 @@ TEST(CancelPrintJobs, WinesFailingPurgeStillClosesEveryPrinter) {
     EXPECT_EQ(inbox.NextJob(), "after the purge");
 }
 
-} // namespace
-
-namespace {
-
 // A top-level window that records the WM_WININICHANGE messages it receives.
 class SettingChangeWatcher {
   public:
-    SettingChangeWatcher() {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = &Procedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "swSettingChangeWatcher";
-        RegisterClassA(&windowClass);
-        window_ = CreateWindowExA(0, windowClass.lpszClassName, "watcher", WS_OVERLAPPEDWINDOW, 0,
-                                  0, 50, 50, nullptr, nullptr, windowClass.hInstance, nullptr);
+    SettingChangeWatcher()
+        : window_(swtest::CreateTestWindow("swSettingChangeWatcher", Procedure)) {
         sections().clear();
     }
     ~SettingChangeWatcher() { DestroyWindow(window_); }

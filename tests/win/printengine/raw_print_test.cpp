@@ -4,6 +4,7 @@
 #include "printengine/spooler_api.h"
 #include "printengine/swprint.h"
 #include "support/print_server.h"
+#include "support/scoped_seam.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -36,18 +37,13 @@ class Additions {
 };
 
 // Wraps the spooler table for one test: records each call, can make one fail.
-class SpoolerRecorder {
+class SpoolerRecorder : public swtest::ScopedSeam<sw::SpoolerApi, SpoolerRecorder> {
   public:
-    SpoolerRecorder() : saved_(sw::Spooler()) {
-        current_ = this;
+    SpoolerRecorder() : ScopedSeam(sw::Spooler()) {
         sw::Spooler().writePrinter = &Write;
         sw::Spooler().startDocPrinter = &StartDoc;
         sw::Spooler().abortPrinter = &Abort;
         sw::Spooler().endDocPrinter = &EndDoc;
-    }
-    ~SpoolerRecorder() {
-        sw::Spooler() = saved_;
-        current_ = nullptr;
     }
 
     std::vector<DWORD> writes;
@@ -59,38 +55,34 @@ class SpoolerRecorder {
 
   private:
     static BOOL WINAPI Write(HANDLE printer, LPVOID bytes, DWORD length, LPDWORD written) {
-        SpoolerRecorder& self = *current_;
+        SpoolerRecorder& self = *Active();
         const int index = static_cast<int>(self.writes.size());
         self.writes.push_back(length);
         if (index == self.failWriteAt) {
             if (self.shortWrite)
-                return self.saved_.writePrinter(printer, bytes, length - 1, written);
+                return self.Real().writePrinter(printer, bytes, length - 1, written);
             *written = 0;
             SetLastError(ERROR_DISK_FULL);
             return FALSE;
         }
-        return self.saved_.writePrinter(printer, bytes, length, written);
+        return self.Real().writePrinter(printer, bytes, length, written);
     }
     static DWORD WINAPI StartDoc(HANDLE printer, DWORD level, LPBYTE info) {
-        if (current_->failStartDoc) {
+        if (Active()->failStartDoc) {
             SetLastError(ERROR_NOT_ENOUGH_MEMORY);
             return 0;
         }
-        return current_->saved_.startDocPrinter(printer, level, info);
+        return Active()->Real().startDocPrinter(printer, level, info);
     }
     static BOOL WINAPI EndDoc(HANDLE printer) {
-        ++current_->endDocs;
-        return current_->saved_.endDocPrinter(printer);
+        ++Active()->endDocs;
+        return Active()->Real().endDocPrinter(printer);
     }
     static BOOL WINAPI Abort(HANDLE printer) {
-        ++current_->aborts;
-        return current_->saved_.abortPrinter(printer);
+        ++Active()->aborts;
+        return Active()->Real().abortPrinter(printer);
     }
-
-    static SpoolerRecorder* current_;
-    sw::SpoolerApi saved_;
 };
-SpoolerRecorder* SpoolerRecorder::current_ = nullptr;
 
 // Prints a small marker job: when it is the next job a printer receives,
 // nothing was sent before it.

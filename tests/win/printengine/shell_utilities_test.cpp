@@ -1,9 +1,12 @@
 // strWhereFolder and CreateShortcut against Wine's shell: its special
 // folders (in the run's own home folder) and the shortcut it writes to the
 // Recent folder when a file is added to the recent documents.
+#include "common/path_helpers.h"
 #include "printengine/shell_api.h"
 #include "printengine/swprint.h"
+#include "support/file_writer.h"
 #include "support/ole_text.h"
+#include "support/scoped_seam.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +28,6 @@ std::string FolderPath(LONG folder) {
 bool IsFolder(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-std::string FileNameOf(const std::string& path) {
-    return path.substr(path.rfind('\\') + 1);
 }
 
 // The target a shortcut file points to, read through the shell; empty when
@@ -78,7 +77,8 @@ TEST(ShellUtilities, ShortcutIsMadeWithTheCleanedNameAndTheRecentOneMovedAway) {
     swtest::TempFile target("to be linked", ".txt");
     const std::string desktop = FolderPath(CSIDL_DESKTOPDIRECTORY);
     const std::string made = desktop + "\\Label2_3.lnk";
-    const std::string recent = FolderPath(CSIDL_RECENT) + "\\" + FileNameOf(target.Path()) + ".lnk";
+    const std::string recent =
+        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
     const HWND owner = nullptr;
     const LONG folder = CSIDL_DESKTOPDIRECTORY;
 
@@ -91,14 +91,7 @@ TEST(ShellUtilities, ShortcutIsMadeWithTheCleanedNameAndTheRecentOneMovedAway) {
 TEST(ShellUtilities, ExistingShortcutOfThatNameIsReplaced) {
     swtest::TempFile target("new target", ".prn");
     const std::string made = FolderPath(CSIDL_SENDTO) + "\\Spoolwright.lnk";
-    {
-        HANDLE old = CreateFileA(made.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(old, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(old, "old", 3, &written, nullptr);
-        CloseHandle(old);
-    }
+    ASSERT_TRUE(swtest::WriteToFile(made, "old"));
     const LONG folder = CSIDL_SENDTO;
     EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "Spoolwright", &folder), -1);
     EXPECT_EQ(ShortcutTarget(made), target.Path());
@@ -107,7 +100,8 @@ TEST(ShellUtilities, ExistingShortcutOfThatNameIsReplaced) {
 
 TEST(ShellUtilities, RecentFolderKeepsTheShellsOwnShortcut) {
     swtest::TempFile target("recent", ".txt");
-    const std::string recent = FolderPath(CSIDL_RECENT) + "\\" + FileNameOf(target.Path()) + ".lnk";
+    const std::string recent =
+        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
     const LONG folder = CSIDL_RECENT;
     EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "Some Name", &folder), -1);
     EXPECT_EQ(ShortcutTarget(recent), target.Path());
@@ -117,7 +111,8 @@ TEST(ShellUtilities, RecentFolderKeepsTheShellsOwnShortcut) {
 
 TEST(ShellUtilities, UnknownOrVirtualFolderMakesNoShortcut) {
     swtest::TempFile target("nowhere", ".txt");
-    const std::string recent = FolderPath(CSIDL_RECENT) + "\\" + FileNameOf(target.Path()) + ".lnk";
+    const std::string recent =
+        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
     for (LONG folder : {LONG{0x7777}, LONG{CSIDL_DRIVES}}) {
         EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "x", &folder), 0)
             << "folder " << folder;
@@ -138,7 +133,8 @@ TEST(ShellUtilities, FailedCopyIsReportedAndTheRecentShortcutRemoved) {
     swtest::TempFile target("blocked", ".txt");
     const std::string desktop = FolderPath(CSIDL_DESKTOPDIRECTORY);
     const std::string blocked = desktop + "\\Blocked.lnk";
-    const std::string recent = FolderPath(CSIDL_RECENT) + "\\" + FileNameOf(target.Path()) + ".lnk";
+    const std::string recent =
+        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
     ASSERT_TRUE(CreateDirectoryA(blocked.c_str(), nullptr)); // no file can be copied there
     const LONG folder = CSIDL_DESKTOPDIRECTORY;
     EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "Blocked", &folder), 0);
@@ -151,13 +147,12 @@ TEST(ShellUtilities, FailedCopyIsReportedAndTheRecentShortcutRemoved) {
 void WINAPI AddNothing(UINT, LPCVOID) {}
 
 TEST(ShellUtilities, ShortcutThatNeverAppearsGivesZeroAfterTheWait) {
-    const sw::ShellApi saved = sw::Shell();
+    swtest::ScopedSeam<sw::ShellApi> shell(sw::Shell());
     sw::Shell().addToRecentDocs = &AddNothing;
     swtest::TempFile target("late", ".txt");
     const LONG folder = CSIDL_DESKTOPDIRECTORY;
     EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "Never", &folder), 0);
     EXPECT_FALSE(FileExists(FolderPath(folder) + "\\Never.lnk"));
-    sw::Shell() = saved;
 }
 
 } // namespace

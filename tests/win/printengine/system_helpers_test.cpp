@@ -60,38 +60,28 @@ TEST(SystemHelpers, LibMainReturnsOneForEveryReason) {
 }
 
 TEST(SystemHelpers, ScratchFileGoesToTheTempFolderNamedAtAttach) {
-    swtest::TempFile marker("");
-    const std::string folder = marker.Path().substr(0, marker.Path().rfind('\\')) + "\\swtemp";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    TempVariable temp(folder.c_str()); // no trailing backslash: one is added
+    const swtest::TempFolder folder;
+    TempVariable temp(folder.Path().c_str()); // no trailing backslash: one is added
     LIBMAIN(GetModuleHandleA(nullptr), DLL_PROCESS_ATTACH, nullptr);
 
     swtest::PrinterInbox inbox(kPrinter);
     LPrint("in TEMP");
-    EXPECT_TRUE(swtest::FileExists(folder + "\\SPWLTEMP.TXT"));
+    EXPECT_TRUE(swtest::FileExists(folder.In("SPWLTEMP.TXT")));
     EXPECT_EQ(LPrintEnd(kPrinter), 0);
     EXPECT_EQ(inbox.NextJob(), "in TEMP");
-    RemoveDirectoryA(folder.c_str());
 }
 
 TEST(SystemHelpers, ScratchFileIsBareNameWithoutTemp) {
-    swtest::TempFile marker("");
-    const std::string folder = marker.Path().substr(0, marker.Path().rfind('\\')) + "\\swcwd";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    char saved[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, saved);
-    SetCurrentDirectoryA(folder.c_str());
-    {
-        TempVariable temp(nullptr); // unset
-        LIBMAIN(GetModuleHandleA(nullptr), DLL_PROCESS_ATTACH, nullptr);
-        swtest::PrinterInbox inbox(kPrinter);
-        LPrint("in the current folder");
-        EXPECT_TRUE(swtest::FileExists(folder + "\\SPWLTEMP.TXT"));
-        EXPECT_EQ(LPrintEnd(kPrinter), 0);
-        EXPECT_EQ(inbox.NextJob(), "in the current folder");
-    }
-    SetCurrentDirectoryA(saved);
-    RemoveDirectoryA(folder.c_str());
+    const swtest::TempFolder folder;
+    swtest::CurrentFolderKeeper current;
+    SetCurrentDirectoryA(folder.Path().c_str());
+    TempVariable temp(nullptr); // unset
+    LIBMAIN(GetModuleHandleA(nullptr), DLL_PROCESS_ATTACH, nullptr);
+    swtest::PrinterInbox inbox(kPrinter);
+    LPrint("in the current folder");
+    EXPECT_TRUE(swtest::FileExists(folder.In("SPWLTEMP.TXT")));
+    EXPECT_EQ(LPrintEnd(kPrinter), 0);
+    EXPECT_EQ(inbox.NextJob(), "in the current folder");
 }
 
 } // namespace

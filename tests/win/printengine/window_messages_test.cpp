@@ -2,6 +2,7 @@
 // (window_host.exe): its top-level window, edit control and list box.
 #include "printengine/swprint.h"
 #include "support/ole_text.h"
+#include "support/program_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -14,56 +15,21 @@ using swtest::TakeOleText;
 const int kEditId = 101;
 const int kListId = 102;
 
-// Starts window_host.exe from the test's folder and closes it at scope end.
+// window_host.exe from the test's folder, closed at scope end; the host
+// takes its title once its controls are filled in.
 class WindowHost {
   public:
-    WindowHost() {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string commandLine = path;
-        commandLine =
-            "\"" + commandLine.substr(0, commandLine.rfind('\\') + 1) + "window_host.exe\"";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof(startup);
-        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process_)) {
-            ADD_FAILURE() << "cannot start " << commandLine << ", error " << GetLastError();
-            return;
-        }
-        // The window appears a little after the process starts.
-        for (int tries = 0; tries < 200 && window_ == nullptr; ++tries) {
-            // The host takes its title once its controls are filled in.
-            for (HWND found = FindWindowA("swWindowHost", "Window host"); found != nullptr;
-                 found = FindWindowExA(nullptr, found, "swWindowHost", "Window host")) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(found, &owner);
-                if (owner == process_.dwProcessId)
-                    window_ = found;
-            }
-            if (window_ == nullptr)
-                Sleep(50);
-        }
+    WindowHost() : program_(swtest::TestProgramFolder() + "window_host.exe", "") {
+        window_ = program_.WaitForWindow("swWindowHost", "Window host", 10000);
         EXPECT_NE(window_, nullptr) << "window_host.exe showed no window";
     }
-    ~WindowHost() {
-        if (window_ != nullptr)
-            PostMessageA(window_, WM_CLOSE, 0, 0);
-        if (process_.hProcess != nullptr) {
-            if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
-                TerminateProcess(process_.hProcess, 1);
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-        }
-    }
-    WindowHost(const WindowHost&) = delete;
-    WindowHost& operator=(const WindowHost&) = delete;
 
     HWND Window() const { return window_; }
     HWND Edit() const { return GetDlgItem(window_, kEditId); }
     HWND List() const { return GetDlgItem(window_, kListId); }
 
   private:
-    PROCESS_INFORMATION process_ = {};
+    swtest::RunningProgram program_;
     HWND window_ = nullptr;
 };
 
@@ -134,13 +100,7 @@ LRESULT CALLBACK BoastingListProcedure(HWND window, UINT message, WPARAM wParam,
 }
 
 TEST(WindowMessages, ImpossibleItemLengthGivesEmptyText) {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = &BoastingListProcedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "swBoastingList";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                  nullptr, windowClass.hInstance, nullptr);
+    HWND window = swtest::CreateTestWindow("swBoastingList", BoastingListProcedure, "", WS_POPUP);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(TakeOleText(VBLBMessage(window, 0)), "");
     DestroyWindow(window);

@@ -31,7 +31,7 @@ std::string SelectedItem(HWND dialog) {
     return swtest::ListItems(dialog, IDC_PLIST_PRINTERS)[static_cast<std::size_t>(index)];
 }
 
-class AssociationDialog : public swtest::FreshSettingsTest {};
+class AssociationDialog : public swtest::SettingsFileTest {};
 
 TEST_F(AssociationDialog, ListsThePrintersSortedWithTheDefaultSelected) {
     const std::string defaultPrinter = swtest::TakeOleText(DefaultPrinter());

@@ -20,7 +20,7 @@ void Open() {
     sw::ShowBitmapPlacementDialog();
 }
 
-class BitmapPlacementDialog : public swtest::FreshSettingsTest {};
+class BitmapPlacementDialog : public swtest::SettingsFileTest {};
 
 TEST_F(BitmapPlacementDialog, FreshFileShowsInchesAskAndZeros) {
     bool inches = false, centimeters = true, useSaved = true, ask = false;

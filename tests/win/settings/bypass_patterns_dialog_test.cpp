@@ -35,7 +35,7 @@ Patterns StoredPatterns(int keys) {
     return patterns;
 }
 
-class BypassPatternsDialog : public swtest::FreshSettingsTest {};
+class BypassPatternsDialog : public swtest::SettingsFileTest {};
 
 TEST_F(BypassPatternsDialog, EnterAddsAPatternAndExitStoresTheSortedList) {
     StorePatterns({"*.doc", "*.wri", "*.rtf"});

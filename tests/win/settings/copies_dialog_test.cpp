@@ -26,8 +26,9 @@ struct Shown {
     bool fileOnly = false, printerOnly = false, both = false, folder = true, store = false;
 };
 
-DialogDriver& ReadShown(DialogDriver& driver, Shown& shown) {
-    return driver.Inspect([&shown](HWND dialog) {
+// A step that reads what the dialog shows into `shown`.
+std::function<void(HWND)> ReadShown(Shown& shown) {
+    return [&shown](HWND dialog) {
         shown.file = ItemText(dialog, IDC_COPIES_FILE);
         shown.printer = ItemText(dialog, IDC_COPIES_PRINTER);
         shown.count = ItemText(dialog, IDC_COPIES_COUNT);
@@ -36,10 +37,10 @@ DialogDriver& ReadShown(DialogDriver& driver, Shown& shown) {
         shown.both = IsChecked(dialog, IDC_COPIES_BOTH);
         shown.folder = IsChecked(dialog, IDC_COPIES_FOLDER);
         shown.store = IsChecked(dialog, IDC_COPIES_STORE);
-    });
+    };
 }
 
-class CopiesDialog : public swtest::FreshSettingsTest {
+class CopiesDialog : public swtest::SettingsFileTest {
   protected:
     bool Open() { return sw::ShowCopiesDialog(nullptr, kFile, kPrinter, remembered_); }
     sw::RememberedCopiesSetting remembered_;
@@ -47,9 +48,12 @@ class CopiesDialog : public swtest::FreshSettingsTest {
 
 TEST_F(CopiesDialog, NothingStoredShowsOneCopyForBoth) {
     Shown shown;
-    DialogDriver driver;
-    driver.On(kCaption).Screenshot("copies");
-    ReadShown(driver, shown).CloseBox().Run([this] { Open(); });
+    DialogDriver()
+        .On(kCaption)
+        .Screenshot("copies")
+        .Inspect(ReadShown(shown))
+        .CloseBox()
+        .Run([this] { Open(); });
     EXPECT_EQ(shown.file, kFile);
     EXPECT_EQ(shown.printer, kPrinter);
     EXPECT_EQ(shown.count, "1");
@@ -60,9 +64,7 @@ TEST_F(CopiesDialog, NothingStoredShowsOneCopyForBoth) {
 TEST_F(CopiesDialog, FolderCountIsShownWithTheFolderPattern) {
     swtest::Store(kFolderSection, "Copies", "3");
     Shown shown;
-    DialogDriver driver;
-    driver.On(kCaption);
-    ReadShown(driver, shown).CloseBox().Run([this] { Open(); });
+    DialogDriver().On(kCaption).Inspect(ReadShown(shown)).CloseBox().Run([this] { Open(); });
     EXPECT_EQ(shown.file, "C:\\reports\\*.*");
     EXPECT_EQ(shown.count, "3");
     EXPECT_TRUE(shown.fileOnly);
@@ -73,9 +75,7 @@ TEST_F(CopiesDialog, DifferentFileAndPrinterCountsShowTheFileCount) {
     swtest::Store(kFileSection, "Copies", "5");
     swtest::Store(kPrinterSection, "Copies", "2");
     Shown shown;
-    DialogDriver driver;
-    driver.On(kCaption);
-    ReadShown(driver, shown).CloseBox().Run([this] { Open(); });
+    DialogDriver().On(kCaption).Inspect(ReadShown(shown)).CloseBox().Run([this] { Open(); });
     EXPECT_EQ(shown.file, kFile);
     EXPECT_EQ(shown.count, "5");
     EXPECT_TRUE(shown.fileOnly);
@@ -86,9 +86,7 @@ TEST_F(CopiesDialog, EqualCountsShowBoth) {
     swtest::Store(kFileSection, "Copies", "3");
     swtest::Store(kPrinterSection, "Copies", "3");
     Shown shown;
-    DialogDriver driver;
-    driver.On(kCaption);
-    ReadShown(driver, shown).CloseBox().Run([this] { Open(); });
+    DialogDriver().On(kCaption).Inspect(ReadShown(shown)).CloseBox().Run([this] { Open(); });
     EXPECT_EQ(shown.count, "3");
     EXPECT_TRUE(shown.both);
 }

@@ -24,8 +24,8 @@ const std::string kOrientationSection = std::string("Printers Orientation ") + k
 const char kWarning[] = "If the current settings is incorrect the printing will produce garbage\r"
                         "You can remove the option with the 'No orientation' button";
 
-class FormfeedDialog : public swtest::FreshSettingsTest {};
-class OrientationDialog : public swtest::FreshSettingsTest {};
+class FormfeedDialog : public swtest::SettingsFileTest {};
+class OrientationDialog : public swtest::SettingsFileTest {};
 
 TEST_F(FormfeedDialog, OpensUncheckedForANewPrinterAndReturnStoresZero) {
     std::string shownPrinter;

@@ -18,7 +18,7 @@ using swtest::TempFile;
 const std::string kLandscape = "\x1b&l1O";
 const std::string kPortrait = "\x1b&l0O";
 
-class CommandLinePrint : public swtest::FreshSettingsTest {
+class CommandLinePrint : public swtest::SettingsFileTest {
   protected:
     // Runs swutil.exe with the command line and expects it to end at once.
     void RunProgram(const std::string& commandLine) {
@@ -51,36 +51,20 @@ TEST_F(CommandLinePrint, PortraitPrinterGetsThePortraitSequenceOnly) {
 
 TEST_F(CommandLinePrint, QuotedPathWithSpacesAndStatusKept) {
     Write("Unattended", "Status", "1");
-    const std::string folder = swtest::RunFolder() + "\\with spaces";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string path = folder + "\\My Report.prn";
-    {
-        HANDLE handle =
-            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(handle, "quoted", 6, &written, nullptr);
-        CloseHandle(handle);
-    }
+    const swtest::TempFolder folder(" with spaces", swtest::RunFolder());
+    const std::string path = folder.Write("My Report.prn", "quoted");
     PrinterInbox inbox("sw_raw");
     RunProgram("\"sw_raw|" + path + "\"");
     EXPECT_EQ(inbox.NextJob(), "quoted");
     // A print from the command line leaves unattended printing as it was.
     EXPECT_EQ(Read("Unattended", "Status"), "1");
-    DeleteFileA(path.c_str());
 }
 
 TEST_F(CommandLinePrint, BitmapIsDrawnThroughTheDriverAsAPage) {
-    Write("BMPprint", "UseSaved", "-1");
-    Write("BMPprint", "Left", "1");
-    Write("BMPprint", "Top", "1");
-    Write("BMPprint", "Width", "2");
-    Write("BMPprint", "Height", "2");
-    // A 2 x 2, 24-bit bitmap written here.
-    const unsigned char pixels[] = {
-        'B', 'M', 70, 0, 0,  0, 0,   0, 0, 0, 54,  0, 0, 0, 40, 0, 0,   0,   2,   0, 0, 0, 2, 0,
-        0,   0,   1,  0, 24, 0, 0,   0, 0, 0, 16,  0, 0, 0, 0,  0, 0,   0,   0,   0, 0, 0, 0, 0,
-        0,   0,   0,  0, 0,  0, 255, 0, 0, 0, 255, 0, 0, 0, 0,  0, 255, 255, 255, 0, 0, 0};
-    TempFile file(std::string(reinterpret_cast<const char*>(pixels), sizeof(pixels)), ".bmp");
+    swtest::StoreBitmapBox("-1", "1", "1", "2", "2");
+    // A 2 x 2, 24-bit bitmap: rows of two pixels (blue green, red white) and two padding bytes.
+    const std::string rows("\xFF\0\0\0\xFF\0\0\0\0\0\xFF\xFF\xFF\xFF\0\0", 16);
+    TempFile file(swtest::BitmapFileHeader(2, 2) + rows, ".bmp");
     PrinterInbox inbox("sw_bitmap");
     RunProgram("sw_bitmap|" + file.Path());
     const std::string job = inbox.NextJob();

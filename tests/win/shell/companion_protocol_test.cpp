@@ -6,11 +6,11 @@
 #include "support/program_driver.h"
 #include "support/settings_file.h"
 #include "support/temp_files.h"
+#include "support/text_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 namespace {
 
@@ -21,23 +21,18 @@ using swtest::StartProgram;
 constexpr int kPrinterListId = 0x800;
 
 std::vector<std::string> LogLines(const std::string& path) {
-    std::vector<std::string> lines;
-    if (!swtest::FileExists(path))
-        return lines;
-    std::istringstream text(swtest::ReadWholeFile(path));
-    for (std::string line; std::getline(text, line);)
-        lines.push_back(line);
-    return lines;
+    return swtest::FileExists(path) ? swtest::SplitLines(swtest::ReadWholeFile(path))
+                                    : std::vector<std::string>();
 }
 
 bool Contains(const std::vector<std::string>& items, const std::string& item) {
     return std::find(items.begin(), items.end(), item) != items.end();
 }
 
-class CompanionProtocol : public swtest::FreshSettingsTest {
+class CompanionProtocol : public swtest::SettingsFileTest {
   protected:
     void SetUp() override {
-        swtest::FreshSettingsTest::SetUp();
+        swtest::SettingsFileTest::SetUp();
         log_ = swtest::RunFolder() + "\\companion-" + std::to_string(GetTickCount()) + ".log";
     }
     RunningProgram StartCompanion(const std::string& printers) {
@@ -84,11 +79,7 @@ TEST_F(CompanionProtocol, RemotePrintFromTheCommandLineWritesEveryFieldThenClick
     Write("Printers Orientation site2:ink", "Landscape code", "027 038 108 049 079");
     Write("Printers Orientation site2:ink", "Portrait code", "027 038 108 048 079");
     Write("Number of copies by printer site2:ink", "Copies", "3");
-    Write("BMPprint", "UseSaved", "-1");
-    Write("BMPprint", "Left", "1.5");
-    Write("BMPprint", "Top", "0.25");
-    Write("BMPprint", "Width", "4");
-    Write("BMPprint", "Height", "3");
+    swtest::StoreBitmapBox("-1", "1.5", "0.25", "4", "3");
     swtest::TempFile file("doc", ".doc");
     auto companion = StartCompanion("site1:laser site2:ink");
     ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);

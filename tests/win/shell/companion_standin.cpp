@@ -7,6 +7,9 @@
 //   text FIELD TEXT           WM_SETTEXT of a field (print for the button)
 //   click FILE|SELECTED       the print button, with the selected printer(s)
 //   companion_standin.exe LOG PRINTER...   (names holding ":")
+#include "../support/file_writer.h"
+#include "../support/text_lines.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -40,14 +43,7 @@ std::array<WNDPROC, kControls> originalProcedures = {};
 HWND announcedTo = nullptr;
 
 void Log(const std::string& line) {
-    HANDLE file = CreateFileA(logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    const std::string text = line + "\n";
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+    swtest::WriteToFile(logPath, line + "\n", true);
 }
 
 int FieldOf(HWND control) {
@@ -103,15 +99,8 @@ void CreateControls(HWND window, const std::string& printers, bool multiple) {
     for (int i = 0; i < kControls; ++i)
         originalProcedures[i] = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
             controls[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingProc)));
-    std::size_t start = 0;
-    while (start < printers.size()) {
-        std::size_t end = printers.find('\n', start);
-        if (end == std::string::npos)
-            end = printers.size();
-        const std::string name = printers.substr(start, end - start);
+    for (const std::string& name : swtest::SplitLines(printers))
         SendMessageA(controls[0], LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        start = end + 1;
-    }
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

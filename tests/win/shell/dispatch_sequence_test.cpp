@@ -4,6 +4,7 @@
 #include "common/program_state.h"
 #include "printroute/print_library_api.h"
 #include "shell/print_dispatch.h"
+#include "support/scoped_seam.h"
 #include "support/settings_file.h"
 
 #include <gtest/gtest.h>
@@ -44,19 +45,14 @@ std::int32_t RecordApplication(std::string_view printer, std::string_view file) 
     return 0;
 }
 
-class DispatchSequence : public swtest::FreshSettingsTest {
+class DispatchSequence : public swtest::SettingsFileTest {
   protected:
     void SetUp() override {
-        swtest::FreshSettingsTest::SetUp();
-        saved_ = sw::PrintLibrary();
+        swtest::SettingsFileTest::SetUp();
         sw::PrintLibrary() = {RecordOrientation, RecordAutoformfeed, RecordPrintFile,
                               RecordPrintBmp, RecordApplication};
         calls.clear();
         Write("NoBypass", "File_001", "*.doc");
-    }
-    void TearDown() override {
-        sw::PrintLibrary() = saved_;
-        swtest::FreshSettingsTest::TearDown();
     }
     std::vector<std::string> Dispatch(const std::string& printer, const std::string& file) {
         sw::Program().CurrentPrinter = printer;
@@ -65,8 +61,7 @@ class DispatchSequence : public swtest::FreshSettingsTest {
         return calls;
     }
 
-  private:
-    sw::PrintLibraryApi saved_;
+    swtest::ScopedSeam<sw::PrintLibraryApi> library_{sw::PrintLibrary()};
 };
 
 TEST_F(DispatchSequence, LandscapeWithFormFeedAndThreeCopies) {
@@ -95,11 +90,7 @@ TEST_F(DispatchSequence, NoOrientationLeavesTheLibraryAlone) {
 }
 
 TEST_F(DispatchSequence, BitmapGetsTheStoredPlacementForEveryCopy) {
-    Write("BMPprint", "UseSaved", "-1");
-    Write("BMPprint", "Left", "1.5");
-    Write("BMPprint", "Top", "2");
-    Write("BMPprint", "Width", "3");
-    Write("BMPprint", "Height", "4");
+    swtest::StoreBitmapBox("-1", "1.5", "2", "3", "4");
     Write("Number of copies by printer Laser", "Copies", "2");
     EXPECT_EQ(Dispatch("Laser", "C:\\photo.BMP"),
               (std::vector<std::string>{"PrintBMP(Laser,C:\\photo.BMP,1.5,2,3,4)",

@@ -27,10 +27,10 @@ constexpr int kIndicator = 0x801;
 constexpr int kStatusBar = 200;
 constexpr int kSelect = 0xC00, kPrint = 0xC02, kSetDefault = 0xC07, kCopies = 0xC0C;
 
-class MainWindow : public swtest::FreshSettingsTest {
+class MainWindow : public swtest::SettingsFileTest {
   protected:
     void SetUp() override {
-        swtest::FreshSettingsTest::SetUp();
+        swtest::SettingsFileTest::SetUp();
         program_ =
             std::make_unique<RunningProgram>(swtest::ProgramFromEnvironment("SW_SWUTIL"), "");
         window_ = program_->WaitForWindow("SpoolwrightFarreach");
@@ -39,7 +39,7 @@ class MainWindow : public swtest::FreshSettingsTest {
     }
     void TearDown() override {
         program_.reset();
-        swtest::FreshSettingsTest::TearDown();
+        swtest::SettingsFileTest::TearDown();
     }
     HWND Child(int id) const { return GetDlgItem(window_, id); }
     std::string Status(int part) const { return swtest::StatusBarText(Child(kStatusBar), part); }

@@ -15,13 +15,13 @@ std::string Folder(LONG number) {
     return sw::TakeLibraryText(strWhereFolder(&number)) + "\\";
 }
 
-class SetupRun : public swtest::FreshSettingsTest {
+class SetupRun : public swtest::SettingsFileTest {
   protected:
     void TearDown() override {
         // The help viewer and the companion the set-up run started: they would
         // hold the test runner's output open.
         swtest::RunHostCommand("pkill -f -i winhlp32; pkill -f -i remsw.exe; true");
-        swtest::FreshSettingsTest::TearDown();
+        swtest::SettingsFileTest::TearDown();
     }
 };
 

@@ -1,10 +1,9 @@
 #include "support/dialog_driver.h"
 
-#include "support/print_server.h"
+#include "support/program_driver.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <utility>
 
 namespace swtest {
@@ -18,28 +17,6 @@ constexpr int kTicksPerStep = 1500;
 constexpr int kSettleTicks = 10;
 
 DialogDriver* activeDriver = nullptr;
-
-struct CaptionSearch {
-    std::string caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchCaption(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<CaptionSearch*>(lParam);
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof(text));
-    if (IsWindowVisible(window) && search->caption == text) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindThreadWindow(const std::string& caption) {
-    CaptionSearch search{caption};
-    EnumThreadWindows(GetCurrentThreadId(), MatchCaption, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 BOOL CALLBACK EndOneDialog(HWND window, LPARAM) {
     char className[32] = {};
@@ -72,7 +49,7 @@ DialogDriver& DialogDriver::Add(std::string what, bool yields,
 
 DialogDriver& DialogDriver::On(const std::string& caption) {
     return Add("wait for \"" + caption + "\"", false, [caption](DialogDriver& driver) {
-        driver.window_ = FindThreadWindow(caption);
+        driver.window_ = FindProcessWindow(GetCurrentProcessId(), nullptr, caption.c_str());
         return driver.window_ != nullptr;
     });
 }
@@ -126,31 +103,20 @@ DialogDriver& DialogDriver::Inspect(std::function<void(HWND window)> action) {
 }
 
 DialogDriver& DialogDriver::Screenshot(const std::string& name) {
-    const char* folder = std::getenv("SW_SCREENSHOT_DIR");
-    if (folder == nullptr || *folder == '\0')
+    if (EnvironmentText("SW_SCREENSHOT_DIR").empty())
         return *this;
-    const std::string path = std::string(folder) + "/" + name + ".png";
     Add("redraw for " + name, false, [](DialogDriver& driver) {
         SetForegroundWindow(driver.window_);
         RedrawWindow(driver.window_, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         return true;
     });
-    return Add("picture " + name, false, [path](DialogDriver& driver) {
+    return Add("picture " + name, false, [name](DialogDriver& driver) {
         if (driver.ticksOnStep_ < kSettleTicks)
             return false;
         RECT frame = {};
         GetWindowRect(driver.window_, &frame);
-        char display[64] = {};
-        GetEnvironmentVariableA("DISPLAY", display, sizeof(display));
-        const std::string geometry = std::to_string(frame.right - frame.left) + "x" +
-                                     std::to_string(frame.bottom - frame.top) + "+" +
-                                     std::to_string(frame.left) + "+" + std::to_string(frame.top);
-        const std::string command = "mkdir -p \"$(dirname '" + path + "')\" && import -display '" +
-                                    display + "' -window root -crop " + geometry +
-                                    " +repage -depth 8 -colors 64 '" + path + "'";
-        std::string output;
-        EXPECT_EQ(RunHostCommand(command, &output), 0) << output;
+        swtest::Screenshot(name, frame);
         return true;
     });
 }
@@ -204,18 +170,6 @@ std::string ItemText(HWND window, int id) {
 
 bool IsChecked(HWND window, int id) {
     return IsDlgButtonChecked(window, id) == BST_CHECKED;
-}
-
-std::vector<std::string> ListItems(HWND window, int id) {
-    std::vector<std::string> items;
-    const LRESULT count = SendDlgItemMessageA(window, id, LB_GETCOUNT, 0, 0);
-    for (int index = 0; index < count; ++index) {
-        char text[1024] = {};
-        SendDlgItemMessageA(window, id, LB_GETTEXT, static_cast<WPARAM>(index),
-                            reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
 }
 
 std::string MessageBoxText(HWND box) {

@@ -3,6 +3,8 @@
 // dispatches, and acts on the dialog with real window messages.
 #pragma once
 
+#include "support/program_driver.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -59,7 +61,9 @@ class DialogDriver {
 std::string ItemText(HWND window, int id);
 bool IsChecked(HWND window, int id);
 // The items of a list box, in its order.
-std::vector<std::string> ListItems(HWND window, int id);
+inline std::vector<std::string> ListItems(HWND window, int id) {
+    return ListBoxItems(GetDlgItem(window, id));
+}
 // The text of a message box: the longest static text in it.
 std::string MessageBoxText(HWND box);
 // The ids of the controls that the Tab key visits, from `firstId` on, until

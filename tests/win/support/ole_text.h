@@ -2,20 +2,15 @@
 // caller frees; tests take them over as std::string.
 #pragma once
 
-#include <windows.h>
-
-#include <oleauto.h>
+#include "common/library_text.h"
 
 #include <string>
 
 namespace swtest {
 
+// A null result reads "<null>", so that a test tells it from an empty text.
 inline std::string TakeOleText(BSTR text) {
-    if (text == nullptr)
-        return std::string("<null>");
-    std::string result(reinterpret_cast<const char*>(text), SysStringByteLen(text));
-    SysFreeString(text);
-    return result;
+    return text == nullptr ? "<null>" : sw::TakeLibraryText(text);
 }
 
 } // namespace swtest

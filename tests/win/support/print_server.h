@@ -14,28 +14,42 @@ namespace swtest {
 std::string UnixRunFolder();
 std::string RunFolder();
 
-// The jobs a virtual printer receives, one file per job, in arrival order.
-// Created before printing, it remembers how many jobs had arrived already.
+// The jobs a virtual printer of the print server in `runFolder` (a Windows
+// path) receives, one file per job, in arrival order. Created before
+// printing, it remembers how many jobs had arrived already.
 class PrinterInbox {
   public:
-    explicit PrinterInbox(std::string queue);
+    explicit PrinterInbox(std::string queue, const std::string& runFolder = RunFolder());
 
-    // Waits for the next job and returns its file's path; fails the test on timeout.
+    // Waits for the next job, dispatching this thread's messages meanwhile,
+    // and returns its file's path; fails the test on timeout.
     std::string NextJobPath();
     // Waits for the next job and returns its bytes.
     std::string NextJob();
+    // Whether the next job has arrived.
+    bool HasNextJob() const;
 
   private:
+    std::string JobPath(int number) const;
+
     std::string folder_;
     int seen_;
 };
+
+// A word for the shell, whatever its characters: blanks in a build path are common.
+std::string ShellQuoted(const std::string& text);
+
+// The shell command that runs the print server script with `arguments`.
+std::string PrintServerCommand(const std::string& arguments);
 
 // Runs a shell command on the Linux side and returns its exit status; its
 // standard output goes to `output` when given.
 int RunHostCommand(const std::string& command, std::string* output = nullptr);
 
-// The document names of a queue's completed jobs, oldest first.
-std::vector<std::string> CompletedJobNames(const std::string& queue);
+// The document names of a queue's completed jobs, oldest first, on the print
+// server whose run folder is `unixRunFolder`.
+std::vector<std::string> CompletedJobNames(const std::string& queue,
+                                           const std::string& unixRunFolder = UnixRunFolder());
 
 // Sets the last error to a value no call returns, so that a test sees
 // whether a call set it.

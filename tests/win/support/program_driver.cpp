@@ -16,8 +16,8 @@ namespace {
 struct WindowSearch {
     DWORD processId;
     const char* windowClass;
-    HWND found;
-    const char* caption = nullptr;
+    const char* caption;
+    HWND found = nullptr;
 };
 
 BOOL CALLBACK MatchWindow(HWND window, LPARAM argument) {
@@ -93,13 +93,17 @@ BOOL CALLBACK CloseWindowOfProcess(HWND window, LPARAM processId) {
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    for (;;) {
-        if (condition())
-            return true;
+    while (!condition()) {
         if (GetTickCount() - start > timeoutMs)
             return false;
-        Sleep(50);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
+    return true;
 }
 
 std::string WindowsPathOf(const std::string& unixPath) {
@@ -110,13 +114,39 @@ std::string WindowsPathOf(const std::string& unixPath) {
     return path;
 }
 
+std::string EnvironmentText(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr ? value : "";
+}
+
 std::string ProgramFromEnvironment(const char* variable) {
-    const char* path = std::getenv(variable);
-    if (path == nullptr || *path == '\0') {
+    const std::string path = EnvironmentText(variable);
+    if (path.empty())
         ADD_FAILURE() << variable << " is not set: run the tests through ctest";
-        return std::string();
-    }
-    return WindowsPathOf(path);
+    return path.empty() ? path : WindowsPathOf(path);
+}
+
+std::string TestProgramFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string program = path;
+    return program.substr(0, program.rfind('\\') + 1);
+}
+
+HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* caption) {
+    WindowSearch search{processId, windowClass, caption};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND CreateTestWindow(const char* windowClass, WNDPROC procedure, const char* title, DWORD style) {
+    WNDCLASSA registration = {};
+    registration.lpfnWndProc = procedure;
+    registration.hInstance = GetModuleHandleA(nullptr);
+    registration.lpszClassName = windowClass;
+    RegisterClassA(&registration); // fails harmlessly once it is registered
+    return CreateWindowA(windowClass, title, style, 0, 0, 100, 100, nullptr, nullptr,
+                         registration.hInstance, nullptr);
 }
 
 RunningProgram::RunningProgram(const std::string& program, const std::string& arguments) {
@@ -172,26 +202,16 @@ bool CloseWindowAndWait(const char* windowClass, const char* title, DWORD lookMs
     return ended;
 }
 
-HWND RunningProgram::WaitForWindow(const char* windowClass, DWORD timeoutMs) const {
-    WindowSearch search{process_.dwProcessId, windowClass, nullptr};
+HWND RunningProgram::WaitForWindow(const char* windowClass, const char* caption,
+                                   DWORD timeoutMs) const {
+    HWND found = nullptr;
     WaitFor(
         [&] {
-            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+            found = FindProcessWindow(process_.dwProcessId, windowClass, caption);
+            return found != nullptr;
         },
         timeoutMs);
-    return search.found;
-}
-
-HWND RunningProgram::WaitForDialog(const char* caption, DWORD timeoutMs) const {
-    WindowSearch search{process_.dwProcessId, "#32770", nullptr, caption};
-    WaitFor(
-        [&] {
-            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeoutMs);
-    return search.found;
+    return found;
 }
 
 void BringToFront(HWND window) {
@@ -200,15 +220,23 @@ void BringToFront(HWND window) {
     Sleep(500);
 }
 
-void Screenshot(const std::string& name, int width, int height) {
-    const char* folder = std::getenv("SW_SCREENSHOT_DIR");
-    const char* display = std::getenv("DISPLAY");
-    if (folder == nullptr || *folder == '\0' || display == nullptr)
+void Screenshot(const std::string& name, const RECT& area) {
+    const std::string folder = EnvironmentText("SW_SCREENSHOT_DIR");
+    const std::string display = EnvironmentText("DISPLAY");
+    if (folder.empty() || display.empty())
         return;
     Sleep(300); // let the windows finish painting
-    RunHostCommand("mkdir -p '" + std::string(folder) + "' && import -display '" + display +
-                   "' -window root -crop " + std::to_string(width) + "x" + std::to_string(height) +
-                   "+0+0 +repage '" + folder + "/" + name + ".png'");
+    const std::string path = folder + "/" + name + ".png";
+    const std::string geometry = std::to_string(area.right - area.left) + "x" +
+                                 std::to_string(area.bottom - area.top) + "+" +
+                                 std::to_string(area.left) + "+" + std::to_string(area.top);
+    std::string output;
+    EXPECT_EQ(RunHostCommand("mkdir -p '" + folder + "' && import -display '" + display +
+                                 "' -window root -crop " + geometry +
+                                 " +repage -depth 8 -colors 64 '" + path + "'",
+                             &output),
+              0)
+        << output;
 }
 
 void PostCommand(HWND window, int command) {

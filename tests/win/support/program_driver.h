@@ -11,15 +11,38 @@
 
 namespace swtest {
 
-// Waits until `condition` holds; false after `timeoutMs`.
+// Waits until `condition` holds; false after `timeoutMs`. Meanwhile it
+// dispatches this thread's messages, so that the test's own windows and
+// timers are served while another process works.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
+
+// Dispatches this thread's messages for `milliseconds`.
+inline void PumpMessagesFor(DWORD milliseconds) {
+    WaitFor([] { return false; }, milliseconds);
+}
 
 // The Windows path of a Linux path (Z:\...).
 std::string WindowsPathOf(const std::string& unixPath);
 
+// The value of an environment variable; empty when it is not set.
+std::string EnvironmentText(const char* variable);
+
 // A built program named by an environment variable that the test's CMake
 // sets (SW_SWUTIL, SW_COMPANION_STANDIN, ...), as a Windows path.
 std::string ProgramFromEnvironment(const char* variable);
+
+// The folder of the running test program, with a trailing backslash: the
+// test's stand-ins and the files the build copies for it are there.
+std::string TestProgramFolder();
+
+// A top-level window of process `processId` of the class (null: any) and
+// with the caption (null: any; a window found by its caption is a shown one).
+HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* caption = nullptr);
+
+// A top-level window of this thread for a test to receive messages with; its
+// class is registered with `procedure` at the first call.
+HWND CreateTestWindow(const char* windowClass, WNDPROC procedure, const char* title = "",
+                      DWORD style = WS_OVERLAPPEDWINDOW);
 
 // A program started for one test and ended with it.
 class RunningProgram {
@@ -32,11 +55,13 @@ class RunningProgram {
     // The exit code; STILL_ACTIVE when it had not ended within `timeoutMs`.
     DWORD WaitForExit(DWORD timeoutMs = 30000);
     bool Started() const { return process_.hProcess != nullptr; }
-    DWORD Id() const { return process_.dwProcessId; }
-    // A top-level window of this process of the class (null: any), shown or not.
-    HWND WaitForWindow(const char* windowClass, DWORD timeoutMs = 20000) const;
+    // A top-level window of this process, as FindProcessWindow finds it.
+    HWND WaitForWindow(const char* windowClass, const char* caption = nullptr,
+                       DWORD timeoutMs = 20000) const;
     // A dialog or message box of this process with this caption.
-    HWND WaitForDialog(const char* caption, DWORD timeoutMs = 20000) const;
+    HWND WaitForDialog(const char* caption, DWORD timeoutMs = 20000) const {
+        return WaitForWindow("#32770", caption, timeoutMs);
+    }
 
   private:
     PROCESS_INFORMATION process_ = {};
@@ -72,9 +97,13 @@ void DropFiles(HWND window, const std::vector<std::string>& paths);
 // and in front, for screenshots and the keyboard.
 void BringToFront(HWND window);
 
-// Saves the screen's top-left `width` x `height` as NAME.png in the folder
+// Saves the part of the screen that `area` covers as NAME.png in the folder
 // named by SW_SCREENSHOT_DIR (a Linux path); nothing when it is not set.
-void Screenshot(const std::string& name, int width, int height);
+void Screenshot(const std::string& name, const RECT& area);
+// The screen's top-left `width` x `height`.
+inline void Screenshot(const std::string& name, int width, int height) {
+    Screenshot(name, RECT{0, 0, width, height});
+}
 
 // The text of a window of any process.
 std::string WindowText(HWND window);

@@ -6,12 +6,14 @@
 
 #include "common/program_state.h"
 #include "settings/settings_store.h"
+#include "support/file_writer.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace swtest {
 
@@ -32,6 +34,15 @@ inline std::string Stored(const std::string& section, const std::string& key) {
 
 inline void Store(const std::string& section, const std::string& key, const std::string& value) {
     WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), SettingsFile().c_str());
+}
+
+// The placement box of bitmap prints, used without asking when `useSaved` is "-1".
+inline void StoreBitmapBox(const char* useSaved, const char* left, const char* top,
+                           const char* width, const char* height) {
+    const std::pair<const char*, const char*> entries[] = {
+        {"UseSaved", useSaved}, {"Left", left}, {"Top", top}, {"Width", width}, {"Height", height}};
+    for (const auto& [key, value] : entries)
+        Store("BMPprint", key, value);
 }
 
 inline bool SectionExists(const std::string& section) {
@@ -61,14 +72,7 @@ class SettingsFileTest : public testing::Test {
 
     // Replaces the file with the given lines, as an editor would save them.
     void WriteRawFile(const std::string& text) {
-        HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot create " << path_;
-        DWORD written = 0;
-        const BOOL ok =
-            WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-        CloseHandle(file);
-        ASSERT_TRUE(ok && written == text.size());
+        ASSERT_TRUE(WriteToFile(path_, text)) << "cannot write " << path_;
         // Make the platform drop any copy of the old file it keeps.
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
     }
@@ -89,8 +93,5 @@ class SettingsFileTest : public testing::Test {
 
     std::string path_;
 };
-
-// The dialog tests' name for the same fixture.
-using FreshSettingsTest = SettingsFileTest;
 
 } // namespace swtest

@@ -1,21 +1,20 @@
 #include "support/temp_files.h"
 
+#include "support/file_writer.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <vector>
 
 namespace swtest {
 namespace {
 
-std::string UniqueTempPath(const std::string& suffix) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
+std::string UniqueName(const std::string& suffix) {
     static int counter = 0;
-    return std::string(folder) + "swtest-" + std::to_string(GetCurrentProcessId()) + "-" +
-           std::to_string(++counter) + suffix;
+    return "swtest-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) +
+           suffix;
 }
 
 void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
@@ -23,17 +22,14 @@ void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
         bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-HANDLE CreateForWriting(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE) << "cannot create " << path;
-    return file;
-}
-
-void WriteAll(HANDLE file, const char* bytes, size_t size) {
-    DWORD written = 0;
-    EXPECT_TRUE(WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) &&
-                written == size);
+void RemoveFolder(const std::string& folder) {
+    for (const std::string& name : FolderListing(folder)) {
+        const std::string path = folder + "\\" + name;
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileA(path.c_str()))
+            RemoveFolder(path);
+    }
+    RemoveDirectoryA(folder.c_str());
 }
 
 } // namespace
@@ -55,54 +51,71 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 bool SameContents(const std::string& pathA, const std::string& pathB) {
-    HANDLE a = CreateFileA(pathA.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    HANDLE b = CreateFileA(pathB.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    bool same = a != INVALID_HANDLE_VALUE && b != INVALID_HANDLE_VALUE;
-    std::vector<char> bufferA(1 << 20), bufferB(1 << 20);
-    while (same) {
-        DWORD gotA = 0, gotB = 0;
-        same = ReadFile(a, bufferA.data(), 1 << 20, &gotA, nullptr) &&
-               ReadFile(b, bufferB.data(), 1 << 20, &gotB, nullptr) && gotA == gotB &&
-               std::equal(bufferA.begin(), bufferA.begin() + gotA, bufferB.begin());
-        if (gotA == 0)
-            break;
-    }
-    if (a != INVALID_HANDLE_VALUE)
-        CloseHandle(a);
-    if (b != INVALID_HANDLE_VALUE)
-        CloseHandle(b);
-    return same;
+    return ReadWholeFile(pathA) == ReadWholeFile(pathB);
 }
 
 bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::vector<std::string> FolderListing(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const std::string separator = !folder.empty() && folder.back() == '\\' ? "" : "\\";
+    HANDLE search = FindFirstFileA((folder + separator + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+std::string TempPath() {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    return folder;
+}
+
 TempFile::TempFile(const std::string& bytes, const std::string& suffix)
-    : path_(UniqueTempPath(suffix)) {
-    HANDLE file = CreateForWriting(path_);
-    WriteAll(file, bytes.data(), bytes.size());
-    CloseHandle(file);
+    : path_(TempPath() + UniqueName(suffix)) {
+    EXPECT_TRUE(WriteToFile(path_, bytes)) << "cannot write " << path_;
 }
 
 TempFile::TempFile(unsigned long long size, const std::string& suffix)
-    : path_(UniqueTempPath(suffix)) {
-    HANDLE file = CreateForWriting(path_);
-    std::vector<char> block(1 << 20);
+    : path_(TempPath() + UniqueName(suffix)) {
+    std::string block(1 << 20, '\0');
     for (size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<char>(i * 31 + i / 251);
-    for (unsigned long long left = size; left > 0;) {
+    bool written = WriteToFile(path_, "");
+    for (unsigned long long left = size; written && left > 0;) {
         const size_t n = left < block.size() ? static_cast<size_t>(left) : block.size();
-        WriteAll(file, block.data(), n);
+        written = WriteToFile(path_, block.substr(0, n), true);
         left -= n;
     }
-    CloseHandle(file);
+    EXPECT_TRUE(written) << "cannot write " << path_;
 }
 
 TempFile::~TempFile() {
     DeleteFileA(path_.c_str());
+}
+
+TempFolder::TempFolder(const std::string& suffix, const std::string& parent)
+    : path_((parent.empty() ? TempPath() : parent + "\\") + UniqueName(suffix)) {
+    EXPECT_TRUE(CreateDirectoryA(path_.c_str(), nullptr)) << "cannot create " << path_;
+}
+
+TempFolder::~TempFolder() {
+    RemoveFolder(path_);
+}
+
+std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
+    const std::string path = In(name);
+    EXPECT_TRUE(WriteToFile(path, bytes)) << "cannot write " << path;
+    return path;
 }
 
 int BitmapRowBytes(int width) {

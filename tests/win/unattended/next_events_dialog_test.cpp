@@ -53,12 +53,8 @@ DialogDriver& ClickHeader(DialogDriver& driver, int column) {
     });
 }
 
-sw::ScheduleRecord Event(const std::string& printer, std::int16_t days, std::int16_t hour) {
-    sw::ScheduleRecord record = swtest::AllDaySchedule("C:\\Out", "*." + printer);
-    record.PrinterName = printer;
-    record.DayMask = days;
-    record.FromHour = hour;
-    return record;
+sw::ScheduleRecord Event(const std::string& printer, int days, int hour) {
+    return swtest::ScheduleBuilder("C:\\Out", "*." + printer, printer).Days(days).From(hour);
 }
 
 class NextEventsDialog : public swtest::UnattendedTest {

@@ -4,6 +4,7 @@
 #include "common/program_state.h"
 #include "resources/resource.h"
 #include "support/dialog_driver.h"
+#include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
@@ -38,8 +39,9 @@ struct Shown {
     bool recycle = false;
 };
 
-DialogDriver& ReadShown(DialogDriver& driver, Shown& shown) {
-    return driver.Inspect([&shown](HWND dialog) {
+// A step that reads what the dialog shows into `shown`.
+std::function<void(HWND)> ReadShown(Shown& shown) {
+    return [&shown](HWND dialog) {
         shown.interval = ItemText(dialog, IDC_SCHED_INTERVAL);
         shown.pattern = ItemText(dialog, IDC_SCHED_PATTERN);
         shown.folder = ItemText(dialog, IDC_SCHED_FOLDER);
@@ -52,7 +54,7 @@ DialogDriver& ReadShown(DialogDriver& driver, Shown& shown) {
                 shown.days.push_back(day);
         }
         shown.recycle = swtest::IsChecked(dialog, IDC_SCHED_RECYCLE);
-    });
+    };
 }
 
 DialogDriver& SelectDays(DialogDriver& driver, std::vector<int> days) {
@@ -98,20 +100,20 @@ class ScheduleDialog : public swtest::UnattendedTest {
     HWND printers_ = nullptr;
 };
 
+// Day n + 1, from n o'clock, every n seconds.
 sw::ScheduleRecord Numbered(int n) {
-    sw::ScheduleRecord record =
-        swtest::AllDaySchedule("C:\\Folder" + std::to_string(n), "*." + std::to_string(n));
-    record.IntervalMs = 1000 * n;
-    record.DayMask = static_cast<std::int16_t>(2 << n); // day n + 1
-    record.FromHour = static_cast<std::int16_t>(n);
-    return record;
+    const std::string number = std::to_string(n);
+    return swtest::ScheduleBuilder("C:\\Folder" + number, "*." + number, swtest::kSchedulePrinter)
+        .Interval(1000 * n)
+        .Days(2 << n)
+        .From(n);
 }
 
 TEST_F(ScheduleDialog, OpensEmptyWithoutAFileAndSaveCreatesIt) {
     Shown shown;
     DialogDriver driver;
     driver.On(kCaption);
-    ReadShown(driver, shown).Click(IDC_SCHED_SAVE).Click(IDC_SCHED_EXIT).Run(Open);
+    driver.Inspect(ReadShown(shown)).Click(IDC_SCHED_SAVE).Click(IDC_SCHED_EXIT).Run(Open);
     EXPECT_EQ(shown.interval, "30000");
     EXPECT_EQ(shown.pattern, "");
     EXPECT_EQ(shown.folder, "");
@@ -171,13 +173,12 @@ TEST_F(ScheduleDialog, StepsThroughTheSchedulesAndStopsAtTheEnds) {
     swtest::WriteScheduleFile({Numbered(1), Numbered(2), Numbered(3)});
     std::vector<Shown> shown(6);
     DialogDriver driver;
-    driver.On(kCaption);
-    ReadShown(driver, shown[0]).Click(IDC_SCHED_PREVIOUS);
-    ReadShown(driver, shown[1]).Click(IDC_SCHED_NEXT);
-    ReadShown(driver, shown[2]).Click(IDC_SCHED_LAST);
-    ReadShown(driver, shown[3]).Click(IDC_SCHED_NEXT);
-    ReadShown(driver, shown[4]).Click(IDC_SCHED_FIRST);
-    ReadShown(driver, shown[5]).Click(IDC_SCHED_EXIT).Run(Open);
+    driver.On(kCaption).Inspect(ReadShown(shown[0])).Click(IDC_SCHED_PREVIOUS);
+    driver.Inspect(ReadShown(shown[1])).Click(IDC_SCHED_NEXT);
+    driver.Inspect(ReadShown(shown[2])).Click(IDC_SCHED_LAST);
+    driver.Inspect(ReadShown(shown[3])).Click(IDC_SCHED_NEXT);
+    driver.Inspect(ReadShown(shown[4])).Click(IDC_SCHED_FIRST);
+    driver.Inspect(ReadShown(shown[5])).Click(IDC_SCHED_EXIT).Run(Open);
     const char* folders[] = {"C:\\Folder1", "C:\\Folder1", "C:\\Folder2",
                              "C:\\Folder3", "C:\\Folder3", "C:\\Folder1"};
     for (std::size_t i = 0; i < shown.size(); ++i)
@@ -193,7 +194,7 @@ TEST_F(ScheduleDialog, DeletingTheSecondOfThreeShowsTheFirst) {
     Shown shown;
     DialogDriver driver;
     driver.On(kCaption).Click(IDC_SCHED_NEXT).Click(IDC_SCHED_DELETE);
-    ReadShown(driver, shown).Click(IDC_SCHED_EXIT).Run(Open);
+    driver.Inspect(ReadShown(shown)).Click(IDC_SCHED_EXIT).Run(Open);
     ASSERT_EQ(sw::ScheduleCount(), 2);
     EXPECT_EQ(Stored(1), Numbered(1));
     EXPECT_EQ(Stored(2), Numbered(3));
@@ -206,8 +207,7 @@ TEST_F(ScheduleDialog, AddKeepsTheFormWithoutDaysAndSaveAppends) {
     swtest::WriteScheduleFile({Numbered(1), Numbered(2)});
     Shown shown;
     DialogDriver driver;
-    driver.On(kCaption).Click(IDC_SCHED_ADD);
-    ReadShown(driver, shown);
+    driver.On(kCaption).Click(IDC_SCHED_ADD).Inspect(ReadShown(shown));
     SelectDays(driver, {2}).SetText(IDC_SCHED_PATTERN, "*.new").Click(IDC_SCHED_SAVE);
     driver.SetText(IDC_SCHED_PATTERN, "*.newer").Click(IDC_SCHED_SAVE).Click(IDC_SCHED_EXIT);
     driver.Run(Open);
@@ -260,10 +260,8 @@ TEST_F(ScheduleDialog, TheFolderPickerFillsInTheChosenFolder) {
 }
 
 TEST_F(ScheduleDialog, TestScansTheStoredRecordAtOnce) {
-    sw::ScheduleRecord record = swtest::AllDaySchedule(Folder(), "*.prn");
-    record.DayMask = 0; // the timer would never run it
-    swtest::WriteScheduleFile({record});
-    swtest::WriteBytes(InFolder("tested.prn"), "tested");
+    swtest::WriteScheduleFile({Watching("*.prn").Days(0)}); // the timer would never run it
+    WriteInFolder("tested.prn", "tested");
     swtest::PrinterInbox inbox(swtest::kSchedulePrinter);
     DialogDriver()
         .On(kCaption)
@@ -279,11 +277,10 @@ TEST_F(ScheduleDialog, ADamagedRecordIsShownAsItReads) {
     sw::ScheduleRecordBytes bytes = sw::EncodeScheduleRecord(Numbered(1));
     std::fill(bytes.begin() + 288, bytes.begin() + 368, 'x'); // pattern without NUL
     bytes[451] = 0x7F;                                        // From hour 32512
-    swtest::WriteBytes(sw::Program().DataFilePath, std::string(bytes.begin(), bytes.end()));
+    ASSERT_TRUE(
+        swtest::WriteToFile(sw::Program().DataFilePath, std::string(bytes.begin(), bytes.end())));
     Shown shown;
-    DialogDriver driver;
-    driver.On(kCaption);
-    ReadShown(driver, shown).Click(IDC_SCHED_EXIT).Run(Open);
+    DialogDriver().On(kCaption).Inspect(ReadShown(shown)).Click(IDC_SCHED_EXIT).Run(Open);
     EXPECT_EQ(shown.pattern, std::string(80, 'x'));
     EXPECT_EQ(shown.folder, "C:\\Folder1");
     EXPECT_EQ(shown.times[0], "32513");

@@ -1,7 +1,8 @@
 // The schedule file "sw.dat" next to the program: counting, loading, saving
 // and deleting records against a real file.
 #include "common/program_state.h"
-#include "support/print_server.h"
+#include "support/file_writer.h"
+#include "support/program_driver.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
 #include "unattended/schedule_file.h"
@@ -15,12 +16,10 @@ namespace {
 
 using swtest::FileExists;
 using swtest::ReadWholeFile;
-using swtest::WriteBytes;
 
 sw::ScheduleRecord Named(const std::string& pattern, std::int32_t interval = 1000) {
-    sw::ScheduleRecord record = swtest::AllDaySchedule("C:\\Outbox", pattern);
-    record.IntervalMs = interval;
-    return record;
+    return swtest::ScheduleBuilder("C:\\Outbox", pattern, swtest::kSchedulePrinter)
+        .Interval(interval);
 }
 
 std::string Encoded(const sw::ScheduleRecord& record) {
@@ -38,10 +37,7 @@ std::string Pattern(std::int32_t index) {
 using ScheduleFile = swtest::UnattendedTest;
 
 TEST_F(ScheduleFile, LivesInTheProgramsFolder) {
-    char program[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    std::string folder = program;
-    folder.erase(folder.find_last_of('\\') + 1);
+    const std::string folder = swtest::TestProgramFolder();
     EXPECT_EQ(sw::Program().DataFilePath, folder + "sw.dat");
     EXPECT_EQ(sw::Program().DataFileBPath, folder + "swb.dat");
     EXPECT_EQ(sw::EventLogPath(), folder + "Unattended.txt");
@@ -75,7 +71,8 @@ TEST_F(ScheduleFile, SaveOverwritesOrAppends) {
 }
 
 TEST_F(ScheduleFile, APartialRecordIsIgnoredAndAnAppendReplacesIt) {
-    WriteBytes(sw::Program().DataFilePath, Encoded(Named("whole")) + std::string(100, '\x55'));
+    ASSERT_TRUE(swtest::WriteToFile(sw::Program().DataFilePath,
+                                    Encoded(Named("whole")) + std::string(100, '\x55')));
     EXPECT_EQ(sw::ScheduleCount(), 1);
     EXPECT_EQ(sw::LoadAllSchedules().size(), 1u);
     EXPECT_EQ(sw::SaveSchedule(Named("next"), 0), 2);
@@ -87,7 +84,7 @@ TEST_F(ScheduleFile, APartialRecordIsIgnoredAndAnAppendReplacesIt) {
 TEST_F(ScheduleFile, DamagedRecordsLoadAsTheyRead) {
     std::string damaged = Encoded(Named("*.prn"));
     damaged.replace(288, 80, std::string(80, 'x'));
-    WriteBytes(sw::Program().DataFilePath, damaged + Encoded(Named("fine")));
+    ASSERT_TRUE(swtest::WriteToFile(sw::Program().DataFilePath, damaged + Encoded(Named("fine"))));
     sw::ScheduleRecord record;
     EXPECT_EQ(sw::LoadSchedule(record, 1), sw::ScheduleLoad::Damaged);
     EXPECT_EQ(record.FilePattern, std::string(80, 'x'));
@@ -109,8 +106,8 @@ TEST_F(ScheduleFile, DeleteKeepsTheOthersByteForByteInOrder) {
     std::string second = Encoded(Named("second"));
     second[0] = '\x11';              // the reserved field, never read
     second.replace(300, 5, "junk!"); // bytes after a text's NUL
-    WriteBytes(sw::Program().DataFilePath,
-               Encoded(Named("first")) + second + Encoded(Named("third")));
+    ASSERT_TRUE(swtest::WriteToFile(sw::Program().DataFilePath,
+                                    Encoded(Named("first")) + second + Encoded(Named("third"))));
 
     EXPECT_TRUE(sw::DeleteSchedule(1));
     EXPECT_EQ(ReadWholeFile(sw::Program().DataFilePath), second + Encoded(Named("third")));
@@ -144,7 +141,7 @@ TEST_F(ScheduleFile, AFailedDeleteLeavesTheFileWhole) {
 
 TEST_F(ScheduleFile, AStaleScratchFileIsReplaced) {
     swtest::WriteScheduleFile({Named("a"), Named("b")});
-    WriteBytes(sw::Program().DataFileBPath, Encoded(Named("stale")));
+    ASSERT_TRUE(swtest::WriteToFile(sw::Program().DataFileBPath, Encoded(Named("stale"))));
     EXPECT_TRUE(sw::DeleteSchedule(1));
     EXPECT_EQ(sw::ScheduleCount(), 1);
     EXPECT_EQ(Pattern(1), "b");

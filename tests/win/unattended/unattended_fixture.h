@@ -3,11 +3,18 @@
 // the test sets; and files and bitmaps to put into the folder.
 #pragma once
 
+#include "printengine/feedback_api.h"
+#include "printroute/print_library_api.h"
+#include "support/schedule_builder.h"
+#include "support/scoped_seam.h"
 #include "support/settings_file.h"
+#include "support/temp_files.h"
+#include "unattended/local_clock.h"
 #include "unattended/schedule_record.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,26 +29,15 @@ inline constexpr WORD kWednesday = 9;
 // Sets the clock unattended printing reads.
 void SetClock(WORD day, WORD hour, WORD minute, WORD second);
 
-// Writes the bytes to the file, replacing it.
-void WriteBytes(const std::string& path, const std::string& bytes);
-
 // The event log's lines without their CR LF; fails the test for a line that
 // does not end in CR LF. Empty when there is no log.
 std::vector<std::string> EventLogLines();
-
-// The files of a folder other than "." and "..", in the order the file
-// system lists them.
-std::vector<std::string> FolderListing(const std::string& folder);
 
 // Where Wine's Recycle Bin keeps the files moved to it.
 std::string TrashFolder();
 
 // A 24-bit bitmap file of the given size in one colour.
 std::string BitmapBytes(int width, int height);
-
-// A schedule of every day, all day, for the folder and pattern, printing to
-// kSchedulePrinter.
-sw::ScheduleRecord AllDaySchedule(const std::string& folder, const std::string& pattern);
 
 // Writes the records as the whole schedule file.
 void WriteScheduleFile(const std::vector<sw::ScheduleRecord>& records);
@@ -52,11 +48,23 @@ class UnattendedTest : public SettingsFileTest {
     void TearDown() override;
 
     // A fresh, empty folder for the test's files, without a trailing backslash.
-    const std::string& Folder() const { return folder_; }
-    std::string InFolder(const std::string& name) const { return folder_ + "\\" + name; }
+    const std::string& Folder() const { return folder_->Path(); }
+    std::string InFolder(const std::string& name) const { return folder_->In(name); }
+    // Writes a file into the folder; its path.
+    std::string WriteInFolder(const std::string& name, const std::string& bytes) const {
+        return folder_->Write(name, bytes);
+    }
+    // A schedule of every day, all day, of the folder and pattern, printing to
+    // kSchedulePrinter.
+    ScheduleBuilder Watching(const std::string& pattern) const {
+        return ScheduleBuilder(Folder(), pattern, kSchedulePrinter);
+    }
 
   private:
-    std::string folder_;
+    std::optional<TempFolder> folder_;
+    ScopedSeam<sw::FeedbackApi> feedback_{sw::Feedback()};
+    ScopedSeam<sw::PrintLibraryApi> library_{sw::PrintLibrary()};
+    ScopedSeam<sw::LocalClockApi> clock_{sw::LocalClock()};
 };
 
 } // namespace swtest

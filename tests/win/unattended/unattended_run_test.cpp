@@ -6,6 +6,7 @@
 #include "printengine/swprint.h"
 #include "printroute/print_library_api.h"
 #include "settings/setting_names.h"
+#include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
@@ -26,7 +27,6 @@ using swtest::FileExists;
 using swtest::kSchedulePrinter;
 using swtest::PrinterInbox;
 using swtest::Store;
-using swtest::WriteBytes;
 
 const char kLogTime[] = "12-09-2026   10:00:00   ";
 
@@ -55,9 +55,9 @@ void StoreSchedulePrinterSettings() {
 
 TEST_F(UnattendedRun, FilesReachTheSchedulesPrinterWithItsSettings) {
     StoreSchedulePrinterSettings();
-    WriteBytes(InFolder("report.prn"), "report bytes");
-    WriteBytes(InFolder("notes.txt"), "not matched");
-    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.prn")});
+    WriteInFolder("report.prn", "report bytes");
+    WriteInFolder("notes.txt", "not matched");
+    swtest::WriteScheduleFile({Watching("*.prn")});
     PrinterInbox inbox(kSchedulePrinter);
 
     Tick();
@@ -74,19 +74,16 @@ TEST_F(UnattendedRun, FilesReachTheSchedulesPrinterWithItsSettings) {
     EXPECT_TRUE(FileExists(InFolder("report.prn"))) << "the schedule keeps printed files";
 
     // The pass switched the library's settings off again.
-    const std::string plain = InFolder("plain.txt");
-    WriteBytes(plain, "plain");
+    const std::string plain = WriteInFolder("plain.txt", "plain");
     EXPECT_EQ(PrintFile(kSchedulePrinter, plain.c_str()), 0);
     EXPECT_EQ(inbox.NextJob(), "plain");
 }
 
 TEST_F(UnattendedRun, RecycleBinTakesPrintedFilesInListingOrder) {
-    WriteBytes(InFolder("recycle-first.prn"), "first");
-    WriteBytes(InFolder("recycle-second.prn"), "second");
+    WriteInFolder("recycle-first.prn", "first");
+    WriteInFolder("recycle-second.prn", "second");
     const std::vector<std::string> listed = swtest::FolderListing(Folder());
-    sw::ScheduleRecord record = swtest::AllDaySchedule(Folder(), "*.prn");
-    record.MoveToRecycleBin = 1;
-    swtest::WriteScheduleFile({record});
+    swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
     PrinterInbox inbox(kSchedulePrinter);
 
     Tick();
@@ -104,8 +101,8 @@ TEST_F(UnattendedRun, RecycleBinTakesPrintedFilesInListingOrder) {
 }
 
 TEST_F(UnattendedRun, FilesLeftInPlaceArePrintedAgainOnEveryTick) {
-    WriteBytes(InFolder("again.prn"), "again");
-    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.prn")});
+    WriteInFolder("again.prn", "again");
+    swtest::WriteScheduleFile({Watching("*.prn")});
     PrinterInbox inbox(kSchedulePrinter);
 
     Tick();
@@ -119,7 +116,7 @@ TEST_F(UnattendedRun, FilesLeftInPlaceArePrintedAgainOnEveryTick) {
 
 TEST_F(UnattendedRun, HiddenAndSystemFilesAndFoldersAreNeverPrinted) {
     for (const char* name : {"hidden.prn", "system.prn", "readonly.prn"})
-        WriteBytes(InFolder(name), name);
+        WriteInFolder(name, name);
     ASSERT_TRUE(SetFileAttributesA(InFolder("hidden.prn").c_str(), FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(SetFileAttributesA(InFolder("system.prn").c_str(), FILE_ATTRIBUTE_SYSTEM));
     ASSERT_TRUE(SetFileAttributesA(InFolder("readonly.prn").c_str(),
@@ -128,7 +125,7 @@ TEST_F(UnattendedRun, HiddenAndSystemFilesAndFoldersAreNeverPrinted) {
     ASSERT_EQ(GetFileAttributesA(InFolder("hidden.prn").c_str()) & FILE_ATTRIBUTE_HIDDEN,
               static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN))
         << "the file system keeps the hidden attribute";
-    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.prn")});
+    swtest::WriteScheduleFile({Watching("*.prn")});
     PrinterInbox inbox(kSchedulePrinter);
 
     Tick();
@@ -138,11 +135,9 @@ TEST_F(UnattendedRun, HiddenAndSystemFilesAndFoldersAreNeverPrinted) {
 }
 
 TEST_F(UnattendedRun, APrinterThatCannotBeOpenedGivesTheFailureLineAndTheFileStays) {
-    WriteBytes(InFolder("stays.prn"), "stays");
-    sw::ScheduleRecord record = swtest::AllDaySchedule(Folder(), "*.prn");
-    record.PrinterName = "sw_no_such_queue";
-    record.MoveToRecycleBin = 1;
-    swtest::WriteScheduleFile({record});
+    WriteInFolder("stays.prn", "stays");
+    swtest::WriteScheduleFile(
+        {swtest::ScheduleBuilder(Folder(), "*.prn", "sw_no_such_queue").ToRecycleBin()});
 
     Tick();
     Tick();
@@ -161,9 +156,7 @@ TEST_F(UnattendedRun, AFileStillBeingWrittenWaitsForALaterTick) {
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     WriteFile(writer, "half", 4, &written, nullptr);
-    sw::ScheduleRecord record = swtest::AllDaySchedule(Folder(), "*.prn");
-    record.MoveToRecycleBin = 1;
-    swtest::WriteScheduleFile({record});
+    swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
     PrinterInbox inbox(kSchedulePrinter);
 
     Tick();
@@ -178,10 +171,10 @@ TEST_F(UnattendedRun, AFileStillBeingWrittenWaitsForALaterTick) {
 }
 
 TEST_F(UnattendedRun, FolderWithOrWithoutBackslashOrSpacesGivesOnePath) {
-    WriteBytes(InFolder("one.prn"), "one");
-    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.prn"),
-                               swtest::AllDaySchedule(Folder() + "\\", "*.prn"),
-                               swtest::AllDaySchedule("  " + Folder() + "  ", "*.prn")});
+    WriteInFolder("one.prn", "one");
+    swtest::WriteScheduleFile(
+        {Watching("*.prn"), swtest::ScheduleBuilder(Folder() + "\\", "*.prn", kSchedulePrinter),
+         swtest::ScheduleBuilder("  " + Folder() + "  ", "*.prn", kSchedulePrinter)});
     PrinterInbox inbox(kSchedulePrinter);
 
     Tick();
@@ -192,9 +185,9 @@ TEST_F(UnattendedRun, FolderWithOrWithoutBackslashOrSpacesGivesOnePath) {
 }
 
 TEST_F(UnattendedRun, EmptyPatternPrintsEveryFileAndEmptyFolderIsTheCurrentOne) {
-    WriteBytes(InFolder("a.txt"), "a");
-    WriteBytes(InFolder("b.prn"), "b");
-    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "")});
+    WriteInFolder("a.txt", "a");
+    WriteInFolder("b.prn", "b");
+    swtest::WriteScheduleFile({Watching("")});
     PrinterInbox everything(kSchedulePrinter);
     Tick();
     EXPECT_EQ(EventLogLines().size(), 2u) << "every file of the folder";
@@ -202,14 +195,12 @@ TEST_F(UnattendedRun, EmptyPatternPrintsEveryFileAndEmptyFolderIsTheCurrentOne) 
     everything.NextJob();
     everything.NextJob();
 
-    char previous[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, previous);
+    swtest::CurrentFolderKeeper current;
     ASSERT_TRUE(SetCurrentDirectoryA(Folder().c_str()));
     DeleteFileA(sw::EventLogPath().c_str());
-    swtest::WriteScheduleFile({swtest::AllDaySchedule("", "*.prn")});
+    swtest::WriteScheduleFile({swtest::ScheduleBuilder("", "*.prn", kSchedulePrinter)});
     PrinterInbox inbox(kSchedulePrinter);
     Tick();
-    SetCurrentDirectoryA(previous);
     EXPECT_EQ(EventLogLines(),
               std::vector<std::string>{std::string(kLogTime) + "b.prn   printed successfully to " +
                                        kSchedulePrinter});
@@ -217,15 +208,9 @@ TEST_F(UnattendedRun, EmptyPatternPrintsEveryFileAndEmptyFolderIsTheCurrentOne) 
 }
 
 TEST_F(UnattendedRun, TheTimerKeepsToDaysAndHours) {
-    WriteBytes(InFolder("office.prn"), "office");
-    sw::ScheduleRecord office = swtest::AllDaySchedule(Folder(), "*.prn");
-    office.DayMask = 62; // Monday to Friday
-    office.FromHour = 8;
-    office.ThroughHour = 17;
-    office.ThroughMinute = 0;
-    office.ThroughSecond = 0;
-    sw::ScheduleRecord noDay = swtest::AllDaySchedule(Folder(), "*.prn");
-    noDay.DayMask = 0;
+    WriteInFolder("office.prn", "office");
+    const sw::ScheduleRecord office = Watching("*.prn").Days(62).From(8).Through(17); // weekdays
+    const sw::ScheduleRecord noDay = Watching("*.prn").Days(0);
     swtest::WriteScheduleFile({office, noDay});
     const struct {
         WORD day, hour, minute, second;
@@ -261,20 +246,17 @@ TEST_F(UnattendedRun, TheTimerKeepsToDaysAndHours) {
 }
 
 TEST_F(UnattendedRun, DamagedRecordsAreSkippedAndTheOthersRun) {
-    WriteBytes(InFolder("sound.prn"), "sound");
-    sw::ScheduleRecordBytes damaged =
-        sw::EncodeScheduleRecord(swtest::AllDaySchedule(Folder(), "*.prn"));
+    WriteInFolder("sound.prn", "sound");
+    sw::ScheduleRecordBytes damaged = sw::EncodeScheduleRecord(Watching("*.prn"));
     std::fill(damaged.begin() + 288, damaged.begin() + 368, 'x'); // pattern without NUL
-    sw::ScheduleRecord absurd = swtest::AllDaySchedule(Folder(), "*.prn");
-    absurd.ThroughHour = 99;
-    const sw::ScheduleRecordBytes sound =
-        sw::EncodeScheduleRecord(swtest::AllDaySchedule(Folder(), "*.prn"));
-    const sw::ScheduleRecordBytes wrong = sw::EncodeScheduleRecord(absurd);
+    const sw::ScheduleRecordBytes sound = sw::EncodeScheduleRecord(Watching("*.prn"));
+    const sw::ScheduleRecordBytes wrong =
+        sw::EncodeScheduleRecord(Watching("*.prn").Through(99, 59, 59));
     std::string file(damaged.begin(), damaged.end());
     file.append(wrong.begin(), wrong.end());
     file.append(sound.begin(), sound.end());
     file.append(100, '\x7F'); // a partial record at the end
-    WriteBytes(sw::Program().DataFilePath, file);
+    ASSERT_TRUE(swtest::WriteToFile(sw::Program().DataFilePath, file));
     PrinterInbox inbox(kSchedulePrinter);
 
     Tick();
@@ -284,14 +266,10 @@ TEST_F(UnattendedRun, DamagedRecordsAreSkippedAndTheOthersRun) {
 }
 
 TEST_F(UnattendedRun, BitmapsPrintThroughTheDriverWithTheStoredPlacement) {
-    Store("BMPprint", "UseSaved", "0"); // interactive prints would ask first
-    Store("BMPprint", "Left", "0.5");
-    Store("BMPprint", "Top", "0.5");
-    Store("BMPprint", "Width", "4");
-    Store("BMPprint", "Height", "4");
-    WriteBytes(InFolder("picture.bmp"), swtest::BitmapBytes(200, 100));
-    WriteBytes(InFolder("broken.bmp"), "BM not a bitmap at all");
-    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.bmp")});
+    swtest::StoreBitmapBox("0", "0.5", "0.5", "4", "4"); // interactive prints would ask first
+    WriteInFolder("picture.bmp", swtest::BitmapBytes(200, 100));
+    WriteInFolder("broken.bmp", "BM not a bitmap at all");
+    swtest::WriteScheduleFile({Watching("*.bmp")});
     PrinterInbox inbox(kSchedulePrinter);
 
     Tick();
@@ -324,9 +302,9 @@ std::int32_t RecordApplicationPrint(std::string_view printer, std::string_view f
 
 TEST_F(UnattendedRun, WordDocumentsGoToTheWordProcessorWithTheFilesCopies) {
     Store(std::string(sw::kNoBypassSection), "File_001", "*.doc");
-    WriteBytes(InFolder("letter.doc"), "letter");
+    WriteInFolder("letter.doc", "letter");
     Store("Number of copies " + InFolder("letter.doc"), "Copies", "3");
-    swtest::WriteScheduleFile({swtest::AllDaySchedule(Folder(), "*.doc")});
+    swtest::WriteScheduleFile({Watching("*.doc")});
     sw::PrintLibrary().printWithApplication = RecordApplicationPrint;
     applicationCalls.clear();
     applicationResult = 0;

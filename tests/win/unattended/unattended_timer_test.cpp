@@ -2,6 +2,7 @@
 // window-less timer whose ticks a message loop dispatches, the indicator's
 // text, and the state kept in "Spoolwright.ini".
 #include "support/print_server.h"
+#include "support/program_driver.h"
 #include "support/temp_files.h"
 #include "unattended/schedule_file.h"
 #include "unattended/unattended_printing.h"
@@ -15,59 +16,34 @@ namespace {
 
 using swtest::kSchedulePrinter;
 
-std::string WindowText(HWND window) {
-    char text[64] = {};
-    GetWindowTextA(window, text, sizeof(text));
-    return text;
-}
-
-// Dispatches messages, timer ticks included, until `done` or the time is up.
-template <typename Done> bool PumpUntil(Done done, DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds)
-            return false;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return true;
-}
-
 class UnattendedTimer : public swtest::UnattendedTest {};
 
 TEST_F(UnattendedTimer, TicksFromTheMessageLoopPrintUntilSwitchedOff) {
     HWND indicator = CreateWindowA("EDIT", "No unattended", WS_POPUP, 0, 0, 100, 20, nullptr,
                                    nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(indicator, nullptr);
-    sw::ScheduleRecord record = swtest::AllDaySchedule(Folder(), "*.prn");
-    record.IntervalMs = 100;
-    record.MoveToRecycleBin = 1;
-    swtest::WriteScheduleFile({record});
+    swtest::WriteScheduleFile({Watching("*.prn").Interval(100).ToRecycleBin()});
     ASSERT_EQ(sw::MinimumInterval(), 100);
-    swtest::WriteBytes(InFolder("timed-first.prn"), "first");
+    WriteInFolder("timed-first.prn", "first");
     swtest::PrinterInbox inbox(kSchedulePrinter);
 
     sw::ToggleUnattendedPrinting(indicator);
     EXPECT_TRUE(sw::IsUnattendedPrintingOn());
-    EXPECT_EQ(WindowText(indicator), "Unattended");
-    EXPECT_TRUE(PumpUntil([] { return swtest::EventLogLines().size() == 1; }, 20000))
+    EXPECT_EQ(swtest::WindowText(indicator), "Unattended");
+    EXPECT_TRUE(swtest::WaitFor([] { return swtest::EventLogLines().size() == 1; }, 20000))
         << "a tick printed the file";
     EXPECT_EQ(inbox.NextJob(), "first");
 
     // A file that arrives later is found by a later tick of the same timer.
-    swtest::WriteBytes(InFolder("timed-second.prn"), "second");
-    EXPECT_TRUE(PumpUntil([] { return swtest::EventLogLines().size() == 2; }, 20000));
+    WriteInFolder("timed-second.prn", "second");
+    EXPECT_TRUE(swtest::WaitFor([] { return swtest::EventLogLines().size() == 2; }, 20000));
     EXPECT_EQ(inbox.NextJob(), "second");
 
     sw::ToggleUnattendedPrinting(indicator);
     EXPECT_FALSE(sw::IsUnattendedPrintingOn());
-    EXPECT_EQ(WindowText(indicator), "No unattended");
-    swtest::WriteBytes(InFolder("timed-third.prn"), "third");
-    PumpUntil([] { return false; }, 500);
+    EXPECT_EQ(swtest::WindowText(indicator), "No unattended");
+    WriteInFolder("timed-third.prn", "third");
+    swtest::PumpMessagesFor(500);
     EXPECT_EQ(swtest::EventLogLines().size(), 2u) << "no tick after switching off";
     EXPECT_TRUE(swtest::FileExists(InFolder("timed-third.prn")));
     DestroyWindow(indicator);

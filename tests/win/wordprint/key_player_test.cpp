@@ -1,5 +1,6 @@
 // Scripts played into an edit control of this test's own window, which has
 // the keyboard focus, as the word processor's editor would have it.
+#include "support/program_driver.h"
 #include "wordprint/key_player.h"
 
 #include <windows.h>
@@ -18,28 +19,17 @@ class FocusedEdit : public testing::Test {
         ASSERT_NE(window_, nullptr);
         SetForegroundWindow(window_);
         SetFocus(window_);
-        Pump();
+        swtest::PumpMessagesFor(200);
     }
     void TearDown() override { DestroyWindow(window_); }
 
     std::string Typed(const char* script) {
         SetWindowTextA(window_, "");
         sw::SendKeyScript(script);
-        Pump();
+        swtest::PumpMessagesFor(200);
         char text[512] = {};
         GetWindowTextA(window_, text, sizeof(text));
         return text;
-    }
-
-    static void Pump() {
-        for (int round = 0; round < 20; ++round) {
-            MSG message;
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
-            Sleep(10);
-        }
     }
 
     HWND window_ = nullptr;
