@@ -36,4 +36,11 @@ void MarkCompanionMenuItem(HMENU menu) {
         CheckMenuItem(menu, IDM_COMPANION, MF_BYCOMMAND | MF_CHECKED);
 }
 
+bool UpdateCompanionMenuItem(HMENU menu) {
+    const bool running = IsCompanionRunning();
+    if (menu != nullptr)
+        CheckMenuItem(menu, IDM_COMPANION, MF_BYCOMMAND | (running ? MF_CHECKED : MF_UNCHECKED));
+    return running;
+}
+
 } // namespace sw

@@ -49,4 +49,9 @@ CompanionMessage ReceiveCompanionMessage(UINT message, WPARAM wParam);
 // the companion runs; never removes the check.
 void MarkCompanionMenuItem(HMENU menu);
 
+// Sets the check of the menu item "Spoolwright Remote" (command 0x807) to
+// whether the companion runs now: checked while it runs, cleared after it
+// ended. Returns whether it runs.
+bool UpdateCompanionMenuItem(HMENU menu);
+
 } // namespace sw
