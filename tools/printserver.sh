@@ -21,10 +21,10 @@
 #   printserver.sh stop RUN               stop every process started for RUN (and for the
 #                                         servers started in its subfolders), by its pid
 #   printserver.sh record-pid RUN PID NAME  have stop end process PID as well
-#   printserver.sh stop-server RUN        stop cupsd alone; its queues, jobs and printers stay
-#   printserver.sh start-server RUN       start the stopped cupsd again, as configured by start
-#   printserver.sh stop-printer RUN NAME  switch virtual printer NAME off
-#   printserver.sh start-printer RUN NAME switch it on again, on the same port
+#   printserver.sh stop-server RUN        stop the queues, let the job under way finish, stop
+#                                         cupsd alone; its queues, jobs and printers stay
+#   printserver.sh start-server RUN       start the stopped cupsd again, as configured by
+#                                         start, and its queues
 #
 # Layout of RUN:
 #   cups/                 configuration, spool, cache, state and logs (cups/log/error_log)
@@ -337,38 +337,28 @@ stop_pid_file() {
 }
 
 # The print server goes away and comes back with its queues and the jobs it held, as a
-# server restarted by its administrator does; the printers keep running.
+# server restarted by its administrator does: its queues are stopped and the job under way
+# finishes before cupsd ends (a server killed in the middle of a job sends that job again
+# when it comes back), and they are started again once it is back. The printers keep
+# running.
 cmd_stop_server() {
+    load_env
+    local queue deadline=$((SECONDS + IDLE_TIMEOUT))
+    for queue in $(lpstat -e 2>/dev/null); do cupsdisable "$queue" || true; done
+    while lpstat -p 2>/dev/null | grep -q 'now printing'; do
+        ((SECONDS < deadline)) || break
+        sleep 0.1
+    done
     stop_pid_file "$RUN/pids/cupsd.pid"
 }
 
 cmd_start_server() {
-    local running
+    local running queue
     if running=$(running_pid "$RUN/pids/cupsd.pid"); then
         die "a print server already runs for $RUN (pid $running)"
     fi
     launch_cupsd
-}
-
-# A printer switched off and on again: it listens on the same port as before.
-cmd_stop_printer() {
-    check_name "$1"
-    stop_pid_file "$RUN/pids/printer-$1.pid"
-}
-
-cmd_start_printer() {
-    local name=$1
-    check_name "$name"
-    local vp=${VIRTUAL_PRINTER:-}
-    [[ -n $vp ]] || vp=$(command -v virtual_printer) ||
-        die "set VIRTUAL_PRINTER to the built virtual_printer program"
-    local pidfile=$RUN/pids/printer-$name.pid portfile=$RUN/printers/$name.port
-    [[ -s $portfile ]] || die "printer $name was never added"
-    local port
-    port=$(cat "$portfile")
-    "$vp" --dir "$RUN/printers/$name" --port-file "$portfile" --port "$port" </dev/null \
-        >>"$RUN/printers/$name.log" 2>&1 &
-    write_pid_file "$!" "$pidfile"
+    for queue in $(lpstat -e 2>/dev/null); do cupsenable "$queue"; done
 }
 
 # Runs cupsd in the foreground, keeping this process's pid. A server with users of its own
@@ -642,8 +632,6 @@ wait-idle:0 | wait-idle:1) cmd_wait_idle "$@" ;;
 record-pid:2) write_pid_file "$1" "$RUN/pids/$2.pid" ;;
 stop-server:0) cmd_stop_server ;;
 start-server:0) cmd_start_server ;;
-stop-printer:1) cmd_stop_printer "$1" ;;
-start-printer:1) cmd_start_printer "$1" ;;
 stop:0) cmd_stop ;;
 *) usage ;;
 esac

@@ -46,10 +46,11 @@ std::string FileBytes(int number) {
 
 class UnattendedEndToEnd : public swtest::UnattendedTest {};
 
-// The print server goes away after the first hundred jobs and comes back ten
-// seconds later: the prints tried meanwhile fail (their first failure is
-// logged), are tried again at each tick, and every file reaches the printer
-// once, whole; the print server holds one job per file.
+// The print server is stopped after the first hundred jobs, as an
+// administrator stops it (its queues first, the job under way finishing), and
+// started again ten seconds later: the prints tried meanwhile fail (their
+// first failure is logged), are tried again at each tick, and every file
+// reaches the printer once, whole; the print server holds one job per file.
 TEST_F(UnattendedEndToEnd, AThousandFilesArePrintedOnceEachThroughAServerRestart) {
     for (int number = 1; number <= kFileCount; ++number)
         WriteInFolder(FileName(number), FileBytes(number));
