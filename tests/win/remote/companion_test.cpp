@@ -6,14 +6,18 @@
 // class receives the companion's announcements; the test writes jobs into
 // the announced controls and clicks, in the order the main program does, and
 // reads what each far end received.
+#include "common/path_helpers.h"
 #include "remote/companion/companion_ids.h"
 #include "remote/companion/sign_in_dialog.h"
 #include "remote/companion_protocol.h"
 #include "remote/remote_sites.h"
+#include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
+#include "support/schedule_builder.h"
 #include "support/settings_file.h"
 #include "support/temp_files.h"
+#include "unattended/schedule_record.h"
 
 #include <wincred.h>
 #include <wincrypt.h>
@@ -665,6 +669,55 @@ TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToEachSite) {
     EXPECT_EQ(tls.NextJob(), "remote report\r\n") << LogText();
     EXPECT_EQ(signIn.NextJob(), "remote report\r\n") << LogText();
     EXPECT_EQ(spool.NextJob("remote report\r\n"), "remote report\r\n") << LogText();
+}
+
+// The unattended route: swutil.exe, started with unattended printing on,
+// hands a watched file to the companion once for each schedule, one
+// schedule per kind of site, and logs each print.
+TEST_F(Companion, CarriesAnUnattendedScheduleToEachSite) {
+    StoreSignIn(kPassword);
+    const std::string programFolder = sw::FolderPart(swtest::ProgramFromEnvironment("SW_SWUTIL"));
+    const auto removeProgramFiles = [&] {
+        for (const char* name : {"sw.dat", "Unattended.txt", "swprinted.dat", "swprinting.dat"})
+            DeleteFileA((programFolder + name).c_str());
+    };
+    removeProgramFiles();
+    const swtest::TempFolder watched("-watched");
+    watched.Write("scheduled.prn", "scheduled report\r\n"); // printed once it has settled
+    const std::vector<std::string> targets = {PlainQueue(), TlsQueue(), SignInQueue(),
+                                              IppPrinter()};
+    std::string schedules;
+    for (const std::string& target : targets) {
+        const sw::ScheduleRecordBytes record = sw::EncodeScheduleRecord(
+            swtest::ScheduleBuilder(watched.Path(), "*.prn", target).Interval(500));
+        schedules.append(record.begin(), record.end());
+    }
+    ASSERT_TRUE(swtest::WriteToFile(programFolder + "sw.dat", schedules));
+    swtest::Store("Unattended", "Status", "1"); // on since the last run
+    auto plain = SiteInbox("site", "sw_remote");
+    auto tls = SiteInbox("tls-site", "sw_tls");
+    auto signIn = SiteInbox("tls-site", "sw_signin");
+    PrinterSpool spool;
+
+    auto program = swtest::StartProgram("");
+    EXPECT_EQ(plain.NextJob(), "scheduled report\r\n") << LogText();
+    EXPECT_EQ(tls.NextJob(), "scheduled report\r\n") << LogText();
+    EXPECT_EQ(signIn.NextJob(), "scheduled report\r\n") << LogText();
+    EXPECT_EQ(spool.NextJob("scheduled report\r\n"), "scheduled report\r\n") << LogText();
+    std::string log;
+    EXPECT_TRUE(swtest::WaitFor([&] {
+        log = swtest::ReadWholeFile(programFolder + "Unattended.txt");
+        return std::all_of(targets.begin(), targets.end(), [&](const std::string& target) {
+            return log.find("scheduled.prn   printed successfully to " + target + "\r\n") !=
+                   std::string::npos;
+        });
+    })) << log;
+    Sleep(2000); // a few more ticks: each schedule has printed the file once
+    EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
+    EXPECT_FALSE(plain.HasNextJob());
+    EXPECT_FALSE(tls.HasNextJob());
+    EXPECT_FALSE(signIn.HasNextJob());
+    removeProgramFiles();
 }
 
 // The interactive route: a file dropped on the main window and a remote
