@@ -83,6 +83,33 @@ bool IsBeingWritten(const std::string& path) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
+// What unattended printing keeps while the program runs: the printed files
+// (loaded from the state files at the first scan), the files seen by the
+// last scans, the number of the scan pass, and the last pass that could not
+// reach the companion, with the code it got.
+struct ScanMemory {
+    bool loaded = false;
+    PrintedFiles printed;
+    FileSightings sightings;
+    std::uint64_t pass = 0;
+    std::uint64_t companionMissedPass = 0;
+    std::int32_t companionMissed = 0;
+};
+
+ScanMemory& StoredMemory() {
+    static ScanMemory memory;
+    return memory;
+}
+
+ScanMemory& Memory() {
+    ScanMemory& memory = StoredMemory();
+    if (!memory.loaded) {
+        memory.printed = LoadPrintedFiles();
+        memory.loaded = true;
+    }
+    return memory;
+}
+
 // Loads the bitmap as the library will: one it cannot load would make it show
 // a message box, which nobody may be there to close.
 bool CanLoadBitmap(const std::string& path) {
@@ -107,12 +134,20 @@ std::int32_t PrintWithWordProcessor(const std::string& printer, const std::strin
 }
 
 // The companion reads the file later, on its own thread: it gets a copy, so
-// that the original can be moved or changed at once.
+// that the original can be moved or changed at once. A companion that was
+// not reached is waited for once per pass: the other remote files of the
+// pass fail at once with the same code.
 std::int32_t PrintRemotely(const std::string& printer, const std::string& name,
                            const std::string& path) {
+    ScanMemory& memory = Memory();
+    if (memory.companionMissedPass == memory.pass)
+        return memory.companionMissed;
     const std::int32_t reached = AwaitCompanion(kCompanionWaitMs);
-    if (reached != 0)
+    if (reached != 0) {
+        memory.companionMissedPass = memory.pass;
+        memory.companionMissed = reached;
         return reached;
+    }
     std::string copy;
     const std::int32_t copied = CopyForCompanion(path, name, copy);
     if (copied != 0)
@@ -129,30 +164,6 @@ std::int32_t PrintScheduledFile(const std::string& printer, const std::string& n
     if (IsBitmapFile(path) && !CanLoadBitmap(path))
         return kBitmapNotLoadedError;
     return PrintBypassingDriver(printer, path, BitmapPlacementSource::StoredOnly);
-}
-
-// What unattended printing keeps while the program runs: the printed files
-// (loaded from the state files at the first scan), the files seen by the
-// last scans, and the number of the scan pass.
-struct ScanMemory {
-    bool loaded = false;
-    PrintedFiles printed;
-    FileSightings sightings;
-    std::uint64_t pass = 0;
-};
-
-ScanMemory& StoredMemory() {
-    static ScanMemory memory;
-    return memory;
-}
-
-ScanMemory& Memory() {
-    ScanMemory& memory = StoredMemory();
-    if (!memory.loaded) {
-        memory.printed = LoadPrintedFiles();
-        memory.loaded = true;
-    }
-    return memory;
 }
 
 void SaveIfChanged(PrintedFiles& printed) {

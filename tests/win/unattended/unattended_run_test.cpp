@@ -4,10 +4,13 @@
 #include "common/program_folder.h"
 #include "common/program_state.h"
 #include "printengine/swprint.h"
+#include "printroute/companion_launch.h"
 #include "printroute/print_library_api.h"
+#include "remote/companion_protocol.h"
 #include "settings/setting_names.h"
 #include "support/file_writer.h"
 #include "support/print_server.h"
+#include "support/program_driver.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
 #include "unattended/local_clock.h"
@@ -17,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -349,6 +353,43 @@ TEST_F(UnattendedRun, AFileCountsAsPrintedOnlyWhenEveryCopyWas) {
               std::vector<std::string>{kLogTime + InFolder("copies.prn") + "   not printed to " +
                                        kSchedulePrinter + "  due to Error 29"});
     EXPECT_TRUE(FileExists(InFolder("copies.prn"))) << "not moved to the Recycle Bin";
+}
+
+// A remote schedule whose companion cannot be reached logs why, as a code:
+// 2 when Remsw.exe is missing beside the program, 1460 when a companion runs
+// but does not announce its controls in time. That wait is paid once per
+// tick, not once per file; the files stay.
+TEST_F(UnattendedRun, ARemoteScheduleLogsWhyTheCompanionCannotBeReached) {
+    const std::string printer = "127.0.0.1:1:sw_remote";
+    WriteInFolder("first.prn", "first");
+    WriteInFolder("second.prn", "second");
+    swtest::WriteScheduleFile({swtest::ScheduleBuilder(Folder(), "*.prn", printer).ToRecycleBin()});
+    const auto failures = [&](int code) {
+        std::vector<std::string> lines;
+        for (const char* name : {"first.prn", "second.prn"})
+            lines.push_back(kLogTime + InFolder(name) + "   not printed to " + printer +
+                            "  due to Error " + std::to_string(code));
+        return lines;
+    };
+    const auto sortedLog = [] {
+        std::vector<std::string> lines = EventLogLines();
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    };
+
+    TickUntilSettled();
+    EXPECT_EQ(sortedLog(), failures(ERROR_FILE_NOT_FOUND)) << "no Remsw.exe here";
+
+    DeleteFileA(sw::EventLogPath().c_str());
+    HWND silent = swtest::CreateTestWindow("SilentCompanion", DefWindowProcA, sw::kCompanionTitle);
+    const DWORD start = GetTickCount();
+    Tick();
+    const DWORD elapsed = GetTickCount() - start;
+    DestroyWindow(silent);
+    EXPECT_EQ(sortedLog(), failures(ERROR_TIMEOUT));
+    EXPECT_LT(elapsed, 3 * sw::kCompanionWaitMs / 2) << "one wait for the tick, not one per file";
+    EXPECT_TRUE(FileExists(InFolder("first.prn")));
+    EXPECT_TRUE(FileExists(InFolder("second.prn")));
 }
 
 struct ApplicationCall {
