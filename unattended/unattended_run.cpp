@@ -277,6 +277,26 @@ void ForgetGoneFiles(const ScanPlace& place, const std::set<std::string>& listed
     }
 }
 
+// A print that lets messages through (the word processor's route, the wait
+// for the companion) may let a tick or the dialog's Test in: only the first
+// scan runs, so that no second one prints the same files meanwhile.
+class ScanGuard {
+  public:
+    ScanGuard() : first_(!scanning) { scanning = true; }
+    ~ScanGuard() {
+        if (first_)
+            scanning = false;
+    }
+    ScanGuard(const ScanGuard&) = delete;
+    ScanGuard& operator=(const ScanGuard&) = delete;
+    bool First() const { return first_; }
+
+  private:
+    static bool scanning;
+    bool first_;
+};
+bool ScanGuard::scanning = false;
+
 void ScanInPass(const ScheduleRecord& record) {
     const std::string mask = ScanMask(ScanFolder(record.WatchFolder), record.FilePattern);
     if (mask.empty())
@@ -335,17 +355,17 @@ std::int32_t SendToRecycleBin(const std::string& path) {
 }
 
 void RunSchedule(const ScheduleRecord& record) {
+    const ScanGuard guard;
+    if (!guard.First())
+        return;
     ++Memory().pass;
     ScanInPass(record);
 }
 
 void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
-    // A print that lets messages through (the word processor's route, the
-    // wait for the companion) must not start a second pass over the same files.
-    static bool running = false;
-    if (running)
+    const ScanGuard guard;
+    if (!guard.First())
         return;
-    running = true;
     try {
         ScanMemory& memory = Memory();
         const std::uint64_t pass = ++memory.pass;
@@ -358,7 +378,6 @@ void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
     } catch (...) {
         // Nothing may leave a timer procedure; the next tick tries again.
     }
-    running = false;
 }
 
 void ForgetUnattendedMemory() {

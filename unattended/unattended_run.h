@@ -32,11 +32,12 @@ std::int32_t SendToRecycleBin(const std::string& path);
 // with the same size and last write time, that time is two seconds old, and
 // no other program holds it open for writing; until then it waits, without
 // a log line. Each version of a file is printed once per printer; the same
-// failure is logged at most every ten minutes.
+// failure is logged at most every ten minutes. Does nothing while another
+// scan (a tick, or a print of it that lets messages through) is under way.
 void RunSchedule(const ScheduleRecord& record);
 
 // The timer procedure: runs every schedule that is due now, in record order,
-// as one scan pass.
+// as one scan pass; does nothing while another scan is under way.
 void CALLBACK UnattendedTick(HWND window, UINT message, UINT_PTR id, DWORD time);
 
 // Drops what unattended printing keeps in memory, as a new start of the

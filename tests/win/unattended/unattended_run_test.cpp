@@ -428,6 +428,31 @@ TEST_F(UnattendedRun, WordDocumentsGoToTheWordProcessorWithTheFilesCopies) {
     EXPECT_EQ(EventLogLines().back(), Printed("letter.doc"));
 }
 
+// The word processor's route lets messages through while it prints: a timer
+// tick that arrives then, during a scan by the dialog's Test, finds the
+// scan under way and leaves the file to it.
+std::int32_t PrintWhileATickArrives(std::string_view printer, std::string_view file) {
+    RecordApplicationPrint(printer, file);
+    if (applicationCalls.size() == 1)
+        sw::UnattendedTick(nullptr, WM_TIMER, 0, 0);
+    return 0;
+}
+
+TEST_F(UnattendedRun, ATickDuringAScanByHandDoesNotPrintTheSameFileAgain) {
+    Store(std::string(sw::kNoBypassSection), "File_001", "*.doc");
+    WriteInFolder("letter.doc", "letter");
+    const sw::ScheduleRecord schedule = Watching("*.doc");
+    swtest::WriteScheduleFile({schedule});
+    sw::PrintLibrary().printWithApplication = PrintWhileATickArrives;
+    applicationCalls.clear();
+
+    sw::RunSchedule(schedule); // sees the file
+    sw::RunSchedule(schedule); // prints it; a tick arrives meanwhile
+
+    EXPECT_EQ(applicationCalls.size(), 1u) << "printed once";
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("letter.doc")});
+}
+
 TEST(EventLog, AppendsLinesWithCrLf) {
     const std::string log = sw::EventLogPath();
     DeleteFileA(log.c_str());
