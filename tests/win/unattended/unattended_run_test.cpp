@@ -104,7 +104,7 @@ TEST_F(UnattendedRun, RecycleBinTakesPrintedFilesInListingOrder) {
 }
 
 // Left in place, a file is printed once per version: again only once it has
-// changed.
+// changed. A file that is gone is forgotten.
 TEST_F(UnattendedRun, FilesLeftInPlaceArePrintedOncePerVersion) {
     WriteInFolder("again.prn", "again");
     swtest::WriteScheduleFile({Watching("*.prn")});
@@ -123,6 +123,14 @@ TEST_F(UnattendedRun, FilesLeftInPlaceArePrintedOncePerVersion) {
     EXPECT_EQ(EventLogLines(),
               (std::vector<std::string>{Printed("again.prn"), Printed("again.prn")}));
     EXPECT_FALSE(inbox.HasNextJob());
+    const auto remembered = [] {
+        return swtest::ReadWholeFile(sw::PrintedFilesPath()).find("again.prn") != std::string::npos;
+    };
+    EXPECT_TRUE(remembered());
+
+    DeleteFileA(InFolder("again.prn").c_str());
+    Tick();
+    EXPECT_FALSE(remembered()) << "forgotten once gone";
 }
 
 TEST_F(UnattendedRun, HiddenAndSystemFilesAndFoldersAreNeverPrinted) {
