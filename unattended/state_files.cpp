@@ -31,18 +31,18 @@ std::string ReadStateText(const std::string& path) {
     return text;
 }
 
-bool IsGone(const std::string& path) {
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return false;
-    const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
 std::vector<FileEntry> EntriesOf(const std::string& path) {
     return DecodePrintedFiles(ReadStateText(path)).entries;
 }
 
 } // namespace
+
+bool IsFileGone(const std::string& path) {
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return false;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
 
 bool ReplaceFileText(const std::string& path, const std::string& text) {
     const std::string scratch = path + ".new";
@@ -66,13 +66,13 @@ bool ReplaceFileText(const std::string& path, const std::string& text) {
 PrintedFiles LoadPrintedFiles() {
     std::vector<FileEntry> kept;
     for (const FileEntry& entry : EntriesOf(PrintedFilesPath())) {
-        if (entry.mark != FileMark::Printing && !IsGone(entry.path))
+        if (entry.mark != FileMark::Printing && !IsFileGone(entry.path))
             kept.push_back(entry);
     }
     PrintedFiles files(kept);
     bool noted = false;
     for (const FileEntry& note : EntriesOf(PrintingNotePath())) {
-        if (note.mark == FileMark::Printing && !IsGone(note.path)) {
+        if (note.mark == FileMark::Printing && !IsFileGone(note.path)) {
             files.TakeNote(note);
             noted = true;
         }

@@ -11,6 +11,10 @@
 
 namespace sw {
 
+// True when nothing is found at `path` any more; false when something is, or
+// when it cannot be told (a folder that cannot be read, a network error).
+bool IsFileGone(const std::string& path);
+
 // Writes `text` as the whole file: into `path` + ".new", flushed to the disk,
 // which then replaces `path`. False, with `path` as it was, when a step failed.
 bool ReplaceFileText(const std::string& path, const std::string& text);

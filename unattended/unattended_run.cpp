@@ -259,20 +259,13 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
     ClearPrintingNote();
 }
 
-bool IsGone(const std::string& path) {
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return false;
-    const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
 // Files remembered in the folder for the printer that this scan did not list
 // are forgotten when they are gone.
 void ForgetGoneFiles(const ScanPlace& place, const std::set<std::string>& listed) {
     PrintedFiles& printed = Memory().printed;
     for (const std::string& path :
          printed.Unlisted(place.fullFolder, place.record.PrinterName, listed)) {
-        if (IsGone(path))
+        if (IsFileGone(path))
             printed.Forget(path, place.record.PrinterName);
     }
 }
