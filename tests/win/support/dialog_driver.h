@@ -15,6 +15,10 @@ namespace swtest {
 
 class DialogDriver {
   public:
+    DialogDriver() = default;
+    // A script whose first step waits for the window with this caption.
+    explicit DialogDriver(const std::string& caption) { On(caption); }
+
     // Waits until a window of this thread with this caption is shown (a
     // dialog or a message box); the following steps act on it.
     DialogDriver& On(const std::string& caption);
