@@ -2,6 +2,7 @@
 // driver download dialog. What the shell starts is seen through a stand-in
 // program registered for web addresses (and as the system information tool),
 // which writes its command line to %TEMP%\sw_started.txt.
+#include "common/program_folder.h"
 #include "common/program_state.h"
 #include "info/about_box.h"
 #include "info/driver_download_dialog.h"
@@ -52,13 +53,12 @@ class BrowserAssociation : public swtest::ScopedClassesText {
         : ScopedClassesText("https\\shell\\open\\command", "\"" + program + "\" \"%1\"") {}
 };
 
+// Each test starts with no stand-in started and no system information tool registered.
 class Information : public testing::Test {
   protected:
     void SetUp() override {
-        DeleteFileA(StartedLog().c_str());
+        TearDown();
         sw::ResetProgramState();
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey);
     }
     void TearDown() override {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
@@ -121,36 +121,36 @@ TEST_F(Information, AWebLinkOpensItsPageWithoutDialingWhenNoLibraryIsLoaded) {
 
 TEST_F(Information, ABrowserThatCannotStartIsReported) {
     BrowserAssociation browser("C:\\no\\such\\browser.exe");
-    std::string text;
-    DialogDriver()
-        .On("Spoolwright")
-        .Inspect([&](HWND box) { text = swtest::MessageBoxText(box); })
+    DialogDriver("Spoolwright")
+        .Inspect([](HWND box) {
+            EXPECT_EQ(swtest::MessageBoxText(box),
+                      "Sorry, neither Microsoft Explorer nor Netscape Navigator was found");
+        })
         .Click(IDOK)
         .Run([] { sw::OpenWebLink(sw::kMakerHomePage); });
-    EXPECT_EQ(text, "Sorry, neither Microsoft Explorer nor Netscape Navigator was found");
 }
 
 TEST_F(Information, TheAboutBoxShowsTheProgramAndItsMaker) {
-    std::vector<std::string> texts;
     INT_PTR result = -1;
-    DialogDriver()
-        .On("About Spoolwright")
+    DialogDriver("About Spoolwright")
         .Screenshot("about")
-        .Inspect([&](HWND box) {
+        .Inspect([](HWND box) {
+            std::vector<std::string> texts;
             for (int id : {IDC_ABOUT_PRODUCT, IDC_ABOUT_VERSION, IDC_ABOUT_SYSTEM_INFO,
                            IDC_ABOUT_ORDER, IDC_ABOUT_MAKER})
                 texts.push_back(swtest::ItemText(box, id));
+            EXPECT_EQ(texts,
+                      (std::vector<std::string>{"Spoolwright Farreach Utility", "Version 2.00",
+                                                "&System Info", "&Order", "Quorvel Enterprises"}));
             EXPECT_NE(GetDlgItem(box, IDC_ABOUT_ICON), nullptr);
             for (int id : {IDC_ABOUT_STREET, IDC_ABOUT_CITY, IDC_ABOUT_PHONE, IDC_ABOUT_EMAIL})
                 EXPECT_FALSE(swtest::ItemText(box, id).empty()) << id;
         })
         .PressKey(IDOK, VK_RETURN)
         .Run([&] { result = sw::RunAboutBox(nullptr); });
-    EXPECT_EQ(texts, (std::vector<std::string>{"Spoolwright Farreach Utility", "Version 2.00",
-                                               "&System Info", "&Order", "Quorvel Enterprises"}));
     EXPECT_EQ(result, 1);
 
-    DialogDriver().On("About Spoolwright").PressKey(IDOK, VK_ESCAPE).Run([&] {
+    DialogDriver("About Spoolwright").PressKey(IDOK, VK_ESCAPE).Run([&] {
         result = sw::RunAboutBox(nullptr);
     });
     EXPECT_EQ(result, 0);
@@ -160,16 +160,13 @@ TEST_F(Information, OrderAndSystemInfoLeaveTheAboutBoxOpen) {
     BrowserAssociation browser(StandIn());
     swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
                             StandIn());
-    bool openAfterwards = false;
-    DialogDriver()
-        .On("About Spoolwright")
+    DialogDriver("About Spoolwright")
         .Click(IDC_ABOUT_ORDER)
         .Click(IDC_ABOUT_SYSTEM_INFO)
         .On("About Spoolwright")
-        .Inspect([&](HWND box) { openAfterwards = IsWindowVisible(box) != FALSE; })
+        .Inspect([](HWND box) { EXPECT_TRUE(IsWindowVisible(box)); })
         .CloseBox()
         .Run([] { sw::ShowAboutBox(nullptr); });
-    EXPECT_TRUE(openAfterwards);
     const auto started = StartedCommands(2);
     ASSERT_EQ(started.size(), 2u);
     const std::string both = started[0] + "\n" + started[1];
@@ -178,23 +175,19 @@ TEST_F(Information, OrderAndSystemInfoLeaveTheAboutBoxOpen) {
 
 TEST_F(Information, TheDriverDialogListsTheMakersAndOpensTheSelectedOnesPage) {
     BrowserAssociation browser(StandIn());
-    std::vector<std::string> makers;
-    std::string caption;
-    DialogDriver()
-        .On(sw::kDriverDialogCaption)
+    DialogDriver(sw::kDriverDialogCaption)
         .Screenshot("driver_download")
-        .Inspect([&](HWND dialog) {
-            makers = swtest::ListItems(dialog, sw::kDriverMakerList);
-            caption = swtest::ItemText(dialog, sw::kDriverMakerLabel);
+        .Inspect([](HWND dialog) {
+            EXPECT_EQ(swtest::ListItems(dialog, sw::kDriverMakerList),
+                      (std::vector<std::string>{"Apollo", "Canon", "Epson", "Hewlett-Packard",
+                                                "Lexmark", "Okidata"}));
+            EXPECT_EQ(swtest::ItemText(dialog, sw::kDriverMakerLabel), "Printer Manufacturer");
         })
         .Click(sw::kDriverDownload) // nothing selected: stays open
         .On(sw::kDriverDialogCaption)
         .SelectItem(sw::kDriverMakerList, 2)
         .Click(sw::kDriverDownload)
         .Run([] { sw::ShowDriverDownloadDialog(nullptr); });
-    EXPECT_EQ(makers, (std::vector<std::string>{"Apollo", "Canon", "Epson", "Hewlett-Packard",
-                                                "Lexmark", "Okidata"}));
-    EXPECT_EQ(caption, "Printer Manufacturer");
     const auto started = StartedCommands(1);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_NE(started[0].find(std::string(sw::DriverDownloadAddress(2))), std::string::npos)
@@ -204,13 +197,34 @@ TEST_F(Information, TheDriverDialogListsTheMakersAndOpensTheSelectedOnesPage) {
 
 TEST_F(Information, ExitClosesTheDriverDialogWithoutOpeningAnything) {
     BrowserAssociation browser(StandIn());
-    DialogDriver()
-        .On(sw::kDriverDialogCaption)
+    DialogDriver(sw::kDriverDialogCaption)
         .SelectItem(sw::kDriverMakerList, 0)
         .Click(sw::kDriverExit)
         .Run([] { sw::ShowDriverDownloadDialog(nullptr); });
     Sleep(300);
     EXPECT_FALSE(swtest::FileExists(StartedLog()));
+}
+
+// Without the help file nothing is opened, since the viewer would answer with
+// a message box of its own that holds up the caller, a set-up run included.
+TEST_F(Information, MissingHelpFileOpensNoViewer) {
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    if (swtest::FileExists(std::string(windows) + "\\" + sw::kHelpFileName))
+        GTEST_SKIP() << "a help file in the Windows folder is found by its bare name";
+    // The test's folder is also its current folder.
+    const std::string beside = sw::ProgramFolder() + sw::kHelpFileName;
+    const std::string aside = beside + ".aside";
+    ASSERT_TRUE(MoveFileExA(beside.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING))
+        << "error " << GetLastError();
+
+    EXPECT_EQ(sw::HelpFilePath(), sw::kHelpFileName);
+    sw::ShowHelpTopic(nullptr, sw::kHelpContents);
+    const bool shown =
+        swtest::WaitFor([] { return FindWindowA("MS_WINHELP", nullptr) != nullptr; }, 4000);
+    EXPECT_TRUE(MoveFileExA(aside.c_str(), beside.c_str(), MOVEFILE_REPLACE_EXISTING))
+        << "error " << GetLastError();
+    EXPECT_FALSE(shown);
 }
 
 // The help viewer's window and the text of the topic it shows.
