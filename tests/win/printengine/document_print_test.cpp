@@ -34,13 +34,9 @@ std::string FakeWordPad() {
     return swtest::TestProgramFolder() + "fake_wordpad.exe";
 }
 
-bool SamePath(const std::string& a, const std::string& b) {
+// Paths and command lines name the same files in any letter case.
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
-}
-
-std::string Upper(std::string text) {
-    CharUpperBuffA(&text[0], static_cast<DWORD>(text.size()));
-    return text;
 }
 
 std::string DefaultPrinterName() {
@@ -69,7 +65,7 @@ TEST(FindWordPad, AsksTheAssociationWithoutTouchingTheUsersFiles) {
     ASSERT_TRUE(CopyFileA(usersOwn.Path().c_str(), kUserScratchName, FALSE));
     const std::size_t scratchBefore = ScratchDocumentsLeft();
 
-    EXPECT_PRED2(SamePath, sw::FindWordPad(), FakeWordPad());
+    EXPECT_PRED2(SameIgnoringCase, sw::FindWordPad(), FakeWordPad());
     EXPECT_EQ(ReadWholeFile(kUserScratchName), "the user's own document\r\n");
     EXPECT_EQ(ScratchDocumentsLeft(), scratchBefore) << "the scratch document is deleted";
     DeleteFileA(kUserScratchName);
@@ -184,8 +180,8 @@ TEST_F(PrintDocTest, RunsTheAssociatedWordPad) {
     StandIn standIn("no-window");
 
     EXPECT_EQ(PrintDoc(kTarget, document_.c_str()), 0);
-    const std::string command = standIn.Entry("COMMAND");
-    EXPECT_EQ(Upper(command), Upper(FakeWordPad() + " " + document_ + " /p"));
+    EXPECT_PRED2(SameIgnoringCase, standIn.Entry("COMMAND"),
+                 FakeWordPad() + " " + document_ + " /p");
     EXPECT_EQ(standIn.Entry("DEVICE").rfind(std::string(kTarget) + ",", 0), 0u)
         << standIn.Entry("DEVICE");
 }

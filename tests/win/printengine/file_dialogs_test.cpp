@@ -52,9 +52,7 @@ DialogView Look(HWND dialog) {
         view.filters.push_back(text);
     }
     view.selectedFilter = static_cast<int>(SendMessageA(types, CB_GETCURSEL, 0, 0));
-    char name[MAX_PATH] = {};
-    GetWindowTextA(FileNameField(dialog), name, sizeof(name));
-    view.fileName = name;
+    view.fileName = swtest::WindowText(FileNameField(dialog));
     return view;
 }
 
@@ -64,10 +62,7 @@ class DialogUser {
     // typed empty: cancel; otherwise type it and confirm.
     DialogUser(const char* title, std::string typed)
         : thread_([this, title, typed] { Run(title, typed); }) {}
-    ~DialogUser() {
-        if (thread_.joinable())
-            thread_.join();
-    }
+    ~DialogUser() { View(); }
 
     const DialogView& View() {
         if (thread_.joinable())
@@ -100,28 +95,19 @@ class DialogUser {
     std::thread thread_;
 };
 
-// A folder in TEMP with one empty file in it, removed at the end.
-class FolderWithFile : public swtest::TempFolder {
-  public:
-    explicit FolderWithFile(const std::string& name) : file_(Write(name, "")) {}
-    const std::string& File() const { return file_; }
-
-  private:
-    std::string file_;
-};
-
 TEST(GetFileToPrint, RemembersTheChosenFileTypeForTheNextDialog) {
     swtest::CurrentFolderKeeper keeper; // the dialog may move it
     sw::State().fileSelection = sw::FileFilterState();
-    FolderWithFile chosen("report.LST");
+    const swtest::TempFolder folder;
+    const std::string chosen = folder.Write("report.LST", "");
     const Texts initial = {"PRN files", "Text Files", "All Files"};
     const Texts withLst = {"PRN files", "Text Files", "All Files", "LST files"};
 
     {
-        DialogUser user("Open File", chosen.File());
+        DialogUser user("Open File", chosen);
         char buffer[256] = {};
         GetFileToPrint(buffer);
-        EXPECT_EQ(std::string(buffer), chosen.File());
+        EXPECT_EQ(std::string(buffer), chosen);
         EXPECT_EQ(user.View().filters, initial);
         EXPECT_EQ(user.View().selectedFilter, 0);
         EXPECT_EQ(user.View().fileName, "*.PRN");
@@ -147,22 +133,24 @@ TEST(GetFileToPrint, NullBufferShowsNoDialog) {
 }
 
 TEST(FileDialogs, OpenStartsInTheInitialFolderWithTheGivenFilter) {
-    FolderWithFile chosen("data.b");
+    const swtest::TempFolder folder;
+    const std::string chosen = folder.Write("data.b", "");
     DialogUser user("Pick a file", "data.b");
     sw::FileDialogRequest request;
     request.title = "Pick a file";
-    request.initialFolder = chosen.Path();
+    request.initialFolder = folder.Path();
     request.filterText = "A files|*.a|B files|*.b";
     request.filterIndex = 2;
     request.flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     EXPECT_TRUE(sw::OpenFileDialog(request));
-    EXPECT_EQ(request.fileName, chosen.File());
+    EXPECT_EQ(request.fileName, chosen);
     EXPECT_EQ(user.View().filters, (Texts{"A files", "B files"}));
     EXPECT_EQ(user.View().selectedFilter, 1);
 }
 
 TEST(FileDialogs, SaveAddsTheDefaultExtension) {
-    FolderWithFile folder("existing.txt");
+    const swtest::TempFolder folder;
+    folder.Write("existing.txt", "");
     DialogUser user("Save as", "notes");
     sw::FileDialogRequest request;
     request.title = "Save as";
@@ -177,7 +165,7 @@ TEST(FileDialogs, SaveAddsTheDefaultExtension) {
 // dialog fails and leaves the size it needed in the buffer's first bytes.
 TEST(FileDialogs, PathLongerThanTheBufferReturnsFalseAndKeepsTheName) {
     swtest::CurrentFolderKeeper keeper; // the dialog may move it
-    FolderWithFile base("marker.txt");
+    const swtest::TempFolder base;
     const std::string fileName = "long.txt";
     const std::size_t folderLength = 257 - fileName.size() - 1;
     ASSERT_LT(base.Path().size() + 2, folderLength);
@@ -188,17 +176,15 @@ TEST(FileDialogs, PathLongerThanTheBufferReturnsFalseAndKeepsTheName) {
     ASSERT_EQ(path.size(), 257u);
     ASSERT_TRUE(swtest::WriteToFile(path, ""));
 
-    {
-        DialogUser user("Too long", path);
-        sw::FileDialogRequest request;
-        request.title = "Too long";
-        request.fileName = "*.PRN";
-        request.initialFolder = folder;
-        request.flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-        EXPECT_FALSE(sw::OpenFileDialog(request));
-        EXPECT_TRUE(user.View().shown);
-        EXPECT_EQ(request.fileName, "*.PRN") << "the buffer held no name";
-    }
+    DialogUser user("Too long", path);
+    sw::FileDialogRequest request;
+    request.title = "Too long";
+    request.fileName = "*.PRN";
+    request.initialFolder = folder;
+    request.flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    EXPECT_FALSE(sw::OpenFileDialog(request));
+    EXPECT_TRUE(user.View().shown);
+    EXPECT_EQ(request.fileName, "*.PRN") << "the buffer held no name";
 }
 
 TEST(FileDialogs, CancelReturnsFalseAndKeepsTheName) {

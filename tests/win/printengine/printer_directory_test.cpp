@@ -396,40 +396,27 @@ TEST(CancelPrintJobs, WinesFailingPurgeStillClosesEveryPrinter) {
     EXPECT_EQ(inbox.NextJob(), "after the purge");
 }
 
-// A top-level window that records the WM_WININICHANGE messages it receives.
-class SettingChangeWatcher {
-  public:
-    SettingChangeWatcher()
-        : window_(swtest::CreateTestWindow("swSettingChangeWatcher", Procedure)) {
-        sections().clear();
-    }
-    ~SettingChangeWatcher() { DestroyWindow(window_); }
+// The sections named by the WM_WININICHANGE messages the watching window received.
+Names settingChanges;
 
-    HWND Window() const { return window_; }
-    static Names& sections() {
-        static Names received;
-        return received;
-    }
-
-  private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_WININICHANGE && wParam == 0 && lParam != 0)
-            sections().push_back(reinterpret_cast<const char*>(lParam));
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    HWND window_ = nullptr;
-};
+LRESULT CALLBACK WatchSettingChanges(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_WININICHANGE && wParam == 0 && lParam != 0)
+        settingChanges.push_back(reinterpret_cast<const char*>(lParam));
+    return DefWindowProcA(window, message, wParam, lParam);
+}
 
 TEST(PrinterDirectory, SetDefaultPrinterTellsEveryWindowBeforeItReturns) {
     DeviceEntryKeeper keeper;
-    SettingChangeWatcher watcher;
-    ASSERT_NE(watcher.Window(), nullptr) << "no window: is there a display?";
+    const HWND watcher = swtest::CreateTestWindow("swSettingChangeWatcher", WatchSettingChanges);
+    ASSERT_NE(watcher, nullptr) << "no window: is there a display?";
+    settingChanges.clear();
     SetDefaultPrinter("sw_raw");
-    EXPECT_EQ(SettingChangeWatcher::sections(), Names{"windows"});
+    EXPECT_EQ(settingChanges, Names{"windows"});
 
-    SettingChangeWatcher::sections().clear();
+    settingChanges.clear();
     SetDefaultPrinter("no_such_queue");
-    EXPECT_TRUE(SettingChangeWatcher::sections().empty()) << "nothing changed, nothing to tell";
+    EXPECT_TRUE(settingChanges.empty()) << "nothing changed, nothing to tell";
+    DestroyWindow(watcher);
 }
 
 } // namespace

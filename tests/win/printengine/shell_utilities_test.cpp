@@ -30,19 +30,21 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// The shell's own shortcut in Recent to `target`, once it is a recent document.
+std::string RecentShortcutOf(const swtest::TempFile& target) {
+    return FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
+}
+
 // The target a shortcut file points to, read through the shell; empty when
 // the file is no shortcut.
 std::string ShortcutTarget(const std::string& path) {
     std::string target;
     CoInitialize(nullptr);
     IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link)))) {
-        CoUninitialize();
-        return target;
-    }
     IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
         wchar_t widePath[MAX_PATH] = {};
         MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
         char buffer[MAX_PATH] = {};
@@ -51,7 +53,8 @@ std::string ShortcutTarget(const std::string& path) {
             target = buffer;
         file->Release();
     }
-    link->Release();
+    if (link != nullptr)
+        link->Release();
     CoUninitialize();
     return target;
 }
@@ -75,10 +78,8 @@ TEST(ShellUtilities, FolderWithoutAPathGivesEmptyText) {
 
 TEST(ShellUtilities, ShortcutIsMadeWithTheCleanedNameAndTheRecentOneMovedAway) {
     swtest::TempFile target("to be linked", ".txt");
-    const std::string desktop = FolderPath(CSIDL_DESKTOPDIRECTORY);
-    const std::string made = desktop + "\\Label2_3.lnk";
-    const std::string recent =
-        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
+    const std::string made = FolderPath(CSIDL_DESKTOPDIRECTORY) + "\\Label2_3.lnk";
+    const std::string recent = RecentShortcutOf(target);
     const HWND owner = nullptr;
     const LONG folder = CSIDL_DESKTOPDIRECTORY;
 
@@ -100,8 +101,7 @@ TEST(ShellUtilities, ExistingShortcutOfThatNameIsReplaced) {
 
 TEST(ShellUtilities, RecentFolderKeepsTheShellsOwnShortcut) {
     swtest::TempFile target("recent", ".txt");
-    const std::string recent =
-        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
+    const std::string recent = RecentShortcutOf(target);
     const LONG folder = CSIDL_RECENT;
     EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "Some Name", &folder), -1);
     EXPECT_EQ(ShortcutTarget(recent), target.Path());
@@ -111,8 +111,7 @@ TEST(ShellUtilities, RecentFolderKeepsTheShellsOwnShortcut) {
 
 TEST(ShellUtilities, UnknownOrVirtualFolderMakesNoShortcut) {
     swtest::TempFile target("nowhere", ".txt");
-    const std::string recent =
-        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
+    const std::string recent = RecentShortcutOf(target);
     for (LONG folder : {LONG{0x7777}, LONG{CSIDL_DRIVES}}) {
         EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "x", &folder), 0)
             << "folder " << folder;
@@ -131,10 +130,8 @@ TEST(ShellUtilities, EmptyTargetOrMissingFolderMakesNoShortcut) {
 
 TEST(ShellUtilities, FailedCopyIsReportedAndTheRecentShortcutRemoved) {
     swtest::TempFile target("blocked", ".txt");
-    const std::string desktop = FolderPath(CSIDL_DESKTOPDIRECTORY);
-    const std::string blocked = desktop + "\\Blocked.lnk";
-    const std::string recent =
-        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
+    const std::string blocked = FolderPath(CSIDL_DESKTOPDIRECTORY) + "\\Blocked.lnk";
+    const std::string recent = RecentShortcutOf(target);
     ASSERT_TRUE(CreateDirectoryA(blocked.c_str(), nullptr)); // no file can be copied there
     const LONG folder = CSIDL_DESKTOPDIRECTORY;
     EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "Blocked", &folder), 0);
