@@ -31,8 +31,7 @@ std::string Installed(const std::string& name) {
 
 // Runs a program to its end; its exit code (STILL_ACTIVE if it did not end).
 DWORD RunToEnd(const std::string& program, const std::string& arguments) {
-    swtest::RunningProgram running(program, arguments);
-    return running.WaitForExit(kWaitMs);
+    return swtest::RunningProgram(program, arguments).WaitForExit(kWaitMs);
 }
 
 std::string SpecialFolder(int folder) {
@@ -44,9 +43,8 @@ std::string SpecialFolder(int folder) {
 // Whether a product of the package's upgrade code is installed.
 bool ProductInstalled() {
     char productCode[39] = {};
-    if (MsiEnumRelatedProductsA(kUpgradeCode, 0, 0, productCode) != ERROR_SUCCESS)
-        return false;
-    return MsiQueryProductStateA(productCode) == INSTALLSTATE_DEFAULT;
+    return MsiEnumRelatedProductsA(kUpgradeCode, 0, 0, productCode) == ERROR_SUCCESS &&
+           MsiQueryProductStateA(productCode) == INSTALLSTATE_DEFAULT;
 }
 
 std::string Package() {

@@ -1,7 +1,7 @@
 // A window of another process for the window-message helpers' tests: a
-// top-level window titled "Window host" (once it is ready) with an edit control (id 101) and an
-// unsorted list box (id 102) holding the items the tests expect. It runs until
-// the window is closed.
+// top-level window titled "Window host" (once it is ready) with an edit
+// control (id 101) and an unsorted list box (id 102) holding the items the
+// tests expect. It runs until the window is closed.
 #include <windows.h>
 
 #include <string>
@@ -10,14 +10,11 @@ namespace {
 
 const char kClassName[] = "swWindowHost";
 
+// Ends the program with its window.
 LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_DESTROY:
+    if (message == WM_DESTROY)
         PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void CreateChildren(HWND host, HINSTANCE instance) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -51,17 +52,14 @@ TEST_F(WindowMessages, TextIsReadAtMost1023Characters) {
 }
 
 TEST_F(WindowMessages, ReadsListBoxItemsOfAnotherProcessAsAnsi) {
-    const struct {
-        LONG index;
-        std::string text;
-    } cases[] = {
+    const std::pair<LONG, std::string> cases[] = {
         {0, "alpha"},   {1, "Beta"},
         {3, "beta"},    {4, std::string(1023, 'L')}, // a 1500-character item is cut
         {5, "Caf\xE9"}, {6, ""},                     // past the last item
         {-1, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(TakeOleText(VBLBMessage(List(), c.index)), c.text) << "index " << c.index;
+    for (const auto& [index, text] : cases)
+        EXPECT_EQ(TakeOleText(VBLBMessage(List(), index)), text) << "index " << index;
 }
 
 TEST_F(WindowMessages, FindsAnItemExactlyIgnoringCaseAfterTheStartIndex) {
