@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 TEST(WordPadRules, RecognisesWordPadByNameInAnyLetterCase) {
-    const struct {
-        const char* path;
-        bool isWordPad;
-    } cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {"C:\\Program Files\\Accessories\\Wordpad.exe", true},
         {"C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe", true},
         {"C:\\TOOLS\\WORDPAD.EXE", true},
@@ -17,8 +16,8 @@ TEST(WordPadRules, RecognisesWordPadByNameInAnyLetterCase) {
         {"C:\\Word Pad\\write.exe", false},
         {"", false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(sw::IsWordPadProgram(c.path), c.isWordPad) << c.path;
+    for (const auto& [path, isWordPad] : cases)
+        EXPECT_EQ(sw::IsWordPadProgram(path), isWordPad) << path;
 }
 
 TEST(WordPadRules, PrintCommandKeepsBothPathsAsGiven) {
@@ -31,10 +30,7 @@ TEST(WordPadRules, PrintCommandKeepsBothPathsAsGiven) {
 }
 
 TEST(WordPadRules, SeesFinishedInTitlesInAnyLetterCase) {
-    const struct {
-        const char* title;
-        bool finished;
-    } cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {"FINISHED", true},
         {"Document - printing finished", true},
         {"fInIsHeD printing", true},
@@ -43,8 +39,8 @@ TEST(WordPadRules, SeesFinishedInTitlesInAnyLetterCase) {
         {"unfinished", true},
         {"", false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(sw::TitleSaysFinished(c.title), c.finished) << c.title;
+    for (const auto& [title, finished] : cases)
+        EXPECT_EQ(sw::TitleSaysFinished(title), finished) << title;
 }
 
 TEST(WordPadRules, ScratchDocumentNamesDifferByProcessAndAttempt) {

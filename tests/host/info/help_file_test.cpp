@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -50,11 +51,7 @@ TEST(HelpFile, SourceTextBecomesTopicsWithParagraphsAndJumps) {
 }
 
 TEST(HelpFile, MalformedSourcesSayWhichLine) {
-    struct Case {
-        const char* text;
-        const char* error;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"== 1 a A\n", "line 1: the file must begin with \"title: TEXT\""},
         {"title: T\ntext\n", "line 2: text before the first topic"},
         {"title: T\n== x a A\n", "line 2: a topic line is \"== NUMBER CONTEXT TITLE\""},
@@ -65,10 +62,10 @@ TEST(HelpFile, MalformedSourcesSayWhichLine) {
         {"title: T\n== 1 a A\n-> nowhere\n", "jump to an unknown topic nowhere"},
         {"title: T\n", "no topic"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, expected] : cases) {
         std::string error;
-        EXPECT_FALSE(sw::ParseHelpSource(c.text, &error)) << c.text;
-        EXPECT_EQ(error, c.error) << c.text;
+        EXPECT_FALSE(sw::ParseHelpSource(text, &error)) << text;
+        EXPECT_EQ(error, expected) << text;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -62,11 +63,7 @@ std::string Filled(std::size_t size, char last = 'x') {
 }
 
 TEST(RawJob, CutsTheFileIntoChunksOfAtMost5000Bytes) {
-    struct Case {
-        std::size_t size;
-        std::vector<std::size_t> writes;
-    };
-    const Case cases[] = {
+    const std::pair<std::size_t, std::vector<std::size_t>> cases[] = {
         {0, {0}},
         {1, {1}},
         {4999, {4999}},
@@ -78,10 +75,10 @@ TEST(RawJob, CutsTheFileIntoChunksOfAtMost5000Bytes) {
         {65001, {5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 1}},
         {70000, std::vector<std::size_t>(14, 5000)},
     };
-    for (const Case& c : cases) {
-        const RecordedJob job = Stream(Filled(c.size));
+    for (const auto& [size, writes] : cases) {
+        const RecordedJob job = Stream(Filled(size));
         EXPECT_EQ(job.outcome, RawJobOutcome::Sent);
-        EXPECT_EQ(job.Sizes(), c.writes) << "file of " << c.size << " bytes";
+        EXPECT_EQ(job.Sizes(), writes) << "file of " << size << " bytes";
     }
 }
 
