@@ -47,11 +47,9 @@ std::vector<std::string> StartedCommands(std::size_t count) {
 
 // Opens https addresses with `program` (the stand-in, or a program that does
 // not exist) while it lives.
-class BrowserAssociation : public swtest::ScopedClassesText {
-  public:
-    explicit BrowserAssociation(const std::string& program)
-        : ScopedClassesText("https\\shell\\open\\command", "\"" + program + "\" \"%1\"") {}
-};
+swtest::ScopedClassesText BrowserAssociation(const std::string& program) {
+    return {"https\\shell\\open\\command", "\"" + program + "\" \"%1\""};
+}
 
 // Each test starts with no stand-in started and no system information tool registered.
 class Information : public testing::Test {
@@ -108,7 +106,7 @@ TEST_F(Information, SystemInfoStartsTheToolNamedByEitherValue) {
 }
 
 TEST_F(Information, AWebLinkOpensItsPageWithoutDialingWhenNoLibraryIsLoaded) {
-    BrowserAssociation browser(StandIn());
+    const auto browser = BrowserAssociation(StandIn());
     sw::OpenWebLink(sw::kMakerHomePage);
     const auto started = StartedCommands(1);
     ASSERT_EQ(started.size(), 1u);
@@ -120,7 +118,7 @@ TEST_F(Information, AWebLinkOpensItsPageWithoutDialingWhenNoLibraryIsLoaded) {
 }
 
 TEST_F(Information, ABrowserThatCannotStartIsReported) {
-    BrowserAssociation browser("C:\\no\\such\\browser.exe");
+    const auto browser = BrowserAssociation("C:\\no\\such\\browser.exe");
     DialogDriver("Spoolwright")
         .Inspect([](HWND box) {
             EXPECT_EQ(swtest::MessageBoxText(box),
@@ -131,7 +129,6 @@ TEST_F(Information, ABrowserThatCannotStartIsReported) {
 }
 
 TEST_F(Information, TheAboutBoxShowsTheProgramAndItsMaker) {
-    INT_PTR result = -1;
     DialogDriver("About Spoolwright")
         .Screenshot("about")
         .Inspect([](HWND box) {
@@ -147,17 +144,14 @@ TEST_F(Information, TheAboutBoxShowsTheProgramAndItsMaker) {
                 EXPECT_FALSE(swtest::ItemText(box, id).empty()) << id;
         })
         .PressKey(IDOK, VK_RETURN)
-        .Run([&] { result = sw::RunAboutBox(nullptr); });
-    EXPECT_EQ(result, 1);
-
-    DialogDriver("About Spoolwright").PressKey(IDOK, VK_ESCAPE).Run([&] {
-        result = sw::RunAboutBox(nullptr);
+        .Run([] { EXPECT_EQ(sw::RunAboutBox(nullptr), 1); });
+    DialogDriver("About Spoolwright").PressKey(IDOK, VK_ESCAPE).Run([] {
+        EXPECT_EQ(sw::RunAboutBox(nullptr), 0);
     });
-    EXPECT_EQ(result, 0);
 }
 
 TEST_F(Information, OrderAndSystemInfoLeaveTheAboutBoxOpen) {
-    BrowserAssociation browser(StandIn());
+    const auto browser = BrowserAssociation(StandIn());
     swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
                             StandIn());
     DialogDriver("About Spoolwright")
@@ -174,7 +168,7 @@ TEST_F(Information, OrderAndSystemInfoLeaveTheAboutBoxOpen) {
 }
 
 TEST_F(Information, TheDriverDialogListsTheMakersAndOpensTheSelectedOnesPage) {
-    BrowserAssociation browser(StandIn());
+    const auto browser = BrowserAssociation(StandIn());
     DialogDriver(sw::kDriverDialogCaption)
         .Screenshot("driver_download")
         .Inspect([](HWND dialog) {
@@ -196,7 +190,7 @@ TEST_F(Information, TheDriverDialogListsTheMakersAndOpensTheSelectedOnesPage) {
 }
 
 TEST_F(Information, ExitClosesTheDriverDialogWithoutOpeningAnything) {
-    BrowserAssociation browser(StandIn());
+    const auto browser = BrowserAssociation(StandIn());
     DialogDriver(sw::kDriverDialogCaption)
         .SelectItem(sw::kDriverMakerList, 0)
         .Click(sw::kDriverExit)
@@ -227,11 +221,9 @@ TEST_F(Information, MissingHelpFileOpensNoViewer) {
     EXPECT_FALSE(shown);
 }
 
-// The help viewer's window and the text of the topic it shows.
 struct HelpView {
     HWND window = nullptr;
-    std::string caption;
-    std::string text;
+    std::string text; // of the topic shown
 };
 
 BOOL CALLBACK CollectText(HWND child, LPARAM lParam) {
@@ -255,7 +247,6 @@ HelpView WaitForHelp(const std::string& expected) {
         view.window = FindWindowA("MS_WINHELP", nullptr);
         if (view.window == nullptr)
             return false;
-        view.caption = swtest::WindowText(view.window);
         EnumChildWindows(view.window, CollectText, reinterpret_cast<LPARAM>(&view.text));
         return view.text.find(expected) != std::string::npos;
     });
@@ -271,7 +262,7 @@ TEST_F(Information, TheHelpFileOpensAtBothContextNumbers) {
     sw::ShowHelpTopic(nullptr, sw::kHelpSetUp);
     HelpView view = WaitForHelp("Spoolwright is installed");
     ASSERT_NE(view.window, nullptr) << "no help viewer window";
-    EXPECT_EQ(view.caption, contents->title);
+    EXPECT_EQ(swtest::WindowText(view.window), contents->title);
     EXPECT_NE(view.text.find("Spoolwright is installed"), std::string::npos) << view.text;
 
     sw::ShowHelpTopic(nullptr, sw::kHelpContents);

@@ -39,10 +39,6 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
-std::string DefaultPrinterName() {
-    return swtest::TakeOleText(DefaultPrinter());
-}
-
 // How many scratch documents of the lookup are in the TEMP folder.
 std::size_t ScratchDocumentsLeft() {
     return swtest::FolderListing(swtest::TempPath(), "swlookup-*.wri").size();
@@ -152,11 +148,12 @@ class PrintDocTest : public testing::Test {
   protected:
     void SetUp() override {
         SetDefaultPrinter(kPrevious);
-        ASSERT_EQ(DefaultPrinterName(), kPrevious);
+        ASSERT_EQ(swtest::TakeOleText(DefaultPrinter()), kPrevious);
         document_ = swtest::TempPath() + "letter.wri";
     }
     void TearDown() override {
-        EXPECT_EQ(DefaultPrinterName(), kPrevious) << "the previous default is restored";
+        EXPECT_EQ(swtest::TakeOleText(DefaultPrinter()), kPrevious)
+            << "the previous default is restored";
     }
     std::string document_;
 };

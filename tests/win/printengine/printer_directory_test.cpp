@@ -85,24 +85,19 @@ TEST_F(PrinterDirectory, IndexOutsideTheListGivesEmptyText) {
     EXPECT_NE(TakeOleText(PrinterDeviceName(&last)), "");
 }
 
-TEST_F(PrinterDirectory, DefaultPrinterIsTheNameBeforeTheFirstComma) {
-    const std::pair<const char*, const char*> cases[] = {
+TEST_F(PrinterDirectory, DefaultPrinterIsTheNameBeforeTheFirstCommaReadAt126Characters) {
+    const std::pair<std::string, std::string> cases[] = {
         {"Laser,winspool,LPT1:", "Laser"},
         {"NoCommaAtAll", "NoCommaAtAll"},
         {",winspool,LPT1:", ""},
+        {std::string(200, 'n') + ",winspool,LPT1:", std::string(126, 'n')},
     };
     for (const auto& [device, name] : cases) {
-        ASSERT_TRUE(WriteProfileStringA("windows", "device", device));
+        ASSERT_TRUE(WriteProfileStringA("windows", "device", device.c_str()));
         EXPECT_EQ(TakeOleText(DefaultPrinter()), name) << "device: " << device;
     }
     ASSERT_TRUE(WriteProfileStringA("windows", "device", nullptr));
     EXPECT_EQ(TakeOleText(DefaultPrinter()), "") << "no device entry";
-}
-
-TEST_F(PrinterDirectory, DefaultPrinterReadsAt126Characters) {
-    const std::string name(200, 'n');
-    ASSERT_TRUE(WriteProfileStringA("windows", "device", (name + ",winspool,LPT1:").c_str()));
-    EXPECT_EQ(TakeOleText(DefaultPrinter()), std::string(126, 'n'));
 }
 
 TEST_F(PrinterDirectory, SetDefaultPrinterWritesTheListedNameDriverAndPort) {

@@ -10,7 +10,6 @@ namespace {
 
 const char kClassName[] = "swWindowHost";
 
-// Ends the program with its window.
 LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY)
         PostQuitMessage(0);

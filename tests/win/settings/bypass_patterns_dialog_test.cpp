@@ -28,7 +28,6 @@ void StorePatterns(const Patterns& patterns) {
         swtest::Store("NoBypass", "File_00" + std::to_string(i + 1), patterns[i]);
 }
 
-// The patterns the dialog's list shows.
 Patterns Shown(HWND dialog) {
     return swtest::ListItems(dialog, IDC_WORD_PATTERNS);
 }

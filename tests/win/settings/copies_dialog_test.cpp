@@ -83,14 +83,12 @@ TEST_F(CopiesDialog, SavingWithoutStoreRemovesTheStoredCountsAndRemembersTheCoun
     swtest::Store(kFileSection, "Copies", "5");
     swtest::Store(kFolderSection, "Copies", "6");
     swtest::Store(kPrinterSection, "Copies", "2");
-    bool saved = false;
     DialogDriver(kCaption)
         .Click(IDC_COPIES_PRINTER_ONLY)
         .SetText(IDC_COPIES_COUNT, "4")
         .Click(IDC_COPIES_STORE) // it opened checked for the count of 5
         .Click(IDC_COPIES_SAVE)
-        .Run([&] { saved = Open(); });
-    EXPECT_TRUE(saved);
+        .Run([this] { EXPECT_TRUE(Open()); });
     EXPECT_FALSE(swtest::SectionExists(kFileSection));
     EXPECT_FALSE(swtest::SectionExists(kFolderSection));
     EXPECT_FALSE(swtest::SectionExists(kPrinterSection));
@@ -134,15 +132,13 @@ TEST_F(CopiesDialog, SavingForBothStoresForFileAndPrinter) {
 TEST_F(CopiesDialog, EnterNeitherSavesNorClosesAndTheCloseBoxChangesNothing) {
     swtest::Store(kFileSection, "Copies", "5");
     remembered_.count = 7;
-    bool saved = true;
     DialogDriver(kCaption)
         .SetText(IDC_COPIES_COUNT, "9")
         .PressKey(IDC_COPIES_COUNT, VK_RETURN)
         .On(kCaption)
         .Inspect([](HWND dialog) { EXPECT_TRUE(IsWindowVisible(dialog)); })
         .CloseBox()
-        .Run([&] { saved = Open(); });
-    EXPECT_FALSE(saved);
+        .Run([this] { EXPECT_FALSE(Open()); });
     EXPECT_EQ(Stored(kFileSection, "Copies"), "5");
     EXPECT_EQ(remembered_.count, 7);
 }

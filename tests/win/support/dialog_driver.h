@@ -61,10 +61,8 @@ class DialogDriver {
     HWND window_ = nullptr;
 };
 
-// The text of a control of `window`.
 std::string ItemText(HWND window, int id);
 bool IsChecked(HWND window, int id);
-// The items of a list box, in its order.
 inline std::vector<std::string> ListItems(HWND window, int id) {
     return ListBoxItems(GetDlgItem(window, id));
 }
