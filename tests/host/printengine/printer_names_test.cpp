@@ -9,15 +9,12 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(PrinterNames, RenderingSubsystemIsDroppedAndTheOthersKeepTheirOrder) {
+TEST(PrinterNames, OnlyTheExactRenderingSubsystemIsDroppedAndTheOthersKeepTheirOrder) {
     EXPECT_EQ(sw::PrinterListFromNames({"Laser", "Rendering Subsystem", "Inkjet"}),
               (Names{"Laser", "Inkjet"}));
     EXPECT_EQ(sw::PrinterListFromNames({"Rendering Subsystem", "A", "B"}), (Names{"A", "B"}));
     EXPECT_EQ(sw::PrinterListFromNames({"Rendering Subsystem"}), Names{});
     EXPECT_EQ(sw::PrinterListFromNames({}), Names{});
-}
-
-TEST(PrinterNames, OnlyTheExactPseudoEntryIsDropped) {
     const Names near = {"rendering subsystem", "Rendering Subsystem ", "Rendering Subsystem2"};
     EXPECT_EQ(sw::PrinterListFromNames(near), near);
 }

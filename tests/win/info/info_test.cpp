@@ -29,16 +29,14 @@ namespace {
 
 using swtest::DialogDriver;
 
-std::string StartedLog() {
-    return swtest::TempPath() + "sw_started.txt";
-}
+const std::string kStartedLog = swtest::TempPath() + "sw_started.txt";
 
 // The command lines the stand-in was started with, after waiting for `count`.
 std::vector<std::string> StartedCommands(std::size_t count) {
     std::vector<std::string> lines;
     swtest::WaitFor([&] {
-        lines = swtest::FileExists(StartedLog())
-                    ? swtest::SplitLines(swtest::ReadWholeFile(StartedLog()), "\r\n")
+        lines = swtest::FileExists(kStartedLog)
+                    ? swtest::SplitLines(swtest::ReadWholeFile(kStartedLog), "\r\n")
                     : std::vector<std::string>();
         return lines.size() >= count;
     });
@@ -61,7 +59,7 @@ class Information : public testing::Test {
     void TearDown() override {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey);
-        DeleteFileA(StartedLog().c_str());
+        DeleteFileA(kStartedLog.c_str());
     }
     static std::string StandIn() { return swtest::TestProgramFolder() + "started_program.exe"; }
 };
@@ -84,7 +82,7 @@ TEST_F(Information, RegistryTextIsReadWithReadAccessOnly) {
 TEST_F(Information, SystemInfoStartsTheToolNamedByEitherValue) {
     sw::ShowSystemInfo(); // both values missing: nothing happens
     Sleep(300);
-    EXPECT_FALSE(swtest::FileExists(StartedLog()));
+    EXPECT_FALSE(swtest::FileExists(kStartedLog));
 
     swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
                             StandIn());
@@ -196,7 +194,7 @@ TEST_F(Information, ExitClosesTheDriverDialogWithoutOpeningAnything) {
         .Click(sw::kDriverExit)
         .Run([] { sw::ShowDriverDownloadDialog(nullptr); });
     Sleep(300);
-    EXPECT_FALSE(swtest::FileExists(StartedLog()));
+    EXPECT_FALSE(swtest::FileExists(kStartedLog));
 }
 
 // Without the help file nothing is opened, since the viewer would answer with

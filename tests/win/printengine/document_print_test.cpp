@@ -30,9 +30,7 @@ const char kPrevious[] = "sw_document_previous_default_whose_name_is_longer_than
                          "characters_0123";
 const char kUserScratchName[] = "C:\\Fakefile.wri";
 
-std::string FakeWordPad() {
-    return swtest::TestProgramFolder() + "fake_wordpad.exe";
-}
+const std::string kFakeWordPad = swtest::TestProgramFolder() + "fake_wordpad.exe";
 
 // Paths and command lines name the same files in any letter case.
 bool SameIgnoringCase(const std::string& a, const std::string& b) {
@@ -46,8 +44,8 @@ std::size_t ScratchDocumentsLeft() {
 
 TEST(FindWordPad, PrefersTheFixedPathAndThenWritesNoScratchDocument) {
     ASSERT_FALSE(FileExists(kWordPadFixedPath)) << "the prefix has no WordPad at the fixed path";
-    swtest::WordPadAtFixedPath wordPad(FakeWordPad());
-    WriAssociation association(FakeWordPad());
+    swtest::WordPadAtFixedPath wordPad(kFakeWordPad);
+    WriAssociation association(kFakeWordPad);
     const std::size_t scratchBefore = ScratchDocumentsLeft();
 
     EXPECT_EQ(sw::FindWordPad(), kWordPadFixedPath);
@@ -56,12 +54,12 @@ TEST(FindWordPad, PrefersTheFixedPathAndThenWritesNoScratchDocument) {
 }
 
 TEST(FindWordPad, AsksTheAssociationWithoutTouchingTheUsersFiles) {
-    WriAssociation association(FakeWordPad());
+    WriAssociation association(kFakeWordPad);
     TempFile usersOwn("the user's own document\r\n", ".wri");
     ASSERT_TRUE(CopyFileA(usersOwn.Path().c_str(), kUserScratchName, FALSE));
     const std::size_t scratchBefore = ScratchDocumentsLeft();
 
-    EXPECT_PRED2(SameIgnoringCase, sw::FindWordPad(), FakeWordPad());
+    EXPECT_PRED2(SameIgnoringCase, sw::FindWordPad(), kFakeWordPad);
     EXPECT_EQ(ReadWholeFile(kUserScratchName), "the user's own document\r\n");
     EXPECT_EQ(ScratchDocumentsLeft(), scratchBefore) << "the scratch document is deleted";
     DeleteFileA(kUserScratchName);
@@ -72,15 +70,13 @@ TEST(FindWordPad, FindsNothingWithoutAssociationOrWritableTempFolder) {
         WriAssociation none("");
         EXPECT_EQ(sw::FindWordPad(), "");
     }
-    WriAssociation association(FakeWordPad());
-    char tmp[MAX_PATH] = {}, temp[MAX_PATH] = {};
-    GetEnvironmentVariableA("TMP", tmp, MAX_PATH);
-    GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
+    WriAssociation association(kFakeWordPad);
+    const std::string tmp = swtest::EnvironmentText("TMP"), temp = swtest::EnvironmentText("TEMP");
     SetEnvironmentVariableA("TMP", "C:\\sw_no_such_folder\\");
     SetEnvironmentVariableA("TEMP", "C:\\sw_no_such_folder\\");
     const std::string found = sw::FindWordPad();
-    SetEnvironmentVariableA("TMP", tmp[0] != '\0' ? tmp : nullptr);
-    SetEnvironmentVariableA("TEMP", temp[0] != '\0' ? temp : nullptr);
+    SetEnvironmentVariableA("TMP", tmp.empty() ? nullptr : tmp.c_str());
+    SetEnvironmentVariableA("TEMP", temp.empty() ? nullptr : temp.c_str());
     EXPECT_EQ(found, "") << "no scratch document, no lookup";
 }
 
@@ -92,22 +88,20 @@ TEST(RunAndWait, WaitsForTheProgramWithoutWatchingAWindowMadeAfterTheStart) {
         const char* mode;
         int showState;
         LONG exitCode;
-        bool closedByUs;
     } cases[] = {
-        {"finished", SW_SHOWMINNOACTIVE, 3, false},
-        {"plain", SW_SHOWNORMAL, 5, false},
-        {"no-window", SW_SHOWMINNOACTIVE, 7, false},
+        {"finished", SW_SHOWMINNOACTIVE, 3},
+        {"plain", SW_SHOWNORMAL, 5},
+        {"no-window", SW_SHOWMINNOACTIVE, 7},
     };
     for (const auto& c : cases) {
         StandIn standIn(c.mode);
         // Quoted, as a command line must be when the program's path may hold blanks.
-        const std::string command = "\"" + FakeWordPad() + "\" document.wri /p";
+        const std::string command = "\"" + kFakeWordPad + "\" document.wri /p";
         EXPECT_EQ(sw::RunAndWait(command, c.showState), c.exitCode) << c.mode;
         EXPECT_EQ(standIn.Entry("COMMAND"), command) << c.mode;
         EXPECT_EQ(standIn.Entry("SHOW"), std::to_string(c.showState)) << c.mode;
-        EXPECT_EQ(standIn.Log().find("WM_CLOSE") != std::string::npos, c.closedByUs)
-            << c.mode << ":\n"
-            << standIn.Log();
+        EXPECT_EQ(standIn.Log().find("WM_CLOSE"), std::string::npos) << c.mode << ":\n"
+                                                                     << standIn.Log();
     }
 }
 
@@ -134,7 +128,7 @@ TEST(RunAndWait, KeepsTheCallersWindowsServedAndItsQuitMessage) {
     PostQuitMessage(42);
 
     StandIn standIn("plain"); // runs about a second, so the wait loops several times
-    EXPECT_EQ(sw::RunAndWait(FakeWordPad() + " x.wri /p", SW_SHOWMINNOACTIVE), 5);
+    EXPECT_EQ(sw::RunAndWait(kFakeWordPad + " x.wri /p", SW_SHOWMINNOACTIVE), 5);
 
     EXPECT_EQ(handledWhileWaiting, 1) << "the posted message was dispatched during the wait";
     MSG message = {};
@@ -159,7 +153,7 @@ class PrintDocTest : public testing::Test {
 };
 
 TEST_F(PrintDocTest, RunsWordPadAtItsFixedPathOnTheTargetPrinter) {
-    swtest::WordPadAtFixedPath wordPad(FakeWordPad());
+    swtest::WordPadAtFixedPath wordPad(kFakeWordPad);
     StandIn standIn("finished");
 
     EXPECT_EQ(PrintDoc(kTarget, document_.c_str()), 0);
@@ -173,18 +167,18 @@ TEST_F(PrintDocTest, RunsWordPadAtItsFixedPathOnTheTargetPrinter) {
 }
 
 TEST_F(PrintDocTest, RunsTheAssociatedWordPad) {
-    WriAssociation association(FakeWordPad());
+    WriAssociation association(kFakeWordPad);
     StandIn standIn("no-window");
 
     EXPECT_EQ(PrintDoc(kTarget, document_.c_str()), 0);
     EXPECT_PRED2(SameIgnoringCase, standIn.Entry("COMMAND"),
-                 FakeWordPad() + " " + document_ + " /p");
+                 kFakeWordPad + " " + document_ + " /p");
     EXPECT_EQ(standIn.Entry("DEVICE").rfind(std::string(kTarget) + ",", 0), 0u)
         << standIn.Entry("DEVICE");
 }
 
 TEST_F(PrintDocTest, LeavesAnotherWordProcessorAlone) {
-    OtherWordProcessor other(FakeWordPad());
+    OtherWordProcessor other(kFakeWordPad);
     WriAssociation association(other.Path());
     StandIn standIn("no-window");
 

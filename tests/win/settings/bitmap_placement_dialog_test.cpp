@@ -16,10 +16,6 @@ using swtest::Stored;
 
 const char kCaption[] = "Bitmap printing";
 
-void Open() {
-    sw::ShowBitmapPlacementDialog();
-}
-
 class BitmapPlacementDialog : public swtest::SettingsFileTest {};
 
 TEST_F(BitmapPlacementDialog, FreshFileShowsInchesAskAndZeros) {
@@ -35,7 +31,7 @@ TEST_F(BitmapPlacementDialog, FreshFileShowsInchesAskAndZeros) {
                       "0 0 0 0");
         })
         .CloseBox()
-        .Run(Open);
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "Left"), "<missing>") << "the close box stores no measure";
 }
 
@@ -46,7 +42,7 @@ TEST_F(BitmapPlacementDialog, ReturnStoresTheTypedMeasuresInInches) {
         .SetText(IDC_BMP_WIDTH, "six")
         .SetText(IDC_BMP_HEIGHT, "-4")
         .Click(IDC_BMP_RETURN)
-        .Run(Open);
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "Left"), "1");
     EXPECT_EQ(Stored("BMPprint", "Top"), "1.5");
     EXPECT_EQ(Stored("BMPprint", "Width"), "0");
@@ -65,10 +61,14 @@ TEST_F(BitmapPlacementDialog, EachRadioClickIsStoredAtOnceEvenWhenClosedWithTheC
         })
         .SetText(IDC_BMP_LEFT, "3")
         .CloseBox()
-        .Run(Open);
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "Left"), "<missing>");
 
-    DialogDriver(kCaption).Click(IDC_BMP_ASK).Click(IDC_BMP_INCHES).CloseBox().Run(Open);
+    DialogDriver(kCaption)
+        .Click(IDC_BMP_ASK)
+        .Click(IDC_BMP_INCHES)
+        .CloseBox()
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "UseSaved"), "0");
     EXPECT_EQ(Stored("BMPprint", "Inches"), "-1");
 }
@@ -87,7 +87,7 @@ TEST_F(BitmapPlacementDialog, CentimetersAreShownAndTypedButInchesAreStored) {
         })
         .SetText(IDC_BMP_WIDTH, "5.08")
         .Click(IDC_BMP_RETURN)
-        .Run(Open);
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "Left"), "1");
     EXPECT_EQ(Stored("BMPprint", "Top"), "1.5");
     EXPECT_EQ(Stored("BMPprint", "Width"), "2");
@@ -99,7 +99,7 @@ TEST_F(BitmapPlacementDialog, SwitchingTheUnitKeepsTheNumbersShownAndSavesThemIn
         .Click(IDC_BMP_CENTIMETERS)
         .Inspect([](HWND dialog) { EXPECT_EQ(ItemText(dialog, IDC_BMP_LEFT), "1"); })
         .Click(IDC_BMP_RETURN)
-        .Run(Open);
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "Left"), "0.393700787401575"); // 1 cm in inches
 }
 

@@ -204,12 +204,9 @@ bool CloseWindowAndWait(const char* windowClass, const char* title, DWORD lookMs
 HWND RunningProgram::WaitForWindow(const char* windowClass, const char* caption,
                                    DWORD timeoutMs) const {
     HWND found = nullptr;
-    WaitFor(
-        [&] {
-            found = FindProcessWindow(process_.dwProcessId, windowClass, caption);
-            return found != nullptr;
-        },
-        timeoutMs);
+    const DWORD id = process_.dwProcessId;
+    WaitFor([&] { return (found = FindProcessWindow(id, windowClass, caption)) != nullptr; },
+            timeoutMs);
     return found;
 }
 
