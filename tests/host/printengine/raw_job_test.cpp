@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,10 +19,7 @@ struct RecordedJob {
     std::vector<std::string> writes;
 
     std::string Bytes() const {
-        std::string all;
-        for (const std::string& w : writes)
-            all += w;
-        return all;
+        return std::accumulate(writes.begin(), writes.end(), std::string());
     }
     std::vector<std::size_t> Sizes() const {
         std::vector<std::size_t> sizes;

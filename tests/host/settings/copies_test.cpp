@@ -6,9 +6,6 @@
 
 namespace {
 
-using sw::RememberedCopiesSetting;
-using sw::StoredCopyCounts;
-
 const char kFile[] = "C:\\reports\\april.prn";
 const char kPrinter[] = "LaserJet 4";
 
@@ -22,7 +19,7 @@ TEST(Copies, FolderPatternIsTheFolderAndStarDotStar) {
 }
 
 TEST(Copies, PrinterWinsOverFolderOverFile) {
-    const std::pair<StoredCopyCounts, int> cases[] = {
+    const std::pair<sw::StoredCopyCounts, int> cases[] = {
         {{0, 0, 0}, 1},  {{5, 0, 0}, 5}, {{5, 3, 0}, 3}, {{5, 3, 2}, 2}, {{5, 0, 2}, 2},
         {{0, 3, 0}, 3},  {{5, 1, 1}, 5}, {{5, 3, 1}, 3}, {{1, 1, 1}, 1}, {{-4, 0, 0}, 1},
         {{0, 0, -7}, 1}, {{2, 0, 9}, 9}, {{9, 2, 0}, 2},
@@ -34,7 +31,7 @@ TEST(Copies, PrinterWinsOverFolderOverFile) {
 }
 
 struct RememberedCase {
-    RememberedCopiesSetting remembered;
+    sw::RememberedCopiesSetting remembered;
     const char* file;
     const char* printer;
     int copies; // with nothing stored

@@ -1,7 +1,6 @@
-// Document printing through the associated application, with a stand-in word
-// processor (fake_wordpad.exe) that records its command line, show state and
-// the default printer it saw. The stand-in is placed at WordPad's fixed path
-// or made the program of ".wri" documents, as a test needs.
+// Document printing through the associated application, with the stand-in
+// word processor of support/word_processor.h at WordPad's fixed path or as the
+// program of ".wri" documents, as a test needs.
 #include "common/find_word_pad.h"
 #include "printengine/run_and_wait.h"
 #include "printengine/swprint.h"
@@ -17,9 +16,6 @@
 namespace {
 
 using swtest::FileExists;
-using swtest::OtherWordProcessor;
-using swtest::ReadWholeFile;
-using swtest::TempFile;
 using swtest::WriAssociation;
 using StandIn = swtest::WordProcessorStandIn;
 using swtest::kWordPadFixedPath;
@@ -55,12 +51,12 @@ TEST(FindWordPad, PrefersTheFixedPathAndThenWritesNoScratchDocument) {
 
 TEST(FindWordPad, AsksTheAssociationWithoutTouchingTheUsersFiles) {
     WriAssociation association(kFakeWordPad);
-    TempFile usersOwn("the user's own document\r\n", ".wri");
+    swtest::TempFile usersOwn("the user's own document\r\n", ".wri");
     ASSERT_TRUE(CopyFileA(usersOwn.Path().c_str(), kUserScratchName, FALSE));
     const std::size_t scratchBefore = ScratchDocumentsLeft();
 
     EXPECT_PRED2(SameIgnoringCase, sw::FindWordPad(), kFakeWordPad);
-    EXPECT_EQ(ReadWholeFile(kUserScratchName), "the user's own document\r\n");
+    EXPECT_EQ(swtest::ReadWholeFile(kUserScratchName), "the user's own document\r\n");
     EXPECT_EQ(ScratchDocumentsLeft(), scratchBefore) << "the scratch document is deleted";
     DeleteFileA(kUserScratchName);
 }
@@ -178,7 +174,7 @@ TEST_F(PrintDocTest, RunsTheAssociatedWordPad) {
 }
 
 TEST_F(PrintDocTest, LeavesAnotherWordProcessorAlone) {
-    OtherWordProcessor other(kFakeWordPad);
+    swtest::OtherWordProcessor other(kFakeWordPad);
     WriAssociation association(other.Path());
     StandIn standIn("no-window");
 

@@ -115,6 +115,7 @@ TEST_F(PrinterDirectory, SetDefaultPrinterWritesTheListedNameDriverAndPort) {
 
 TEST_F(PrinterDirectory, SetDefaultPrinterRebuildsThePrinterList) {
     const Names before = ListedPrinters();
+    ASSERT_FALSE(before.empty());
     sw::State().printerList.clear();
     SetDefaultPrinter(kPrinter);
     const SHORT first = 0;
@@ -270,7 +271,6 @@ class PurgeRecorder : public swtest::ScopedSeam<sw::SpoolerApi, PurgeRecorder> {
     }
     static BOOL WINAPI Set(HANDLE printer, DWORD level, LPBYTE info, DWORD command) {
         PurgeRecorder& self = *Active();
-        self.lastError = 0;
         if (self.realPurge) {
             const BOOL result = self.Real().setPrinter(printer, level, info, command);
             self.lastError = GetLastError();
@@ -321,7 +321,8 @@ TEST(CancelPrintJobs, FallsBackToTheDefaultRightAndSkipsWhatCannotBeOpened) {
     recorder.refuseOpen = kSecondPrinter;
     CancelPrintJobs();
     Names expected = queues;
-    expected.erase(std::find(expected.begin(), expected.end(), kSecondPrinter));
+    expected.erase(std::remove(expected.begin(), expected.end(), kSecondPrinter), expected.end());
+    ASSERT_EQ(expected.size(), queues.size() - 1);
     EXPECT_EQ(recorder.purged, expected);
     EXPECT_EQ(recorder.closed, expected);
     // Two tries per queue: with the administrator's right, then the default one.

@@ -79,13 +79,13 @@ TEST(ShellUtilities, FolderWithoutAPathGivesEmptyText) {
 TEST(ShellUtilities, ShortcutIsMadeWithTheCleanedNameAndTheRecentOneMovedAway) {
     swtest::TempFile target("to be linked", ".txt");
     const std::string made = FolderPath(CSIDL_DESKTOPDIRECTORY) + "\\Label2_3.lnk";
-    const std::string recent = RecentShortcutOf(target);
     const HWND owner = nullptr;
     const LONG folder = CSIDL_DESKTOPDIRECTORY;
 
     EXPECT_EQ(CreateShortcut(&owner, target.Path().c_str(), "Label 2.3", &folder), -1);
     EXPECT_EQ(ShortcutTarget(made), target.Path());
-    EXPECT_FALSE(FileExists(recent)) << "the shortcut in Recent is moved, not copied";
+    EXPECT_FALSE(FileExists(RecentShortcutOf(target)))
+        << "the shortcut in Recent is moved, not copied";
     DeleteFileA(made.c_str());
 }
 
@@ -111,12 +111,11 @@ TEST(ShellUtilities, RecentFolderKeepsTheShellsOwnShortcut) {
 
 TEST(ShellUtilities, UnknownOrVirtualFolderMakesNoShortcut) {
     swtest::TempFile target("nowhere", ".txt");
-    const std::string recent = RecentShortcutOf(target);
     for (LONG folder : {LONG{0x7777}, LONG{CSIDL_DRIVES}}) {
         EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "x", &folder), 0)
             << "folder " << folder;
     }
-    EXPECT_FALSE(FileExists(recent)) << "the recent documents were left alone";
+    EXPECT_FALSE(FileExists(RecentShortcutOf(target))) << "the recent documents were left alone";
 }
 
 TEST(ShellUtilities, EmptyTargetOrMissingFolderMakesNoShortcut) {
@@ -131,12 +130,11 @@ TEST(ShellUtilities, EmptyTargetOrMissingFolderMakesNoShortcut) {
 TEST(ShellUtilities, FailedCopyIsReportedAndTheRecentShortcutRemoved) {
     swtest::TempFile target("blocked", ".txt");
     const std::string blocked = FolderPath(CSIDL_DESKTOPDIRECTORY) + "\\Blocked.lnk";
-    const std::string recent = RecentShortcutOf(target);
     ASSERT_TRUE(CreateDirectoryA(blocked.c_str(), nullptr)); // no file can be copied there
     const LONG folder = CSIDL_DESKTOPDIRECTORY;
     EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "Blocked", &folder), 0);
     EXPECT_TRUE(IsFolder(blocked));
-    EXPECT_FALSE(FileExists(recent));
+    EXPECT_FALSE(FileExists(RecentShortcutOf(target)));
     RemoveDirectoryA(blocked.c_str());
 }
 

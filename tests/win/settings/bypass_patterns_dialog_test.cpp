@@ -14,7 +14,6 @@
 namespace {
 
 using swtest::DialogDriver;
-using swtest::Stored;
 using Patterns = std::vector<std::string>;
 
 const char kCaption[] = "Do not bypass driver when the filename is like...";
@@ -35,7 +34,7 @@ Patterns Shown(HWND dialog) {
 Patterns StoredPatterns(int keys) {
     Patterns patterns;
     for (int i = 1; i <= keys; ++i)
-        patterns.push_back(Stored("NoBypass", "File_00" + std::to_string(i)));
+        patterns.push_back(swtest::Stored("NoBypass", "File_00" + std::to_string(i)));
     return patterns;
 }
 

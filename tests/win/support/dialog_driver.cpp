@@ -162,9 +162,7 @@ void DialogDriver::GiveUp() {
 }
 
 std::string ItemText(HWND window, int id) {
-    char text[1024] = {};
-    GetDlgItemTextA(window, id, text, sizeof(text));
-    return text;
+    return WindowText(GetDlgItem(window, id));
 }
 
 bool IsChecked(HWND window, int id) {
