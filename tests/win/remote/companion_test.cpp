@@ -10,6 +10,7 @@
 #include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
+#include "support/script_names.h"
 #include "support/settings_file.h"
 #include "support/temp_files.h"
 
@@ -257,6 +258,18 @@ TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToTheSite) {
     const std::string expected = "\x1B&l1Oremote report\r\n\f\x1B&l0O";
     EXPECT_EQ(inbox_.NextJob(), expected) << "copy 1";
     EXPECT_EQ(inbox_.NextJob(), expected) << "copy 2";
+}
+
+// Names in any script reach the site whole: from the main program's command
+// line through the companion's controls to the file the companion sends.
+TEST_F(Companion, CarriesNamesInAnyScriptToTheSite) {
+    const swtest::TempFolder folder("-names", swtest::RunFolder());
+    for (const std::string& name : swtest::NamesInOtherScripts()) {
+        const std::string path = folder.Write(name, "remote " + name);
+        auto program = swtest::StartProgram("\"" + Printer() + "|" + path + "\"");
+        EXPECT_EQ(program.WaitForExit(60000), 0u) << name;
+        EXPECT_EQ(inbox_.NextJob(), "remote " + name);
+    }
 }
 
 } // namespace
