@@ -3,6 +3,7 @@
 #include "shell/startup_lookups.h"
 
 #include "common/library_text.h"
+#include "common/long_path.h"
 #include "common/program_state.h"
 #include "printengine/swprint.h"
 
@@ -14,16 +15,9 @@ bool FileExists(std::string_view path) {
     const std::string searched(path);
     if (searched.empty() || searched.find('\0') != std::string::npos)
         return false;
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA(searched.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return false;
-    bool isFile = false;
-    do {
-        isFile = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-    } while (!isFile && FindNextFileA(search, &found));
-    FindClose(search);
-    return isFile;
+    // Through the wide call, which takes a path of any length.
+    const DWORD attributes = PathAttributes(searched);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool IsInstalledPrinter(std::string_view name) {

@@ -1,5 +1,6 @@
 #include "remote/companion/ipp_client.h"
 
+#include "common/long_path.h"
 #include "remote/http_message.h"
 #include "remote/ipp_requests.h"
 
@@ -191,8 +192,8 @@ PrinterListing ListSitePrinters(const SiteAddress& site, const std::string& user
 
 JobOutcome SendJobCopy(const SiteAddress& site, const RemoteJob& job, const std::string& userName) {
     JobOutcome outcome;
-    HANDLE file = CreateFileA(job.file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Through the wide call, so that a path longer than 259 characters opens too.
+    HANDLE file = OpenForReading(job.file);
     if (file == INVALID_HANDLE_VALUE) {
         outcome.problem = "cannot open " + job.file + ": " + SystemMessage(GetLastError());
         return outcome;
