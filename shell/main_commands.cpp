@@ -144,8 +144,10 @@ void OnOrientation(HWND window) {
 }
 
 std::string StatusBarFile() {
+    // The length may be counted in characters, which UTF-8 writes in up to
+    // three bytes each: the buffer takes the whole text either way.
     const LRESULT length = SendMessageA(Program().StatusBar, SB_GETTEXTLENGTHA, 0, 0);
-    std::string text(static_cast<std::size_t>(LOWORD(length)) + 1, '\0');
+    std::string text(3 * static_cast<std::size_t>(LOWORD(length)) + 1, '\0');
     SendMessageA(Program().StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(&text[0]));
     return text.c_str();
 }

@@ -117,11 +117,17 @@ int IndicatorLeft() {
 // show a state that is not.
 void CreateIndicator() {
     ProgramState& program = Program();
+    // As high as at 96 dots per inch, scaled, but never lower than the tool bar.
+    RECT bar = {};
+    GetClientRect(program.ToolBar, &bar);
+    const int top = ScaledForScreen(kIndicatorTop);
+    int height = ScaledForScreen(kIndicatorHeight);
+    if (bar.bottom > top && top + height > bar.bottom)
+        height = bar.bottom - top;
     program.UnattendedIndicator = CreateChildWindow(
         "Edit", "No unattended", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_CENTER | ES_READONLY,
-        IndicatorLeft(), ScaledForScreen(kIndicatorTop), ScaledForScreen(kIndicatorWidth),
-        ScaledForScreen(kIndicatorHeight), program.ToolBar, IDC_MAIN_INDICATOR,
-        program.ProgramInstance);
+        IndicatorLeft(), top, ScaledForScreen(kIndicatorWidth), height, program.ToolBar,
+        IDC_MAIN_INDICATOR, program.ProgramInstance);
     SendMessageA(program.UnattendedIndicator, WM_SETFONT,
                  reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     ShowWindow(program.UnattendedIndicator, SW_SHOW);

@@ -270,8 +270,9 @@ std::string SelectedListBoxItem(HWND list) {
 }
 
 std::string StatusBarText(HWND statusBar, int part) {
+    // The length is counted in characters, which UTF-8 writes in up to three bytes.
     const LRESULT length = SendMessageA(statusBar, SB_GETTEXTLENGTHA, part, 0);
-    const SIZE_T size = LOWORD(length) + 1;
+    const SIZE_T size = 3 * static_cast<SIZE_T>(LOWORD(length)) + 1;
     RemoteMemory memory(statusBar, size);
     if (memory.Address() == nullptr)
         return "<no memory in the status bar's process>";

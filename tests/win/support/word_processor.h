@@ -146,8 +146,9 @@ class NoWordPad {
 };
 
 // Documents of the type ".swdoc" whose application prints them with the
-// "printto" verb: `program` /pt "document" "printer" (no verb at all when
-// `program` is empty).
+// "printto" verb: `program` /pt "document" printer (no verb at all when
+// `program` is empty). The printer comes quoted in the verb's parameters;
+// %2 stands for it as it is.
 class PrintToAssociation {
   public:
     explicit PrintToAssociation(const std::string& program)
@@ -155,7 +156,7 @@ class PrintToAssociation {
           command_(program.empty() ? "SwTest.PrintToDocument\\shell\\open\\command"
                                    : "SwTest.PrintToDocument\\shell\\printto\\command",
                    program.empty() ? std::string("notepad.exe \"%1\"")
-                                   : "\"" + program + "\" /pt \"%1\" \"%2\"") {}
+                                   : "\"" + program + "\" /pt \"%1\" %2") {}
 
   private:
     ScopedClassesText type_, command_;
