@@ -38,6 +38,7 @@ namespace sw {
 namespace {
 
 constexpr UINT kCompanionPollMs = 100;
+constexpr int kCompanionPolls = 100;
 
 // The main program's own remembered file type for the Select dialog.
 FileFilterState fileSelection;
@@ -107,20 +108,25 @@ void OnAddPrinter() {
     CloseHandle(process.hProcess);
 }
 
+// Polls until the started companion's window appears (or a while has
+// passed), so that the menu check is set as soon as it runs.
 void CALLBACK OnCompanionPoll(HWND, UINT, UINT_PTR timer, DWORD) {
-    MarkCompanionMenuItem(Program().MainMenu);
-    KillTimer(nullptr, timer);
-    Program().CompanionPollTimer = 0;
+    static int polls = 0;
+    const bool running = UpdateCompanionMenuItem(Program().MainMenu);
+    if (running || ++polls >= kCompanionPolls) {
+        polls = 0;
+        KillTimer(nullptr, timer);
+        Program().CompanionPollTimer = 0;
+    }
 }
 
 void OnCompanion() {
-    if (IsCompanionRunning()) {
-        MarkCompanionMenuItem(Program().MainMenu);
+    if (UpdateCompanionMenuItem(Program().MainMenu))
         return;
-    }
     const std::string companion = ProgramFolder() + kCompanionProgram;
     LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
-    Program().CompanionPollTimer = SetTimer(nullptr, 0, kCompanionPollMs, OnCompanionPoll);
+    if (Program().CompanionPollTimer == 0)
+        Program().CompanionPollTimer = SetTimer(nullptr, 0, kCompanionPollMs, OnCompanionPoll);
 }
 
 // The per-printer dialogs work on the printer selected in the list; with

@@ -65,6 +65,7 @@ void OnCreate(HWND window) {
 }
 
 void OnCompanionMessage(HWND window, CompanionMessage received) {
+    UpdateCompanionMenuItem(Program().MainMenu);
     if (received == CompanionMessage::StoredFirstPrintCommand)
         RefreshPrinterList();
     if (Program().RemotePrintPending &&
@@ -141,6 +142,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return OnNotify(reinterpret_cast<const NMHDR*>(lParam));
     case WM_MENUSELECT:
         return 0;
+    case WM_INITMENUPOPUP:
+        // The companion may have started or ended since the menu last opened.
+        UpdateCompanionMenuItem(Program().MainMenu);
+        break;
     case WM_MOUSEMOVE:
         ShowSelectedFile();
         return 0;
