@@ -75,15 +75,23 @@ std::string HelpPagePath(unsigned context) {
 }
 
 bool HasWinHelpViewer() {
-    // Windows Vista and later keep a "winhlp32.exe" that only explains that
-    // the viewer is missing; its version resource calls it a stub.
-    const std::string windows = WindowsFolder();
-    const std::string viewer = windows + "winhlp32.exe";
-    if (windows.empty() || !IsFile(viewer))
-        return false;
-    const std::string description = FileDescription(viewer);
-    return description.find("Stub") == std::string::npos &&
-           description.find("stub") == std::string::npos;
+    // The viewer is in the Windows folder on Windows, in the system folder
+    // under some other implementations. Windows Vista and later keep a
+    // "winhlp32.exe" that only explains that the viewer is missing; its
+    // version resource calls it a stub.
+    char system[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
+    const std::string systemFolder =
+        length > 0 && length < MAX_PATH ? AddTrailingBackslash(system) : std::string();
+    for (const std::string& folder : {WindowsFolder(), systemFolder}) {
+        const std::string viewer = folder + "winhlp32.exe";
+        if (folder.empty() || !IsFile(viewer))
+            continue;
+        const std::string description = FileDescription(viewer);
+        return description.find("Stub") == std::string::npos &&
+               description.find("stub") == std::string::npos;
+    }
+    return false;
 }
 
 void ShowHelpTopic(HWND owner, unsigned context) {

@@ -57,16 +57,16 @@ TEST(WindowMessages, TextIsReadAtMost1023Characters) {
     EXPECT_EQ(TakeOleText(VBTxtMessage(host.Edit())), std::string(1023, 'w'));
 }
 
-TEST(WindowMessages, ReadsListBoxItemsOfAnotherProcessAsAnsi) {
+TEST(WindowMessages, ReadsListBoxItemsOfAnotherProcessInItsCodePage) {
     WindowHost host;
     ASSERT_NE(host.Window(), nullptr);
     const struct {
         LONG index;
         std::string text;
     } cases[] = {
-        {0, "alpha"},   {1, "Beta"},
-        {3, "beta"},    {4, std::string(1023, 'L')}, // a 1500-character item is cut
-        {5, "Caf\xE9"}, {6, ""},                     // past the last item
+        {0, "alpha"},       {1, "Beta"},
+        {3, "beta"},        {4, std::string(1023, 'L')}, // a 1500-character item is cut
+        {5, "Caf\xC3\xA9"}, {6, ""},                     // past the last item
         {-1, ""},
     };
     for (const auto& c : cases)
@@ -82,7 +82,7 @@ TEST(WindowMessages, FindsAnItemExactlyIgnoringCaseAfterTheStartIndex) {
         LONG found;
     } cases[] = {
         {-1, "BETA", 1},  {1, "beta", 3},  {3, "Beta", 1}, // the search wraps round
-        {-1, "Gamma", 2}, {-1, "bet", -1}, {-1, "alpha ", -1}, {-1, "caf\xC9", 5},
+        {-1, "Gamma", 2}, {-1, "bet", -1}, {-1, "alpha ", -1}, {-1, "caf\xC3\x89", 5},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(VBLbFindStringExact(host.List(), c.start, c.text), c.found)

@@ -711,11 +711,12 @@ TEST_F(Companion, CarriesTheMainWindowsPrintToEachSite) {
 // line through the companion's controls to the file the companion sends.
 TEST_F(Companion, CarriesNamesInAnyScriptToTheSite) {
     const swtest::TempFolder folder("-names", swtest::RunFolder());
+    auto plain = SiteInbox("site", "sw_remote");
     for (const std::string& name : swtest::NamesInOtherScripts()) {
         const std::string path = folder.Write(name, "remote " + name);
-        auto program = swtest::StartProgram("\"" + Printer() + "|" + path + "\"");
+        auto program = swtest::StartProgram("\"" + PlainQueue() + "|" + path + "\"");
         EXPECT_EQ(program.WaitForExit(60000), 0u) << name;
-        EXPECT_EQ(inbox_.NextJob(), "remote " + name);
+        EXPECT_EQ(plain.NextJob(), "remote " + name);
     }
 }
 
