@@ -20,13 +20,31 @@ TEST(WordPadRules, RecognisesWordPadByNameInAnyLetterCase) {
         EXPECT_EQ(sw::IsWordPadProgram(path), isWordPad) << path;
 }
 
-TEST(WordPadRules, PrintCommandKeepsBothPathsAsGiven) {
+// Both paths in double quotes: unquoted, a path with spaces names other files.
+TEST(WordPadRules, PrintCommandQuotesBothPaths) {
     EXPECT_EQ(
         sw::WordPadPrintCommand("C:\\Program Files\\Accessories\\Wordpad.exe", "C:\\docs\\a.doc"),
-        "C:\\Program Files\\Accessories\\Wordpad.exe C:\\docs\\a.doc /p");
-    EXPECT_EQ(sw::WordPadPrintCommand("W.exe", "\"C:\\My Documents\\b.wri\""),
-              "W.exe \"C:\\My Documents\\b.wri\" /p");
-    EXPECT_EQ(sw::WordPadPrintCommand("W.exe", ""), "W.exe  /p");
+        "\"C:\\Program Files\\Accessories\\Wordpad.exe\" \"C:\\docs\\a.doc\" /p");
+    EXPECT_EQ(sw::WordPadPrintCommand("W.exe", "C:\\My Documents\\My Letter.wri"),
+              "\"W.exe\" \"C:\\My Documents\\My Letter.wri\" /p");
+    EXPECT_EQ(sw::WordPadPrintCommand("W.exe", ""), "\"W.exe\" \"\" /p");
+}
+
+TEST(WordPadRules, AppPathValueNamesTheProgramWithoutQuotesOrBlanks) {
+    const struct {
+        const char* value;
+        const char* program;
+    } cases[] = {
+        {"\"%ProgramFiles%\\Windows NT\\Accessories\\WORDPAD.EXE\"",
+         "%ProgramFiles%\\Windows NT\\Accessories\\WORDPAD.EXE"},
+        {"  C:\\Tools\\wordpad.exe ", "C:\\Tools\\wordpad.exe"},
+        {"\"C:\\Word Pad\\wordpad.exe\" /x", "C:\\Word Pad\\wordpad.exe"},
+        {"\"unclosed", "\"unclosed"},
+        {"   ", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sw::ProgramOfAppPath(c.value), c.program) << c.value;
 }
 
 TEST(WordPadRules, SeesFinishedInTitlesInAnyLetterCase) {

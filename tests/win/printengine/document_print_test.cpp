@@ -1,6 +1,7 @@
-// Document printing through the associated application, with the stand-in
-// word processor of support/word_processor.h at WordPad's fixed path or as the
-// program of ".wri" documents, as a test needs.
+// Document printing through the associated application, with a stand-in word
+// processor (fake_wordpad.exe) that records its command line, show state and
+// the default printer it saw. The stand-in is placed at WordPad's fixed path
+// or made the program of ".wri" documents, as a test needs.
 #include "common/find_word_pad.h"
 #include "printengine/run_and_wait.h"
 #include "printengine/swprint.h"
@@ -16,6 +17,9 @@
 namespace {
 
 using swtest::FileExists;
+using swtest::OtherWordProcessor;
+using swtest::ReadWholeFile;
+using swtest::TempFile;
 using swtest::WriAssociation;
 using StandIn = swtest::WordProcessorStandIn;
 using swtest::kWordPadFixedPath;
@@ -26,11 +30,21 @@ const char kPrevious[] = "sw_document_previous_default_whose_name_is_longer_than
                          "characters_0123";
 const char kUserScratchName[] = "C:\\Fakefile.wri";
 
-const std::string kFakeWordPad = swtest::TestProgramFolder() + "fake_wordpad.exe";
+std::string FakeWordPad() {
+    return swtest::TestProgramFolder() + "fake_wordpad.exe";
+}
 
-// Paths and command lines name the same files in any letter case.
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
+bool SamePath(const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+std::string Upper(std::string text) {
+    CharUpperBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+std::string DefaultPrinterName() {
+    return swtest::TakeOleText(DefaultPrinter());
 }
 
 // How many scratch documents of the lookup are in the TEMP folder.
@@ -40,8 +54,8 @@ std::size_t ScratchDocumentsLeft() {
 
 TEST(FindWordPad, PrefersTheFixedPathAndThenWritesNoScratchDocument) {
     ASSERT_FALSE(FileExists(kWordPadFixedPath)) << "the prefix has no WordPad at the fixed path";
-    swtest::WordPadAtFixedPath wordPad(kFakeWordPad);
-    WriAssociation association(kFakeWordPad);
+    swtest::WordPadAtFixedPath wordPad(FakeWordPad());
+    WriAssociation association(FakeWordPad());
     const std::size_t scratchBefore = ScratchDocumentsLeft();
 
     EXPECT_EQ(sw::FindWordPad(), kWordPadFixedPath);
@@ -50,29 +64,49 @@ TEST(FindWordPad, PrefersTheFixedPathAndThenWritesNoScratchDocument) {
 }
 
 TEST(FindWordPad, AsksTheAssociationWithoutTouchingTheUsersFiles) {
-    WriAssociation association(kFakeWordPad);
-    swtest::TempFile usersOwn("the user's own document\r\n", ".wri");
+    WriAssociation association(FakeWordPad());
+    TempFile usersOwn("the user's own document\r\n", ".wri");
     ASSERT_TRUE(CopyFileA(usersOwn.Path().c_str(), kUserScratchName, FALSE));
     const std::size_t scratchBefore = ScratchDocumentsLeft();
 
-    EXPECT_PRED2(SameIgnoringCase, sw::FindWordPad(), kFakeWordPad);
-    EXPECT_EQ(swtest::ReadWholeFile(kUserScratchName), "the user's own document\r\n");
+    EXPECT_PRED2(SamePath, sw::FindWordPad(), FakeWordPad());
+    EXPECT_EQ(ReadWholeFile(kUserScratchName), "the user's own document\r\n");
     EXPECT_EQ(ScratchDocumentsLeft(), scratchBefore) << "the scratch document is deleted";
     DeleteFileA(kUserScratchName);
 }
 
+// The App Paths key is asked last; its value may be quoted and name its
+// folder through an environment variable, as Windows writes it.
+TEST(FindWordPad, FindsWordPadThroughItsAppPathsKeyLast) {
+    WriAssociation none("");
+    const swtest::TempFolder folder(" Windows NT");
+    const std::string wordPad = folder.In("WORDPAD.EXE");
+    ASSERT_TRUE(CopyFileA(FakeWordPad().c_str(), wordPad.c_str(), FALSE));
+    SetEnvironmentVariableA("SW_TEST_WORDPAD_FOLDER", folder.Path().c_str());
+    {
+        swtest::WordPadAppPath appPath(" \"%SW_TEST_WORDPAD_FOLDER%\\WORDPAD.EXE\" ");
+        EXPECT_EQ(sw::FindWordPad(), wordPad);
+        WriAssociation association(FakeWordPad());
+        EXPECT_PRED2(SamePath, sw::FindWordPad(), FakeWordPad()) << "the association comes first";
+    }
+    SetEnvironmentVariableA("SW_TEST_WORDPAD_FOLDER", nullptr);
+}
+
 TEST(FindWordPad, FindsNothingWithoutAssociationOrWritableTempFolder) {
     {
-        WriAssociation none("");
+        swtest::NoWordPad none;
         EXPECT_EQ(sw::FindWordPad(), "");
     }
-    WriAssociation association(kFakeWordPad);
-    const std::string tmp = swtest::EnvironmentText("TMP"), temp = swtest::EnvironmentText("TEMP");
+    swtest::WordPadAppPath hidden("C:\\no such folder\\WORDPAD.EXE");
+    WriAssociation association(FakeWordPad());
+    char tmp[MAX_PATH] = {}, temp[MAX_PATH] = {};
+    GetEnvironmentVariableA("TMP", tmp, MAX_PATH);
+    GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
     SetEnvironmentVariableA("TMP", "C:\\sw_no_such_folder\\");
     SetEnvironmentVariableA("TEMP", "C:\\sw_no_such_folder\\");
     const std::string found = sw::FindWordPad();
-    SetEnvironmentVariableA("TMP", tmp.empty() ? nullptr : tmp.c_str());
-    SetEnvironmentVariableA("TEMP", temp.empty() ? nullptr : temp.c_str());
+    SetEnvironmentVariableA("TMP", tmp[0] != '\0' ? tmp : nullptr);
+    SetEnvironmentVariableA("TEMP", temp[0] != '\0' ? temp : nullptr);
     EXPECT_EQ(found, "") << "no scratch document, no lookup";
 }
 
@@ -84,20 +118,22 @@ TEST(RunAndWait, WaitsForTheProgramWithoutWatchingAWindowMadeAfterTheStart) {
         const char* mode;
         int showState;
         LONG exitCode;
+        bool closedByUs;
     } cases[] = {
-        {"finished", SW_SHOWMINNOACTIVE, 3},
-        {"plain", SW_SHOWNORMAL, 5},
-        {"no-window", SW_SHOWMINNOACTIVE, 7},
+        {"finished", SW_SHOWMINNOACTIVE, 3, false},
+        {"plain", SW_SHOWNORMAL, 5, false},
+        {"no-window", SW_SHOWMINNOACTIVE, 7, false},
     };
     for (const auto& c : cases) {
         StandIn standIn(c.mode);
         // Quoted, as a command line must be when the program's path may hold blanks.
-        const std::string command = "\"" + kFakeWordPad + "\" document.wri /p";
+        const std::string command = "\"" + FakeWordPad() + "\" document.wri /p";
         EXPECT_EQ(sw::RunAndWait(command, c.showState), c.exitCode) << c.mode;
         EXPECT_EQ(standIn.Entry("COMMAND"), command) << c.mode;
         EXPECT_EQ(standIn.Entry("SHOW"), std::to_string(c.showState)) << c.mode;
-        EXPECT_EQ(standIn.Log().find("WM_CLOSE"), std::string::npos) << c.mode << ":\n"
-                                                                     << standIn.Log();
+        EXPECT_EQ(standIn.Log().find("WM_CLOSE") != std::string::npos, c.closedByUs)
+            << c.mode << ":\n"
+            << standIn.Log();
     }
 }
 
@@ -124,7 +160,7 @@ TEST(RunAndWait, KeepsTheCallersWindowsServedAndItsQuitMessage) {
     PostQuitMessage(42);
 
     StandIn standIn("plain"); // runs about a second, so the wait loops several times
-    EXPECT_EQ(sw::RunAndWait(kFakeWordPad + " x.wri /p", SW_SHOWMINNOACTIVE), 5);
+    EXPECT_EQ(sw::RunAndWait(FakeWordPad() + " x.wri /p", SW_SHOWMINNOACTIVE), 5);
 
     EXPECT_EQ(handledWhileWaiting, 1) << "the posted message was dispatched during the wait";
     MSG message = {};
@@ -138,22 +174,22 @@ class PrintDocTest : public testing::Test {
   protected:
     void SetUp() override {
         SetDefaultPrinter(kPrevious);
-        ASSERT_EQ(swtest::TakeOleText(DefaultPrinter()), kPrevious);
+        ASSERT_EQ(DefaultPrinterName(), kPrevious);
         document_ = swtest::TempPath() + "letter.wri";
     }
     void TearDown() override {
-        EXPECT_EQ(swtest::TakeOleText(DefaultPrinter()), kPrevious)
-            << "the previous default is restored";
+        EXPECT_EQ(DefaultPrinterName(), kPrevious) << "the previous default is restored";
     }
     std::string document_;
 };
 
 TEST_F(PrintDocTest, RunsWordPadAtItsFixedPathOnTheTargetPrinter) {
-    swtest::WordPadAtFixedPath wordPad(kFakeWordPad);
+    swtest::WordPadAtFixedPath wordPad(FakeWordPad());
     StandIn standIn("finished");
 
     EXPECT_EQ(PrintDoc(kTarget, document_.c_str()), 0);
-    EXPECT_EQ(standIn.Entry("COMMAND"), std::string(kWordPadFixedPath) + " " + document_ + " /p");
+    EXPECT_EQ(standIn.Entry("COMMAND"),
+              "\"" + std::string(kWordPadFixedPath) + "\" \"" + document_ + "\" /p");
     EXPECT_EQ(standIn.Entry("SHOW"), "7") << "minimised, without activation";
     EXPECT_EQ(standIn.Entry("DEVICE").rfind(std::string(kTarget) + ",", 0), 0u)
         << "WordPad prints on the default printer: " << standIn.Entry("DEVICE");
@@ -163,18 +199,18 @@ TEST_F(PrintDocTest, RunsWordPadAtItsFixedPathOnTheTargetPrinter) {
 }
 
 TEST_F(PrintDocTest, RunsTheAssociatedWordPad) {
-    WriAssociation association(kFakeWordPad);
+    WriAssociation association(FakeWordPad());
     StandIn standIn("no-window");
 
     EXPECT_EQ(PrintDoc(kTarget, document_.c_str()), 0);
-    EXPECT_PRED2(SameIgnoringCase, standIn.Entry("COMMAND"),
-                 kFakeWordPad + " " + document_ + " /p");
+    const std::string command = standIn.Entry("COMMAND");
+    EXPECT_EQ(Upper(command), Upper("\"" + FakeWordPad() + "\" \"" + document_ + "\" /p"));
     EXPECT_EQ(standIn.Entry("DEVICE").rfind(std::string(kTarget) + ",", 0), 0u)
         << standIn.Entry("DEVICE");
 }
 
 TEST_F(PrintDocTest, LeavesAnotherWordProcessorAlone) {
-    swtest::OtherWordProcessor other(kFakeWordPad);
+    OtherWordProcessor other(FakeWordPad());
     WriAssociation association(other.Path());
     StandIn standIn("no-window");
 
@@ -182,10 +218,25 @@ TEST_F(PrintDocTest, LeavesAnotherWordProcessorAlone) {
     EXPECT_FALSE(standIn.Ran()) << standIn.Log();
 }
 
-TEST_F(PrintDocTest, WithoutWordPadGivesMinusTwo) {
-    WriAssociation none("");
+TEST_F(PrintDocTest, WithoutWordPadOrAPrintToVerbGivesMinusTwo) {
+    swtest::NoWordPad none;
     EXPECT_EQ(PrintDoc(kTarget, document_.c_str()), -2);
     EXPECT_EQ(PrintDoc(nullptr, nullptr), -2);
+}
+
+// Without WordPad, the document's application prints it through its
+// "printto" verb on the named printer, the default left alone.
+TEST_F(PrintDocTest, WithoutWordPadTheDocumentsApplicationPrintsIt) {
+    swtest::NoWordPad none;
+    swtest::PrintToAssociation printTo(FakeWordPad());
+    StandIn standIn("no-window");
+    const swtest::TempFolder documents(" My Documents");
+    const std::string letter = documents.Write("My Letter.swdoc", "letter");
+
+    EXPECT_EQ(PrintDoc(kTarget, letter.c_str()), 0);
+    EXPECT_NE(standIn.Entry("COMMAND").find(" /pt \"" + letter + "\" \"" + kTarget + "\""),
+              std::string::npos)
+        << standIn.Log();
 }
 
 } // namespace

@@ -21,8 +21,8 @@ void CreateChildren(HWND host, HINSTANCE instance) {
                     20, host, reinterpret_cast<HMENU>(101), instance, nullptr);
     HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_HASSTRINGS, 10, 40,
                                 200, 150, host, reinterpret_cast<HMENU>(102), instance, nullptr);
-    const std::string items[] = {"alpha",  "Beta", "gamma", "beta", std::string(1500, 'L'),
-                                 "Caf\xE9"};
+    const std::string items[] = {"alpha",      "Beta", "gamma", "beta", std::string(1500, 'L'),
+                                 "Caf\xC3\xA9"};
     for (const std::string& item : items)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }

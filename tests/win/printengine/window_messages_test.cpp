@@ -51,11 +51,11 @@ TEST_F(WindowMessages, TextIsReadAtMost1023Characters) {
     EXPECT_EQ(TakeOleText(VBTxtMessage(Edit())), std::string(1023, 'w'));
 }
 
-TEST_F(WindowMessages, ReadsListBoxItemsOfAnotherProcessAsAnsi) {
+TEST_F(WindowMessages, ReadsListBoxItemsOfAnotherProcessInItsCodePage) {
     const std::pair<LONG, std::string> cases[] = {
-        {0, "alpha"},   {1, "Beta"},
-        {3, "beta"},    {4, std::string(1023, 'L')}, // a 1500-character item is cut
-        {5, "Caf\xE9"}, {6, ""},                     // past the last item
+        {0, "alpha"},       {1, "Beta"},
+        {3, "beta"},        {4, std::string(1023, 'L')}, // a 1500-character item is cut
+        {5, "Caf\xC3\xA9"}, {6, ""},                     // past the last item
         {-1, ""},
     };
     for (const auto& [index, text] : cases)
@@ -69,7 +69,7 @@ TEST_F(WindowMessages, FindsAnItemExactlyIgnoringCaseAfterTheStartIndex) {
         LONG found;
     } cases[] = {
         {-1, "BETA", 1},  {1, "beta", 3},  {3, "Beta", 1}, // the search wraps round
-        {-1, "Gamma", 2}, {-1, "bet", -1}, {-1, "alpha ", -1}, {-1, "caf\xC9", 5},
+        {-1, "Gamma", 2}, {-1, "bet", -1}, {-1, "alpha ", -1}, {-1, "caf\xC3\x89", 5},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(VBLbFindStringExact(List(), c.start, c.text), c.found)
