@@ -1,5 +1,6 @@
 // PrintFile and the two settings that shape every raw job.
 #include "common/handle_guard.h"
+#include "common/long_path.h"
 #include "common/text_helpers.h"
 #include "printengine/library_state.h"
 #include "printengine/raw_job.h"
@@ -27,7 +28,10 @@ LONG ErrorOr(DWORD fallback) {
 
 extern "C" LONG WINAPI PrintFile(LPCSTR printerName, LPCSTR fileName) {
     std::string printer = sw::BoundedText(printerName, sw::kPrinterNameLimit);
-    const std::string file = sw::BoundedText(fileName, sw::kFileNameLimit);
+    // A path is taken whole: a cut one would name another file.
+    const std::string file = sw::BoundedText(fileName, sw::kFileArgumentLimit + 1);
+    if (file.size() > sw::kFileArgumentLimit)
+        return ERROR_FILENAME_EXCED_RANGE;
     std::string documentName = sw::JobDocumentName(file);
 
     PrinterHandle handle;
@@ -37,8 +41,8 @@ extern "C" LONG WINAPI PrintFile(LPCSTR printerName, LPCSTR fileName) {
 
     // Read-only, and shared, so that printing never locks others out of the
     // file and never creates a missing one.
-    sw::FileHandle source(CreateFileA(sw::TrimSpaces(file).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    // Through the wide call, so that a path longer than 259 characters opens too.
+    sw::FileHandle source(sw::OpenForReading(sw::TrimSpaces(file), FILE_FLAG_SEQUENTIAL_SCAN));
     LARGE_INTEGER size = {};
     if (!source.IsOpen() || !GetFileSizeEx(source.Get(), &size))
         return ErrorOr(ERROR_OPEN_FAILED);

@@ -72,9 +72,8 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
 
     if (request.namesPrinter)
         program.CurrentPrinter = LimitedState(request.printer);
-    // A path longer than the program keeps would name another file once cut.
-    if (request.file.size() > kStateTextLimit)
-        return 0;
+    // The path is kept whole: a cut one would name another file. One that the
+    // system cannot open is not found, and the window shows it instead.
     program.SelectedFile = request.file;
     if (!FileExists(program.SelectedFile))
         return 0;

@@ -24,7 +24,7 @@
 namespace sw {
 namespace {
 
-// The size the window opens with: height = width x 2 / 3.
+// The size the window opens with at 96 dots per inch: height = width x 2 / 3.
 constexpr int kWindowWidth = 495;
 constexpr int kWindowHeight = kWindowWidth * 2 / 3;
 
@@ -198,9 +198,9 @@ HWND CreateMainWindow(HINSTANCE instance, HMENU menu) {
     Program().ProgramInstance = instance;
     Program().MainMenu = menu;
     const std::string title = ResourceString(IDS_APP_TITLE);
-    HWND window =
-        CreateWindowA(kMainWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                      CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, menu, instance, nullptr);
+    HWND window = CreateWindowA(kMainWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                CW_USEDEFAULT, ScaledForScreen(kWindowWidth),
+                                ScaledForScreen(kWindowHeight), nullptr, menu, instance, nullptr);
     // The window owns its menu; without a window nobody else frees it.
     if (window == nullptr && menu != nullptr)
         DestroyMenu(menu);

@@ -1,9 +1,12 @@
 #include "shell/printer_list.h"
 
 #include "common/control_helpers.h"
+#include "common/dialog_controls.h"
 #include "common/library_text.h"
+#include "common/long_path.h"
 #include "common/program_state.h"
 #include "printengine/swprint.h"
+#include "resources/resource.h"
 #include "shell/companion.h"
 #include "shell/print_dispatch.h"
 
@@ -30,8 +33,16 @@ void SelectPrinterByName(const std::string& name) {
 
 void PrintSelection() {
     Program().CurrentPrinter = ListBoxText(Program().PrinterListBox, -1).substr(0, kStateTextLimit);
-    if (!Program().CurrentPrinter.empty() && !Program().SelectedFile.empty())
-        DispatchPrint();
+    if (Program().CurrentPrinter.empty() || Program().SelectedFile.empty())
+        return;
+    // A path longer than the system's file calls take cannot be printed: it
+    // is refused with a message rather than cut to a path of another file.
+    if (!FitsSystemPathLimit(Program().SelectedFile)) {
+        MessageBoxA(Program().MainWindow, ResourceString(IDS_PATH_TOO_LONG).c_str(),
+                    "Spoolwright Farreach", MB_OK);
+        return;
+    }
+    DispatchPrint();
 }
 
 } // namespace sw

@@ -1,6 +1,7 @@
 #include "unattended/state_files.h"
 
 #include "common/handle_guard.h"
+#include "common/long_path.h"
 #include "unattended/data_files.h"
 #include "unattended/printed_files_codec.h"
 
@@ -38,7 +39,10 @@ std::vector<FileEntry> EntriesOf(const std::string& path) {
 } // namespace
 
 bool IsFileGone(const std::string& path) {
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+    // Through the wide call: a long path is not gone because the ANSI call
+    // cannot reach it.
+    const std::wstring wide = SystemPath(path);
+    if (wide.empty() || GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES)
         return false;
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;

@@ -8,6 +8,7 @@
 #include "unattended/unattended_run.h"
 
 #include "common/handle_guard.h"
+#include "common/long_path.h"
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"
 #include "printroute/companion_launch.h"
@@ -48,11 +49,16 @@ std::uint64_t TicksOf(const FILETIME& time) {
 }
 
 // The files that match the mask, listed before anything is printed, so that
-// files moved to the Recycle Bin cannot disturb the listing.
+// files moved to the Recycle Bin cannot disturb the listing. Listed through
+// the wide calls: a folder path may be longer than 259 characters, and a name
+// in UTF-8 longer than the ANSI listing's 259 bytes.
 std::vector<ListedFile> MatchingFiles(const std::string& mask) {
     std::vector<ListedFile> files;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA(mask.c_str(), &found);
+    const std::wstring wideMask = SystemPath(mask);
+    if (wideMask.empty())
+        return files;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(wideMask.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return files;
     do {
@@ -60,8 +66,8 @@ std::vector<ListedFile> MatchingFiles(const std::string& mask) {
             continue;
         const std::uint64_t size =
             (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-        files.push_back({found.cFileName, {size, TicksOf(found.ftLastWriteTime)}});
-    } while (FindNextFileA(search, &found));
+        files.push_back({CodePageText(found.cFileName), {size, TicksOf(found.ftLastWriteTime)}});
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return files;
 }
@@ -75,8 +81,7 @@ std::string MaskFolder(const std::string& mask) {
 // True while another program holds the file open for writing (or holds it
 // open without letting others read): it may be half written.
 bool IsBeingWritten(const std::string& path) {
-    const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const FileHandle file(OpenForReading(path));
     if (file.IsOpen())
         return false;
     const DWORD error = GetLastError();
@@ -344,7 +349,7 @@ std::int32_t SendToRecycleBin(const std::string& path) {
     if (operation.fAnyOperationsAborted)
         return ERROR_CANCELLED;
     // The shell may report success for a file it could not take.
-    return GetFileAttributesA(full.data()) == INVALID_FILE_ATTRIBUTES ? 0 : ERROR_ACCESS_DENIED;
+    return PathAttributes(full.data()) == INVALID_FILE_ATTRIBUTES ? 0 : ERROR_ACCESS_DENIED;
 }
 
 void RunSchedule(const ScheduleRecord& record) {

@@ -24,7 +24,6 @@ constexpr UINT_PTR kWatchTimer = 1;
 constexpr UINT kWatchPeriodMs = 500;
 constexpr UINT kAnnounceTimeoutMs = 5000;
 constexpr std::size_t kLogLimit = 500;
-constexpr int kTextLimit = 1023;
 // A task whose sign-in was refused this often is given up.
 constexpr int kSignInRounds = 3;
 
@@ -55,10 +54,12 @@ HWND Control(HWND window, int id) {
     return GetDlgItem(window, id);
 }
 
+// The whole text: a file path is never cut, whatever its length.
 std::string ControlText(HWND control) {
-    char text[kTextLimit + 1] = {};
-    SendMessageA(control, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
-    return text;
+    const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    return text.c_str();
 }
 
 // The log is a read-only edit control that wraps its lines, so that a long

@@ -1,5 +1,6 @@
 #include "remote/companion/ipp_client.h"
 
+#include "common/long_path.h"
 #include "remote/ipp_requests.h"
 
 #include <windows.h>
@@ -104,8 +105,8 @@ PrinterListing ListSitePrinters(SiteContext& context) {
 JobOutcome SendJobCopy(SiteContext& context, const RemoteJob& job,
                        const std::string& documentFormat) {
     JobOutcome outcome;
-    HANDLE file = CreateFileA(job.file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Through the wide call, so that a path longer than 259 characters opens too.
+    HANDLE file = OpenForReading(job.file);
     if (file == INVALID_HANDLE_VALUE) {
         outcome.problem = "cannot open " + job.file + ": " + SystemMessage(GetLastError());
         return outcome;

@@ -3,6 +3,7 @@
 // write calls that carried them.
 #include "printengine/spooler_api.h"
 #include "printengine/swprint.h"
+#include "support/long_path_file.h"
 #include "support/print_server.h"
 #include "support/scoped_seam.h"
 #include "support/temp_files.h"
@@ -302,6 +303,22 @@ TEST(PrintFile, FailedWriteOrStartAbortsTheJobAndReturnsTheError) {
         EXPECT_TRUE(recorder.writes.empty());
         EXPECT_EQ(recorder.endDocs, 0);
     }
+}
+
+// A path is never cut: one longer than 259 characters prints whole, and an
+// argument longer than any path the system takes is refused with error 206
+// rather than cut to a path of another file.
+TEST(PrintFileLongPath, PrintsALongPathWholeAndRefusesALongerThanAnyPath) {
+    const swtest::LongPathFile file("long path bytes");
+    swtest::PrinterInbox inbox("sw_raw");
+    EXPECT_EQ(PrintFile("sw_raw", file.Path().c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "long path bytes");
+
+    const std::string tooLong = "C:\\" + std::string(3 * 32767 + 10, 'x');
+    EXPECT_EQ(PrintFile("sw_raw", tooLong.c_str()), ERROR_FILENAME_EXCED_RANGE);
+    const std::string beyondTheSystem = "C:\\" + std::string(33000, 'x');
+    EXPECT_EQ(PrintFile("sw_raw", beyondTheSystem.c_str()), ERROR_FILENAME_EXCED_RANGE);
+    EXPECT_FALSE(inbox.HasNextJob());
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/schedule_builder.h"
+#include "support/script_names.h"
 #include "support/settings_file.h"
 #include "support/temp_files.h"
 #include "unattended/schedule_record.h"
@@ -757,6 +758,19 @@ TEST_F(Companion, CarriesTheMainWindowsPrintToEachSite) {
     EXPECT_EQ(signIn.NextJob(), "from the window\r\n") << LogText();
     EXPECT_EQ(spool.NextJob("from the window\r\n"), "from the window\r\n") << LogText();
     EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
+}
+
+// Names in any script reach the site whole: from the main program's command
+// line through the companion's controls to the file the companion sends.
+TEST_F(Companion, CarriesNamesInAnyScriptToTheSite) {
+    const swtest::TempFolder folder("-names", swtest::RunFolder());
+    auto plain = SiteInbox("site", "sw_remote");
+    for (const std::string& name : swtest::NamesInOtherScripts()) {
+        const std::string path = folder.Write(name, "remote " + name);
+        auto program = swtest::StartProgram("\"" + PlainQueue() + "|" + path + "\"");
+        EXPECT_EQ(program.WaitForExit(60000), 0u) << name;
+        EXPECT_EQ(plain.NextJob(), "remote " + name);
+    }
 }
 
 } // namespace

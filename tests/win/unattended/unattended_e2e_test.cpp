@@ -27,11 +27,13 @@ namespace {
 
 using swtest::EventLogLines;
 using swtest::FileExists;
-using swtest::kSchedulePrinter;
 using swtest::PrinterInbox;
 using swtest::ShellQuoted;
 
 constexpr int kFileCount = 1000;
+// A queue of this test's own: it reads back the name of every job the print
+// server holds for it.
+constexpr char kLoadPrinter[] = "sw_unattended_load";
 
 std::string FileName(int number) {
     char name[32];
@@ -54,17 +56,16 @@ class UnattendedEndToEnd : public swtest::UnattendedTest {};
 TEST_F(UnattendedEndToEnd, AThousandFilesArePrintedOnceEachThroughAServerRestart) {
     for (int number = 1; number <= kFileCount; ++number)
         WriteInFolder(FileName(number), FileBytes(number));
-    swtest::WriteScheduleFile({Watching("load-*.prn")});
-    PrinterInbox inbox(kSchedulePrinter);
+    swtest::WriteScheduleFile({swtest::ScheduleBuilder(Folder(), "load-*.prn", kLoadPrinter)});
+    PrinterInbox inbox(kLoadPrinter);
     const std::string run = ShellQuoted(swtest::UnixRunFolder());
     int earlier = 0; // jobs the printer had before this test
-    for (const std::string& job : swtest::FolderListing(
-             swtest::RunFolder() + "\\printers\\" + kSchedulePrinter, "job-*.prn"))
+    for (const std::string& job :
+         swtest::FolderListing(swtest::RunFolder() + "\\printers\\" + kLoadPrinter, "job-*.prn"))
         earlier = std::max(earlier, std::atoi(job.c_str() + 4));
     char hundredth[32];
     std::snprintf(hundredth, sizeof(hundredth), "/job-%04d.prn", earlier + 100);
-    const std::string firstJobs =
-        swtest::UnixRunFolder() + "/printers/" + kSchedulePrinter + hundredth;
+    const std::string firstJobs = swtest::UnixRunFolder() + "/printers/" + kLoadPrinter + hundredth;
     // In the background: once the printer has its hundredth job, stop the
     // server; ten seconds later start it again.
     ASSERT_EQ(swtest::RunHostCommand(
@@ -118,7 +119,7 @@ TEST_F(UnattendedEndToEnd, AThousandFilesArePrintedOnceEachThroughAServerRestart
     EXPECT_LE(failureLines, static_cast<std::size_t>(kFileCount))
         << "one line per failing file, not one per tick";
 
-    const std::vector<std::string> names = swtest::CompletedJobNames(kSchedulePrinter);
+    const std::vector<std::string> names = swtest::CompletedJobNames(kLoadPrinter);
     std::map<std::string, int> submitted;
     for (const std::string& name : names)
         ++submitted[name];

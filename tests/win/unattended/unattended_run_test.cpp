@@ -11,6 +11,7 @@
 #include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
+#include "support/script_names.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
 #include "unattended/local_clock.h"
@@ -459,6 +460,30 @@ TEST_F(UnattendedRun, ATickDuringAScanByHandDoesNotPrintTheSameFileAgain) {
 
     EXPECT_EQ(applicationCalls.size(), 1u) << "printed once";
     EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("letter.doc")});
+}
+
+TEST_F(UnattendedRun, NamesInAnyScriptArePrintedAndLogged) {
+    std::vector<std::string> jobs;
+    std::vector<std::string> lines;
+    for (const std::string& name : swtest::NamesInOtherScripts()) {
+        WriteInFolder(name, "job " + name);
+        jobs.push_back("job " + name);
+        lines.push_back(Printed(name));
+    }
+    swtest::WriteScheduleFile({Watching("*.prn")});
+    PrinterInbox inbox(kSchedulePrinter);
+
+    TickUntilSettled();
+
+    // The folder lists its files in an order of its own.
+    std::vector<std::string> received;
+    for (std::size_t i = 0; i < jobs.size(); ++i)
+        received.push_back(inbox.NextJob());
+    std::vector<std::string> logged = EventLogLines();
+    for (auto* texts : {&jobs, &lines, &received, &logged})
+        std::sort(texts->begin(), texts->end());
+    EXPECT_EQ(received, jobs);
+    EXPECT_EQ(logged, lines);
 }
 
 TEST(EventLog, AppendsLinesWithCrLf) {
