@@ -2,7 +2,15 @@
 
 #include "common/text_helpers.h"
 
+#include <cstdint>
+#include <limits>
+
 namespace sw {
+namespace {
+
+constexpr std::int32_t kLowestCode = std::numeric_limits<std::int32_t>::min();
+
+} // namespace
 
 bool FileEntry::operator==(const FileEntry& other) const {
     return mark == other.mark && version == other.version && code == other.code &&
@@ -10,17 +18,41 @@ bool FileEntry::operator==(const FileEntry& other) const {
 }
 
 PrintedFiles::PrintedFiles(const std::vector<FileEntry>& entries) {
-    for (const FileEntry& entry : entries)
-        entries_[KeyOf(entry.path, entry.printer)] = entry;
+    for (const FileEntry& entry : entries) {
+        const Key key = KeyOf(entry.path, entry.printer);
+        if (entry.mark == FileMark::Failing)
+            failures_[{key, entry.code}] = entry;
+        else
+            entries_[key] = entry;
+    }
 }
 
 PrintedFiles::Key PrintedFiles::KeyOf(const std::string& path, const std::string& printer) {
     return {UpperCase(path), UpperCase(printer)};
 }
 
+void PrintedFiles::ForgetFailures(const Key& key) {
+    auto it = failures_.lower_bound({key, kLowestCode});
+    while (it != failures_.end() && it->first.first == key) {
+        it = failures_.erase(it);
+        changed_ = true;
+    }
+}
+
 FileVerdict PrintedFiles::Consider(const std::string& path, const std::string& printer,
                                    const FileVersion& version) {
-    const auto found = entries_.find(KeyOf(path, printer));
+    const Key key = KeyOf(path, printer);
+    // Failures of another version belong to a file that has changed.
+    for (auto it = failures_.lower_bound({key, kLowestCode});
+         it != failures_.end() && it->first.first == key;) {
+        if (it->second.version != version) {
+            it = failures_.erase(it);
+            changed_ = true;
+        } else {
+            ++it;
+        }
+    }
+    const auto found = entries_.find(key);
     if (found == entries_.end())
         return FileVerdict::Print;
     if (found->second.version != version) {
@@ -45,7 +77,9 @@ void PrintedFiles::MarkPrinted(const std::string& path, const std::string& print
     entry.version = version;
     entry.printer = printer;
     entry.path = path;
-    FileEntry& stored = entries_[KeyOf(path, printer)];
+    const Key key = KeyOf(path, printer);
+    ForgetFailures(key);
+    FileEntry& stored = entries_[key];
     if (!(stored == entry)) {
         stored = entry;
         changed_ = true;
@@ -53,16 +87,17 @@ void PrintedFiles::MarkPrinted(const std::string& path, const std::string& print
 }
 
 void PrintedFiles::Forget(const std::string& path, const std::string& printer) {
-    if (entries_.erase(KeyOf(path, printer)) != 0)
+    const Key key = KeyOf(path, printer);
+    ForgetFailures(key);
+    if (entries_.erase(key) != 0)
         changed_ = true;
 }
 
 bool PrintedFiles::ShouldLogFailure(const std::string& path, const std::string& printer,
                                     const FileVersion& version, std::int32_t code,
                                     std::int64_t now) {
-    FileEntry& entry = entries_[KeyOf(path, printer)];
-    const bool sameFailure = entry.mark == FileMark::Failing && entry.version == version &&
-                             entry.code == code && !entry.path.empty();
+    FileEntry& entry = failures_[{KeyOf(path, printer), code}];
+    const bool sameFailure = entry.version == version && !entry.path.empty();
     if (sameFailure && now >= entry.loggedAt && now - entry.loggedAt < kFailureLogSeconds)
         return false;
     entry.mark = FileMark::Failing;
@@ -81,15 +116,24 @@ std::vector<std::string> PrintedFiles::Unlisted(const std::string& folder,
     std::vector<std::string> paths;
     const std::string upperFolder = UpperCase(folder);
     const std::string upperPrinter = UpperCase(printer);
+    std::set<std::string> taken; // upper-case paths already in `paths`
+    const auto consider = [&](const Key& key, const FileEntry& entry) {
+        if (key.second != upperPrinter)
+            return;
+        const std::string name = key.first.substr(upperFolder.size());
+        if (name.find('\\') == std::string::npos && listedNames.count(name) == 0 &&
+            taken.insert(key.first).second)
+            paths.push_back(entry.path);
+    };
+    const auto inFolder = [&](const std::string& path) {
+        return path.compare(0, upperFolder.size(), upperFolder) == 0;
+    };
     for (auto it = entries_.lower_bound({upperFolder, std::string()});
-         it != entries_.end() && it->first.first.compare(0, upperFolder.size(), upperFolder) == 0;
-         ++it) {
-        if (it->first.second != upperPrinter)
-            continue;
-        const std::string name = it->first.first.substr(upperFolder.size());
-        if (name.find('\\') == std::string::npos && listedNames.count(name) == 0)
-            paths.push_back(it->second.path);
-    }
+         it != entries_.end() && inFolder(it->first.first); ++it)
+        consider(it->first, it->second);
+    for (auto it = failures_.lower_bound({{upperFolder, std::string()}, kLowestCode});
+         it != failures_.end() && inFolder(it->first.first.first); ++it)
+        consider(it->first.first, it->second);
     return paths;
 }
 
@@ -108,8 +152,10 @@ void PrintedFiles::TakeNote(const FileEntry& note) {
 
 std::vector<FileEntry> PrintedFiles::Entries() const {
     std::vector<FileEntry> entries;
-    entries.reserve(entries_.size());
+    entries.reserve(Size());
     for (const auto& [key, entry] : entries_)
+        entries.push_back(entry);
+    for (const auto& [key, entry] : failures_)
         entries.push_back(entry);
     return entries;
 }

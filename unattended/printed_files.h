@@ -57,15 +57,19 @@ class PrintedFiles {
     FileVerdict Consider(const std::string& path, const std::string& printer,
                          const FileVersion& version);
 
-    // This version was printed and stays in its folder.
+    // This version was printed and stays in its folder; its failures are
+    // forgotten.
     void MarkPrinted(const std::string& path, const std::string& printer,
                      const FileVersion& version);
-    // The file left its folder (or is to be looked at afresh).
+    // The file left its folder (or is to be looked at afresh): all that is
+    // remembered of it for the printer goes.
     void Forget(const std::string& path, const std::string& printer);
 
     // Whether a failure with `code` at `now` (seconds) gets a log line: the
-    // first failure, a new code, or ten minutes after the last line (or a
-    // clock set back) do; the answer yes is remembered as the last line.
+    // first failure with that code, or ten minutes after the last line with
+    // it (or a clock set back) do; the answer yes is remembered as the last
+    // line. Each code keeps its own pace, so that two codes in turn are not
+    // a line at every tick.
     bool ShouldLogFailure(const std::string& path, const std::string& printer,
                           const FileVersion& version, std::int32_t code, std::int64_t now);
 
@@ -79,17 +83,21 @@ class PrintedFiles {
     // MaybePrinted, unless that version is already known as printed.
     void TakeNote(const FileEntry& note);
 
+    // The printed and noted files, then a Failing entry per file, printer and code.
     std::vector<FileEntry> Entries() const;
-    std::size_t Size() const { return entries_.size(); }
+    std::size_t Size() const { return entries_.size() + failures_.size(); }
 
     // Whether anything changed since the last call of TakeChanged.
     bool TakeChanged();
 
   private:
     using Key = std::pair<std::string, std::string>; // upper-case path, printer
+    using FailureKey = std::pair<Key, std::int32_t>; // and the code
     static Key KeyOf(const std::string& path, const std::string& printer);
+    void ForgetFailures(const Key& key);
 
-    std::map<Key, FileEntry> entries_;
+    std::map<Key, FileEntry> entries_;         // Printed and MaybePrinted
+    std::map<FailureKey, FileEntry> failures_; // Failing
     bool changed_ = false;
 };
 

@@ -1,7 +1,7 @@
 // The text of the state files of unattended printing: a first line naming
-// the format and its version, one line per file, and a closing line with the
-// number of file lines. Each file line holds its mark, size, last write
-// time, code, log time, printer and path, separated by tabs; a control
+// the format and its version, one line per file and printer (a failing file
+// has one per code), and a closing line with the number of file lines. Each file line holds its
+// mark, size, last write time, code, log time, printer and path, separated by tabs; a control
 // character or "%" inside a text is written as "%" and two hex digits.
 #pragma once
 

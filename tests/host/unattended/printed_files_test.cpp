@@ -135,16 +135,28 @@ TEST(PrintedFiles, FailuresAreLoggedFirstThenEveryTenMinutesPerCode) {
         std::int32_t code;
         bool logged;
     } steps[] = {
-        {t, 1801, true},        {t + 1, 1801, false},  {t + 599, 1801, false},
-        {t + 600, 1801, true},  {t + 700, 5, true},    {t + 701, 1801, true},
-        {t + 702, 1801, false}, {t + 100, 1801, true}, // the clock was set back
+        {t, 1801, true},        {t + 1, 1801, false},   {t + 599, 1801, false},
+        {t + 600, 1801, true},  {t + 700, 5, true},     {t + 701, 1801, false},
+        {t + 702, 5, false},    {t + 703, 1801, false}, // two codes in turn
+        {t + 1200, 1801, true}, {t + 1300, 5, true},    {t + 1301, 5, false},
+        {t + 1100, 1801, true}, // the clock was set back
     };
     for (const auto& s : steps)
         EXPECT_EQ(files.ShouldLogFailure("a", "Laser", v, s.code, s.at), s.logged)
             << "at +" << s.at - t << " code " << s.code;
     EXPECT_EQ(files.Consider("a", "Laser", v), FileVerdict::Print) << "failing files are retried";
-    EXPECT_TRUE(files.ShouldLogFailure("a", "Laser", {11, 100}, 1801, t + 101))
+    EXPECT_TRUE(files.ShouldLogFailure("a", "Laser", {11, 100}, 1801, t + 1101))
         << "a new version fails afresh";
+    EXPECT_TRUE(files.ShouldLogFailure("a", "Other", v, 1801, t + 1102)) << "another printer";
+
+    // What the state file keeps: a line per file, printer and code.
+    PrintedFiles restarted(files.Entries());
+    EXPECT_FALSE(restarted.ShouldLogFailure("a", "Laser", {11, 100}, 1801, t + 1103));
+    EXPECT_FALSE(restarted.ShouldLogFailure("a", "Other", v, 1801, t + 1104));
+    restarted.MarkPrinted("a", "Laser", {11, 100});
+    EXPECT_EQ(restarted.Entries().size(), 2u) << "printed at last: its failures are forgotten";
+    restarted.Forget("A", "OTHER");
+    EXPECT_EQ(restarted.Entries().size(), 1u);
 }
 
 TEST(PrintedFiles, UnlistedFilesOfAFolderAndPrinter) {
@@ -153,8 +165,11 @@ TEST(PrintedFiles, UnlistedFilesOfAFolderAndPrinter) {
                              "C:\\Inbox\\d.prn", "C:\\Out\\e.prn"})
         files.MarkPrinted(path, "Laser", {1, 1});
     files.MarkPrinted("C:\\In\\f.prn", "Other", {1, 1});
+    files.ShouldLogFailure("C:\\In\\g.prn", "Laser", {1, 1}, 5, 0);
+    files.ShouldLogFailure("C:\\In\\g.prn", "Laser", {1, 1}, 6, 0);
     EXPECT_EQ(files.Unlisted("c:\\in\\", "LASER", {"A.PRN"}),
-              std::vector<std::string>{"C:\\In\\b.prn"});
+              (std::vector<std::string>{"C:\\In\\b.prn", "C:\\In\\g.prn"}))
+        << "a failing file once, whatever its codes";
 }
 
 FileEntry Entry(FileMark mark, std::string printer, std::string path) {
