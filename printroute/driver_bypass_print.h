@@ -16,7 +16,9 @@ enum class BitmapPlacementSource { AsSettingsSay, StoredOnly };
 // Switches on the printer's orientation sequences and form feed, prints as
 // many copies as the settings give for (printer, file), both trimmed, each
 // with PrintBMP for a ".BMP" file and PrintFile otherwise, then switches both
-// off again. Returns the result of the last print call (0 when none ran).
+// off again. Returns 0 when the spooler took every copy, else the system
+// error code of the first copy that failed; the copies after it are still
+// tried.
 std::int32_t PrintBypassingDriver(const std::string& printer, const std::string& file,
                                   BitmapPlacementSource placement);
 

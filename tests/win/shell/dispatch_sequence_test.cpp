@@ -2,6 +2,7 @@
 // library table: they leave no trace in the bytes (a flag switched off, the
 // same placement asked for again).
 #include "common/program_state.h"
+#include "printroute/driver_bypass_print.h"
 #include "printroute/print_library_api.h"
 #include "shell/print_dispatch.h"
 #include "support/scoped_seam.h"
@@ -16,6 +17,22 @@
 namespace {
 
 std::vector<std::string> calls;
+// What the recorded PrintFile and PrintBMP answer, copy after copy; 0 once
+// the list is used up. PrintBMP's -1 leaves the error given with it.
+std::vector<LONG> printResults;
+std::vector<DWORD> printErrors;
+
+LONG NextPrintResult() {
+    if (printResults.empty())
+        return 0;
+    const LONG result = printResults.front();
+    printResults.erase(printResults.begin());
+    if (!printErrors.empty()) {
+        SetLastError(printErrors.front());
+        printErrors.erase(printErrors.begin());
+    }
+    return result;
+}
 
 std::string Flag(const SHORT* flag) {
     return flag == nullptr ? "null" : std::to_string(*flag);
@@ -30,7 +47,7 @@ void WINAPI RecordAutoformfeed(const SHORT* flag) {
 }
 LONG WINAPI RecordPrintFile(LPCSTR printer, LPCSTR file) {
     calls.push_back("PrintFile(" + std::string(printer) + "," + file + ")");
-    return 0;
+    return NextPrintResult();
 }
 LONG WINAPI RecordPrintBmp(LPCSTR printer, LPCSTR file, double left, double top, double width,
                            double height) {
@@ -38,7 +55,7 @@ LONG WINAPI RecordPrintBmp(LPCSTR printer, LPCSTR file, double left, double top,
     call << "PrintBMP(" << printer << "," << file << "," << left << "," << top << "," << width
          << "," << height << ")";
     calls.push_back(call.str());
-    return 0;
+    return NextPrintResult();
 }
 std::int32_t RecordApplication(std::string_view printer, std::string_view file) {
     calls.push_back("PrintWithApplication(" + std::string(printer) + "," + std::string(file) + ")");
@@ -52,6 +69,8 @@ class DispatchSequence : public swtest::SettingsFileTest {
         sw::PrintLibrary() = {RecordOrientation, RecordAutoformfeed, RecordPrintFile,
                               RecordPrintBmp, RecordApplication};
         calls.clear();
+        printResults.clear();
+        printErrors.clear();
         Write("NoBypass", "File_001", "*.doc");
     }
     std::vector<std::string> Dispatch(const std::string& printer, const std::string& file) {
@@ -112,6 +131,22 @@ TEST_F(DispatchSequence, NetworkPathWithoutColonIsLocal) {
     calls.clear();
     // A remote printer without an announced companion prints nothing here.
     EXPECT_TRUE(Dispatch("site:laser", "C:\\a.prn").empty());
+}
+
+// Every copy is tried; the result is the first failure, so that a copy that
+// failed is never hidden by one that printed after it.
+TEST_F(DispatchSequence, FirstFailingCopyIsTheResult) {
+    Write("Number of copies by printer Laser", "Copies", "3");
+    printResults = {0, ERROR_INVALID_PRINTER_NAME, ERROR_ACCESS_DENIED};
+    EXPECT_EQ(sw::PrintBypassingDriver("Laser", "C:\\a.prn", sw::BitmapPlacementSource::StoredOnly),
+              ERROR_INVALID_PRINTER_NAME);
+    EXPECT_EQ(calls.size(), 4u) << "three copies and the form feed switched off";
+
+    // PrintBMP reports a failure as -1 and its reason in the last error.
+    printResults = {-1, 0, 0};
+    printErrors = {ERROR_FILE_NOT_FOUND};
+    EXPECT_EQ(sw::PrintBypassingDriver("Laser", "C:\\a.bmp", sw::BitmapPlacementSource::StoredOnly),
+              ERROR_FILE_NOT_FOUND);
 }
 
 } // namespace
