@@ -3,6 +3,7 @@
 #include "common/system_error.h"
 #include "common/text_helpers.h"
 #include "printengine/library_state.h"
+#include "printengine/printer_driver.h"
 #include "printengine/raw_job.h"
 #include "printengine/spooler_api.h"
 #include "printengine/swprint.h"
@@ -82,8 +83,8 @@ LONG PrintOnOpenPrinter(HANDLE printer, const std::string& file) {
         return sw::LastErrorOr(ERROR_READ_FAULT);
 
     std::string documentName = sw::JobDocumentName(file);
-    char dataType[] = "RAW";
-    DOC_INFO_1A job = {&documentName[0], nullptr, dataType};
+    std::string dataType = sw::RawJobDataType(printer);
+    DOC_INFO_1A job = {&documentName[0], nullptr, &dataType[0]};
     sw::ClearLastError();
     if (sw::Spooler().startDocPrinter(printer, 1, reinterpret_cast<LPBYTE>(&job)) == 0)
         return sw::LastErrorOr(ERROR_OPEN_FAILED);

@@ -1,6 +1,7 @@
 // PrintFile through Wine's spooler and a real CUPS raw queue: the tests check
 // the bytes the virtual printer received and, through the spooler seam, the
 // write calls that carried them.
+#include "printengine/printer_driver.h"
 #include "printengine/spooler_api.h"
 #include "printengine/swprint.h"
 #include "support/print_server.h"
@@ -54,7 +55,16 @@ class SpoolerRecorder : public swtest::ScopedSeam<sw::SpoolerApi, SpoolerRecorde
         sw::Spooler().closePrinter = &Close;
     }
 
+    // The driver the printer reports: as the spooler has it, or a stand-in.
+    enum class Driver { AsItIs, Xps, Ordinary, Unreadable };
+    void ReportDriver(Driver driver) {
+        driver_ = driver;
+        if (driver != Driver::AsItIs)
+            sw::Spooler().getPrinterDriver = &GetDriver;
+    }
+
     std::vector<DWORD> writes;
+    std::vector<std::string> dataTypes; // of each document started
     int starts = 0;
     int aborts = 0;
     int endDocs = 0;
@@ -88,7 +98,27 @@ class SpoolerRecorder : public swtest::ScopedSeam<sw::SpoolerApi, SpoolerRecorde
             SetLastError(ERROR_NOT_ENOUGH_MEMORY);
             return 0;
         }
-        return Active()->Real().startDocPrinter(printer, level, info);
+        DOC_INFO_1A document = *reinterpret_cast<DOC_INFO_1A*>(info);
+        Active()->dataTypes.push_back(document.pDatatype != nullptr ? document.pDatatype : "");
+        // Wine's spooler knows no "XPS_PASS" (its EndDocPrinter then fails
+        // with 122 and drops the job), so such a job goes on to the print
+        // server as the RAW job it is on the way there.
+        char raw[] = "RAW";
+        document.pDatatype = raw;
+        return Active()->Real().startDocPrinter(printer, level,
+                                                reinterpret_cast<LPBYTE>(&document));
+    }
+    static BOOL WINAPI GetDriver(HANDLE printer, LPSTR environment, DWORD level, LPBYTE buffer,
+                                 DWORD size, LPDWORD needed) {
+        const Driver driver = Active()->driver_;
+        if (driver == Driver::Unreadable || level != sw::kDriverInfo8Level)
+            return Fail(ERROR_INVALID_LEVEL);
+        // The printer's own record, with the attributes of the driver stood for.
+        if (!Active()->Real().getPrinterDriver(printer, environment, level, buffer, size, needed))
+            return FALSE;
+        auto* info = reinterpret_cast<sw::DriverInfo8*>(buffer);
+        info->dwPrinterDriverAttributes = driver == Driver::Xps ? PRINTER_DRIVER_XPS : 0;
+        return TRUE;
     }
     static BOOL WINAPI EndDoc(HANDLE printer) {
         ++Active()->endDocs;
@@ -107,6 +137,7 @@ class SpoolerRecorder : public swtest::ScopedSeam<sw::SpoolerApi, SpoolerRecorde
 
     Failing failing_;
     int failWriteAt_;
+    Driver driver_ = Driver::AsItIs;
 };
 
 // Prints a small marker job: when it is the next job a printer receives,
@@ -356,6 +387,35 @@ TEST(PrintFile, DeviceIsNoFileToPrint) {
         EXPECT_EQ(PrintFile(kPrinter, device), ERROR_INVALID_NAME) << device;
     }
     ExpectNothingSentBefore(inbox, kPrinter);
+}
+
+// A printer whose driver is an XPS driver takes a RAW job and prints
+// nothing; it gets the data type "XPS_PASS", which passes the bytes on as
+// they are. Every other printer, and one whose driver cannot be read, gets
+// "RAW". Wine's queues have ordinary drivers; the XPS driver and the
+// unreadable one are stand-ins through the spooler seam.
+TEST(PrintFile, DataTypeFollowsThePrinterDriver) {
+    const std::string content = "\x1B"
+                                "E" +
+                                Pattern(6000) + "\f";
+    TempFile file(content);
+    PrinterInbox inbox(kPrinter);
+    const struct {
+        SpoolerRecorder::Driver driver;
+        const char* dataType;
+    } cases[] = {
+        {SpoolerRecorder::Driver::AsItIs, "RAW"},
+        {SpoolerRecorder::Driver::Xps, "XPS_PASS"},
+        {SpoolerRecorder::Driver::Ordinary, "RAW"},
+        {SpoolerRecorder::Driver::Unreadable, "RAW"},
+    };
+    for (const auto& c : cases) {
+        SpoolerRecorder recorder;
+        recorder.ReportDriver(c.driver);
+        EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0) << c.dataType;
+        EXPECT_EQ(recorder.dataTypes, std::vector<std::string>{c.dataType});
+        EXPECT_EQ(inbox.NextJob(), content) << "the bytes pass unchanged with " << c.dataType;
+    }
 }
 
 } // namespace
