@@ -23,6 +23,7 @@ const char kPrinterSection[] = "Number of copies by printer sw_raw";
 
 struct Shown {
     std::string file, printer, count;
+    LRESULT countDigits = 0; // the most characters the count takes
     bool fileOnly = false, printerOnly = false, both = false, folder = true, store = false;
 };
 
@@ -32,6 +33,7 @@ std::function<void(HWND)> ReadShown(Shown& shown) {
         shown.file = ItemText(dialog, IDC_COPIES_FILE);
         shown.printer = ItemText(dialog, IDC_COPIES_PRINTER);
         shown.count = ItemText(dialog, IDC_COPIES_COUNT);
+        shown.countDigits = SendDlgItemMessageA(dialog, IDC_COPIES_COUNT, EM_GETLIMITTEXT, 0, 0);
         shown.fileOnly = IsChecked(dialog, IDC_COPIES_FILE_ONLY);
         shown.printerOnly = IsChecked(dialog, IDC_COPIES_PRINTER_ONLY);
         shown.both = IsChecked(dialog, IDC_COPIES_BOTH);
@@ -57,6 +59,7 @@ TEST_F(CopiesDialog, NothingStoredShowsOneCopyForBoth) {
     EXPECT_EQ(shown.file, kFile);
     EXPECT_EQ(shown.printer, kPrinter);
     EXPECT_EQ(shown.count, "1");
+    EXPECT_EQ(shown.countDigits, 4) << "at most 9999 copies";
     EXPECT_TRUE(shown.both);
     EXPECT_FALSE(shown.fileOnly || shown.printerOnly || shown.store || shown.folder);
 }
