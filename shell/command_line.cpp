@@ -3,6 +3,42 @@
 #include "common/text_helpers.h"
 
 namespace sw {
+namespace {
+
+bool IsReservedDeviceName(const std::string& name) {
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    for (const char* device : kDevices) {
+        if (name == device)
+            return true;
+    }
+    // COM1 to COM9 and LPT1 to LPT9; COM0 and COM10 are ordinary names.
+    return name.size() == 4 && (name.compare(0, 3, "COM") == 0 || name.compare(0, 3, "LPT") == 0) &&
+           name[3] >= '1' && name[3] <= '9';
+}
+
+} // namespace
+
+bool NamesDevice(std::string_view path) {
+    if (path.size() >= 4 && (path[0] == '\\' || path[0] == '/') &&
+        (path[1] == '\\' || path[1] == '/') && path[2] == '.' &&
+        (path[3] == '\\' || path[3] == '/'))
+        return true;
+    std::string_view name = path.substr(path.find_last_of("\\/") + 1);
+    if (name.size() >= 2 && name[1] == ':')
+        name.remove_prefix(2); // a drive: "C:NUL"
+    // The system reads the part before an extension or a stream, without
+    // the blanks after it, as the name: "NUL .txt", "nul..." and "NUL:".
+    name = name.substr(0, name.find_first_of(".:"));
+    while (!name.empty() && name.back() == ' ')
+        name.remove_suffix(1);
+    return IsReservedDeviceName(UpperCase(name));
+}
+
+FilePartProblem CheckFilePart(std::string_view file, std::size_t limit) {
+    if (file.size() > limit)
+        return FilePartProblem::TooLong;
+    return NamesDevice(file) ? FilePartProblem::DeviceName : FilePartProblem::None;
+}
 
 std::string_view WithoutEnclosingQuotes(std::string_view text) {
     if (text.size() < 2 || text.front() != '"' || text.back() != '"')

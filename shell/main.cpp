@@ -14,9 +14,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     const std::string text = sw::TrimSpaces(commandLine != nullptr ? commandLine : "");
     if (sw::IsAnotherInstanceRunning()) {
         // Without a command line a second start just ends; with one, the
-        // running copy prints it. Either way this copy ends silently.
-        if (text.empty() || sw::HandOverCommandLine(text) != sw::HandOver::RunHere)
+        // running copy prints it. Either way this copy ends silently, with 0
+        // once the print was handed over.
+        if (text.empty())
             return 0;
+        switch (sw::HandOverCommandLine(text)) {
+        case sw::HandOver::Done:
+            return 0;
+        case sw::HandOver::Failed:
+            return ERROR_TIMEOUT;
+        case sw::HandOver::RunHere:
+            break;
+        }
     }
     sw::RegisterCompanionMessages();
     if (!sw::RegisterMainWindowClass(instance))

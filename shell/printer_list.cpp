@@ -6,6 +6,10 @@
 #include "printengine/swprint.h"
 #include "shell/companion.h"
 #include "shell/print_dispatch.h"
+#include "shell/print_failure.h"
+
+#include <cstdint>
+#include <string>
 
 namespace sw {
 
@@ -29,9 +33,17 @@ void SelectPrinterByName(const std::string& name) {
 }
 
 void PrintSelection() {
-    Program().CurrentPrinter = ListBoxText(Program().PrinterListBox, -1).substr(0, kStateTextLimit);
-    if (!Program().CurrentPrinter.empty() && !Program().SelectedFile.empty())
-        DispatchPrint();
+    ProgramState& program = Program();
+    program.CurrentPrinter = ListBoxText(program.PrinterListBox, -1).substr(0, kStateTextLimit);
+    if (program.CurrentPrinter.empty() || program.SelectedFile.empty())
+        return;
+    // Kept: the word processor's route lets messages through, and a drop may
+    // change the selection while it runs.
+    const std::string printer = program.CurrentPrinter;
+    const std::string file = program.SelectedFile;
+    const std::int32_t result = DispatchPrint();
+    if (result != 0)
+        ShowPrintFailure(program.MainWindow, file, printer, result);
 }
 
 } // namespace sw

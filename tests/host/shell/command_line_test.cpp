@@ -29,23 +29,22 @@ TEST_P(CommandLineSplit, GivesPrinterAndFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, CommandLineSplit,
-    testing::Values(
-        SplitCase{"", Kind::Empty, false, "", ""},
-        SplitCase{"   ", Kind::Empty, false, "", ""},
-        SplitCase{"ACSI", Kind::SetupRun, false, "", ""},
-        SplitCase{"  ACSI ", Kind::SetupRun, false, "", ""},
-        // Only the exact upper-case word is the set-up run.
-        SplitCase{"acsi", Kind::Print, false, "", "acsi"},
-        SplitCase{"  Laser|C:\\a.prn  ", Kind::Print, true, "Laser", "C:\\a.prn"},
-        // The first "|" separates; a "{" after it stays in the file.
-        SplitCase{"Laser|C:\\x{y}.prn", Kind::Print, true, "Laser", "C:\\x{y}.prn"},
-        SplitCase{"A|B|C", Kind::Print, true, "A", "B|C"},
-        SplitCase{"Laser{C:\\a.prn", Kind::Print, true, "Laser", "C:\\a.prn"},
-        // Blanks inside the parts are kept.
-        SplitCase{"Laser 1 | C:\\a.prn", Kind::Print, true, "Laser 1 ", " C:\\a.prn"},
-        SplitCase{"C:\\report.prn", Kind::Print, false, "", "C:\\report.prn"},
-        SplitCase{"|C:\\a.prn", Kind::Print, true, "", "C:\\a.prn"},
-        SplitCase{"Laser|", Kind::Print, true, "Laser", ""}));
+    testing::Values(SplitCase{"", Kind::Empty, false, "", ""},
+                    SplitCase{"   ", Kind::Empty, false, "", ""},
+                    SplitCase{"ACSI", Kind::SetupRun, false, "", ""},
+                    SplitCase{"  ACSI ", Kind::SetupRun, false, "", ""},
+                    // Only the exact upper-case word is the set-up run.
+                    SplitCase{"acsi", Kind::Print, false, "", "acsi"},
+                    SplitCase{"  Laser|C:\\a.prn  ", Kind::Print, true, "Laser", "C:\\a.prn"},
+                    // The first "|" separates; a "{" after it stays in the file.
+                    SplitCase{"Laser|C:\\x{y}.prn", Kind::Print, true, "Laser", "C:\\x{y}.prn"},
+                    SplitCase{"A|B|C", Kind::Print, true, "A", "B|C"},
+                    SplitCase{"Laser{C:\\a.prn", Kind::Print, true, "Laser", "C:\\a.prn"},
+                    // Blanks inside the parts are kept.
+                    SplitCase{"Laser 1 | C:\\a.prn", Kind::Print, true, "Laser 1 ", " C:\\a.prn"},
+                    SplitCase{"C:\\report.prn", Kind::Print, false, "", "C:\\report.prn"},
+                    SplitCase{"|C:\\a.prn", Kind::Print, true, "", "C:\\a.prn"},
+                    SplitCase{"Laser|", Kind::Print, true, "Laser", ""}));
 
 INSTANTIATE_TEST_SUITE_P(
     Quotes, CommandLineSplit,
@@ -68,6 +67,44 @@ TEST(CommandLineSplit, KeepsEveryByteOfAnUnusualText) {
     const CommandLineRequest request = SplitCommandLine(bytes);
     EXPECT_EQ(request.printer, std::string("P\x01\xff"));
     EXPECT_EQ(request.file, std::string("F\t\x80"));
+}
+
+TEST(CommandLineFile, DevicesAndOverlongPartsAreNoFileToPrint) {
+    using sw::FilePartProblem;
+    const struct {
+        const char* file;
+        FilePartProblem problem;
+    } cases[] = {
+        {"C:\\jobs\\report.prn", FilePartProblem::None},
+        {"NUL", FilePartProblem::DeviceName},
+        {"con", FilePartProblem::DeviceName},
+        {"PRN", FilePartProblem::DeviceName},
+        {"Aux", FilePartProblem::DeviceName},
+        {"COM1", FilePartProblem::DeviceName},
+        {"LPT9", FilePartProblem::DeviceName},
+        {"CONOUT$", FilePartProblem::DeviceName},
+        // In any folder, with an extension, blanks or dots after the name.
+        {"C:\\jobs\\nul.prn", FilePartProblem::DeviceName},
+        {"C:/jobs/lpt1", FilePartProblem::DeviceName},
+        {"C:NUL", FilePartProblem::DeviceName},
+        {"NUL .txt", FilePartProblem::DeviceName},
+        {"nul...", FilePartProblem::DeviceName},
+        {"\\\\.\\COM3", FilePartProblem::DeviceName},
+        {"\\\\.\\pipe\\spool", FilePartProblem::DeviceName},
+        // Names that only look like devices are files.
+        {"COM0", FilePartProblem::None},
+        {"COM10", FilePartProblem::None},
+        {"NULL", FilePartProblem::None},
+        {"C:\\NUL\\report.prn", FilePartProblem::None},
+        {"\\\\?\\C:\\jobs\\report.prn", FilePartProblem::None},
+        {"", FilePartProblem::None},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sw::CheckFilePart(c.file, 254), c.problem) << c.file;
+
+    EXPECT_EQ(sw::CheckFilePart(std::string(254, 'a'), 254), FilePartProblem::None);
+    EXPECT_EQ(sw::CheckFilePart(std::string(255, 'a'), 254), FilePartProblem::TooLong);
+    EXPECT_EQ(sw::CheckFilePart("C:\\" + std::string(10000, 'a'), 254), FilePartProblem::TooLong);
 }
 
 } // namespace

@@ -103,6 +103,20 @@ TEST_F(CompanionProtocol, RemotePrintFromTheCommandLineWritesEveryFieldThenClick
     EXPECT_EQ(LogLines(log_), expected);
 }
 
+// A click without a selection prints nothing: a remote printer that is not
+// in the companion's list is no print handed on, and the exit code says so.
+TEST_F(CompanionProtocol, RemotePrinterTheCompanionDoesNotListIsNotClicked) {
+    swtest::TempFile file("remote");
+    auto companion = StartCompanion("site1:laser");
+    ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);
+
+    auto program = StartProgram("site9:ink|" + file.Path());
+    EXPECT_EQ(program.WaitForExit(), static_cast<DWORD>(ERROR_INVALID_PRINTER_NAME));
+    EXPECT_TRUE(Logged("announced"));
+    for (const std::string& line : LogLines(log_))
+        EXPECT_NE(line.rfind("click", 0), 0u) << line;
+}
+
 TEST_F(CompanionProtocol, SecondStartHandsItsPrintToTheRunningWindow) {
     auto first = StartProgram("");
     ASSERT_NE(first.WaitForWindow("SpoolwrightFarreach"), nullptr);

@@ -130,6 +130,75 @@ TEST_F(MainWindow, SelectInTheOpenFileDialogPrintsTheChosenFile) {
     EXPECT_TRUE(swtest::WaitFor([&] { return Status(0) == file.Path(); })) << Status(0);
 }
 
+// The system's message for an error code, without the line end it ends in.
+std::string SystemText(DWORD code) {
+    char text[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                   text, sizeof(text), nullptr);
+    std::string message = text;
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    return message;
+}
+
+// A print from the main window that fails says so: one message box, owned
+// by the main window, naming the file, the printer and what the system says
+// about the error. Here the dropped file was deleted before Print.
+TEST_F(MainWindow, DroppedFileGoneBeforePrintShowsOneMessage) {
+    std::string path;
+    {
+        swtest::TempFile file("gone before the print");
+        path = file.Path();
+        swtest::DropFiles(window_, {path});
+        ASSERT_TRUE(swtest::WaitFor([&] { return Status(0) == path; }));
+    }
+    SelectPrinter("sw_raw");
+    swtest::PostCommand(window_, kPrint);
+
+    HWND box = program_->WaitForDialog("Spoolwright Farreach", 10000);
+    ASSERT_NE(box, nullptr) << "no message";
+    EXPECT_EQ(GetWindow(box, GW_OWNER), window_);
+    EXPECT_EQ(swtest::WindowText(GetDlgItem(box, 0xFFFF)),
+              "\"" + path + "\" was not printed on \"sw_raw\".\n\n" + SystemText(2) + " (error 2)");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(swtest::WaitFor([&] { return !IsWindow(box); }));
+    EXPECT_FALSE(ShowsDialog("Spoolwright Farreach")) << "one message only";
+}
+
+// Select prints at once: a bitmap that cannot be loaded prints no page and
+// is reported by the window's message alone (the library shows none).
+TEST_F(MainWindow, SelectedBitmapThatCannotBeLoadedShowsTheMessage) {
+    swtest::StoreBitmapBox("-1", "1", "1", "2", "2");
+    swtest::TempFile file("not a bitmap", ".bmp");
+    swtest::PrinterInbox inbox("sw_bitmap");
+    SelectPrinter("sw_bitmap");
+    swtest::PostCommand(window_, kSelect);
+    HWND dialog = program_->WaitForDialog("Open File");
+    ASSERT_NE(dialog, nullptr);
+    HWND name = GetDlgItem(dialog, cmb13);
+    if (name == nullptr)
+        name = GetDlgItem(dialog, edt1);
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.Path().c_str()));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+
+    HWND box = program_->WaitForDialog("Spoolwright Farreach", 10000);
+    ASSERT_NE(box, nullptr) << "no message";
+    EXPECT_EQ(GetWindow(box, GW_OWNER), window_);
+    const std::string text = swtest::WindowText(GetDlgItem(box, 0xFFFF));
+    EXPECT_EQ(text.rfind("\"" + file.Path() + "\" was not printed on \"sw_bitmap\".\n\n", 0), 0u)
+        << text;
+    EXPECT_NE(text.find(" (error "), std::string::npos) << text;
+    EXPECT_EQ(FindWindowA("#32770", "Spoolwright"), nullptr) << "no message from the library";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(swtest::WaitFor([&] { return !IsWindow(box); }));
+    EXPECT_FALSE(ShowsDialog("Spoolwright Farreach")) << "one message only";
+
+    swtest::TempFile marker("marker");
+    ASSERT_EQ(PrintFile("sw_bitmap", marker.Path().c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "marker") << "no page was printed";
+}
+
 TEST_F(MainWindow, RemotePrinterCannotBeMadeTheDefault) {
     const std::string log = swtest::RunFolder() + "\\companion-default.log";
     RunningProgram companion(swtest::ProgramFromEnvironment("SW_COMPANION_STANDIN"),
