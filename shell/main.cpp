@@ -35,8 +35,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     sw::Program().CloseAfterRemotePrint = sw::Program().RemotePrintPending;
 
     HWND window = sw::CreateMainWindow(instance, menu);
+    // Without a window (no desktop to show it on) a command-line print has
+    // still happened, and its result is still the exit code.
     if (window == nullptr)
-        return 0;
+        return sw::Program().ExitCode;
     // A command-line print is never seen: the window closed itself at once,
     // or stays hidden until the companion has the remote print.
     if (sw::Program().StartupOutcome != -1 && !sw::Program().RemotePrintPending) {

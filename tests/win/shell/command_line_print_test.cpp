@@ -141,6 +141,31 @@ TEST_F(CommandLinePrint, BadInputEndsAtOnceWithItsError) {
     ExpectNothingSentBefore(inbox, "sw_raw");
 }
 
+// The print server's own command line tools, run against the test server.
+std::string CupsCommand(const std::string& command) {
+    return ". " + swtest::ShellQuoted(swtest::UnixRunFolder() + "/env.sh") + " && " + command;
+}
+
+// A queue that no longer accepts jobs: the print is a failure, whatever the
+// code. Wine hands the job to the print server when the document ends and
+// reports the refusal there (EndDocPrinter fails with 6); Windows keeps the
+// job in its own queue.
+//
+// Wine's limit met here: a short job without a line feed is reported as
+// taken (EndDocPrinter returns TRUE) although the server refused it, so the
+// file printed here has line ends, as print files do.
+TEST_F(CommandLinePrint, QueueThatRefusesJobsIsAFailure) {
+    ASSERT_EQ(swtest::RunHostCommand(CupsCommand("cupsreject sw_abort")), 0);
+    TempFile file("refused\r\n");
+    auto program = StartProgram("sw_abort|" + file.Path());
+    const DWORD code = program.WaitForExit();
+    EXPECT_EQ(swtest::RunHostCommand(CupsCommand("cupsaccept sw_abort")), 0);
+    EXPECT_NE(code, 0u) << "a refused job counts as printed";
+    EXPECT_NE(code, static_cast<DWORD>(STILL_ACTIVE));
+    PrinterInbox inbox("sw_abort");
+    ExpectNothingSentBefore(inbox, "sw_abort");
+}
+
 // No space where the spooler keeps the job: a small file system mounted over
 // the folder where Wine's spooler spools. The exit code says so (112).
 //
