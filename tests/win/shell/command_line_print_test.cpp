@@ -141,11 +141,6 @@ TEST_F(CommandLinePrint, BadInputEndsAtOnceWithItsError) {
     ExpectNothingSentBefore(inbox, "sw_raw");
 }
 
-// The print server's own command line tools, run against the test server.
-std::string CupsCommand(const std::string& command) {
-    return ". " + swtest::ShellQuoted(swtest::UnixRunFolder() + "/env.sh") + " && " + command;
-}
-
 // A queue that no longer accepts jobs: the print is a failure, whatever the
 // code. Wine hands the job to the print server when the document ends and
 // reports the refusal there (EndDocPrinter fails with 6); Windows keeps the
@@ -155,11 +150,11 @@ std::string CupsCommand(const std::string& command) {
 // taken (EndDocPrinter returns TRUE) although the server refused it, so the
 // file printed here has line ends, as print files do.
 TEST_F(CommandLinePrint, QueueThatRefusesJobsIsAFailure) {
-    ASSERT_EQ(swtest::RunHostCommand(CupsCommand("cupsreject sw_abort")), 0);
+    ASSERT_EQ(swtest::RunHostCommand(swtest::CupsCommand("cupsreject sw_abort")), 0);
     TempFile file("refused\r\n");
     auto program = StartProgram("sw_abort|" + file.Path());
     const DWORD code = program.WaitForExit();
-    EXPECT_EQ(swtest::RunHostCommand(CupsCommand("cupsaccept sw_abort")), 0);
+    EXPECT_EQ(swtest::RunHostCommand(swtest::CupsCommand("cupsaccept sw_abort")), 0);
     EXPECT_NE(code, 0u) << "a refused job counts as printed";
     EXPECT_NE(code, static_cast<DWORD>(STILL_ACTIVE));
     PrinterInbox inbox("sw_abort");

@@ -210,10 +210,7 @@ TEST_F(MainWindow, QueueRemovedWhileTheProgramRunsShowsTheMessage) {
     swtest::TempFile file("removed queue\r\n");
     swtest::DropFiles(window_, {file.Path()});
     ASSERT_TRUE(swtest::WaitFor([&] { return Status(0) == file.Path(); }));
-    ASSERT_EQ(swtest::RunHostCommand(". " +
-                                     swtest::ShellQuoted(swtest::UnixRunFolder() + "/env.sh") +
-                                     " && lpadmin -x sw_removed"),
-              0);
+    ASSERT_EQ(swtest::RunHostCommand(swtest::CupsCommand("lpadmin -x sw_removed")), 0);
     swtest::PostCommand(window_, kPrint);
 
     HWND box = program_->WaitForDialog("Spoolwright Farreach", 10000);
