@@ -54,6 +54,34 @@ class MainWindow : public swtest::SettingsFileTest {
     bool ShowsDialog(const char* caption, DWORD timeoutMs = 1500) const {
         return program_->WaitForDialog(caption, timeoutMs) != nullptr;
     }
+    // Types the path into the Open File dialog that Select shows, and opens it.
+    void ChooseInOpenFileDialog(const std::string& path) {
+        HWND dialog = program_->WaitForDialog("Open File");
+        ASSERT_NE(dialog, nullptr);
+        HWND name = GetDlgItem(dialog, cmb13);
+        if (name == nullptr)
+            name = GetDlgItem(dialog, edt1);
+        SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    }
+    // Expects one message box of a failed print, owned by the main window,
+    // that names the file and the printer; closes it and returns the reason
+    // it gives after them.
+    std::string CloseOnlyFailureMessage(const std::string& file, const std::string& printer) {
+        HWND box = program_->WaitForDialog("Spoolwright Farreach", 10000);
+        EXPECT_NE(box, nullptr) << "no message";
+        if (box == nullptr)
+            return "";
+        EXPECT_EQ(GetWindow(box, GW_OWNER), window_);
+        const std::string text = swtest::WindowText(GetDlgItem(box, 0xFFFF));
+        const std::string names = "\"" + file + "\" was not printed on \"" + printer + "\".\n\n";
+        EXPECT_EQ(text.rfind(names, 0), 0u) << text;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(swtest::WaitFor([&] { return !IsWindow(box); }));
+        EXPECT_FALSE(ShowsDialog("Spoolwright Farreach")) << "one message only";
+        return text.rfind(names, 0) == 0 ? text.substr(names.size()) : text;
+    }
 
     std::unique_ptr<RunningProgram> program_;
     HWND window_ = nullptr;
@@ -118,14 +146,7 @@ TEST_F(MainWindow, SelectInTheOpenFileDialogPrintsTheChosenFile) {
     swtest::PrinterInbox inbox("sw_raw");
     SelectPrinter("sw_raw");
     swtest::PostCommand(window_, kSelect);
-    HWND dialog = program_->WaitForDialog("Open File");
-    ASSERT_NE(dialog, nullptr);
-    HWND name = GetDlgItem(dialog, cmb13);
-    if (name == nullptr)
-        name = GetDlgItem(dialog, edt1);
-    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.Path().c_str()));
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    ChooseInOpenFileDialog(file.Path());
     EXPECT_EQ(inbox.NextJob(), "chosen in the dialog");
     EXPECT_TRUE(swtest::WaitFor([&] { return Status(0) == file.Path(); })) << Status(0);
 }
@@ -155,14 +176,7 @@ TEST_F(MainWindow, DroppedFileGoneBeforePrintShowsOneMessage) {
     SelectPrinter("sw_raw");
     swtest::PostCommand(window_, kPrint);
 
-    HWND box = program_->WaitForDialog("Spoolwright Farreach", 10000);
-    ASSERT_NE(box, nullptr) << "no message";
-    EXPECT_EQ(GetWindow(box, GW_OWNER), window_);
-    EXPECT_EQ(swtest::WindowText(GetDlgItem(box, 0xFFFF)),
-              "\"" + path + "\" was not printed on \"sw_raw\".\n\n" + SystemText(2) + " (error 2)");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(swtest::WaitFor([&] { return !IsWindow(box); }));
-    EXPECT_FALSE(ShowsDialog("Spoolwright Farreach")) << "one message only";
+    EXPECT_EQ(CloseOnlyFailureMessage(path, "sw_raw"), SystemText(2) + " (error 2)");
 }
 
 // Select prints at once: a bitmap that cannot be loaded prints no page and
@@ -173,26 +187,11 @@ TEST_F(MainWindow, SelectedBitmapThatCannotBeLoadedShowsTheMessage) {
     swtest::PrinterInbox inbox("sw_bitmap");
     SelectPrinter("sw_bitmap");
     swtest::PostCommand(window_, kSelect);
-    HWND dialog = program_->WaitForDialog("Open File");
-    ASSERT_NE(dialog, nullptr);
-    HWND name = GetDlgItem(dialog, cmb13);
-    if (name == nullptr)
-        name = GetDlgItem(dialog, edt1);
-    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.Path().c_str()));
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    ChooseInOpenFileDialog(file.Path());
 
-    HWND box = program_->WaitForDialog("Spoolwright Farreach", 10000);
-    ASSERT_NE(box, nullptr) << "no message";
-    EXPECT_EQ(GetWindow(box, GW_OWNER), window_);
-    const std::string text = swtest::WindowText(GetDlgItem(box, 0xFFFF));
-    EXPECT_EQ(text.rfind("\"" + file.Path() + "\" was not printed on \"sw_bitmap\".\n\n", 0), 0u)
-        << text;
-    EXPECT_NE(text.find(" (error "), std::string::npos) << text;
+    const std::string reason = CloseOnlyFailureMessage(file.Path(), "sw_bitmap");
+    EXPECT_NE(reason.find(" (error "), std::string::npos) << reason;
     EXPECT_EQ(FindWindowA("#32770", "Spoolwright"), nullptr) << "no message from the library";
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(swtest::WaitFor([&] { return !IsWindow(box); }));
-    EXPECT_FALSE(ShowsDialog("Spoolwright Farreach")) << "one message only";
 
     swtest::TempFile marker("marker");
     ASSERT_EQ(PrintFile("sw_bitmap", marker.Path().c_str()), 0);
@@ -213,16 +212,8 @@ TEST_F(MainWindow, QueueRemovedWhileTheProgramRunsShowsTheMessage) {
     ASSERT_EQ(swtest::RunHostCommand(swtest::CupsCommand("lpadmin -x sw_removed")), 0);
     swtest::PostCommand(window_, kPrint);
 
-    HWND box = program_->WaitForDialog("Spoolwright Farreach", 10000);
-    ASSERT_NE(box, nullptr) << "no message";
-    EXPECT_EQ(GetWindow(box, GW_OWNER), window_);
-    const std::string text = swtest::WindowText(GetDlgItem(box, 0xFFFF));
-    EXPECT_EQ(text.rfind("\"" + file.Path() + "\" was not printed on \"sw_removed\".\n\n", 0), 0u)
-        << text;
-    EXPECT_NE(text.find(" (error "), std::string::npos) << text;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(swtest::WaitFor([&] { return !IsWindow(box); }));
-    EXPECT_FALSE(ShowsDialog("Spoolwright Farreach")) << "one message only";
+    const std::string reason = CloseOnlyFailureMessage(file.Path(), "sw_removed");
+    EXPECT_NE(reason.find(" (error "), std::string::npos) << reason;
 }
 
 TEST_F(MainWindow, RemotePrinterCannotBeMadeTheDefault) {
