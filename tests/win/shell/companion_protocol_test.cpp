@@ -126,6 +126,16 @@ TEST_F(CompanionProtocol, SecondStartHandsItsPrintToTheRunningWindow) {
     EXPECT_EQ(second.WaitForExit(), 0u);
     EXPECT_EQ(inbox.NextJob(), "handed over");
 
+    // A handed-over print that fails is still a command line's: the running
+    // window shows no message for it, and the second start ends with 0.
+    HANDLE locker =
+        CreateFileA(file.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(locker, INVALID_HANDLE_VALUE);
+    auto locked = StartProgram("sw_raw|" + file.Path());
+    EXPECT_EQ(locked.WaitForExit(), 0u);
+    EXPECT_EQ(first.WaitForDialog("Spoolwright Farreach", 1500), nullptr);
+    CloseHandle(locker);
+
     // Without a command line a second start ends at once, silently.
     auto third = StartProgram("");
     EXPECT_EQ(third.WaitForExit(), 0u);
