@@ -10,7 +10,10 @@ namespace sw {
 
 namespace {
 
-constexpr std::size_t kFileBufferSize = 256;
+// The chosen path is never cut: the buffer takes the longest path the system
+// has (in UTF-8, up to three bytes a character).
+constexpr std::size_t kFileBufferSize = 3 * 32767 + 1;
+constexpr std::size_t kFileTitleSize = 256 * 3;
 constexpr std::size_t kDefaultExtensionLimit = 9;
 
 // Copies at most size - 1 characters and always terminates.
@@ -29,9 +32,9 @@ bool ShowFileDialog(FileDialogRequest& request, BOOL(WINAPI* dialog)(LPOPENFILEN
         folder.assign(current, length < MAX_PATH ? length : 0);
     }
     const std::string extension = request.defaultExtension.substr(0, kDefaultExtensionLimit);
-    char fileName[kFileBufferSize];
-    char fileTitle[kFileBufferSize] = {};
-    CopyInto(fileName, sizeof(fileName), request.fileName);
+    std::string fileName(kFileBufferSize, '\0');
+    char fileTitle[kFileTitleSize] = {};
+    CopyInto(&fileName[0], fileName.size(), request.fileName);
 
     // The record as Windows 95 and NT 4 know it (76 bytes): the later fields
     // are left out so that every system accepts it.
@@ -40,8 +43,8 @@ bool ShowFileDialog(FileDialogRequest& request, BOOL(WINAPI* dialog)(LPOPENFILEN
     record.hwndOwner = request.owner;
     record.lpstrFilter = filter.c_str();
     record.nFilterIndex = request.filterIndex;
-    record.lpstrFile = fileName;
-    record.nMaxFile = sizeof(fileName);
+    record.lpstrFile = &fileName[0];
+    record.nMaxFile = static_cast<DWORD>(fileName.size());
     record.lpstrFileTitle = fileTitle;
     record.nMaxFileTitle = sizeof(fileTitle);
     record.lpstrInitialDir = folder.c_str();
@@ -56,8 +59,8 @@ bool ShowFileDialog(FileDialogRequest& request, BOOL(WINAPI* dialog)(LPOPENFILEN
     // caller's name stays. A cancelled one leaves the buffer as it was given.
     if (!confirmed && CommDlgExtendedError() != 0)
         return false;
-    fileName[kFileBufferSize - 1] = '\0';
-    request.fileName = fileName;
+    fileName.back() = '\0';
+    request.fileName = fileName.c_str();
     return confirmed != FALSE;
 }
 

@@ -1,6 +1,6 @@
 // The system's open-file and save-file dialogs, as both deliverables show
-// them: a filter text with "|" between its parts, and fixed 256-byte buffers
-// for the file name and title.
+// them: a filter text with "|" between its parts, and a file name buffer that
+// takes the longest path the system has.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +12,7 @@ namespace sw {
 struct FileDialogRequest {
     HWND owner = nullptr;
     std::string title;            // the system's title when empty
-    std::string fileName;         // in: initial name; out: the chosen path (at most 255)
+    std::string fileName;         // in: initial name; out: the chosen path, whole
     std::string initialFolder;    // the current directory when empty
     std::string filterText;       // "description|pattern|description|pattern..."
     DWORD filterIndex = 0;        // 1-based preselected filter; the user's choice is not returned

@@ -9,8 +9,8 @@
 
 namespace sw {
 
-// Shows "Open File" in the current directory and returns the chosen path (at
-// most 255 characters), or empty when the user cancelled.
+// Shows "Open File" in the current directory and returns the chosen path,
+// whole, or empty when the user cancelled.
 std::string SelectFileWithFilters(FileFilterState& state);
 
 } // namespace sw

@@ -53,13 +53,43 @@ std::string CreateScratchDocument(const std::string& folder) {
     return std::string();
 }
 
-} // namespace
+// The program the App Paths key names, when the file is there: the user's
+// key first, then the machine's (in its 64-bit view too, which a 32-bit
+// program on 64-bit Windows does not see by default).
+std::string WordPadOfAppPaths() {
+    const std::string key(kWordPadAppPathKey);
+    const struct {
+        HKEY root;
+        REGSAM view;
+    } places[] = {
+        {HKEY_CURRENT_USER, 0}, {HKEY_LOCAL_MACHINE, 0}, {HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY}};
+    for (const auto& place : places) {
+        HKEY handle = nullptr;
+        if (RegOpenKeyExA(place.root, key.c_str(), 0, KEY_QUERY_VALUE | place.view, &handle) !=
+            ERROR_SUCCESS)
+            continue;
+        char value[kProgramPathLimit + 1] = {};
+        DWORD size = sizeof(value) - 1;
+        DWORD type = 0;
+        const LONG read = RegQueryValueExA(handle, nullptr, nullptr, &type,
+                                           reinterpret_cast<BYTE*>(value), &size);
+        RegCloseKey(handle);
+        if (read != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
+            continue;
+        std::string program = ProgramOfAppPath(value);
+        // The value names its folder with %ProgramFiles% and the like.
+        char expanded[kProgramPathLimit + 1] = {};
+        const DWORD length = ExpandEnvironmentStringsA(program.c_str(), expanded, sizeof(expanded));
+        if (length > 0 && length <= sizeof(expanded))
+            program = expanded;
+        if (IsFile(program))
+            return program;
+    }
+    return std::string();
+}
 
-std::string FindWordPad() {
-    const std::string fixed(kFixedWordPadPath);
-    if (IsFile(fixed))
-        return fixed;
-
+// The program the shell associates with ".wri" documents, or empty.
+std::string ProgramOfWriDocuments() {
     const std::string folder = TempFolder();
     if (folder.empty())
         return std::string();
@@ -74,6 +104,18 @@ std::string FindWordPad() {
     if (reinterpret_cast<INT_PTR>(found) <= 32)
         return std::string();
     return program;
+}
+
+} // namespace
+
+std::string FindWordPad() {
+    const std::string fixed(kFixedWordPadPath);
+    if (IsFile(fixed))
+        return fixed;
+    const std::string associated = ProgramOfWriDocuments();
+    if (!associated.empty())
+        return associated;
+    return WordPadOfAppPaths();
 }
 
 } // namespace sw

@@ -25,12 +25,25 @@ bool IsWordPadProgram(std::string_view programPath) {
     return ContainsIgnoringCase(programPath, "WORDPAD");
 }
 
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
 std::string WordPadPrintCommand(std::string_view programPath, std::string_view document) {
-    std::string command(programPath);
-    command += ' ';
-    command += document;
-    command += " /p";
-    return command;
+    return Quoted(programPath) + " " + Quoted(document) + " /p";
+}
+
+std::string ProgramOfAppPath(std::string_view value) {
+    const std::size_t first = value.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::string();
+    value = value.substr(first, value.find_last_not_of(" \t") - first + 1);
+    if (value.size() >= 2 && value.front() == '"') {
+        const std::size_t close = value.find('"', 1);
+        if (close != std::string_view::npos)
+            return std::string(value.substr(1, close - 1));
+    }
+    return std::string(value);
 }
 
 bool TitleSaysFinished(std::string_view title) {

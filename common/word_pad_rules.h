@@ -22,9 +22,22 @@ std::string ScratchDocumentName(unsigned long processId, unsigned attempt);
 // True when the program path contains "WORDPAD" in any letter case.
 bool IsWordPadProgram(std::string_view programPath);
 
-// The program path, a space, the document as given and " /p", which makes
-// WordPad print the document on the default printer and exit.
+// The program path and the document, each in double quotes, with a space
+// between, and " /p", which makes WordPad print the document on the default
+// printer and exit. Unquoted, a path with spaces would name other files.
 std::string WordPadPrintCommand(std::string_view programPath, std::string_view document);
+
+// The App Paths key of WordPad, under HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE;
+// its default value names the program.
+inline constexpr std::string_view kWordPadAppPathKey =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\WORDPAD.EXE";
+
+// The program an App Paths value names: the value without the blanks at its
+// ends and without the double quotes around it.
+std::string ProgramOfAppPath(std::string_view value);
+
+// The text in double quotes.
+std::string Quoted(std::string_view text);
 
 // True when a window title contains "FINISHED" in any letter case.
 bool TitleSaysFinished(std::string_view title);

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds SpoolwrightSetup.msi, a Windows Installer package, from the programs,
-# the library and the help file of one build:
-#   build_package.sh OUTPUT ARCH SWUTIL SWPRINT REMSW HELPFILE INSTALL_HELPER
+# the library, the help file and the folder of its HTML pages of one build:
+#   build_package.sh OUTPUT ARCH SWUTIL SWPRINT REMSW HELPFILE INSTALL_HELPER HELPPAGES
 # ARCH is x86 for the 32-bit programs, x64 for the 64-bit ones.
 # wixl writes the package from spoolwright.wxs; msibuild then adds the
 # actions wixl has no element for, which run INSTALL_HELPER
 # (install_helper.exe) from the package.
 set -euo pipefail
 
-output=$1 arch=$2 swutil=$3 swprint=$4 remsw=$5 helpfile=$6 helper=$7
+output=$1 arch=$2 swutil=$3 swprint=$4 remsw=$5 helpfile=$6 helper=$7 helppages=$8
 here=$(cd "$(dirname "$0")" && pwd)
 
 case $arch in
@@ -28,6 +28,8 @@ cp "$swutil" "$stage/swutil.exe"
 cp "$swprint" "$stage/swprint.dll"
 cp "$remsw" "$stage/Remsw.exe"
 cp "$helpfile" "$stage/Spoolwright.hlp"
+mkdir "$stage/help"
+cp "$helppages"/*.html "$stage/help/"
 cp "$helper" "$stage/install_helper.exe"
 
 output=$(cd "$(dirname "$output")" && pwd)/$(basename "$output")

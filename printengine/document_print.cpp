@@ -1,7 +1,10 @@
 // PrintDoc: a document printed by WordPad on a named printer. WordPad prints
 // a document given with " /p" on the default printer, so the printer is made
 // the default while WordPad runs and the previous default is restored after.
+// Without WordPad, the document's own application prints it through its
+// "printto" verb.
 #include "common/find_word_pad.h"
+#include "common/print_to_verb.h"
 #include "common/word_pad_rules.h"
 #include "printengine/raw_job.h"
 #include "printengine/run_and_wait.h"
@@ -22,10 +25,15 @@ std::string CurrentDefaultPrinter() {
     return text;
 }
 
+// How long the document's own application may take to print it.
+constexpr unsigned long kPrintToLimitMs = 120000;
+
 LONG PrintWithWordPad(const std::string& printer, const std::string& file) {
     const std::string program = sw::FindWordPad();
+    // Without WordPad the document's associated application prints it,
+    // told the printer by name.
     if (program.empty())
-        return kNoWordPad;
+        return sw::PrintWithPrintToVerb(printer, file, kPrintToLimitMs) == 0 ? 0 : kNoWordPad;
     // Another word processor cannot be told to print from its command line.
     if (!sw::IsWordPadProgram(program))
         return 0;

@@ -8,7 +8,7 @@
 
 namespace {
 
-// The dialog's file buffer holds 255 characters; so does the caller's.
+// The caller's buffer holds 255 bytes and a NUL.
 constexpr std::size_t kResultLimit = 255;
 
 } // namespace
@@ -16,8 +16,11 @@ constexpr std::size_t kResultLimit = 255;
 extern "C" void WINAPI GetFileToPrint(LPSTR buffer) {
     if (buffer == nullptr)
         return;
-    const std::string chosen = sw::SelectFileWithFilters(sw::State().fileSelection);
-    const std::size_t length = chosen.size() < kResultLimit ? chosen.size() : kResultLimit;
-    std::memcpy(buffer, chosen.data(), length);
-    buffer[length] = '\0';
+    // A path longer than the buffer is not given at all: a cut one would name
+    // another file.
+    std::string chosen = sw::SelectFileWithFilters(sw::State().fileSelection);
+    if (chosen.size() > kResultLimit)
+        chosen.clear();
+    std::memcpy(buffer, chosen.data(), chosen.size());
+    buffer[chosen.size()] = '\0';
 }

@@ -1,5 +1,6 @@
 // PrintFile and the two settings that shape every raw job.
 #include "common/handle_guard.h"
+#include "common/long_path.h"
 #include "common/system_error.h"
 #include "common/text_helpers.h"
 #include "printengine/library_state.h"
@@ -18,10 +19,10 @@ namespace {
 constexpr DWORD kNotADiskFile = ERROR_INVALID_NAME;
 
 // Opens the file to print read-only and shared, so that printing never locks
-// others out of it and never creates a missing one.
+// others out of it and never creates a missing one; through the wide call, so
+// that a path longer than 259 characters opens too.
 sw::FileHandle OpenFileToPrint(const std::string& file) {
-    return sw::FileHandle(CreateFileA(sw::TrimSpaces(file).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    return sw::FileHandle(sw::OpenForReading(sw::TrimSpaces(file), FILE_FLAG_SEQUENTIAL_SCAN));
 }
 
 // Streams the file as the document's bytes: 0 when the spooler took every
@@ -95,7 +96,10 @@ LONG PrintOnOpenPrinter(HANDLE printer, const std::string& file) {
 
 extern "C" LONG WINAPI PrintFile(LPCSTR printerName, LPCSTR fileName) {
     std::string printer = sw::BoundedText(printerName, sw::kPrinterNameLimit);
-    const std::string file = sw::BoundedText(fileName, sw::kFileNameLimit);
+    // A path is taken whole: a cut one would name another file.
+    const std::string file = sw::BoundedText(fileName, sw::kFileArgumentLimit + 1);
+    if (file.size() > sw::kFileArgumentLimit)
+        return ERROR_FILENAME_EXCED_RANGE;
 
     HANDLE handle = nullptr;
     PRINTER_DEFAULTSA defaults = {nullptr, nullptr, 0};

@@ -106,6 +106,7 @@ std::optional<IppResponse> DecodeIpp(std::string_view bytes) {
     response.status = static_cast<std::uint16_t>(reader.Number(2));
     response.requestId = reader.Number(4);
     std::uint8_t group = 0;
+    std::size_t groupNumber = 0;
     while (!reader.Failed()) {
         if (reader.AtEnd())
             return std::nullopt; // no end-of-attributes tag
@@ -114,6 +115,7 @@ std::optional<IppResponse> DecodeIpp(std::string_view bytes) {
             return response;
         if (tag < 0x10) {
             group = tag;
+            ++groupNumber;
             continue;
         }
         std::string name = reader.Counted();
@@ -131,6 +133,7 @@ std::optional<IppResponse> DecodeIpp(std::string_view bytes) {
             return std::nullopt; // an attribute outside any group
         IppAttribute attribute;
         attribute.group = group;
+        attribute.groupNumber = groupNumber;
         attribute.tag = tag;
         attribute.name = std::move(name);
         attribute.values.push_back(std::move(value));
@@ -149,6 +152,15 @@ std::string AttributeText(const IppResponse& response, std::uint8_t group, std::
             return attribute.values.front();
     }
     return std::string();
+}
+
+std::int32_t IntegerValue(std::string_view value) {
+    if (value.size() != 4)
+        return 0;
+    std::uint32_t number = 0;
+    for (char c : value)
+        number = (number << 8) | static_cast<unsigned char>(c);
+    return static_cast<std::int32_t>(number);
 }
 
 std::vector<std::string> PrinterNames(const IppResponse& response) {

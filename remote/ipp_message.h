@@ -14,6 +14,7 @@ namespace sw {
 namespace ipp {
 // Operations.
 inline constexpr std::uint16_t kPrintJob = 0x0002;
+inline constexpr std::uint16_t kGetPrinterAttributes = 0x000B;
 inline constexpr std::uint16_t kCupsGetPrinters = 0x4002;
 // Delimiters that open an attribute group, and the end of the attributes.
 inline constexpr std::uint8_t kOperationGroup = 0x01;
@@ -61,6 +62,7 @@ struct IppAttribute {
     std::uint8_t tag = 0;   // the tag of its first value
     std::string name;
     std::vector<std::string> values; // raw value bytes, in order
+    std::size_t groupNumber = 0;     // counts the groups from 1: tells two printers' groups apart
 };
 
 struct IppResponse {
@@ -81,6 +83,9 @@ bool IsSuccessfulStatus(std::uint16_t status);
 
 // The first value of the named attribute in the group; empty when missing.
 std::string AttributeText(const IppResponse& response, std::uint8_t group, std::string_view name);
+
+// The value of a 32-bit integer or enum (big-endian); 0 when not four bytes.
+std::int32_t IntegerValue(std::string_view value);
 
 // Every value of "printer-name" in the printer groups, in order.
 std::vector<std::string> PrinterNames(const IppResponse& response);

@@ -13,6 +13,14 @@ IppRequest WithOperationStart(std::uint16_t operation, std::uint32_t requestId) 
     return request;
 }
 
+// What the companion shows of a printer.
+void AddStateAttributes(IppRequest& request) {
+    request.Add(ipp::kKeyword, "requested-attributes", "printer-name")
+        .AddValue(ipp::kKeyword, "printer-state")
+        .AddValue(ipp::kKeyword, "printer-state-reasons")
+        .AddValue(ipp::kKeyword, "printer-state-message");
+}
+
 } // namespace
 
 std::string PrintJobRequest(const PrintJobAttributes& job, std::uint32_t requestId) {
@@ -26,8 +34,18 @@ std::string PrintJobRequest(const PrintJobAttributes& job, std::uint32_t request
 
 std::string GetPrintersRequest(std::string_view userName, std::uint32_t requestId) {
     IppRequest request = WithOperationStart(ipp::kCupsGetPrinters, requestId);
-    request.Add(ipp::kName, "requesting-user-name", userName)
-        .Add(ipp::kKeyword, "requested-attributes", "printer-name");
+    request.Add(ipp::kName, "requesting-user-name", userName);
+    AddStateAttributes(request);
+    return request.Bytes();
+}
+
+std::string GetPrinterAttributesRequest(std::string_view printerUri, std::string_view userName,
+                                        std::uint32_t requestId) {
+    IppRequest request = WithOperationStart(ipp::kGetPrinterAttributes, requestId);
+    request.Add(ipp::kUri, "printer-uri", printerUri)
+        .Add(ipp::kName, "requesting-user-name", userName);
+    AddStateAttributes(request);
+    request.AddValue(ipp::kKeyword, "document-format-supported");
     return request.Bytes();
 }
 

@@ -1,5 +1,7 @@
-// The two requests the companion sends to a print server: list its printers
-// (CUPS-Get-Printers) and print one document (Print-Job). Texts are UTF-8.
+// The requests the companion sends: list a print server's printers
+// (CUPS-Get-Printers), ask one printer for its name, state and document
+// formats (Get-Printer-Attributes), and print one document (Print-Job).
+// Texts are UTF-8.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +20,12 @@ struct PrintJobAttributes {
 // The encoded Print-Job request; the document's bytes follow it in the body.
 std::string PrintJobRequest(const PrintJobAttributes& job, std::uint32_t requestId);
 
-// A CUPS-Get-Printers request that asks for the printers' names only.
+// A CUPS-Get-Printers request that asks for the printers' names and states.
 std::string GetPrintersRequest(std::string_view userName, std::uint32_t requestId);
+
+// A Get-Printer-Attributes request for the name, state and the document
+// formats of the printer at `printerUri`.
+std::string GetPrinterAttributesRequest(std::string_view printerUri, std::string_view userName,
+                                        std::uint32_t requestId);
 
 } // namespace sw

@@ -47,6 +47,16 @@ std::string_view DocumentFormatOf(RemotePrintMethod method) {
     return "application/vnd.cups-raw";
 }
 
+std::uint64_t RawJobLength(const RawJobAdditions& additions, std::uint64_t fileLength,
+                           bool endsWithFormFeed) {
+    std::uint64_t length = fileLength;
+    if (additions.orientation)
+        length += additions.StartSequence().size() + additions.EndSequence().size();
+    if (additions.autoFormFeed && !(fileLength > 0 && endsWithFormFeed))
+        ++length;
+    return length;
+}
+
 RemoteJobCheck CheckRemoteJob(const RemoteJobTexts& texts) {
     RemoteJob job;
     const std::optional<RemotePrinterName> name = SplitRemotePrinterItem(texts.printer);

@@ -5,6 +5,7 @@
 
 #include "printengine/raw_job.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,5 +64,11 @@ RemoteJobCheck CheckRemoteJob(const RemoteJobTexts& texts);
 // The IPP document format of each method: raw printer language for the
 // bypass, a Windows bitmap, and for a document whatever the server detects.
 std::string_view DocumentFormatOf(RemotePrintMethod method);
+
+// The number of bytes StreamRawJob sends for a file of `fileLength` bytes
+// whose last byte is (or is not) a form feed: the length of a request body
+// declared before it is sent.
+std::uint64_t RawJobLength(const RawJobAdditions& additions, std::uint64_t fileLength,
+                           bool endsWithFormFeed);
 
 } // namespace sw

@@ -106,6 +106,28 @@ std::string PercentEncoded(std::string_view text) {
     return encoded;
 }
 
+// A URI path: '/' and then unreserved characters, sub-delimiters, ':', '@',
+// '/' and percent-encoded bytes; no blanks, controls, '|' or query.
+bool IsUriPath(std::string_view path) {
+    if (path.empty() || path.front() != '/')
+        return false;
+    static const std::string_view kAllowed = "-._~!$&'()*+,;=:@/";
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const char c = path[i];
+        if (c == '%') {
+            if (i + 2 >= path.size() || !IsHexDigit(path[i + 1]) || !IsHexDigit(path[i + 2]))
+                return false;
+            i += 2;
+        } else if (!IsLetter(c) && !IsDigit(c) && kAllowed.find(c) == std::string_view::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// "host", "host:port", "a.b.c.d[:port]", "v6", "[v6]" or "[v6]:port".
+std::optional<SiteAddress> ParseHostAndPort(std::string_view view);
+
 } // namespace
 
 bool IsIpv4Address(std::string_view text) {
@@ -170,9 +192,10 @@ bool IsIpv6Address(std::string_view text) {
            countGroups(text.substr(gap + 2), true, after) && before + after <= 7;
 }
 
-std::optional<SiteAddress> ParseSiteAddress(std::string_view site) {
-    const std::string text = TrimSpaces(site);
-    const std::string_view view(text);
+namespace {
+
+std::optional<SiteAddress> ParseHostAndPort(std::string_view view) {
+    const std::string text(view);
     if (!view.empty() && view.front() == '[') {
         const std::size_t close = view.find(']');
         if (close == std::string_view::npos)
@@ -207,17 +230,57 @@ std::optional<SiteAddress> ParseSiteAddress(std::string_view site) {
     return HostWithPort(view.substr(0, colon), view.substr(colon + 1), true);
 }
 
+} // namespace
+
+std::optional<SiteAddress> ParseSiteAddress(std::string_view site) {
+    const std::string text = TrimSpaces(site);
+    std::string_view view(text);
+    bool tls = false;
+    const std::size_t schemeEnd = view.find("://");
+    if (schemeEnd == std::string_view::npos)
+        return ParseHostAndPort(view);
+    const std::string scheme = UpperCase(view.substr(0, schemeEnd));
+    if (scheme == "IPPS")
+        tls = true;
+    else if (scheme != "IPP")
+        return std::nullopt;
+    view.remove_prefix(schemeEnd + 3);
+    const std::size_t slash = view.find('/');
+    std::optional<SiteAddress> address = ParseHostAndPort(view.substr(0, slash));
+    if (!address)
+        return std::nullopt;
+    address->tls = tls;
+    if (slash != std::string_view::npos) {
+        const std::string_view path = view.substr(slash);
+        if (!IsUriPath(path))
+            return std::nullopt;
+        if (path != "/")
+            address->path = std::string(path);
+    }
+    return address;
+}
+
 std::string HostAndPort(const SiteAddress& address) {
     const std::string host = address.ipv6 ? "[" + address.host + "]" : address.host;
     return host + ":" + std::to_string(address.port);
 }
 
-std::string PrinterResource(std::string_view printer) {
+std::string SiteOrigin(const SiteAddress& address) {
+    return (address.tls ? "ipps://" : "ipp://") + HostAndPort(address);
+}
+
+std::string SiteUri(const SiteAddress& address) {
+    return SiteOrigin(address) + address.path;
+}
+
+std::string PrinterResource(const SiteAddress& address, std::string_view printer) {
+    if (NamesPrinter(address))
+        return address.path;
     return "/printers/" + PercentEncoded(printer);
 }
 
 std::string PrinterUri(const SiteAddress& address, std::string_view printer) {
-    return "ipp://" + HostAndPort(address) + PrinterResource(printer);
+    return SiteOrigin(address) + PrinterResource(address, printer);
 }
 
 std::string RemotePrinterItem(std::string_view site, std::string_view printer) {

@@ -1,7 +1,8 @@
 // Where a remote site is: the text of an entry of "SWRemote.txt" read as a
-// host name or an address with an optional port, and the names of its
-// printers as the companion lists them ("site:printer"). A site text that is
-// neither a host name nor an address is refused here, before anything is sent.
+// print server ("host[:port]", "ipp://host[:port]", "ipps://host[:port]") or
+// as one printer's resource ("ipp://host:port/ipp/print"), and the names of
+// its printers as the companion lists them ("site:printer"). A site text that
+// is none of these is refused here, before anything is sent.
 #pragma once
 
 #include <optional>
@@ -18,15 +19,26 @@ struct SiteAddress {
     std::string host; // a host name, dotted IPv4 or IPv6 (without brackets)
     unsigned port = kIppPort;
     bool ipv6 = false;
+    bool tls = false; // "ipps://": the conversation is encrypted
+    // The resource of one printer ("/ipp/print"); empty for a print server,
+    // whose printers are listed and addressed as "/printers/NAME".
+    std::string path;
 };
 
 // Accepts, after trimming spaces: "host", "host:port", "a.b.c.d", "a.b.c.d:port",
-// an IPv6 address alone or as "[v6]" or "[v6]:port". A host name is labels
-// of letters, digits and '-' (not at either end of a label, 1 to 63
-// characters) joined by dots, at most 253 characters; a name whose last label
-// is all digits must be a valid IPv4 address. Ports are 1 to 65535. Anything
-// else gives no address.
+// an IPv6 address alone or as "[v6]" or "[v6]:port"; each of these may follow
+// "ipp://" or "ipps://" (the scheme in any letter case), and then be followed
+// by a path of URI characters naming a printer's resource (a path of "/"
+// alone names the server). A host name is labels of letters, digits and '-'
+// (not at either end of a label, 1 to 63 characters) joined by dots, at most
+// 253 characters; a name whose last label is all digits must be a valid IPv4
+// address. Ports are 1 to 65535. Anything else gives no address.
 std::optional<SiteAddress> ParseSiteAddress(std::string_view site);
+
+// True when the site is one printer rather than a print server.
+inline bool NamesPrinter(const SiteAddress& address) {
+    return !address.path.empty();
+}
 
 // True for the eight groups of an IPv6 address (with at most one "::", and an
 // IPv4 address in place of the last two groups), no zone.
@@ -36,10 +48,17 @@ bool IsIpv4Address(std::string_view text);
 // "host:port" for the HTTP Host header; IPv6 in brackets.
 std::string HostAndPort(const SiteAddress& address);
 
-// "ipp://host:port/printers/NAME" with the name percent-encoded.
+// "ipp://host:port" or "ipps://host:port".
+std::string SiteOrigin(const SiteAddress& address);
+// The site as a URI: its origin and path.
+std::string SiteUri(const SiteAddress& address);
+
+// The printer's URI: a printer site's own, or for a print server
+// "ipp[s]://host:port/printers/NAME" with the name percent-encoded.
 std::string PrinterUri(const SiteAddress& address, std::string_view printer);
-// "/printers/NAME", the resource a job for that printer is posted to.
-std::string PrinterResource(std::string_view printer);
+// The resource a request for that printer is posted to: a printer site's
+// path, or "/printers/NAME" on a print server.
+std::string PrinterResource(const SiteAddress& address, std::string_view printer);
 
 // An entry of the companion's printer list: the site, ":", the printer.
 std::string RemotePrinterItem(std::string_view site, std::string_view printer);

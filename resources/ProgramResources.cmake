@@ -10,3 +10,11 @@ function(sw_program_resources target)
         OBJECT_DEPENDS "${dialog_scripts};${SW_RESOURCE_DIR}/resource.h;${SW_RESOURCE_DIR}/toolbar.bmp;${SW_RESOURCE_DIR}/program.ico")
     target_sources(${target} PRIVATE ${SW_RESOURCE_DIR}/swutil.rc)
 endfunction()
+
+# sw_program_manifest(target): the programs' manifest (resources/spoolwright.manifest)
+# compiled into the target.
+function(sw_program_manifest target)
+    set_source_files_properties(${SW_RESOURCE_DIR}/manifest.rc PROPERTIES
+        OBJECT_DEPENDS "${SW_RESOURCE_DIR}/spoolwright.manifest")
+    target_sources(${target} PRIVATE ${SW_RESOURCE_DIR}/manifest.rc)
+endfunction()

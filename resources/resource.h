@@ -12,6 +12,7 @@
 #define IDD_BMPSET "BMPSET"
 #define IDD_WORD "DLG_WORD"
 #define IDR_MAINMENU "MAINMENU"
+#define IDR_MAINACCEL "MAINACCEL"
 #define IDI_PROGRAM "PROGRAM"
 #define IDB_TOOLBAR "TOOLBAR"
 #define IDD_SCHED "SCHED"
@@ -181,6 +182,7 @@
 #define IDS_CHANGE_IGNORED 1004
 #define IDS_ASSOCIATE_PROMPT 1005
 #define IDS_ORIENTATION_REMEDY 1006
+#define IDS_PATH_TOO_LONG 1007
 
 // Strings of the shell (1000-1099) are above; each subsystem keeps its own range.
 // Unattended printing (unattended/): 1100-1199.

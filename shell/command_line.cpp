@@ -34,9 +34,24 @@ bool NamesDevice(std::string_view path) {
     return IsReservedDeviceName(UpperCase(name));
 }
 
-FilePartProblem CheckFilePart(std::string_view file, std::size_t limit) {
-    if (file.size() > limit)
-        return FilePartProblem::TooLong;
+FilePartProblem CheckFilePart(std::string_view file, std::size_t pathLimit) {
+    std::size_t pathUnits = 0;
+    std::size_t nameUnits = 0;
+    for (const char c : file) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte == '\\' || byte == '/') {
+            nameUnits = 0;
+            ++pathUnits;
+            continue;
+        }
+        // A byte that continues a UTF-8 sequence adds nothing; a sequence of
+        // four bytes is two UTF-16 units.
+        const std::size_t units = (byte & 0xC0) == 0x80 ? 0 : (byte >= 0xF0 ? 2 : 1);
+        nameUnits += units;
+        pathUnits += units;
+        if (nameUnits > kLongestFileName || pathUnits > pathLimit)
+            return FilePartProblem::TooLong;
+    }
     return NamesDevice(file) ? FilePartProblem::DeviceName : FilePartProblem::None;
 }
 

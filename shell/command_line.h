@@ -35,11 +35,17 @@ std::string_view WithoutEnclosingQuotes(std::string_view text);
 // Why a command line's file part can name no file to print.
 enum class FilePartProblem {
     None,
-    TooLong,    // longer than the program keeps: cut, it would name another file
+    // A name (a part between backslashes) longer than the 255 characters a
+    // file system takes, or a path longer than `pathLimit`: no file has it.
+    TooLong,
     DeviceName, // a device (NUL, CON, COM1, ...), which never ends or prints nothing
 };
 
-FilePartProblem CheckFilePart(std::string_view file, std::size_t limit);
+// The most characters of one name in a path, as the file systems take it.
+inline constexpr std::size_t kLongestFileName = 255;
+
+// Lengths count UTF-16 units of the UTF-8 text, as the system counts them.
+FilePartProblem CheckFilePart(std::string_view file, std::size_t pathLimit);
 
 // True when the path names a device rather than a file: the device namespace
 // ("\\.\..."), or a last part that is CON, PRN, AUX, NUL, COM1 to COM9,

@@ -1,6 +1,7 @@
 #include "shell/command_line_processing.h"
 
 #include "common/library_text.h"
+#include "common/long_path.h"
 #include "common/path_helpers.h"
 #include "common/program_folder.h"
 #include "common/program_state.h"
@@ -94,9 +95,10 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
 
     if (request.namesPrinter)
         program.CurrentPrinter = LimitedState(request.printer);
-    // A path longer than the program keeps would name another file once cut;
-    // a device would print nothing or never end.
-    switch (CheckFilePart(request.file, kStateTextLimit)) {
+    // The path is kept whole: a cut one would name another file. One that
+    // can name no file (a name longer than a file system takes, a path
+    // longer than the system takes) or that names a device ends the start.
+    switch (CheckFilePart(request.file, kLongestSystemPath)) {
     case FilePartProblem::TooLong:
         return EndWith(ERROR_FILENAME_EXCED_RANGE);
     case FilePartProblem::DeviceName:

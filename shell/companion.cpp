@@ -55,6 +55,13 @@ void MarkCompanionMenuItem(HMENU menu) {
         CheckMenuItem(menu, IDM_COMPANION, MF_BYCOMMAND | MF_CHECKED);
 }
 
+bool UpdateCompanionMenuItem(HMENU menu) {
+    const bool running = IsCompanionRunning();
+    if (menu != nullptr)
+        CheckMenuItem(menu, IDM_COMPANION, MF_BYCOMMAND | (running ? MF_CHECKED : MF_UNCHECKED));
+    return running;
+}
+
 void LaunchCompanion(const std::string& file, const std::string& parameters,
                      const std::string& folder) {
     const std::string path = PathInFolder(file, folder);

@@ -50,6 +50,11 @@ bool IsCompanionRunning();
 // the companion runs; never removes the check.
 void MarkCompanionMenuItem(HMENU menu);
 
+// Sets the check of the menu item "Spoolwright Remote" (command 0x807) to
+// whether the companion runs now: checked while it runs, cleared after it
+// ended. Returns whether it runs.
+bool UpdateCompanionMenuItem(HMENU menu);
+
 // Opens `file` with the shell's "open" verb, shown normally, with `folder` as
 // working folder, when the file exists; otherwise nothing. A bare file name
 // is looked up in `folder`, not in the current directory, which the file

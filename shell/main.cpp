@@ -3,6 +3,7 @@
 // close the program at once), then the main window runs until it is closed.
 #include "common/program_state.h"
 #include "common/text_helpers.h"
+#include "resources/resource.h"
 #include "shell/command_line_processing.h"
 #include "shell/companion.h"
 #include "shell/main_window.h"
@@ -46,8 +47,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
         UpdateWindow(window);
     }
 
+    // The shortcuts the menus show (Ctrl+S, Ctrl+P, F1) go to the main
+    // window, whichever of its children has the focus.
+    HACCEL shortcuts = LoadAcceleratorsA(instance, IDR_MAINACCEL);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (shortcuts != nullptr && TranslateAcceleratorA(window, shortcuts, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -38,12 +38,19 @@ namespace sw {
 namespace {
 
 constexpr UINT kCompanionPollMs = 100;
+constexpr int kCompanionPolls = 100;
 
 // The main program's own remembered file type for the Select dialog.
 FileFilterState fileSelection;
 
-void SelectFileToPrint() {
-    Program().SelectedFile = SelectFileWithFilters(fileSelection).substr(0, kStateTextLimit);
+// The chosen file becomes the selection, whole; false when the user
+// cancelled, which keeps the file selected before.
+bool SelectFileToPrint() {
+    std::string chosen = SelectFileWithFilters(fileSelection);
+    if (chosen.empty())
+        return false;
+    Program().SelectedFile = std::move(chosen);
+    return true;
 }
 
 // The user says which installed printer stands for the printer named on the
@@ -57,8 +64,9 @@ void AskForAssociation(HWND window) {
 }
 
 void OnSelect(HWND window) {
-    if (Program().AskAssociation == 0)
-        SelectFileToPrint();
+    // A cancelled dialog prints nothing and keeps the earlier selection.
+    if (Program().AskAssociation == 0 && !SelectFileToPrint())
+        return;
     ShowSelectedFile();
     if (Program().AskAssociation == -1)
         AskForAssociation(window);
@@ -100,20 +108,25 @@ void OnAddPrinter() {
     CloseHandle(process.hProcess);
 }
 
+// Polls until the started companion's window appears (or a while has
+// passed), so that the menu check is set as soon as it runs.
 void CALLBACK OnCompanionPoll(HWND, UINT, UINT_PTR timer, DWORD) {
-    MarkCompanionMenuItem(Program().MainMenu);
-    KillTimer(nullptr, timer);
-    Program().CompanionPollTimer = 0;
+    static int polls = 0;
+    const bool running = UpdateCompanionMenuItem(Program().MainMenu);
+    if (running || ++polls >= kCompanionPolls) {
+        polls = 0;
+        KillTimer(nullptr, timer);
+        Program().CompanionPollTimer = 0;
+    }
 }
 
 void OnCompanion() {
-    if (IsCompanionRunning()) {
-        MarkCompanionMenuItem(Program().MainMenu);
+    if (UpdateCompanionMenuItem(Program().MainMenu))
         return;
-    }
     const std::string companion = ProgramFolder() + kCompanionProgram;
     LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
-    Program().CompanionPollTimer = SetTimer(nullptr, 0, kCompanionPollMs, OnCompanionPoll);
+    if (Program().CompanionPollTimer == 0)
+        Program().CompanionPollTimer = SetTimer(nullptr, 0, kCompanionPollMs, OnCompanionPoll);
 }
 
 // The per-printer dialogs work on the printer selected in the list; with
@@ -137,12 +150,12 @@ void OnOrientation(HWND window) {
 }
 
 std::string StatusBarFile() {
-    char text[kStateTextLimit + 1] = {};
+    // The length may be counted in characters, which UTF-8 writes in up to
+    // three bytes each: the buffer takes the whole text either way.
     const LRESULT length = SendMessageA(Program().StatusBar, SB_GETTEXTLENGTHA, 0, 0);
-    if (LOWORD(length) > kStateTextLimit)
-        return std::string();
-    SendMessageA(Program().StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    return text;
+    std::string text(3 * static_cast<std::size_t>(LOWORD(length)) + 1, '\0');
+    SendMessageA(Program().StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(&text[0]));
+    return text.c_str();
 }
 
 // Copies belong to a file: without a file shown there is nothing to set.
@@ -155,6 +168,17 @@ void OnCopies(HWND window) {
 
 void OnHelp(HWND window) {
     ShowHelpTopic(window, kHelpContents);
+}
+
+// The log is opened even before the first unattended event: an empty one is
+// made, so that the command always shows something.
+void OnEventLog() {
+    const std::string log = EventLogPath();
+    const HANDLE file = CreateFileA(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    ShellExecuteA(nullptr, nullptr, log.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 } // namespace
@@ -210,7 +234,7 @@ void OnCommand(HWND window, int command) {
         ShowNextEventsDialog(window);
         break;
     case IDM_EVENT_LOG:
-        ShellExecuteA(nullptr, nullptr, EventLogPath().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        OnEventLog();
         break;
     case IDM_UNATTENDED:
         ToggleUnattendedPrinting(Program().UnattendedIndicator);

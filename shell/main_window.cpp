@@ -25,7 +25,7 @@
 namespace sw {
 namespace {
 
-// The size the window opens with: height = width x 2 / 3.
+// The size the window opens with at 96 dots per inch: height = width x 2 / 3.
 constexpr int kWindowWidth = 495;
 constexpr int kWindowHeight = kWindowWidth * 2 / 3;
 
@@ -66,6 +66,7 @@ void OnCreate(HWND window) {
 }
 
 void OnCompanionMessage(HWND window, CompanionMessage received) {
+    UpdateCompanionMenuItem(Program().MainMenu);
     if (received == CompanionMessage::StoredFirstPrintCommand)
         RefreshPrinterList();
     if (Program().RemotePrintPending &&
@@ -148,6 +149,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return OnNotify(reinterpret_cast<const NMHDR*>(lParam));
     case WM_MENUSELECT:
         return 0;
+    case WM_INITMENUPOPUP:
+        // The companion may have started or ended since the menu last opened.
+        UpdateCompanionMenuItem(Program().MainMenu);
+        break;
     case WM_MOUSEMOVE:
         ShowSelectedFile();
         return 0;
@@ -200,9 +205,9 @@ HWND CreateMainWindow(HINSTANCE instance, HMENU menu) {
     Program().ProgramInstance = instance;
     Program().MainMenu = menu;
     const std::string title = ResourceString(IDS_APP_TITLE);
-    HWND window =
-        CreateWindowA(kMainWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                      CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, menu, instance, nullptr);
+    HWND window = CreateWindowA(kMainWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                CW_USEDEFAULT, ScaledForScreen(kWindowWidth),
+                                ScaledForScreen(kWindowHeight), nullptr, menu, instance, nullptr);
     // The window owns its menu; without a window nobody else frees it.
     if (window == nullptr && menu != nullptr)
         DestroyMenu(menu);

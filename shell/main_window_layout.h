@@ -14,6 +14,9 @@ void CreateMainWindowChildren(HWND window);
 // window was minimised, fits the printer list to the client area.
 void OnSize(WPARAM type, LPARAM size);
 
+// A size given in pixels at 96 dots per inch, in pixels of this screen.
+int ScaledForScreen(int pixels);
+
 // Shows SelectedFile in part 0 of the status bar.
 void ShowSelectedFile();
 

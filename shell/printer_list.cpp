@@ -1,9 +1,12 @@
 #include "shell/printer_list.h"
 
 #include "common/control_helpers.h"
+#include "common/dialog_controls.h"
 #include "common/library_text.h"
+#include "common/long_path.h"
 #include "common/program_state.h"
 #include "printengine/swprint.h"
+#include "resources/resource.h"
 #include "shell/companion.h"
 #include "shell/print_dispatch.h"
 #include "shell/print_failure.h"
@@ -37,6 +40,13 @@ void PrintSelection() {
     program.CurrentPrinter = ListBoxText(program.PrinterListBox, -1).substr(0, kStateTextLimit);
     if (program.CurrentPrinter.empty() || program.SelectedFile.empty())
         return;
+    // A path longer than the system's file calls take cannot be printed: it
+    // is refused with a message rather than cut to a path of another file.
+    if (!FitsSystemPathLimit(program.SelectedFile)) {
+        MessageBoxA(program.MainWindow, ResourceString(IDS_PATH_TOO_LONG).c_str(),
+                    "Spoolwright Farreach", MB_OK);
+        return;
+    }
     // Kept: the word processor's route lets messages through, and a drop may
     // change the selection while it runs.
     const std::string printer = program.CurrentPrinter;

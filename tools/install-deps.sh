@@ -5,7 +5,10 @@
 # package tools (wixl, msibuild), and 32-bit Wine where the kernel runs 32-bit
 # programs, so that the tests also run the shipped 32-bit build; many machines
 # (virtual ones above all) refuse every 32-bit program, and there it is left
-# out. Installs only what is missing, so a second run costs a second.
+# out. For the remote printing tests: OpenSSL (a test certificate authority),
+# D-Bus and avahi-daemon (which the IPP printer ippeveprinter needs; the tests
+# start them privately, never as the machine's services). Installs only what
+# is missing, so a second run costs a second.
 set -euo pipefail
 
 packages=(
@@ -13,7 +16,7 @@ packages=(
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64
-    cups cups-client cups-ipp-utils
+    cups cups-client cups-ipp-utils openssl dbus avahi-daemon
     xvfb xauth imagemagick
     wixl msitools
 )

@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
 # Runs a private CUPS server with virtual printers inside one run folder, for tests.
 #
-#   printserver.sh start RUN [--tcp]      start cupsd; writes RUN/env.sh (exports CUPS_SERVER);
+#   printserver.sh start RUN [--tcp] [--tls DIR] [--users FILE]
+#                                         start cupsd; writes RUN/env.sh (exports CUPS_SERVER);
 #                                         with --tcp it also listens on a free port of 127.0.0.1,
-#                                         written to RUN/ipp.port, as a remote print server does
+#                                         written to RUN/ipp.port, as a remote print server does;
+#                                         --tls DIR (implies --tcp) answers TLS too, with the
+#                                         certificate DIR/server.crt and key DIR/server.key, as
+#                                         "localhost"; --users FILE lets the users of FILE (lines
+#                                         "name:password") sign in (see require-signin)
 #   printserver.sh add-printer RUN NAME   start a virtual printer and add raw queue NAME for it
+#   printserver.sh require-signin RUN NAME  jobs for queue NAME need a user's sign-in (Basic)
+#   printserver.sh start-ipp-printer RUN NAME  an IPP Everywhere printer (ippeveprinter) named
+#                                         NAME on a free port of 127.0.0.1 (RUN/ipp.port), at
+#                                         ipp://127.0.0.1:PORT/ipp/print; each job's document
+#                                         is kept in RUN/spool
 #   printserver.sh set-default RUN NAME   make NAME the server's default queue
 #   printserver.sh job-names RUN NAME     print the names of NAME's completed jobs, oldest first
 #   printserver.sh wait-idle RUN [NAME]   wait until no job is pending or printing
-#   printserver.sh stop RUN               stop every process started for RUN (and for a server
-#                                         started in RUN/site), by its pid
+#   printserver.sh stop RUN               stop every process started for RUN (and for the
+#                                         servers started in its subfolders), by its pid
 #   printserver.sh record-pid RUN PID NAME  have stop end process PID as well
 #
 # Layout of RUN:
@@ -35,7 +45,7 @@ die() {
 }
 
 usage() {
-    sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,24p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
 }
 
@@ -116,8 +126,45 @@ free_port() {
     python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
 }
 
+# Private user files for a server whose users sign in: the machine's users and groups stay
+# as they are; cupsd sees these in place of /etc/passwd and /etc/shadow, in a mount
+# namespace of its own (see run_cupsd). The passwords are hashed as the system does.
+write_user_files() {
+    local users=$1 dir=$2 name password uid=61000
+    mkdir -p "$dir"
+    cp /etc/passwd "$dir/passwd"
+    : >"$dir/shadow"
+    while IFS=: read -r name password; do
+        [[ -n $name ]] || continue
+        [[ $name =~ ^[a-z][a-z0-9_-]{0,31}$ ]] || die "bad user name '$name' in $users"
+        printf '%s:x:%d:65534::/nonexistent:/usr/sbin/nologin\n' "$name" "$uid" >>"$dir/passwd"
+        printf '%s:%s:19000:0:99999:7:::\n' "$name" "$(openssl passwd -6 -stdin <<<"$password")" \
+            >>"$dir/shadow"
+        uid=$((uid + 1))
+    done <"$users"
+    chmod 600 "$dir/shadow"
+}
+
 cmd_start() {
-    local tcp=${1:-} pidfile=$RUN/pids/cupsd.pid running
+    local tcp='' tls='' users='' pidfile=$RUN/pids/cupsd.pid running
+    while (($# > 0)); do
+        case $1 in
+        --tcp) tcp=--tcp ;;
+        --tls)
+            (($# >= 2)) || usage
+            tls=$(absolute "$2")
+            tcp=--tcp
+            shift
+            ;;
+        --users)
+            (($# >= 2)) || usage
+            users=$(absolute "$2")
+            shift
+            ;;
+        *) usage ;;
+        esac
+        shift
+    done
     if running=$(running_pid "$pidfile"); then
         die "a print server already runs for $RUN (pid $running)"
     fi
@@ -145,13 +192,23 @@ cmd_start() {
         sock=$short/cups.sock
     fi
     rm -f "$sock"
-    local listen_tcp=''
+    local listen_tcp='' server_name=''
     rm -f "$RUN/ipp.port"
     if [[ $tcp == --tcp ]]; then
         local port
         port=$(free_port) || die "cannot find a free TCP port"
         listen_tcp="Listen 127.0.0.1:$port"
     fi
+    # cupsd answers a TLS handshake on any port with the certificate named after ServerName.
+    if [[ -n $tls ]]; then
+        [[ -f $tls/server.crt && -f $tls/server.key ]] || die "no server.crt and server.key in $tls"
+        server_name='ServerName localhost'
+        cp "$tls/server.crt" "$c/ssl/localhost.crt"
+        cp "$tls/server.key" "$c/ssl/localhost.key"
+        chmod 600 "$c/ssl/localhost.key"
+    fi
+    rm -rf "$c/users"
+    [[ -z $users ]] || write_user_files "$users" "$c/users"
 
     cat >"$c/cups-files.conf" <<EOF
 # Every file of this server lives below $c.
@@ -177,6 +234,7 @@ EOF
 # Private test server: one unix socket, no network, no browsing, open to every local user.
 Listen $sock
 $listen_tcp
+$server_name
 LogLevel warn
 MaxLogSize 0
 Browsing No
@@ -204,6 +262,23 @@ DefaultPolicy default
     Allow all
   </Limit>
 </Policy>
+# Queues whose jobs need a sign-in (require-signin): a user of the server's own list.
+<Policy signin>
+  JobPrivateAccess all
+  JobPrivateValues none
+  SubscriptionPrivateAccess all
+  SubscriptionPrivateValues none
+  <Limit Create-Job Print-Job Print-URI Validate-Job Send-Document>
+    AuthType Basic
+    Require valid-user
+    Order deny,allow
+    Allow all
+  </Limit>
+  <Limit All>
+    Order deny,allow
+    Allow all
+  </Limit>
+</Policy>
 EOF
 
     if ! cupsd -t -c "$c/cupsd.conf" -s "$c/cups-files.conf" >"$c/log/cupsd.out" 2>&1; then
@@ -212,7 +287,7 @@ EOF
     fi
 
     # Standard streams go to a file so that a caller reading our output is not held open.
-    cupsd -f -c "$c/cupsd.conf" -s "$c/cups-files.conf" </dev/null >"$c/log/cupsd.out" 2>&1 &
+    run_cupsd "$c" </dev/null >"$c/log/cupsd.out" 2>&1 &
     local pid=$!
     write_pid_file "$pid" "$pidfile"
     printf 'export CUPS_SERVER=%q\n' "$sock" >"$RUN/env.sh"
@@ -230,6 +305,81 @@ EOF
         sleep 0.1
     done
     [[ -z $listen_tcp ]] || printf '%s\n' "${listen_tcp##*:}" >"$RUN/ipp.port"
+}
+
+# Runs cupsd in the foreground, keeping this process's pid. A server with users of its own
+# gets a private mount namespace in which their files stand in for /etc/passwd and
+# /etc/shadow, which is where the system's sign-in (PAM) looks; nothing else sees them.
+run_cupsd() {
+    local c=$1
+    if [[ -d $c/users ]]; then
+        exec unshare --mount --propagation private /bin/sh -c '
+            mount --bind "$1/users/passwd" /etc/passwd &&
+            mount --bind "$1/users/shadow" /etc/shadow &&
+            exec cupsd -f -c "$1/cupsd.conf" -s "$1/cups-files.conf"' sh "$c"
+    fi
+    exec cupsd -f -c "$c/cupsd.conf" -s "$c/cups-files.conf"
+}
+
+# ippeveprinter announces itself through DNS-SD and exits without a system D-Bus and an
+# avahi-daemon. Both run for it in a mount namespace of its own with a private /run, so
+# that the machine's own bus and daemon (if any) are neither used nor disturbed; avahi is
+# kept to the loopback interface.
+cmd_start_ipp_printer() {
+    local name=$1 here
+    here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+    local pidfile=$RUN/pids/ippeveprinter.pid running
+    if running=$(running_pid "$pidfile"); then
+        die "an IPP printer already runs for $RUN (pid $running)"
+    fi
+    mkdir -p "$RUN/pids" "$RUN/spool"
+    chmod 755 "$RUN"
+    rm -f "$RUN/ipp.port"
+    local port
+    port=$(free_port) || die "cannot find a free TCP port"
+    printf '%s\n' '[server]' 'allow-interfaces=lo' 'use-ipv4=yes' 'use-ipv6=no' \
+        '[wide-area]' 'enable-wide-area=no' \
+        '[publish]' 'publish-hinfo=no' 'publish-workstation=no' >"$RUN/avahi-daemon.conf"
+    unshare --mount --propagation private /bin/sh -c '
+        run=$1 port=$2 name=$3 here=$4
+        mount -t tmpfs -o mode=755 tmpfs /run || exit 1
+        mkdir -p /run/dbus /run/avahi-daemon
+        dbus-daemon --system --nofork --nopidfile >"$run/dbus.log" 2>&1 &
+        "$here/printserver.sh" record-pid "$run" $! dbus
+        i=0
+        until [ -S /run/dbus/system_bus_socket ]; do
+            i=$((i + 1)); [ $i -lt 100 ] || exit 1; sleep 0.1
+        done
+        avahi-daemon --no-chroot --no-drop-root --no-rlimits -f "$run/avahi-daemon.conf" \
+            >"$run/avahi.log" 2>&1 &
+        "$here/printserver.sh" record-pid "$run" $! avahi
+        i=0
+        until grep -q "Server startup complete" "$run/avahi.log"; do
+            i=$((i + 1)); [ $i -lt 100 ] || exit 1; sleep 0.1
+        done
+        # -c: a print command that returns at once, in place of the seconds of
+        # "printing" it would otherwise pretend, during which it refuses jobs.
+        exec ippeveprinter -p "$port" -n localhost -d "$run/spool" -k -c /bin/true \
+            -f application/octet-stream,application/vnd.hp-pcl,text/plain "$name"
+    ' sh "$RUN" "$port" "$name" "$here" </dev/null >"$RUN/ippeveprinter.log" 2>&1 &
+    local pid=$!
+    write_pid_file "$pid" "$pidfile"
+    local deadline=$((SECONDS + START_TIMEOUT))
+    until ipptool -q -T 2 "ipp://127.0.0.1:$port/ipp/print" get-printer-attributes.test \
+        </dev/null >/dev/null 2>&1; do
+        if ! alive "$pid" || ((SECONDS >= deadline)); then
+            tail -n 20 "$RUN/ippeveprinter.log" "$RUN/avahi.log" "$RUN/dbus.log" >&2 || true
+            die "ippeveprinter did not answer on port $port"
+        fi
+        sleep 0.2
+    done
+    printf '%s\n' "$port" >"$RUN/ipp.port"
+}
+
+cmd_require_signin() {
+    check_name "$1"
+    load_env
+    lpadmin -p "$1" -o printer-op-policy=signin
 }
 
 cmd_add_printer() {
@@ -373,9 +523,12 @@ cmd_wait_idle() {
 }
 
 cmd_stop() {
-    if [[ -d $RUN/site/pids ]]; then
-        (RUN=$RUN/site && cmd_stop)
-    fi
+    local sub
+    for sub in "$RUN"/*/; do
+        if [[ -d $sub/pids ]]; then
+            (RUN=${sub%/} && cmd_stop)
+        fi
+    done
     [[ -d $RUN/pids ]] || return 0
     local f pid pids=()
     for f in "$RUN"/pids/*.pid; do
@@ -415,11 +568,9 @@ command=$1
 RUN=$(absolute "$2")
 shift 2
 case $command:$# in
-start:0) cmd_start ;;
-start:1)
-    [[ $1 == --tcp ]] || usage
-    cmd_start "$1"
-    ;;
+start:*) cmd_start "$@" ;;
+require-signin:1) cmd_require_signin "$1" ;;
+start-ipp-printer:1) cmd_start_ipp_printer "$1" ;;
 add-printer:1) cmd_add_printer "$1" ;;
 set-default:1) cmd_set_default "$1" ;;
 job-names:1) cmd_job_names "$1" ;;

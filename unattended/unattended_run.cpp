@@ -5,6 +5,7 @@
 #include "unattended/unattended_run.h"
 
 #include "common/handle_guard.h"
+#include "common/long_path.h"
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"
 #include "printroute/driver_bypass_print.h"
@@ -30,16 +31,21 @@ constexpr DWORD kSkippedAttributes =
 
 // The names of the files that match the mask, listed before anything is
 // printed, so that files moved to the Recycle Bin cannot disturb the listing.
+// Listed through the wide calls: a folder path may be longer than 259
+// characters, and a name in UTF-8 longer than the ANSI listing's 259 bytes.
 std::vector<std::string> MatchingFiles(const std::string& mask) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA(mask.c_str(), &found);
+    const std::wstring wideMask = SystemPath(mask);
+    if (wideMask.empty())
+        return names;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(wideMask.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {
         if ((found.dwFileAttributes & kSkippedAttributes) == 0)
-            names.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
+            names.push_back(CodePageText(found.cFileName));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
 }
@@ -53,8 +59,7 @@ std::string MaskFolder(const std::string& mask) {
 // True while another program holds the file open for writing (or holds it
 // open without letting others read): it may be half written.
 bool IsBeingWritten(const std::string& path) {
-    const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const FileHandle file(OpenForReading(path));
     if (file.IsOpen())
         return false;
     const DWORD error = GetLastError();

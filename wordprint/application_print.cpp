@@ -4,6 +4,7 @@
 
 #include "common/find_word_pad.h"
 #include "common/library_text.h"
+#include "common/print_to_verb.h"
 #include "common/word_pad_rules.h"
 #include "printengine/swprint.h"
 #include "settings/setting_names.h"
@@ -36,30 +37,11 @@ HANDLE StartProcess(std::string_view commandLine, int showState) {
     return process.hProcess;
 }
 
-// Waits for the process to end while the caller's windows keep painting.
-bool WaitForEnd(HANDLE process, DWORD limitMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= limitMs)
-            return false;
-        const DWORD woken =
-            MsgWaitForMultipleObjects(1, &process, FALSE, limitMs - elapsed, QS_ALLINPUT);
-        if (woken == WAIT_OBJECT_0)
-            return true;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-}
-
 bool RunToEnd(const std::string& commandLine, int showState) {
     HANDLE process = StartProcess(commandLine, showState);
     if (process == nullptr)
         return false;
-    const bool ended = WaitForEnd(process, kProgramRunLimitMs);
+    const bool ended = WaitForProcessEnd(process, kProgramRunLimitMs);
     CloseHandle(process);
     return ended;
 }
@@ -100,17 +82,8 @@ HWND WaitForFocusedWindow(const PROCESS_INFORMATION& process) {
     return nullptr;
 }
 
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
 std::int32_t PrintWithWordPad(const std::string& program, std::string_view file) {
-    // The shape WordPad takes: program, blank, document, " /p". A program
-    // path with blanks is quoted so that it cannot start another program.
-    const std::string command = program.find(' ') == std::string::npos
-                                    ? WordPadPrintCommand(program, file)
-                                    : WordPadPrintCommand(Quoted(program), file);
-    return RunToEnd(command, SW_SHOWNORMAL) ? 0 : kNotPrinted;
+    return RunToEnd(WordPadPrintCommand(program, file), SW_SHOWNORMAL) ? 0 : kNotPrinted;
 }
 
 std::int32_t PrintWithMacro(const std::string& program, std::string_view file) {
@@ -149,7 +122,7 @@ bool InstallPrintMacro(std::string_view programPath) {
     if (focused) {
         for (const std::string& script : PrintMacroScripts())
             SendKeyScript(script);
-        WaitForEnd(process.hProcess, kWindowWaitMs);
+        WaitForProcessEnd(process.hProcess, kWindowWaitMs);
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -160,12 +133,13 @@ std::int32_t PrintWithApplication(std::string_view printer, std::string_view fil
     const std::string previous = TakeLibraryText(DefaultPrinter()).substr(0, kPrinterLimit);
     const std::string target = std::string(printer.substr(0, kPrinterLimit));
     const std::string program = FindWordPad();
-    std::int32_t result = kNotPrinted;
-    if (!program.empty()) {
-        SetDefaultPrinter(target.c_str());
-        result = IsWordPadProgram(program) ? PrintWithWordPad(program, file)
-                                           : PrintWithMacro(program, file);
-    }
+    // Without WordPad or another word processor, the document's own
+    // application prints it, told the printer by name.
+    if (program.empty())
+        return PrintWithPrintToVerb(std::string(printer), std::string(file), kProgramRunLimitMs);
+    SetDefaultPrinter(target.c_str());
+    const std::int32_t result =
+        IsWordPadProgram(program) ? PrintWithWordPad(program, file) : PrintWithMacro(program, file);
     SetDefaultPrinter(previous.c_str());
     return result;
 }

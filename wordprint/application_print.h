@@ -11,8 +11,10 @@ namespace sw {
 
 // Prints `file` on `printer` through the word processor, which is given the
 // printer as the system default while it runs; the previous default is
-// restored afterwards. Returns 0 when the word processor ran, -2 when none
-// was found, it could not be started, or it did not end in time.
+// restored afterwards. Without a word processor the document's associated
+// application prints it through its "printto" verb. Returns 0 when the
+// application ran, -2 when none was found, it could not be started, or it
+// did not end in time.
 std::int32_t PrintWithApplication(std::string_view printer, std::string_view file);
 
 // Starts the command line as it is, with the window show state; does not

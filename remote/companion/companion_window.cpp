@@ -3,11 +3,16 @@
 #include "common/path_helpers.h"
 #include "remote/companion/companion_ids.h"
 #include "remote/companion/job_worker.h"
+#include "remote/companion/print_button.h"
+#include "remote/companion/sign_in_dialog.h"
+#include "remote/companion/site_credentials.h"
 #include "remote/companion_protocol.h"
 #include "remote/remote_job.h"
 #include "remote/remote_sites_file.h"
 #include "remote/remote_sites_line.h"
 
+#include <deque>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,12 +20,12 @@
 namespace sw {
 namespace {
 
-constexpr char kCompanionClass[] = "SpoolwrightRemoteWindow";
 constexpr UINT_PTR kWatchTimer = 1;
 constexpr UINT kWatchPeriodMs = 500;
 constexpr UINT kAnnounceTimeoutMs = 5000;
-constexpr int kLogLimit = 500;
-constexpr int kTextLimit = 1023;
+constexpr std::size_t kLogLimit = 500;
+// A task whose sign-in was refused this often is given up.
+constexpr int kSignInRounds = 3;
 
 const char* const kValueLabels[] = {"Copies",       "Auto formfeed", "Orientation",
                                     "Print method", "Bitmap left",   "Bitmap top",
@@ -35,6 +40,10 @@ struct CompanionState {
     UINT messages[kCompanionFieldCount] = {};
     HWND announcedTo = nullptr; // the main window that has our handles
     bool listed = false;        // the printer list is filled
+    std::deque<std::string> log;
+    std::map<std::string, std::string> printerStates; // list entry -> state
+    std::deque<SignInRequest> signIns;                // waiting for the dialog
+    bool askingSignIn = false;
 };
 
 CompanionState* State(HWND window) {
@@ -45,19 +54,36 @@ HWND Control(HWND window, int id) {
     return GetDlgItem(window, id);
 }
 
+// The whole text: a file path is never cut, whatever its length.
 std::string ControlText(HWND control) {
-    char text[kTextLimit + 1] = {};
-    SendMessageA(control, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
-    return text;
+    const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    return text.c_str();
 }
 
+// The log is a read-only edit control that wraps its lines, so that a long
+// message is shown whole; it keeps the last kLogLimit lines.
 void Log(HWND window, const std::string& line) {
+    CompanionState* state = State(window);
+    state->log.push_back(line);
+    while (state->log.size() > kLogLimit)
+        state->log.pop_front();
+    std::string text;
+    for (const std::string& entry : state->log)
+        text += (text.empty() ? "" : "\r\n") + entry;
     HWND log = Control(window, kCompanionLog);
-    if (SendMessageA(log, LB_GETCOUNT, 0, 0) >= kLogLimit)
-        SendMessageA(log, LB_DELETESTRING, 0, 0);
-    const LRESULT index =
-        SendMessageA(log, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-    SendMessageA(log, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    SendMessageA(log, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const LRESULT end = SendMessageA(log, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageA(log, EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageA(log, EM_SCROLLCARET, 0, 0);
+}
+
+// A failure the user must see: the window is restored and brought forward.
+void ComeForward(HWND window) {
+    if (IsIconic(window) || !IsWindowVisible(window))
+        ShowWindow(window, SW_RESTORE);
+    SetForegroundWindow(window);
 }
 
 HWND AddChild(HWND parent, const char* className, const char* text, DWORD style, int id, int x,
@@ -78,6 +104,27 @@ std::string SitesFile() {
     return AddTrailingBackslash(windows) + std::string(kRemoteSitesFileName);
 }
 
+std::string SelectedPrinter(HWND window) {
+    HWND printers = Control(window, kCompanionPrinterList);
+    const LRESULT selected = SendMessageA(printers, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR)
+        return std::string();
+    const LRESULT length = SendMessageA(printers, LB_GETTEXTLEN, selected, 0);
+    std::vector<char> text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    SendMessageA(printers, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+// Shows the state of the printer selected in the list.
+void ShowSelectedState(HWND window) {
+    const std::string printer = SelectedPrinter(window);
+    const auto& states = State(window)->printerStates;
+    const auto found = states.find(printer);
+    const std::string text =
+        printer.empty() ? "" : "State: " + (found != states.end() ? found->second : "not known");
+    SetWindowTextA(Control(window, kCompanionState), text.c_str());
+}
+
 void OnRefresh(HWND window) {
     const std::optional<std::vector<std::string>> sites = ReadSitesFile(SitesFile());
     if (!sites) {
@@ -96,10 +143,13 @@ void OnCreate(HWND window) {
         state->messages[i] = RegisterWindowMessageA(kCompanionMessageNames[i]);
 
     AddChild(window, "STATIC", "Remote printers (site:printer)", SS_LEFT, -1, 8, 8, 260, 16);
-    AddChild(window, "LISTBOX", "", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
+    AddChild(window, "LISTBOX", "",
+             LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_TABSTOP,
              kCompanionPrinterList, 8, 26, 260, 140);
+    SendMessageA(Control(window, kCompanionPrinterList), LB_SETHORIZONTALEXTENT, 1200, 0);
     AddChild(window, "BUTTON", "&Refresh", BS_PUSHBUTTON | WS_TABSTOP, kCompanionRefresh, 8, 170,
              80, 24);
+    AddChild(window, "STATIC", "", SS_LEFT | SS_NOPREFIX, kCompanionState, 96, 170, 172, 40);
     for (int i = 0; i < 8; ++i) {
         AddChild(window, "STATIC", kValueLabels[i], SS_LEFT, -1, 280, 8 + 24 * i, 90, 16);
         AddChild(window, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
@@ -107,8 +157,10 @@ void OnCreate(HWND window) {
     }
     AddChild(window, "BUTTON", "&Print", BS_PUSHBUTTON | WS_TABSTOP, kCompanionPrint, 280, 202, 212,
              24);
-    AddChild(window, "LISTBOX", "", LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_BORDER,
-             kCompanionLog, 8, 236, 484, 120);
+    KeepPrintButtonCaption(Control(window, kCompanionPrint));
+    AddChild(window, "EDIT", "",
+             ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER, kCompanionLog, 8,
+             236, 484, 120);
 
     state->worker = std::make_unique<JobWorker>(window);
     if (!state->worker->Started()) {
@@ -167,47 +219,101 @@ void OnWatch(HWND window) {
 // writes cannot change this one while it is sent.
 void OnPrint(HWND window) {
     RemoteJobTexts texts;
-    HWND printers = Control(window, kCompanionPrinterList);
-    const LRESULT selected = SendMessageA(printers, LB_GETCURSEL, 0, 0);
-    if (selected != LB_ERR) {
-        const LRESULT length = SendMessageA(printers, LB_GETTEXTLEN, selected, 0);
-        std::vector<char> text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-        SendMessageA(printers, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
-        texts.printer = text.data();
-    }
-    texts.file = ControlText(Control(window, kCompanionPrint));
+    texts.printer = SelectedPrinter(window);
+    texts.file = PrintButtonFile(Control(window, kCompanionPrint));
     std::string* values[] = {&texts.copies,      &texts.autoFormfeed, &texts.orientation,
                              &texts.printMethod, &texts.bitmapLeft,   &texts.bitmapTop,
                              &texts.bitmapWidth, &texts.bitmapHeight};
     for (int i = 0; i < 8; ++i)
         *values[i] = ControlText(Control(window, kCompanionFirstValue + i));
+    ShowSelectedState(window);
 
     const RemoteJobCheck check = CheckRemoteJob(texts);
     if (!check.job) {
         Log(window, "Not printed: " + check.problem);
+        ComeForward(window);
         return;
     }
     State(window)->worker->Print(*check.job);
 }
 
+// Asks for the sign-ins the sites asked for, one dialog at a time; a
+// sign-in given is kept in the credential store and the task runs again.
+void AskPendingSignIns(HWND window) {
+    CompanionState* state = State(window);
+    if (state->askingSignIn)
+        return;
+    state->askingSignIn = true;
+    while (!state->signIns.empty()) {
+        const SignInRequest request = state->signIns.front();
+        state->signIns.pop_front();
+        const std::string what =
+            request.listing
+                ? "Printers of " + request.site + " not listed"
+                : "Not printed on " + RemotePrinterItem(request.job.site, request.job.printer);
+        Log(window, what + ": " + request.reason);
+        if (request.round >= kSignInRounds) {
+            Log(window, what + ": given up after " + std::to_string(kSignInRounds) + " sign-ins");
+            continue;
+        }
+        ComeForward(window);
+        const std::optional<SiteCredential> answer =
+            AskForSignIn(window, SignInPrompt{request.site, request.reason, request.user});
+        // The window may have been closed while the dialog was open.
+        if (!IsWindow(window) || State(window) != state)
+            return;
+        if (!answer) {
+            Log(window, what + ": no sign-in was given");
+            continue;
+        }
+        if (!WriteSiteCredential(request.target, *answer)) {
+            Log(window, what + ": the sign-in cannot be kept in the credential store (error " +
+                            std::to_string(GetLastError()) + ")");
+            continue;
+        }
+        Log(window, "The sign-in of " + AnsiFromWide(answer->user) + " for " + request.site +
+                        " is kept in the credential store");
+        if (request.listing)
+            state->worker->ListPrinters({request.site}, true);
+        else
+            state->worker->Print(request.job, request.round + 1);
+    }
+    state->askingSignIn = false;
+}
+
 void OnWorkerResult(HWND window, LPARAM lParam) {
     std::unique_ptr<WorkerResult> result(TakeWorkerResult(lParam));
+    CompanionState* state = State(window);
     if (result->listing) {
         HWND printers = Control(window, kCompanionPrinterList);
-        SendMessageA(printers, LB_RESETCONTENT, 0, 0);
+        if (!result->appendListing) {
+            SendMessageA(printers, LB_RESETCONTENT, 0, 0);
+            state->printerStates.clear();
+        }
         for (const std::string& printer : result->printers)
             SendMessageA(printers, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(printer.c_str()));
-        State(window)->listed = true;
+        state->listed = true;
         OnWatch(window);
     }
+    for (const auto& entry : result->states)
+        state->printerStates[entry.first] = entry.second;
+    ShowSelectedState(window);
     for (const std::string& message : result->messages)
         Log(window, message);
+    if (result->failed)
+        ComeForward(window);
+    state->signIns.insert(state->signIns.end(), result->signIns.begin(), result->signIns.end());
+    AskPendingSignIns(window);
 }
 
 void OnCommand(HWND window, int id, int code) {
     switch (id) {
     case kCompanionRefresh:
         OnRefresh(window);
+        break;
+    case kCompanionPrinterList:
+        if (code == LBN_SELCHANGE)
+            ShowSelectedState(window);
         break;
     case kCompanionPrint:
         if (code == BN_CLICKED)
@@ -264,6 +370,22 @@ HWND CreateCompanionWindow(HINSTANCE instance) {
     return CreateWindowA(kCompanionClass, kCompanionTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                          CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
                          nullptr, instance, nullptr);
+}
+
+bool BringRunningCompanionForward(DWORD waitMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND running = FindWindowA(kCompanionClass, kCompanionTitle);
+        if (running != nullptr) {
+            if (IsIconic(running) || !IsWindowVisible(running))
+                ShowWindow(running, SW_RESTORE);
+            SetForegroundWindow(running);
+            return true;
+        }
+        if (GetTickCount() - start >= waitMs)
+            return false;
+        Sleep(50);
+    }
 }
 
 } // namespace sw

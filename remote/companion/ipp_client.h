@@ -1,34 +1,56 @@
-// The companion's conversations with a print server: one HTTP POST of an IPP
-// request per connection, over a TCP socket with time limits, so that a site
-// that does not answer costs seconds, never a hang.
+// The companion's IPP operations on a site: list a print server's printers,
+// ask one printer for its state and formats, send one copy of a job.
 #pragma once
 
-#include "remote/ipp_message.h"
+#include "remote/companion/ipp_exchange.h"
+#include "remote/companion/site_credentials.h"
+#include "remote/printer_status.h"
 #include "remote/remote_job.h"
 #include "remote/site_address.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace sw {
 
-struct PrinterListing {
-    std::vector<std::string> printers;
-    std::string problem; // empty when the site answered
+// What the operations on one site share: where it is, who asks, and the
+// sign-in kept for it.
+struct SiteContext {
+    SiteAddress address;
+    std::string userName; // requesting-user-name: the sign-in's user, else the logon name
+    std::optional<SiteCredential> credential;
+    unsigned scheme = 0; // the sign-in scheme, once a 401 has named it
 };
 
-// The printers of the print server at `site` (CUPS-Get-Printers).
-PrinterListing ListSitePrinters(const SiteAddress& site, const std::string& userName);
+struct OperationOutcome {
+    std::string problem; // empty when it worked
+    bool busy = false;   // the printer is busy with another job: try again shortly
+    bool needsSignIn = false;
+    bool signInRejected = false;
+};
 
-struct JobOutcome {
+struct PrinterListing : OperationOutcome {
+    std::vector<PrinterStatus> printers;
+};
+
+// The printers of the site: every queue of a print server (CUPS-Get-Printers),
+// or the one printer a printer site names (Get-Printer-Attributes).
+PrinterListing ListSitePrinters(SiteContext& context);
+
+struct JobOutcome : OperationOutcome {
     bool sent = false;
     int jobId = 0;
-    std::string problem;
 };
 
-// Sends one copy of the job: the file's bytes, with the job's additions
-// around them, to the job's printer as a Print-Job request.
-JobOutcome SendJobCopy(const SiteAddress& site, const RemoteJob& job, const std::string& userName);
+// Sends one copy of the job, in `documentFormat`: the file's bytes, with the
+// job's additions around them, to the job's printer as a Print-Job request.
+JobOutcome SendJobCopy(SiteContext& context, const RemoteJob& job,
+                       const std::string& documentFormat);
+
+// The first bytes the job's body holds after the request: its start sequence,
+// or the file's first bytes; what its printer language is told by.
+std::string JobStart(const RemoteJob& job);
 
 // ANSI text (the program's code page) as UTF-8, the character set of IPP.
 std::string Utf8FromAnsi(const std::string& text);

@@ -1,14 +1,24 @@
 // Entry of Remsw.exe, the companion "Spoolwright Remote": prints files on
 // the printers of remote sites for Spoolwright, which hands it jobs by
-// writing into its controls.
+// writing into its controls. One copy runs: a second start brings the
+// running one forward and ends, since a second window would take over the
+// main program's handles and leave them dead when it closes.
 #include "remote/companion/companion_window.h"
 
-#include <winsock2.h>
+namespace {
+
+constexpr char kCompanionMutex[] = "SpoolwrightRemoteCompanion";
+constexpr DWORD kFirstWindowWaitMs = 5000;
+
+} // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    WSADATA sockets;
-    if (WSAStartup(MAKEWORD(2, 2), &sockets) != 0)
-        return 1;
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, kCompanionMutex);
+    if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        sw::BringRunningCompanionForward(kFirstWindowWaitMs);
+        CloseHandle(mutex);
+        return 0;
+    }
     int result = 1;
     if (sw::RegisterCompanionClass(instance)) {
         HWND window = sw::CreateCompanionWindow(instance);
@@ -23,6 +33,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
             result = static_cast<int>(message.wParam);
         }
     }
-    WSACleanup();
+    if (mutex != nullptr)
+        CloseHandle(mutex);
     return result;
 }

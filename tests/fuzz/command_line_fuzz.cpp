@@ -23,10 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (text.find(request.file) == std::string_view::npos)
         std::abort();
-    // The program keeps paths of 254 characters: a longer file part is
-    // refused whatever it holds.
-    const sw::FilePartProblem problem = sw::CheckFilePart(request.file, 254);
-    if ((request.file.size() > 254) != (problem == sw::FilePartProblem::TooLong))
+    // Only a name of more than 255 characters, or a path longer than the
+    // limit, is too long: never a file part of 255 bytes or less.
+    const sw::FilePartProblem problem = sw::CheckFilePart(request.file, 1000);
+    if (problem == sw::FilePartProblem::TooLong && request.file.size() <= sw::kLongestFileName)
         std::abort();
     if (problem == sw::FilePartProblem::None && sw::NamesDevice(request.file))
         std::abort();

@@ -27,9 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool cancelled = chosen.find('*') != std::string::npos;
         if (cancelled != result.empty() && !(chosen.empty() && result.empty()))
             std::abort();
-        if (state.rememberedExtension.size() > sw::kRememberedExtensionLimit)
-            std::abort();
-        if (state.filterList.size() > entries + 1)
+        if (state.rememberedExtension.size() > sw::kRememberedExtensionLimit ||
+            state.filterList.size() > entries + 1)
             std::abort();
     }
     return 0;

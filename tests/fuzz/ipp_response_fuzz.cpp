@@ -1,8 +1,9 @@
-// Feeds arbitrary bytes to what the companion reads from a print server: the
-// HTTP response parse and the IPP decoding of its body. Nothing may crash, and
-// a decoded message's attributes all belong to a group.
-#include "remote/http_message.h"
+// Feeds arbitrary bytes to what the companion reads from a print server or
+// an IPP printer: the IPP decoding of an answer and the printers' states
+// taken from it. Nothing may crash, and a decoded message's attributes all
+// belong to a group.
 #include "remote/ipp_message.h"
+#include "remote/printer_status.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -10,17 +11,21 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
-    std::string body = input;
-    if (const auto response = sw::ParseHttpResponse(input))
-        body = response->body;
-    const auto message = sw::DecodeIpp(body);
+    const auto message = sw::DecodeIpp(input);
     if (!message)
         return 0;
     for (const sw::IppAttribute& attribute : message->attributes) {
-        if (attribute.group == 0 || attribute.values.empty() || attribute.name.empty())
+        if (attribute.group == 0 || attribute.groupNumber == 0 || attribute.values.empty() ||
+            attribute.name.empty())
             std::abort();
     }
     sw::PrinterNames(*message);
     sw::DescribeFailure(*message);
+    for (const sw::PrinterStatus& printer : sw::PrinterStatuses(*message)) {
+        if (printer.name.empty())
+            std::abort();
+        sw::DescribePrinterState(printer);
+        sw::ChooseDocumentFormat(sw::RemotePrintMethod::Bypass, printer.formats);
+    }
     return 0;
 }

@@ -3,6 +3,7 @@
 // is read back as it, and its driver and port fields hold no comma.
 #include "printengine/printer_names.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -21,11 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (sw::PrinterOfDeviceValue(ports).size() > ports.size())
         std::abort();
 
-    // Printer names hold no comma.
-    for (char& c : name) {
-        if (c == ',')
-            c = '_';
-    }
+    std::replace(name.begin(), name.end(), ',', '_'); // printer names hold no comma
     const std::string device = sw::DeviceValue(name, ports);
     if (device.compare(0, name.size() + 1, name + ",") != 0 ||
         sw::PrinterOfDeviceValue(device) != name)

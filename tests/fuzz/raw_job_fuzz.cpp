@@ -16,10 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     additions.autoFormFeed = data[0] & 2;
     const std::size_t startLength = data[1] % 8;
     const std::size_t endLength = data[2] % 8;
-    std::string rest(reinterpret_cast<const char*>(data + 3), size - 3);
-    additions.startSequence = rest.substr(0, startLength);
-    additions.endSequence = rest.substr(std::min(rest.size(), startLength), endLength);
-    const std::string file = rest;
+    const std::string file(reinterpret_cast<const char*>(data + 3), size - 3);
+    additions.startSequence = file.substr(0, startLength);
+    additions.endSequence = file.substr(std::min(file.size(), startLength), endLength);
 
     std::string sent;
     std::size_t position = 0;

@@ -1,7 +1,8 @@
 // Feeds arbitrary file texts and site texts to the remote sites line format
 // and the site address parser: nothing crashes, a written list reads back as
 // itself when no entry is empty at its front or holds a separator or a line
-// break, and an accepted site has a host that is accepted again.
+// break, and an accepted site has a host that is accepted again, a path
+// free of blanks and separators, and a URI that reads back as the same site.
 #include "remote/remote_sites_line.h"
 #include "remote/site_address.h"
 
@@ -24,8 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto address = sw::ParseSiteAddress(site);
         if (address &&
             (address->host.empty() || address->host.find_first_of(" /@\r\n") != std::string::npos ||
-             address->port == 0 || address->port > 65535))
+             address->port == 0 || address->port > 65535 ||
+             address->path.find_first_of(" |\r\n?#") != std::string::npos))
             std::abort();
+        if (address) {
+            const auto again = sw::ParseSiteAddress(sw::SiteUri(*address));
+            if (!again || again->host != address->host || again->port != address->port ||
+                again->tls != address->tls || again->path != address->path)
+                std::abort();
+        }
         const auto name = sw::SplitRemotePrinterItem(site);
         if (name && sw::RemotePrinterItem(name->site, name->printer) != site)
             std::abort();

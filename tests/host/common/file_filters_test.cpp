@@ -11,6 +11,13 @@ using Entries = std::vector<std::string>;
 
 const Entries kInitialEntries = {"PRN files|*.PRN", "Text Files|*.TXT", "All Files|*.*"};
 
+// A selection state after the first dialog was offered.
+class FileFiltersInUse : public testing::Test {
+  protected:
+    FileFiltersInUse() { sw::StartFileSelection(state); }
+    sw::FileFilterState state;
+};
+
 TEST(FileFilters, FirstUseOffersThePrnFilterAndPattern) {
     sw::FileFilterState state;
     const sw::FileSelectionStart start = sw::StartFileSelection(state);
@@ -23,9 +30,7 @@ TEST(FileFilters, FirstUseOffersThePrnFilterAndPattern) {
     EXPECT_EQ(state.filterText, start.filterText);
 }
 
-TEST(FileFilters, ChosenLstFileAddsAFourthEntryThatIsPreselectedNextTime) {
-    sw::FileFilterState state;
-    sw::StartFileSelection(state);
+TEST_F(FileFiltersInUse, ChosenLstFileAddsAFourthEntryThatIsPreselectedNextTime) {
     EXPECT_EQ(sw::FinishFileSelection(state, "C:\\x\\report.LST"), "C:\\x\\report.LST");
     EXPECT_EQ(state.rememberedExtension, "LST");
 
@@ -37,9 +42,7 @@ TEST(FileFilters, ChosenLstFileAddsAFourthEntryThatIsPreselectedNextTime) {
     EXPECT_EQ(next.defaultExtension, "LST");
 }
 
-TEST(FileFilters, NewEntryKeepsTheExtensionAsTyped) {
-    sw::FileFilterState state;
-    sw::StartFileSelection(state);
+TEST_F(FileFiltersInUse, NewEntryKeepsTheExtensionAsTyped) {
     sw::FinishFileSelection(state, "report.lst");
     EXPECT_EQ(state.filterList.back(), "lst files|*.lst");
     EXPECT_EQ(sw::StartFileSelection(state).filterIndex, 4u);
@@ -69,9 +72,7 @@ TEST(FileFilters, ExtensionAlreadyMentionedAddsNoEntry) {
     }
 }
 
-TEST(FileFilters, CancelledDialogLeavesTheStateAlone) {
-    sw::FileFilterState state;
-    sw::StartFileSelection(state);
+TEST_F(FileFiltersInUse, CancelledDialogLeavesTheStateAlone) {
     sw::FinishFileSelection(state, "C:\\x\\report.LST");
     const sw::FileFilterState before = state;
     EXPECT_EQ(sw::FinishFileSelection(state, "*.LST"), "");
@@ -81,18 +82,14 @@ TEST(FileFilters, CancelledDialogLeavesTheStateAlone) {
     EXPECT_EQ(state.filterText, before.filterText);
 }
 
-TEST(FileFilters, LongExtensionIsRememberedByItsFirstFiveCharacters) {
-    sw::FileFilterState state;
-    sw::StartFileSelection(state);
+TEST_F(FileFiltersInUse, LongExtensionIsRememberedByItsFirstFiveCharacters) {
     sw::FinishFileSelection(state, "C:\\data\\table.abcdefgh");
     EXPECT_EQ(state.rememberedExtension, "abcde");
     EXPECT_EQ(state.filterList.back(), "abcde files|*.abcde");
     EXPECT_EQ(sw::StartFileSelection(state).fileName, "*.abcde");
 }
 
-TEST(FileFilters, FilterTextIsCutTo179Characters) {
-    sw::FileFilterState state;
-    sw::StartFileSelection(state);
+TEST_F(FileFiltersInUse, FilterTextIsCutTo179Characters) {
     // Each new entry is "XXXXn files|*.XXXXn", 19 characters plus a bar.
     for (const char* path :
          {"a.AAAA1", "a.AAAA2", "a.AAAA3", "a.AAAA4", "a.AAAA5", "a.AAAA6", "a.AAAA7"})

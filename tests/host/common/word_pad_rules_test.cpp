@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 TEST(WordPadRules, RecognisesWordPadByNameInAnyLetterCase) {
-    const struct {
-        const char* path;
-        bool isWordPad;
-    } cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {"C:\\Program Files\\Accessories\\Wordpad.exe", true},
         {"C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe", true},
         {"C:\\TOOLS\\WORDPAD.EXE", true},
@@ -17,24 +16,39 @@ TEST(WordPadRules, RecognisesWordPadByNameInAnyLetterCase) {
         {"C:\\Word Pad\\write.exe", false},
         {"", false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(sw::IsWordPadProgram(c.path), c.isWordPad) << c.path;
+    for (const auto& [path, isWordPad] : cases)
+        EXPECT_EQ(sw::IsWordPadProgram(path), isWordPad) << path;
 }
 
-TEST(WordPadRules, PrintCommandKeepsBothPathsAsGiven) {
+// Both paths in double quotes: unquoted, a path with spaces names other files.
+TEST(WordPadRules, PrintCommandQuotesBothPaths) {
     EXPECT_EQ(
         sw::WordPadPrintCommand("C:\\Program Files\\Accessories\\Wordpad.exe", "C:\\docs\\a.doc"),
-        "C:\\Program Files\\Accessories\\Wordpad.exe C:\\docs\\a.doc /p");
-    EXPECT_EQ(sw::WordPadPrintCommand("W.exe", "\"C:\\My Documents\\b.wri\""),
-              "W.exe \"C:\\My Documents\\b.wri\" /p");
-    EXPECT_EQ(sw::WordPadPrintCommand("W.exe", ""), "W.exe  /p");
+        "\"C:\\Program Files\\Accessories\\Wordpad.exe\" \"C:\\docs\\a.doc\" /p");
+    EXPECT_EQ(sw::WordPadPrintCommand("W.exe", "C:\\My Documents\\My Letter.wri"),
+              "\"W.exe\" \"C:\\My Documents\\My Letter.wri\" /p");
+    EXPECT_EQ(sw::WordPadPrintCommand("W.exe", ""), "\"W.exe\" \"\" /p");
+}
+
+TEST(WordPadRules, AppPathValueNamesTheProgramWithoutQuotesOrBlanks) {
+    const struct {
+        const char* value;
+        const char* program;
+    } cases[] = {
+        {"\"%ProgramFiles%\\Windows NT\\Accessories\\WORDPAD.EXE\"",
+         "%ProgramFiles%\\Windows NT\\Accessories\\WORDPAD.EXE"},
+        {"  C:\\Tools\\wordpad.exe ", "C:\\Tools\\wordpad.exe"},
+        {"\"C:\\Word Pad\\wordpad.exe\" /x", "C:\\Word Pad\\wordpad.exe"},
+        {"\"unclosed", "\"unclosed"},
+        {"   ", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sw::ProgramOfAppPath(c.value), c.program) << c.value;
 }
 
 TEST(WordPadRules, SeesFinishedInTitlesInAnyLetterCase) {
-    const struct {
-        const char* title;
-        bool finished;
-    } cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {"FINISHED", true},
         {"Document - printing finished", true},
         {"fInIsHeD printing", true},
@@ -43,8 +57,8 @@ TEST(WordPadRules, SeesFinishedInTitlesInAnyLetterCase) {
         {"unfinished", true},
         {"", false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(sw::TitleSaysFinished(c.title), c.finished) << c.title;
+    for (const auto& [title, finished] : cases)
+        EXPECT_EQ(sw::TitleSaysFinished(title), finished) << title;
 }
 
 TEST(WordPadRules, ScratchDocumentNamesDifferByProcessAndAttempt) {

@@ -1,6 +1,7 @@
 #include "info/help_contexts.h"
 #include "info/help_file_format.h"
 #include "info/help_file_writer.h"
+#include "info/help_pages.h"
 #include "info/help_source.h"
 #include "tests/support/help_file_reader.h"
 
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -50,11 +52,7 @@ TEST(HelpFile, SourceTextBecomesTopicsWithParagraphsAndJumps) {
 }
 
 TEST(HelpFile, MalformedSourcesSayWhichLine) {
-    struct Case {
-        const char* text;
-        const char* error;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"== 1 a A\n", "line 1: the file must begin with \"title: TEXT\""},
         {"title: T\ntext\n", "line 2: text before the first topic"},
         {"title: T\n== x a A\n", "line 2: a topic line is \"== NUMBER CONTEXT TITLE\""},
@@ -65,10 +63,10 @@ TEST(HelpFile, MalformedSourcesSayWhichLine) {
         {"title: T\n== 1 a A\n-> nowhere\n", "jump to an unknown topic nowhere"},
         {"title: T\n", "no topic"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, expected] : cases) {
         std::string error;
-        EXPECT_FALSE(sw::ParseHelpSource(c.text, &error)) << c.text;
-        EXPECT_EQ(error, c.error) << c.text;
+        EXPECT_FALSE(sw::ParseHelpSource(text, &error)) << text;
+        EXPECT_EQ(error, expected) << text;
     }
 }
 
@@ -133,9 +131,70 @@ TEST(HelpFile, DamagedFilesReadAsNothing) {
     const std::string good = sw::BuildHelpFile(*sw::ParseHelpSource(kSource, nullptr));
     EXPECT_FALSE(swtest::ReadHelpFile(""));
     EXPECT_FALSE(swtest::ReadHelpFile(good.substr(0, good.size() - 1)));
-    std::string badMagic = good;
-    badMagic[0] = 'x';
-    EXPECT_FALSE(swtest::ReadHelpFile(badMagic));
+    EXPECT_FALSE(swtest::ReadHelpFile("x" + good.substr(1))) << "a wrong first byte of the magic";
+}
+
+// The HTML edition: one page per topic, named after its context, jumps as
+// links, texts escaped, and a way back to the contents from every other page.
+TEST(HelpPages, OnePagePerTopicWithLinksAndEscapedText) {
+    std::string error;
+    const auto source = sw::ParseHelpSource("title: A & B Help\n"
+                                            "== 1 contents Contents\n"
+                                            "Use <Ctrl> & \"quotes\".\n"
+                                            "\n"
+                                            "-> setup\n"
+                                            "== 10 setup Set-up done\n"
+                                            "Installed.\n",
+                                            &error);
+    ASSERT_TRUE(source) << error;
+    const std::vector<sw::HelpPage> pages = sw::BuildHelpPages(*source);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].fileName, "contents.html");
+    EXPECT_EQ(pages[1].fileName, "setup.html");
+    const std::string& contents = pages[0].html;
+    EXPECT_NE(contents.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_NE(contents.find("<title>Contents - A &amp; B Help</title>"), std::string::npos);
+    EXPECT_NE(contents.find("<h1>Contents</h1>"), std::string::npos);
+    EXPECT_NE(contents.find("<p>Use &lt;Ctrl&gt; &amp; &quot;quotes&quot;.</p>"),
+              std::string::npos);
+    EXPECT_NE(contents.find("<p><a href=\"setup.html\">Set-up done</a></p>"), std::string::npos);
+    EXPECT_EQ(contents.find("<hr>"), std::string::npos) << "the contents need no way back";
+    EXPECT_NE(pages[1].html.find("<p><a href=\"contents.html\">Contents</a></p>"),
+              std::string::npos);
+}
+
+// The program opens the pages of contexts 1 and 10 by these names.
+TEST(HelpPages, TheProgramsContextsHaveTheirPages) {
+    std::ifstream in(std::string(SW_SOURCE_DIR) + "/info/help/Spoolwright.txt");
+    ASSERT_TRUE(in);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string error;
+    const auto source = sw::ParseHelpSource(text, &error);
+    ASSERT_TRUE(source) << error;
+    for (const unsigned context : {sw::kHelpContents, sw::kHelpSetUp}) {
+        const auto topic =
+            std::find_if(source->topics.begin(), source->topics.end(),
+                         [&](const sw::HelpTopic& t) { return t.mapNumber == context; });
+        ASSERT_NE(topic, source->topics.end()) << context;
+        EXPECT_EQ(topic->context, sw::HelpContextName(context)) << context;
+    }
+    EXPECT_EQ(sw::HelpContextName(2), nullptr);
+}
+
+// What the help says of the main window matches the program: a drop selects,
+// the globe is the maker's web site, the unattended state is in the tool bar.
+TEST(HelpPages, TheMainWindowTopicDescribesTheWindowAsItIs) {
+    std::ifstream in(std::string(SW_SOURCE_DIR) + "/info/help/Spoolwright.txt");
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.find("it is selected and printed"), std::string::npos);
+    EXPECT_NE(text.find("it is selected, not printed"), std::string::npos);
+    EXPECT_EQ(text.find("the tool bar button with the globe) keeps the list of remote sites"),
+              std::string::npos);
+    EXPECT_NE(text.find("the maker's web site (the globe)"), std::string::npos);
+    EXPECT_EQ(text.find("status bar shows the selected file, the state of unattended printing"),
+              std::string::npos);
+    EXPECT_NE(text.find("At the right end of the tool bar, the indicator shows whether unattended"),
+              std::string::npos);
 }
 
 } // namespace

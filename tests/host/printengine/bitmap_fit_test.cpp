@@ -4,21 +4,19 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
 using sw::DeviceBox;
 
 TEST(RoundHalfToEven, SendsExactHalvesToTheEvenNeighbour) {
-    const struct {
-        double value;
-        int rounded;
-    } cases[] = {
+    const std::pair<double, int> cases[] = {
         {0.5, 0},  {1.5, 2},  {2.5, 2},    {3.5, 4}, {-0.5, 0}, {-1.5, -2},     {-2.5, -2},
         {2.49, 2}, {2.51, 3}, {-2.51, -3}, {7.0, 7}, {0.0, 0},  {1199.5, 1200}, {1200.5, 1200},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(sw::RoundHalfToEven(c.value), c.rounded) << "value " << c.value;
+    for (const auto& [value, rounded] : cases)
+        EXPECT_EQ(sw::RoundHalfToEven(value), rounded) << "value " << value;
 }
 
 TEST(RoundHalfToEven, KeepsOutOfRangeValuesInsideInt) {
@@ -59,11 +57,7 @@ const FitCase kFitCases[] = {
     {"box of zero size", {5, 5, 0, 0}, 100, 100, {5, 5, 0, 0}},
     {"box of negative width", {5, 5, -100, 100}, 100, 100, {5, 5, 0, 0}},
     {"bitmap without area", {0, 0, 100, 100}, 0, 100, {0, 0, 0, 0}},
-    {"large sizes do not overflow",
-     {0, 0, 2000000000, 1000000000},
-     40000,
-     20000,
-     {0, 0, 2000000000, 1000000000}},
+    {"large sizes", {0, 0, 2000000000, 1000000000}, 40000, 20000, {0, 0, 2000000000, 1000000000}},
 };
 
 TEST(FitBitmapToBox, KeepsTheBitmapProportions) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -17,10 +19,7 @@ struct RecordedJob {
     std::vector<std::string> writes;
 
     std::string Bytes() const {
-        std::string all;
-        for (const std::string& w : writes)
-            all += w;
-        return all;
+        return std::accumulate(writes.begin(), writes.end(), std::string());
     }
     std::vector<std::size_t> Sizes() const {
         std::vector<std::size_t> sizes;
@@ -51,6 +50,9 @@ RecordedJob Stream(const std::string& file, const RawJobAdditions& additions = {
     return job;
 }
 
+// The default orientation sequences and an automatic form feed.
+const RawJobAdditions kOrientationAndFeed{true, "", "", true};
+
 std::string Filled(std::size_t size, char last = 'x') {
     std::string s(size, 'a');
     if (size > 0)
@@ -59,11 +61,7 @@ std::string Filled(std::size_t size, char last = 'x') {
 }
 
 TEST(RawJob, CutsTheFileIntoChunksOfAtMost5000Bytes) {
-    struct Case {
-        std::size_t size;
-        std::vector<std::size_t> writes;
-    };
-    const Case cases[] = {
+    const std::pair<std::size_t, std::vector<std::size_t>> cases[] = {
         {0, {0}},
         {1, {1}},
         {4999, {4999}},
@@ -72,18 +70,13 @@ TEST(RawJob, CutsTheFileIntoChunksOfAtMost5000Bytes) {
         {10000, {5000, 5000}},
         {12000, {5000, 5000, 2000}},
         {65000, std::vector<std::size_t>(13, 5000)},
-        {65001,
-         [] {
-             std::vector<std::size_t> writes(13, 5000);
-             writes.push_back(1);
-             return writes;
-         }()},
+        {65001, {5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 1}},
         {70000, std::vector<std::size_t>(14, 5000)},
     };
-    for (const Case& c : cases) {
-        const RecordedJob job = Stream(Filled(c.size));
+    for (const auto& [size, writes] : cases) {
+        const RecordedJob job = Stream(Filled(size));
         EXPECT_EQ(job.outcome, RawJobOutcome::Sent);
-        EXPECT_EQ(job.Sizes(), c.writes) << "file of " << c.size << " bytes";
+        EXPECT_EQ(job.Sizes(), writes) << "file of " << size << " bytes";
     }
 }
 
@@ -95,8 +88,7 @@ TEST(RawJob, SendsTheFileUnchanged) {
 }
 
 TEST(RawJob, AddsAFormFeedOnlyWhenTheLastByteIsNotOne) {
-    RawJobAdditions feed;
-    feed.autoFormFeed = true;
+    const RawJobAdditions feed{false, "", "", true};
     EXPECT_EQ(Stream("", feed).Sizes(), (std::vector<std::size_t>{0, 1}));
     EXPECT_EQ(Stream("", feed).Bytes(), "\f");
     EXPECT_EQ(Stream("page\f", feed).Bytes(), "page\f");
@@ -108,10 +100,7 @@ TEST(RawJob, AddsAFormFeedOnlyWhenTheLastByteIsNotOne) {
 }
 
 TEST(RawJob, WrapsTheFileInTheDefaultOrientationSequences) {
-    RawJobAdditions additions;
-    additions.orientation = true;
-    additions.autoFormFeed = true;
-    const RecordedJob job = Stream("text", additions);
+    const RecordedJob job = Stream("text", kOrientationAndFeed);
     EXPECT_EQ(job.Bytes(), "\x1B&l1Otext\f\x1B&l0O");
     EXPECT_EQ(job.Sizes(), (std::vector<std::size_t>{5, 4, 1, 5}));
 }
@@ -128,26 +117,23 @@ TEST(RawJob, UsesStoredSequencesWhenThereAreAny) {
 }
 
 TEST(RawJob, StopsAtTheFirstFailure) {
-    RawJobAdditions additions;
-    additions.orientation = true;
-    additions.autoFormFeed = true;
     const std::string file = Filled(12000);
 
-    RecordedJob failedStart = Stream(file, additions, 0);
+    RecordedJob failedStart = Stream(file, kOrientationAndFeed, 0);
     EXPECT_EQ(failedStart.outcome, RawJobOutcome::WriteFailed);
     EXPECT_TRUE(failedStart.writes.empty());
 
-    RecordedJob failedChunk = Stream(file, additions, 2);
+    RecordedJob failedChunk = Stream(file, kOrientationAndFeed, 2);
     EXPECT_EQ(failedChunk.outcome, RawJobOutcome::WriteFailed);
     EXPECT_EQ(failedChunk.Sizes(), (std::vector<std::size_t>{5, 5000}));
 
-    RecordedJob failedEnd = Stream(file, additions, 5);
+    RecordedJob failedEnd = Stream(file, kOrientationAndFeed, 5);
     EXPECT_EQ(failedEnd.outcome, RawJobOutcome::WriteFailed);
     EXPECT_EQ(failedEnd.writes.size(), 5u);
 
     // The file is read in blocks of 65000 bytes: a read failing in the second
     // block stops the job after the first block's 13 chunks.
-    RecordedJob shortRead = Stream(Filled(70000), additions, -1, 66000);
+    RecordedJob shortRead = Stream(Filled(70000), kOrientationAndFeed, -1, 66000);
     EXPECT_EQ(shortRead.outcome, RawJobOutcome::ReadFailed);
     std::vector<std::size_t> firstBlock(13, 5000);
     firstBlock.insert(firstBlock.begin(), 5);

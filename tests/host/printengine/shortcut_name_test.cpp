@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
-struct NameCase {
-    const char* name;
-    const char* cleaned;
-};
-
-const NameCase kNameCases[] = {
+const std::pair<const char*, const char*> kNameCases[] = {
     {"Label 2.3", "Label2_3"},
     {"Spoolwright", "Spoolwright"},
     {"  a . b  ", "a_b"},
@@ -21,8 +18,8 @@ const NameCase kNameCases[] = {
 };
 
 TEST(ShortcutName, DotsBecomeUnderscoresAndSpacesGo) {
-    for (const NameCase& c : kNameCases)
-        EXPECT_EQ(sw::CleanShortcutName(c.name), c.cleaned) << "name: '" << c.name << "'";
+    for (const auto& [name, cleaned] : kNameCases)
+        EXPECT_EQ(sw::CleanShortcutName(name), cleaned) << "name: '" << name << "'";
 }
 
 TEST(ShortcutName, RecentShortcutIsNamedAfterTheTargetsFileName) {

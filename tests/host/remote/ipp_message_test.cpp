@@ -38,8 +38,22 @@ TEST(IppMessage, RequestsDecodeToWhatWasAdded) {
     ASSERT_EQ(decoded->attributes.size(), 4u);
     EXPECT_EQ(decoded->attributes[3].name, "requested-attributes");
     EXPECT_EQ(decoded->attributes[3].tag, sw::ipp::kKeyword);
-    EXPECT_EQ(decoded->attributes[3].values, (std::vector<std::string>{"printer-name"}));
+    EXPECT_EQ(decoded->attributes[3].values,
+              (std::vector<std::string>{"printer-name", "printer-state", "printer-state-reasons",
+                                        "printer-state-message"}));
     EXPECT_EQ(sw::AttributeText(*decoded, sw::ipp::kOperationGroup, "requesting-user-name"), "bob");
+}
+
+TEST(IppMessage, GetPrinterAttributesAsksThePrinterItsNameStateAndFormats) {
+    const auto decoded =
+        sw::DecodeIpp(sw::GetPrinterAttributesRequest("ipp://127.0.0.1:8000/ipp/print", "ann", 5));
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->status, sw::ipp::kGetPrinterAttributes);
+    EXPECT_EQ(sw::AttributeText(*decoded, sw::ipp::kOperationGroup, "printer-uri"),
+              "ipp://127.0.0.1:8000/ipp/print");
+    ASSERT_EQ(decoded->attributes.size(), 5u);
+    EXPECT_EQ(decoded->attributes[4].name, "requested-attributes");
+    EXPECT_EQ(decoded->attributes[4].values.back(), "document-format-supported");
 }
 
 TEST(IppMessage, PrinterNamesComeFromEveryPrinterGroupWithAdditionalValues) {
@@ -59,6 +73,10 @@ TEST(IppMessage, PrinterNamesComeFromEveryPrinterGroupWithAdditionalValues) {
     EXPECT_TRUE(sw::IsSuccessfulStatus(decoded->status));
     EXPECT_EQ(sw::PrinterNames(*decoded), (std::vector<std::string>{"laser", "plotter", "extra"}));
     EXPECT_EQ(decoded->attributes[2].values[0], "\x00\x00\x00\x03"s);
+    EXPECT_EQ(sw::IntegerValue(decoded->attributes[2].values[0]), 3);
+    // Two printers' groups are told apart by their numbers.
+    EXPECT_NE(decoded->attributes[1].groupNumber, decoded->attributes[3].groupNumber);
+    EXPECT_EQ(decoded->attributes[1].groupNumber, decoded->attributes[2].groupNumber);
 }
 
 TEST(IppMessage, MalformedMessagesDecodeToNothing) {

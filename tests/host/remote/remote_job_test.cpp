@@ -153,3 +153,42 @@ TEST(RemoteJob, RefusedTextsSayWhy) {
 }
 
 } // namespace
+
+namespace {
+
+// The declared length of a job's body is what is then streamed.
+TEST(RemoteJob, RawJobLengthIsWhatTheStreamSends) {
+    struct Case {
+        bool orientation;
+        bool formFeed;
+        const char* file;
+        std::uint64_t length;
+    };
+    const Case cases[] = {
+        {false, false, "abc", 3}, {false, true, "abc", 4}, {false, true, "abc\f", 4},
+        {true, false, "abc", 13}, {true, true, "abc", 14}, {false, true, "", 1},
+        {true, false, "", 10},
+    };
+    for (const Case& c : cases) {
+        sw::RawJobAdditions additions;
+        additions.orientation = c.orientation;
+        additions.autoFormFeed = c.formFeed;
+        const std::string file = c.file;
+        const bool endsWithFormFeed = !file.empty() && file.back() == '\f';
+        EXPECT_EQ(sw::RawJobLength(additions, file.size(), endsWithFormFeed), c.length) << c.file;
+        std::uint64_t streamed = 0;
+        sw::StreamRawJob(
+            additions, file.size(),
+            [&](char* buffer, std::size_t length) {
+                file.copy(buffer, length);
+                return true;
+            },
+            [&](const char*, std::size_t length) {
+                streamed += length;
+                return true;
+            });
+        EXPECT_EQ(streamed, c.length) << c.file;
+    }
+}
+
+} // namespace

@@ -78,13 +78,80 @@ TEST(SiteAddress, ALongNameIsRefusedPastItsLimits) {
     EXPECT_FALSE(sw::ParseSiteAddress(name253 + "b"));
 }
 
+// The forms "ipp://" and "ipps://" add TLS and a printer's resource; the
+// older forms mean what they meant.
+TEST(SiteAddress, IppAndIppsAddressesWithAndWithoutAPrinterResource) {
+    struct Case {
+        const char* site;
+        const char* host; // nullptr: refused
+        unsigned port;
+        bool tls;
+        const char* path;
+        const char* uri;
+    };
+    const Case cases[] = {
+        {"127.0.0.1:8631", "127.0.0.1", 8631, false, "", "ipp://127.0.0.1:8631"},
+        {"ipp://printhost", "printhost", 631, false, "", "ipp://printhost:631"},
+        {"IPP://printhost:8000/", "printhost", 8000, false, "", "ipp://printhost:8000"},
+        {"ipps://localhost:8443", "localhost", 8443, true, "", "ipps://localhost:8443"},
+        {"Ipps://localhost", "localhost", 631, true, "", "ipps://localhost:631"},
+        {" ipp://127.0.0.1:8000/ipp/print ", "127.0.0.1", 8000, false, "/ipp/print",
+         "ipp://127.0.0.1:8000/ipp/print"},
+        {"ipps://[::1]:8443/printers/laser", "::1", 8443, true, "/printers/laser",
+         "ipps://[::1]:8443/printers/laser"},
+        {"ipp://h/printers/a%20b", "h", 631, false, "/printers/a%20b",
+         "ipp://h:631/printers/a%20b"},
+        // Refused: other schemes, no host, bad ports, blanks, '|', queries, bad escapes.
+        {"http://printhost", nullptr, 0, false, "", ""},
+        {"ipp:/printhost", nullptr, 0, false, "", ""},
+        {"ipp://", nullptr, 0, false, "", ""},
+        {"ipp:///ipp/print", nullptr, 0, false, "", ""},
+        {"ipp://host:0/ipp/print", nullptr, 0, false, "", ""},
+        {"ipp://host/ipp print", nullptr, 0, false, "", ""},
+        {"ipp://host/ipp|print", nullptr, 0, false, "", ""},
+        {"ipp://host/ipp/print?x=1", nullptr, 0, false, "", ""},
+        {"ipp://host/a%2", nullptr, 0, false, "", ""},
+        {"ipp://host/a%zz", nullptr, 0, false, "", ""},
+        {"ipp://user@host/ipp/print", nullptr, 0, false, "", ""},
+        {"host/ipp/print", nullptr, 0, false, "", ""},
+    };
+    for (const Case& c : cases) {
+        const std::optional<sw::SiteAddress> address = sw::ParseSiteAddress(c.site);
+        if (c.host == nullptr) {
+            EXPECT_FALSE(address) << "accepted \"" << c.site << "\"";
+            continue;
+        }
+        ASSERT_TRUE(address) << "refused \"" << c.site << "\"";
+        EXPECT_EQ(address->host, c.host) << c.site;
+        EXPECT_EQ(address->port, c.port) << c.site;
+        EXPECT_EQ(address->tls, c.tls) << c.site;
+        EXPECT_EQ(address->path, c.path) << c.site;
+        EXPECT_EQ(sw::NamesPrinter(*address), *c.path != '\0') << c.site;
+        EXPECT_EQ(sw::SiteUri(*address), c.uri) << c.site;
+    }
+}
+
 TEST(SiteAddress, HostHeaderAndPrinterUri) {
-    const sw::SiteAddress v4{"127.0.0.1", 8631, false};
-    const sw::SiteAddress v6{"::1", 631, true};
+    sw::SiteAddress v4;
+    v4.host = "127.0.0.1";
+    v4.port = 8631;
+    sw::SiteAddress v6;
+    v6.host = "::1";
+    v6.ipv6 = true;
     EXPECT_EQ(sw::HostAndPort(v4), "127.0.0.1:8631");
     EXPECT_EQ(sw::HostAndPort(v6), "[::1]:631");
     EXPECT_EQ(sw::PrinterUri(v4, "sw_remote"), "ipp://127.0.0.1:8631/printers/sw_remote");
-    EXPECT_EQ(sw::PrinterResource("a b/c%"), "/printers/a%20b%2Fc%25");
+    EXPECT_EQ(sw::PrinterResource(v4, "a b/c%"), "/printers/a%20b%2Fc%25");
+
+    sw::SiteAddress secure = v4;
+    secure.tls = true;
+    EXPECT_EQ(sw::PrinterUri(secure, "q"), "ipps://127.0.0.1:8631/printers/q");
+
+    // A printer site is its own printer, whatever name it is listed under.
+    sw::SiteAddress printer = v4;
+    printer.path = "/ipp/print";
+    EXPECT_EQ(sw::PrinterUri(printer, "Office Laser"), "ipp://127.0.0.1:8631/ipp/print");
+    EXPECT_EQ(sw::PrinterResource(printer, "Office Laser"), "/ipp/print");
 }
 
 TEST(SiteAddress, RemotePrinterItemsSplitAtTheLastColon) {
@@ -98,6 +165,8 @@ TEST(SiteAddress, RemotePrinterItemsSplitAtTheLastColon) {
         {"127.0.0.1:8631:sw_remote", "127.0.0.1:8631", "sw_remote"},
         {"[::1]:8631:q", "[::1]:8631", "q"},
         {"::1:q", "::1", "q"},
+        {"ipps://h:8443:q", "ipps://h:8443", "q"},
+        {"ipp://h:8000/ipp/print:Office Laser", "ipp://h:8000/ipp/print", "Office Laser"},
         {"laser", nullptr, nullptr},
         {":laser", nullptr, nullptr},
         {"site:", nullptr, nullptr},

@@ -37,14 +37,7 @@ TEST(CopiesDialogStart, ChoosesCountButtonAndStoreBox) {
 }
 
 CopiesDialogChoice Choice(CopiesScope scope, int count, bool folder, bool store) {
-    CopiesDialogChoice choice;
-    choice.file = "C:\\reports\\march.prn";
-    choice.printer = "Laser";
-    choice.count = count;
-    choice.scope = scope;
-    choice.folder = folder;
-    choice.store = store;
-    return choice;
+    return {"C:\\reports\\march.prn", "Laser", count, scope, folder, store};
 }
 
 using Sections = std::vector<std::string>;

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <utility>
 
-using sw::RememberedCopiesSetting;
-using sw::StoredCopyCounts;
+namespace {
 
 const char kFile[] = "C:\\reports\\april.prn";
 const char kPrinter[] = "LaserJet 4";
@@ -19,25 +18,20 @@ TEST(Copies, FolderPatternIsTheFolderAndStarDotStar) {
     EXPECT_EQ(sw::FolderPattern(""), "*.*");
 }
 
-struct StoredCase {
-    StoredCopyCounts stored;
-    int copies;
-};
-
 TEST(Copies, PrinterWinsOverFolderOverFile) {
-    const StoredCase cases[] = {
+    const std::pair<sw::StoredCopyCounts, int> cases[] = {
         {{0, 0, 0}, 1},  {{5, 0, 0}, 5}, {{5, 3, 0}, 3}, {{5, 3, 2}, 2}, {{5, 0, 2}, 2},
         {{0, 3, 0}, 3},  {{5, 1, 1}, 5}, {{5, 3, 1}, 3}, {{1, 1, 1}, 1}, {{-4, 0, 0}, 1},
         {{0, 0, -7}, 1}, {{2, 0, 9}, 9}, {{9, 2, 0}, 2},
     };
-    for (const StoredCase& c : cases) {
-        EXPECT_EQ(sw::ResolveCopies(c.stored, {}, kFile, kPrinter), c.copies)
-            << c.stored.file << "/" << c.stored.folder << "/" << c.stored.printer;
+    for (const auto& [stored, copies] : cases) {
+        EXPECT_EQ(sw::ResolveCopies(stored, {}, kFile, kPrinter), copies)
+            << stored.file << "/" << stored.folder << "/" << stored.printer;
     }
 }
 
 struct RememberedCase {
-    RememberedCopiesSetting remembered;
+    sw::RememberedCopiesSetting remembered;
     const char* file;
     const char* printer;
     int copies; // with nothing stored

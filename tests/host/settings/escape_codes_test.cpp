@@ -3,18 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
 using namespace std::string_literals;
 
-struct ValidityCase {
-    const char* text;
-    bool valid;
-};
-
 TEST(EscapeCodes, ValidTextsAreEscapeAndOneToFourGroups) {
-    const ValidityCase cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {"027 038", true},
         {"027 038 108", true},
         {"027 038 108 049", true},
@@ -37,8 +33,8 @@ TEST(EscapeCodes, ValidTextsAreEscapeAndOneToFourGroups) {
         {"027-038", false},
         {"", false},
     };
-    for (const ValidityCase& c : cases)
-        EXPECT_EQ(sw::IsValidEscapeCodeText(c.text), c.valid) << '"' << c.text << '"';
+    for (const auto& [text, valid] : cases)
+        EXPECT_EQ(sw::IsValidEscapeCodeText(text), valid) << '"' << text << '"';
 }
 
 TEST(EscapeCodes, ValidTextFollowedByABlankPassesOnceTrimmed) {
@@ -57,13 +53,8 @@ TEST(EscapeCodes, AllDigits) {
     EXPECT_FALSE(sw::IsAllDigits("\xB2")); // superscript two in Latin-1
 }
 
-struct BytesCase {
-    std::string text;
-    std::string bytes;
-};
-
 TEST(EscapeCodes, TextConvertsGroupByGroup) {
-    const BytesCase cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"027 038 108 049 079", "\x1B\x26\x6C\x31\x4F"},
         {"027 038 108 048 079", "\x1B&l0O"},
         {"027 999", "\x1B\xE7"},     // 999 modulo 256
@@ -78,8 +69,8 @@ TEST(EscapeCodes, TextConvertsGroupByGroup) {
         {"", ""},
         {"   ", "\0"s}, // blanks only: one group reading 0
     };
-    for (const BytesCase& c : cases)
-        EXPECT_EQ(sw::EscapeCodeTextToBytes(c.text), c.bytes) << '"' << c.text << '"';
+    for (const auto& [text, bytes] : cases)
+        EXPECT_EQ(sw::EscapeCodeTextToBytes(text), bytes) << '"' << text << '"';
 }
 
 } // namespace

@@ -11,13 +11,8 @@
 
 namespace {
 
-struct ParseCase {
-    const char* text;
-    double value;
-};
-
 TEST(SettingNumbers, ParseStopsAtTheFirstCharacterThatDoesNotFit) {
-    const ParseCase cases[] = {
+    const std::pair<const char*, double> cases[] = {
         {"", 0},
         {"3", 3},
         {"  3  ", 3},
@@ -46,8 +41,8 @@ TEST(SettingNumbers, ParseStopsAtTheFirstCharacterThatDoesNotFit) {
         {"007", 7},
         {"3.000000000000001", 3.000000000000001},
     };
-    for (const ParseCase& c : cases)
-        EXPECT_DOUBLE_EQ(sw::ParseSettingNumber(c.text), c.value) << '"' << c.text << '"';
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(sw::ParseSettingNumber(text), value) << '"' << text << '"';
 }
 
 TEST(SettingNumbers, ParseOfMagnitudesBeyondDoubleSaturates) {
@@ -60,13 +55,8 @@ TEST(SettingNumbers, ParseOfMagnitudesBeyondDoubleSaturates) {
     EXPECT_EQ(sw::ParseSettingNumber("0e99999"), 0.0);
 }
 
-struct FormatCase {
-    double value;
-    const char* text;
-};
-
 TEST(SettingNumbers, FormatUsesAtMostFifteenSignificantDigits) {
-    const FormatCase cases[] = {
+    const std::pair<double, const char*> cases[] = {
         {0, "0"},
         {-0.0, "0"},
         {1, "1"},
@@ -84,8 +74,8 @@ TEST(SettingNumbers, FormatUsesAtMostFifteenSignificantDigits) {
         {3.81, "3.81"},
         {DBL_MAX, "1.79769313486232E+308"},
     };
-    for (const FormatCase& c : cases)
-        EXPECT_EQ(sw::FormatSettingNumber(c.value), c.text) << c.value;
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(sw::FormatSettingNumber(value), text) << value;
 }
 
 TEST(SettingNumbers, FormattedNumbersReadBackUnchangedToFifteenDigits) {

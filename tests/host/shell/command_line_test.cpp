@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace {
 
 using sw::CommandLineRequest;
@@ -100,11 +103,36 @@ TEST(CommandLineFile, DevicesAndOverlongPartsAreNoFileToPrint) {
         {"", FilePartProblem::None},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(sw::CheckFilePart(c.file, 254), c.problem) << c.file;
+        EXPECT_EQ(sw::CheckFilePart(c.file, 32767), c.problem) << c.file;
+}
 
-    EXPECT_EQ(sw::CheckFilePart(std::string(254, 'a'), 254), FilePartProblem::None);
-    EXPECT_EQ(sw::CheckFilePart(std::string(255, 'a'), 254), FilePartProblem::TooLong);
-    EXPECT_EQ(sw::CheckFilePart("C:\\" + std::string(10000, 'a'), 254), FilePartProblem::TooLong);
+// Long paths are files; a name no file system takes, or a path longer than
+// the system takes, is none.
+TEST(CommandLineFile, NameOrPathTooLongForAFile) {
+    using sw::FilePartProblem;
+    const std::string name255(255, 'a');
+    std::string deep = "C:";
+    while (deep.size() < 10000)
+        deep += "\\" + std::string(99, 'd');
+    const std::string umlaut = "\xC3\xA4";       // one UTF-16 unit in two bytes
+    const std::string clef = "\xF0\x9D\x84\x9E"; // two UTF-16 units in four bytes
+    std::string name255Umlauts;
+    for (int i = 0; i < 255; ++i)
+        name255Umlauts += umlaut;
+    const std::pair<std::string, FilePartProblem> cases[] = {
+        {"C:\\jobs\\" + name255, FilePartProblem::None},
+        {"C:\\jobs\\" + name255 + "b", FilePartProblem::TooLong},
+        {name255 + "\\" + name255, FilePartProblem::None},
+        {"C:\\" + std::string(10000, 'a') + ".prn", FilePartProblem::TooLong},
+        {std::string(10000, 'b'), FilePartProblem::TooLong},
+        {deep, FilePartProblem::None},
+        {name255Umlauts, FilePartProblem::None},
+        {name255Umlauts.substr(2) + clef, FilePartProblem::TooLong},
+    };
+    for (const auto& [file, problem] : cases)
+        EXPECT_EQ(sw::CheckFilePart(file, 32767), problem) << file.substr(0, 80);
+    EXPECT_EQ(sw::CheckFilePart(deep, deep.size()), FilePartProblem::None);
+    EXPECT_EQ(sw::CheckFilePart(deep, deep.size() - 1), FilePartProblem::TooLong);
 }
 
 } // namespace

@@ -23,8 +23,8 @@ TEST(HandleGuard, ClosesTheFileWhenItsScopeEnds) {
         EXPECT_FALSE(second.IsOpen());
         EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
     }
-    const sw::FileHandle again(OpenAlone(file.Path()));
-    EXPECT_TRUE(again.IsOpen()) << "the first guard closed its file";
+    EXPECT_TRUE(sw::FileHandle(OpenAlone(file.Path())).IsOpen())
+        << "the first guard closed its file";
 }
 
 TEST(HandleGuard, HandlesThatHoldNothingAreNotOpen) {

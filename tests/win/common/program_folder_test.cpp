@@ -2,6 +2,7 @@
 // however long the program's path is: a path cut short would name another
 // folder.
 #include "common/program_folder.h"
+#include "support/program_driver.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -17,9 +18,7 @@ constexpr char kProbe[] = "program_folder_probe.exe";
 
 // A folder in TEMP in which the probe's path is exactly `length` characters.
 std::string FolderForProbePath(std::size_t length) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "swdeep";
+    std::string folder = swtest::TempPath() + "swdeep";
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::size_t folderLength = length - 1 - std::string(kProbe).size();
     while (folder.size() < folderLength) {
@@ -32,32 +31,15 @@ std::string FolderForProbePath(std::size_t length) {
 
 // Runs the probe copied into `folder`; the folder it reports.
 std::string FolderReportedFrom(const std::string& folder) {
-    char own[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, own, MAX_PATH);
-    const std::string ownPath(own);
-    const std::string probe = ownPath.substr(0, ownPath.rfind('\\') + 1) + kProbe;
     const std::string copy = folder + "\\" + kProbe;
-    if (!CopyFileA(probe.c_str(), copy.c_str(), FALSE)) {
+    if (!CopyFileA((swtest::TestProgramFolder() + kProbe).c_str(), copy.c_str(), FALSE)) {
         ADD_FAILURE() << "cannot copy the probe, error " << GetLastError();
         return std::string();
     }
     const swtest::TempFile report("", ".txt");
-    std::string commandLine = "\"" + copy + "\" \"" + report.Path() + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    std::string reported;
-    if (CreateProcessA(copy.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        WaitForSingleObject(process.hProcess, 30000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        reported = swtest::ReadWholeFile(report.Path());
-    } else {
-        ADD_FAILURE() << "cannot start the probe, error " << GetLastError();
-    }
+    EXPECT_EQ(swtest::RunningProgram(copy, "\"" + report.Path() + "\"").WaitForExit(), 0u);
     DeleteFileA(copy.c_str());
-    return reported;
+    return swtest::ReadWholeFile(report.Path());
 }
 
 TEST(ProgramFolder, IsTheRunningProgramsFolderWithATrailingBackslash) {

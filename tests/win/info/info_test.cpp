@@ -2,6 +2,7 @@
 // driver download dialog. What the shell starts is seen through a stand-in
 // program registered for web addresses (and as the system information tool),
 // which writes its command line to %TEMP%\sw_started.txt.
+#include "common/program_folder.h"
 #include "common/program_state.h"
 #include "info/about_box.h"
 #include "info/driver_download_dialog.h"
@@ -28,16 +29,14 @@ namespace {
 
 using swtest::DialogDriver;
 
-std::string StartedLog() {
-    return swtest::TempPath() + "sw_started.txt";
-}
+const std::string kStartedLog = swtest::TempPath() + "sw_started.txt";
 
 // The command lines the stand-in was started with, after waiting for `count`.
 std::vector<std::string> StartedCommands(std::size_t count) {
     std::vector<std::string> lines;
     swtest::WaitFor([&] {
-        lines = swtest::FileExists(StartedLog())
-                    ? swtest::SplitLines(swtest::ReadWholeFile(StartedLog()), "\r\n")
+        lines = swtest::FileExists(kStartedLog)
+                    ? swtest::SplitLines(swtest::ReadWholeFile(kStartedLog), "\r\n")
                     : std::vector<std::string>();
         return lines.size() >= count;
     });
@@ -46,24 +45,21 @@ std::vector<std::string> StartedCommands(std::size_t count) {
 
 // Opens https addresses with `program` (the stand-in, or a program that does
 // not exist) while it lives.
-class BrowserAssociation : public swtest::ScopedClassesText {
-  public:
-    explicit BrowserAssociation(const std::string& program)
-        : ScopedClassesText("https\\shell\\open\\command", "\"" + program + "\" \"%1\"") {}
-};
+swtest::ScopedClassesText BrowserAssociation(const std::string& program) {
+    return {"https\\shell\\open\\command", "\"" + program + "\" \"%1\""};
+}
 
+// Each test starts with no stand-in started and no system information tool registered.
 class Information : public testing::Test {
   protected:
     void SetUp() override {
-        DeleteFileA(StartedLog().c_str());
+        TearDown();
         sw::ResetProgramState();
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey);
     }
     void TearDown() override {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey);
-        DeleteFileA(StartedLog().c_str());
+        DeleteFileA(kStartedLog.c_str());
     }
     static std::string StandIn() { return swtest::TestProgramFolder() + "started_program.exe"; }
 };
@@ -86,7 +82,7 @@ TEST_F(Information, RegistryTextIsReadWithReadAccessOnly) {
 TEST_F(Information, SystemInfoStartsTheToolNamedByEitherValue) {
     sw::ShowSystemInfo(); // both values missing: nothing happens
     Sleep(300);
-    EXPECT_FALSE(swtest::FileExists(StartedLog()));
+    EXPECT_FALSE(swtest::FileExists(kStartedLog));
 
     swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
                             StandIn());
@@ -108,7 +104,7 @@ TEST_F(Information, SystemInfoStartsTheToolNamedByEitherValue) {
 }
 
 TEST_F(Information, AWebLinkOpensItsPageWithoutDialingWhenNoLibraryIsLoaded) {
-    BrowserAssociation browser(StandIn());
+    const auto browser = BrowserAssociation(StandIn());
     sw::OpenWebLink(sw::kMakerHomePage);
     const auto started = StartedCommands(1);
     ASSERT_EQ(started.size(), 1u);
@@ -120,56 +116,49 @@ TEST_F(Information, AWebLinkOpensItsPageWithoutDialingWhenNoLibraryIsLoaded) {
 }
 
 TEST_F(Information, ABrowserThatCannotStartIsReported) {
-    BrowserAssociation browser("C:\\no\\such\\browser.exe");
-    std::string text;
-    DialogDriver()
-        .On("Spoolwright")
-        .Inspect([&](HWND box) { text = swtest::MessageBoxText(box); })
+    const auto browser = BrowserAssociation("C:\\no\\such\\browser.exe");
+    DialogDriver("Spoolwright")
+        .Inspect([](HWND box) {
+            EXPECT_EQ(swtest::MessageBoxText(box),
+                      "Sorry, neither Microsoft Explorer nor Netscape Navigator was found");
+        })
         .Click(IDOK)
         .Run([] { sw::OpenWebLink(sw::kMakerHomePage); });
-    EXPECT_EQ(text, "Sorry, neither Microsoft Explorer nor Netscape Navigator was found");
 }
 
 TEST_F(Information, TheAboutBoxShowsTheProgramAndItsMaker) {
-    std::vector<std::string> texts;
-    INT_PTR result = -1;
-    DialogDriver()
-        .On("About Spoolwright")
+    DialogDriver("About Spoolwright")
         .Screenshot("about")
-        .Inspect([&](HWND box) {
+        .Inspect([](HWND box) {
+            std::vector<std::string> texts;
             for (int id : {IDC_ABOUT_PRODUCT, IDC_ABOUT_VERSION, IDC_ABOUT_SYSTEM_INFO,
                            IDC_ABOUT_ORDER, IDC_ABOUT_MAKER})
                 texts.push_back(swtest::ItemText(box, id));
+            EXPECT_EQ(texts,
+                      (std::vector<std::string>{"Spoolwright Farreach Utility", "Version 2.00",
+                                                "&System Info", "&Order", "Quorvel Enterprises"}));
             EXPECT_NE(GetDlgItem(box, IDC_ABOUT_ICON), nullptr);
             for (int id : {IDC_ABOUT_STREET, IDC_ABOUT_CITY, IDC_ABOUT_PHONE, IDC_ABOUT_EMAIL})
                 EXPECT_FALSE(swtest::ItemText(box, id).empty()) << id;
         })
         .PressKey(IDOK, VK_RETURN)
-        .Run([&] { result = sw::RunAboutBox(nullptr); });
-    EXPECT_EQ(texts, (std::vector<std::string>{"Spoolwright Farreach Utility", "Version 2.00",
-                                               "&System Info", "&Order", "Quorvel Enterprises"}));
-    EXPECT_EQ(result, 1);
-
-    DialogDriver().On("About Spoolwright").PressKey(IDOK, VK_ESCAPE).Run([&] {
-        result = sw::RunAboutBox(nullptr);
+        .Run([] { EXPECT_EQ(sw::RunAboutBox(nullptr), 1); });
+    DialogDriver("About Spoolwright").PressKey(IDOK, VK_ESCAPE).Run([] {
+        EXPECT_EQ(sw::RunAboutBox(nullptr), 0);
     });
-    EXPECT_EQ(result, 0);
 }
 
 TEST_F(Information, OrderAndSystemInfoLeaveTheAboutBoxOpen) {
-    BrowserAssociation browser(StandIn());
+    const auto browser = BrowserAssociation(StandIn());
     swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
                             StandIn());
-    bool openAfterwards = false;
-    DialogDriver()
-        .On("About Spoolwright")
+    DialogDriver("About Spoolwright")
         .Click(IDC_ABOUT_ORDER)
         .Click(IDC_ABOUT_SYSTEM_INFO)
         .On("About Spoolwright")
-        .Inspect([&](HWND box) { openAfterwards = IsWindowVisible(box) != FALSE; })
+        .Inspect([](HWND box) { EXPECT_TRUE(IsWindowVisible(box)); })
         .CloseBox()
         .Run([] { sw::ShowAboutBox(nullptr); });
-    EXPECT_TRUE(openAfterwards);
     const auto started = StartedCommands(2);
     ASSERT_EQ(started.size(), 2u);
     const std::string both = started[0] + "\n" + started[1];
@@ -177,24 +166,20 @@ TEST_F(Information, OrderAndSystemInfoLeaveTheAboutBoxOpen) {
 }
 
 TEST_F(Information, TheDriverDialogListsTheMakersAndOpensTheSelectedOnesPage) {
-    BrowserAssociation browser(StandIn());
-    std::vector<std::string> makers;
-    std::string caption;
-    DialogDriver()
-        .On(sw::kDriverDialogCaption)
+    const auto browser = BrowserAssociation(StandIn());
+    DialogDriver(sw::kDriverDialogCaption)
         .Screenshot("driver_download")
-        .Inspect([&](HWND dialog) {
-            makers = swtest::ListItems(dialog, sw::kDriverMakerList);
-            caption = swtest::ItemText(dialog, sw::kDriverMakerLabel);
+        .Inspect([](HWND dialog) {
+            EXPECT_EQ(swtest::ListItems(dialog, sw::kDriverMakerList),
+                      (std::vector<std::string>{"Apollo", "Canon", "Epson", "Hewlett-Packard",
+                                                "Lexmark", "Okidata"}));
+            EXPECT_EQ(swtest::ItemText(dialog, sw::kDriverMakerLabel), "Printer Manufacturer");
         })
         .Click(sw::kDriverDownload) // nothing selected: stays open
         .On(sw::kDriverDialogCaption)
         .SelectItem(sw::kDriverMakerList, 2)
         .Click(sw::kDriverDownload)
         .Run([] { sw::ShowDriverDownloadDialog(nullptr); });
-    EXPECT_EQ(makers, (std::vector<std::string>{"Apollo", "Canon", "Epson", "Hewlett-Packard",
-                                                "Lexmark", "Okidata"}));
-    EXPECT_EQ(caption, "Printer Manufacturer");
     const auto started = StartedCommands(1);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_NE(started[0].find(std::string(sw::DriverDownloadAddress(2))), std::string::npos)
@@ -203,21 +188,40 @@ TEST_F(Information, TheDriverDialogListsTheMakersAndOpensTheSelectedOnesPage) {
 }
 
 TEST_F(Information, ExitClosesTheDriverDialogWithoutOpeningAnything) {
-    BrowserAssociation browser(StandIn());
-    DialogDriver()
-        .On(sw::kDriverDialogCaption)
+    const auto browser = BrowserAssociation(StandIn());
+    DialogDriver(sw::kDriverDialogCaption)
         .SelectItem(sw::kDriverMakerList, 0)
         .Click(sw::kDriverExit)
         .Run([] { sw::ShowDriverDownloadDialog(nullptr); });
     Sleep(300);
-    EXPECT_FALSE(swtest::FileExists(StartedLog()));
+    EXPECT_FALSE(swtest::FileExists(kStartedLog));
 }
 
-// The help viewer's window and the text of the topic it shows.
+// Without the help file nothing is opened, since the viewer would answer with
+// a message box of its own that holds up the caller, a set-up run included.
+TEST_F(Information, MissingHelpFileOpensNoViewer) {
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    if (swtest::FileExists(std::string(windows) + "\\" + sw::kHelpFileName))
+        GTEST_SKIP() << "a help file in the Windows folder is found by its bare name";
+    // The test's folder is also its current folder.
+    const std::string beside = sw::ProgramFolder() + sw::kHelpFileName;
+    const std::string aside = beside + ".aside";
+    ASSERT_TRUE(MoveFileExA(beside.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING))
+        << "error " << GetLastError();
+
+    EXPECT_EQ(sw::HelpFilePath(), sw::kHelpFileName);
+    sw::ShowHelpTopic(nullptr, sw::kHelpContents);
+    const bool shown =
+        swtest::WaitFor([] { return FindWindowA("MS_WINHELP", nullptr) != nullptr; }, 4000);
+    EXPECT_TRUE(MoveFileExA(aside.c_str(), beside.c_str(), MOVEFILE_REPLACE_EXISTING))
+        << "error " << GetLastError();
+    EXPECT_FALSE(shown);
+}
+
 struct HelpView {
     HWND window = nullptr;
-    std::string caption;
-    std::string text;
+    std::string text; // of the topic shown
 };
 
 BOOL CALLBACK CollectText(HWND child, LPARAM lParam) {
@@ -241,7 +245,6 @@ HelpView WaitForHelp(const std::string& expected) {
         view.window = FindWindowA("MS_WINHELP", nullptr);
         if (view.window == nullptr)
             return false;
-        view.caption = swtest::WindowText(view.window);
         EnumChildWindows(view.window, CollectText, reinterpret_cast<LPARAM>(&view.text));
         return view.text.find(expected) != std::string::npos;
     });
@@ -257,7 +260,7 @@ TEST_F(Information, TheHelpFileOpensAtBothContextNumbers) {
     sw::ShowHelpTopic(nullptr, sw::kHelpSetUp);
     HelpView view = WaitForHelp("Spoolwright is installed");
     ASSERT_NE(view.window, nullptr) << "no help viewer window";
-    EXPECT_EQ(view.caption, contents->title);
+    EXPECT_EQ(swtest::WindowText(view.window), contents->title);
     EXPECT_NE(view.text.find("Spoolwright is installed"), std::string::npos) << view.text;
 
     sw::ShowHelpTopic(nullptr, sw::kHelpContents);

@@ -10,8 +10,6 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     char folder[MAX_PATH] = {};
     GetTempPathA(sizeof(folder), folder);
-    return swtest::WriteToFile(std::string(folder) + "sw_started.txt",
-                               std::string(GetCommandLineA()) + "\r\n", true)
-               ? 0
-               : 1;
+    const std::string line = std::string(GetCommandLineA()) + "\r\n";
+    return swtest::WriteToFile(std::string(folder) + "sw_started.txt", line, true) ? 0 : 1;
 }

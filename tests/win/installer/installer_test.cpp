@@ -31,8 +31,7 @@ std::string Installed(const std::string& name) {
 
 // Runs a program to its end; its exit code (STILL_ACTIVE if it did not end).
 DWORD RunToEnd(const std::string& program, const std::string& arguments) {
-    swtest::RunningProgram running(program, arguments);
-    return running.WaitForExit(kWaitMs);
+    return swtest::RunningProgram(program, arguments).WaitForExit(kWaitMs);
 }
 
 std::string SpecialFolder(int folder) {
@@ -44,9 +43,8 @@ std::string SpecialFolder(int folder) {
 // Whether a product of the package's upgrade code is installed.
 bool ProductInstalled() {
     char productCode[39] = {};
-    if (MsiEnumRelatedProductsA(kUpgradeCode, 0, 0, productCode) != ERROR_SUCCESS)
-        return false;
-    return MsiQueryProductStateA(productCode) == INSTALLSTATE_DEFAULT;
+    return MsiEnumRelatedProductsA(kUpgradeCode, 0, 0, productCode) == ERROR_SUCCESS &&
+           MsiQueryProductStateA(productCode) == INSTALLSTATE_DEFAULT;
 }
 
 std::string Package() {
@@ -66,9 +64,8 @@ class Installer : public testing::Test {
         EXPECT_TRUE(swtest::CloseWindowAndWait(nullptr, "Spoolwright Remote", 2000));
     }
 
-    static DWORD installExitCode_;
+    static inline DWORD installExitCode_ = STILL_ACTIVE;
 };
-DWORD Installer::installExitCode_ = STILL_ACTIVE;
 
 TEST_F(Installer, AQuietInstallPutsTheFilesInTheChosenFolderAndRunsTheSetUpRun) {
     EXPECT_EQ(installExitCode_, 0u);
@@ -94,12 +91,13 @@ TEST_F(Installer, AQuietUninstallClosesTheProgramAndRemovesItsFilesAndShortcuts)
         SpecialFolder(CSIDL_SENDTO) + "\\SpoolwrightFarreach.lnk",
         SpecialFolder(CSIDL_STARTUP) + "\\SWRemote.lnk",
     };
-    for (const std::string& shortcut : shortcuts) {
-        if (!swtest::FileExists(shortcut))
-            swtest::WriteToFile(shortcut, "stand-in shortcut");
-    }
+    for (const std::string& shortcut : shortcuts)
+        ASSERT_TRUE(swtest::FileExists(shortcut) ||
+                    swtest::WriteToFile(shortcut, "stand-in shortcut"))
+            << shortcut;
     // What the program keeps beside itself stays, and with it the folder.
-    swtest::WriteToFile(Installed("Unattended.txt"), "01-02-2026 10:00:00 printed\r\n");
+    ASSERT_TRUE(
+        swtest::WriteToFile(Installed("Unattended.txt"), "01-02-2026 10:00:00 printed\r\n"));
     // A running program is asked to close, so that its files can go.
     swtest::RunningProgram program(Installed("swutil.exe"), "");
     ASSERT_NE(program.WaitForWindow("SpoolwrightFarreach"), nullptr);

@@ -25,6 +25,8 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kYellow = RGB(255, 255, 0);
+const std::vector<HCURSOR> kWaitThenArrow = {LoadCursorA(nullptr, IDC_WAIT),
+                                             LoadCursorA(nullptr, IDC_ARROW)};
 
 // A 24-bit bitmap file split in two colours: left and right halves when
 // `sideBySide`, else top and bottom halves.
@@ -206,9 +208,7 @@ TEST(PrintBmp, PrintsTheFittedBitmapAsAPostScriptJobNamedForTheFile) {
         EXPECT_NE(job.find(c.placement), std::string::npos) << c.placement;
         EXPECT_NE(job.find(c.image), std::string::npos) << "the whole bitmap: " << c.image;
         EXPECT_TRUE(feedback.messages.empty());
-        const std::vector<HCURSOR> waitThenArrow = {LoadCursorA(nullptr, IDC_WAIT),
-                                                    LoadCursorA(nullptr, IDC_ARROW)};
-        EXPECT_EQ(feedback.cursors, waitThenArrow);
+        EXPECT_EQ(feedback.cursors, kWaitThenArrow);
     }
 }
 
@@ -259,9 +259,7 @@ TEST(PrintBmp, PrinterWithoutDeviceContextGivesMinusOne) {
         EXPECT_EQ(PrintBMP(printer, bitmap.Path().c_str(), 0.5, 0.5, 4, 4), -1) << printer;
         EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PRINTER_NAME)) << printer;
         EXPECT_TRUE(feedback.messages.empty()) << "the bitmap is not even loaded";
-        const std::vector<HCURSOR> waitThenArrow = {LoadCursorA(nullptr, IDC_WAIT),
-                                                    LoadCursorA(nullptr, IDC_ARROW)};
-        EXPECT_EQ(feedback.cursors, waitThenArrow) << "the arrow comes back on failure";
+        EXPECT_EQ(feedback.cursors, kWaitThenArrow) << "the arrow comes back on failure";
     }
     EXPECT_EQ(PrintBMP(nullptr, nullptr, 0, 0, 1, 1), -1);
 }

@@ -75,11 +75,29 @@ TEST(FindWordPad, AsksTheAssociationWithoutTouchingTheUsersFiles) {
     DeleteFileA(kUserScratchName);
 }
 
+// The App Paths key is asked last; its value may be quoted and name its
+// folder through an environment variable, as Windows writes it.
+TEST(FindWordPad, FindsWordPadThroughItsAppPathsKeyLast) {
+    WriAssociation none("");
+    const swtest::TempFolder folder(" Windows NT");
+    const std::string wordPad = folder.In("WORDPAD.EXE");
+    ASSERT_TRUE(CopyFileA(FakeWordPad().c_str(), wordPad.c_str(), FALSE));
+    SetEnvironmentVariableA("SW_TEST_WORDPAD_FOLDER", folder.Path().c_str());
+    {
+        swtest::WordPadAppPath appPath(" \"%SW_TEST_WORDPAD_FOLDER%\\WORDPAD.EXE\" ");
+        EXPECT_EQ(sw::FindWordPad(), wordPad);
+        WriAssociation association(FakeWordPad());
+        EXPECT_PRED2(SamePath, sw::FindWordPad(), FakeWordPad()) << "the association comes first";
+    }
+    SetEnvironmentVariableA("SW_TEST_WORDPAD_FOLDER", nullptr);
+}
+
 TEST(FindWordPad, FindsNothingWithoutAssociationOrWritableTempFolder) {
     {
-        WriAssociation none("");
+        swtest::NoWordPad none;
         EXPECT_EQ(sw::FindWordPad(), "");
     }
+    swtest::WordPadAppPath hidden("C:\\no such folder\\WORDPAD.EXE");
     WriAssociation association(FakeWordPad());
     char tmp[MAX_PATH] = {}, temp[MAX_PATH] = {};
     GetEnvironmentVariableA("TMP", tmp, MAX_PATH);
@@ -170,7 +188,8 @@ TEST_F(PrintDocTest, RunsWordPadAtItsFixedPathOnTheTargetPrinter) {
     StandIn standIn("finished");
 
     EXPECT_EQ(PrintDoc(kTarget, document_.c_str()), 0);
-    EXPECT_EQ(standIn.Entry("COMMAND"), std::string(kWordPadFixedPath) + " " + document_ + " /p");
+    EXPECT_EQ(standIn.Entry("COMMAND"),
+              "\"" + std::string(kWordPadFixedPath) + "\" \"" + document_ + "\" /p");
     EXPECT_EQ(standIn.Entry("SHOW"), "7") << "minimised, without activation";
     EXPECT_EQ(standIn.Entry("DEVICE").rfind(std::string(kTarget) + ",", 0), 0u)
         << "WordPad prints on the default printer: " << standIn.Entry("DEVICE");
@@ -185,7 +204,7 @@ TEST_F(PrintDocTest, RunsTheAssociatedWordPad) {
 
     EXPECT_EQ(PrintDoc(kTarget, document_.c_str()), 0);
     const std::string command = standIn.Entry("COMMAND");
-    EXPECT_EQ(Upper(command), Upper(FakeWordPad() + " " + document_ + " /p"));
+    EXPECT_EQ(Upper(command), Upper("\"" + FakeWordPad() + "\" \"" + document_ + "\" /p"));
     EXPECT_EQ(standIn.Entry("DEVICE").rfind(std::string(kTarget) + ",", 0), 0u)
         << standIn.Entry("DEVICE");
 }
@@ -199,10 +218,25 @@ TEST_F(PrintDocTest, LeavesAnotherWordProcessorAlone) {
     EXPECT_FALSE(standIn.Ran()) << standIn.Log();
 }
 
-TEST_F(PrintDocTest, WithoutWordPadGivesMinusTwo) {
-    WriAssociation none("");
+TEST_F(PrintDocTest, WithoutWordPadOrAPrintToVerbGivesMinusTwo) {
+    swtest::NoWordPad none;
     EXPECT_EQ(PrintDoc(kTarget, document_.c_str()), -2);
     EXPECT_EQ(PrintDoc(nullptr, nullptr), -2);
+}
+
+// Without WordPad, the document's application prints it through its
+// "printto" verb on the named printer, the default left alone.
+TEST_F(PrintDocTest, WithoutWordPadTheDocumentsApplicationPrintsIt) {
+    swtest::NoWordPad none;
+    swtest::PrintToAssociation printTo(FakeWordPad());
+    StandIn standIn("no-window");
+    const swtest::TempFolder documents(" My Documents");
+    const std::string letter = documents.Write("My Letter.swdoc", "letter");
+
+    EXPECT_EQ(PrintDoc(kTarget, letter.c_str()), 0);
+    EXPECT_NE(standIn.Entry("COMMAND").find(" /pt \"" + letter + "\" \"" + kTarget + "\""),
+              std::string::npos)
+        << standIn.Log();
 }
 
 } // namespace

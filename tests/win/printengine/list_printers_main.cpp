@@ -5,16 +5,14 @@
 #include "printengine/swprint.h"
 
 #include <cstdio>
-#include <string>
 
 int main() {
     const SHORT count = AvailablePrinters();
     std::printf("%d\n", count);
     for (SHORT i = 0; i < count; ++i) {
         BSTR name = PrinterDeviceName(&i);
-        std::printf(
-            "%s\n",
-            std::string(reinterpret_cast<const char*>(name), SysStringByteLen(name)).c_str());
+        std::printf("%.*s\n", static_cast<int>(SysStringByteLen(name)),
+                    reinterpret_cast<const char*>(name));
         SysFreeString(name);
     }
     return 0;

@@ -50,17 +50,14 @@ std::string DeviceValue() {
     return sw::ReadProfileValue("windows", "device", 300);
 }
 
-// Keeps the "device" entry of the "windows" section as the test found it.
-class DeviceEntryKeeper {
-  public:
-    DeviceEntryKeeper() : saved_(DeviceValue()) {}
-    ~DeviceEntryKeeper() { WriteProfileStringA("windows", "device", saved_.c_str()); }
-
-  private:
-    std::string saved_;
+// Each test leaves the "device" entry of the "windows" section as it found it.
+class PrinterDirectory : public testing::Test {
+  protected:
+    void TearDown() override { WriteProfileStringA("windows", "device", saved_.c_str()); }
+    const std::string saved_ = DeviceValue();
 };
 
-TEST(PrinterDirectory, ListsEveryQueueOfThePrintServer) {
+TEST_F(PrinterDirectory, ListsEveryQueueOfThePrintServer) {
     Names listed = ListedPrinters();
     Names queues = ServerQueues();
     std::sort(listed.begin(), listed.end());
@@ -69,7 +66,7 @@ TEST(PrinterDirectory, ListsEveryQueueOfThePrintServer) {
     EXPECT_NE(std::find(listed.begin(), listed.end(), kPrinter), listed.end());
 }
 
-TEST(PrinterDirectory, ListsInTheSpoolersOrderAtBothLevels) {
+TEST_F(PrinterDirectory, ListsInTheSpoolersOrderAtBothLevels) {
     Names level1, level4;
     ASSERT_TRUE(sw::ListPrinterNames(1, level1));
     ASSERT_TRUE(sw::ListPrinterNames(4, level4));
@@ -78,7 +75,7 @@ TEST(PrinterDirectory, ListsInTheSpoolersOrderAtBothLevels) {
     EXPECT_GE(level4.size(), 3u);
 }
 
-TEST(PrinterDirectory, IndexOutsideTheListGivesEmptyText) {
+TEST_F(PrinterDirectory, IndexOutsideTheListGivesEmptyText) {
     const SHORT count = AvailablePrinters();
     ASSERT_GT(count, 0);
     const SHORT minusOne = -1, last = static_cast<SHORT>(count - 1);
@@ -88,33 +85,22 @@ TEST(PrinterDirectory, IndexOutsideTheListGivesEmptyText) {
     EXPECT_NE(TakeOleText(PrinterDeviceName(&last)), "");
 }
 
-TEST(PrinterDirectory, DefaultPrinterIsTheNameBeforeTheFirstComma) {
-    DeviceEntryKeeper keeper;
-    const struct {
-        const char* device;
-        const char* name;
-    } cases[] = {
+TEST_F(PrinterDirectory, DefaultPrinterIsTheNameBeforeTheFirstCommaReadAt126Characters) {
+    const std::pair<std::string, std::string> cases[] = {
         {"Laser,winspool,LPT1:", "Laser"},
         {"NoCommaAtAll", "NoCommaAtAll"},
         {",winspool,LPT1:", ""},
+        {std::string(200, 'n') + ",winspool,LPT1:", std::string(126, 'n')},
     };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(WriteProfileStringA("windows", "device", c.device));
-        EXPECT_EQ(TakeOleText(DefaultPrinter()), c.name) << "device: " << c.device;
+    for (const auto& [device, name] : cases) {
+        ASSERT_TRUE(WriteProfileStringA("windows", "device", device.c_str()));
+        EXPECT_EQ(TakeOleText(DefaultPrinter()), name) << "device: " << device;
     }
     ASSERT_TRUE(WriteProfileStringA("windows", "device", nullptr));
     EXPECT_EQ(TakeOleText(DefaultPrinter()), "") << "no device entry";
 }
 
-TEST(PrinterDirectory, DefaultPrinterReadsAt126Characters) {
-    DeviceEntryKeeper keeper;
-    const std::string name(200, 'n');
-    ASSERT_TRUE(WriteProfileStringA("windows", "device", (name + ",winspool,LPT1:").c_str()));
-    EXPECT_EQ(TakeOleText(DefaultPrinter()), std::string(126, 'n'));
-}
-
-TEST(PrinterDirectory, SetDefaultPrinterWritesTheListedNameDriverAndPort) {
-    DeviceEntryKeeper keeper;
+TEST_F(PrinterDirectory, SetDefaultPrinterWritesTheListedNameDriverAndPort) {
     EXPECT_EQ(sw::ReadProfileValue("PrinterPorts", kSecondPrinter, 300),
               "wineps.drv,CUPS:sw_second,15,45");
 
@@ -127,17 +113,16 @@ TEST(PrinterDirectory, SetDefaultPrinterWritesTheListedNameDriverAndPort) {
     EXPECT_EQ(TakeOleText(DefaultPrinter()), kPrinter);
 }
 
-TEST(PrinterDirectory, SetDefaultPrinterRebuildsThePrinterList) {
-    DeviceEntryKeeper keeper;
+TEST_F(PrinterDirectory, SetDefaultPrinterRebuildsThePrinterList) {
     const Names before = ListedPrinters();
+    ASSERT_FALSE(before.empty());
     sw::State().printerList.clear();
     SetDefaultPrinter(kPrinter);
     const SHORT first = 0;
     EXPECT_EQ(TakeOleText(PrinterDeviceName(&first)), before.front());
 }
 
-TEST(PrinterDirectory, UnknownNameLeavesTheDefaultUntouched) {
-    DeviceEntryKeeper keeper;
+TEST_F(PrinterDirectory, UnknownNameLeavesTheDefaultUntouched) {
     SetDefaultPrinter(kPrinter);
     const std::string device = DeviceValue();
     for (const char* name : {"no_such_queue", "sw_ra", "sw_raw ", ""}) {
@@ -149,8 +134,8 @@ TEST(PrinterDirectory, UnknownNameLeavesTheDefaultUntouched) {
 }
 
 // Wine's spooler reports no such entries; the spooler table stands in for it.
-// It lists PRINTER_INFO_4 (and _1, _2) records of the given names, and asks
-// for as much room as real records with their strings would take.
+// It lists PRINTER_INFO_4 (and _2) records of the given names, and asks for
+// as much room as real records with their strings would take.
 class FakeEnumeration : public swtest::ScopedSeam<sw::SpoolerApi, FakeEnumeration> {
   public:
     explicit FakeEnumeration(Names names) : ScopedSeam(sw::Spooler()), names_(std::move(names)) {
@@ -167,9 +152,7 @@ class FakeEnumeration : public swtest::ScopedSeam<sw::SpoolerApi, FakeEnumeratio
 
   private:
     static DWORD RecordSize(DWORD level) {
-        return level == 1   ? sizeof(PRINTER_INFO_1A)
-               : level == 2 ? sizeof(PRINTER_INFO_2A)
-                            : sizeof(PRINTER_INFO_4A);
+        return level == 2 ? sizeof(PRINTER_INFO_2A) : sizeof(PRINTER_INFO_4A);
     }
 
     static BOOL WINAPI Enum(DWORD flags, LPSTR, DWORD level, LPBYTE buffer, DWORD size,
@@ -196,9 +179,7 @@ class FakeEnumeration : public swtest::ScopedSeam<sw::SpoolerApi, FakeEnumeratio
         char* strings = reinterpret_cast<char*>(buffer) + RecordSize(level) * self.names_.size();
         for (std::size_t i = 0; i < self.names_.size(); ++i) {
             std::memcpy(strings, self.names_[i].c_str(), self.names_[i].size() + 1);
-            if (level == 1)
-                reinterpret_cast<PRINTER_INFO_1A*>(buffer)[i].pName = strings;
-            else if (level == 2)
+            if (level == 2)
                 reinterpret_cast<PRINTER_INFO_2A*>(buffer)[i].pPrinterName = strings;
             else
                 reinterpret_cast<PRINTER_INFO_4A*>(buffer)[i].pPrinterName = strings;
@@ -290,7 +271,6 @@ class PurgeRecorder : public swtest::ScopedSeam<sw::SpoolerApi, PurgeRecorder> {
     }
     static BOOL WINAPI Set(HANDLE printer, DWORD level, LPBYTE info, DWORD command) {
         PurgeRecorder& self = *Active();
-        self.lastError = 0;
         if (self.realPurge) {
             const BOOL result = self.Real().setPrinter(printer, level, info, command);
             self.lastError = GetLastError();
@@ -341,7 +321,8 @@ TEST(CancelPrintJobs, FallsBackToTheDefaultRightAndSkipsWhatCannotBeOpened) {
     recorder.refuseOpen = kSecondPrinter;
     CancelPrintJobs();
     Names expected = queues;
-    expected.erase(std::find(expected.begin(), expected.end(), kSecondPrinter));
+    expected.erase(std::remove(expected.begin(), expected.end(), kSecondPrinter), expected.end());
+    ASSERT_EQ(expected.size(), queues.size() - 1);
     EXPECT_EQ(recorder.purged, expected);
     EXPECT_EQ(recorder.closed, expected);
     // Two tries per queue: with the administrator's right, then the default one.
@@ -396,40 +377,26 @@ TEST(CancelPrintJobs, WinesFailingPurgeStillClosesEveryPrinter) {
     EXPECT_EQ(inbox.NextJob(), "after the purge");
 }
 
-// A top-level window that records the WM_WININICHANGE messages it receives.
-class SettingChangeWatcher {
-  public:
-    SettingChangeWatcher()
-        : window_(swtest::CreateTestWindow("swSettingChangeWatcher", Procedure)) {
-        sections().clear();
-    }
-    ~SettingChangeWatcher() { DestroyWindow(window_); }
+// The sections named by the WM_WININICHANGE messages the watching window received.
+Names settingChanges;
 
-    HWND Window() const { return window_; }
-    static Names& sections() {
-        static Names received;
-        return received;
-    }
+LRESULT CALLBACK WatchSettingChanges(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_WININICHANGE && wParam == 0 && lParam != 0)
+        settingChanges.push_back(reinterpret_cast<const char*>(lParam));
+    return DefWindowProcA(window, message, wParam, lParam);
+}
 
-  private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_WININICHANGE && wParam == 0 && lParam != 0)
-            sections().push_back(reinterpret_cast<const char*>(lParam));
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    HWND window_ = nullptr;
-};
-
-TEST(PrinterDirectory, SetDefaultPrinterTellsEveryWindowBeforeItReturns) {
-    DeviceEntryKeeper keeper;
-    SettingChangeWatcher watcher;
-    ASSERT_NE(watcher.Window(), nullptr) << "no window: is there a display?";
+TEST_F(PrinterDirectory, SetDefaultPrinterTellsEveryWindowBeforeItReturns) {
+    const HWND watcher = swtest::CreateTestWindow("swSettingChangeWatcher", WatchSettingChanges);
+    ASSERT_NE(watcher, nullptr) << "no window: is there a display?";
+    settingChanges.clear();
     SetDefaultPrinter("sw_raw");
-    EXPECT_EQ(SettingChangeWatcher::sections(), Names{"windows"});
+    EXPECT_EQ(settingChanges, Names{"windows"});
 
-    SettingChangeWatcher::sections().clear();
+    settingChanges.clear();
     SetDefaultPrinter("no_such_queue");
-    EXPECT_TRUE(SettingChangeWatcher::sections().empty()) << "nothing changed, nothing to tell";
+    EXPECT_TRUE(settingChanges.empty()) << "nothing changed, nothing to tell";
+    DestroyWindow(watcher);
 }
 
 } // namespace

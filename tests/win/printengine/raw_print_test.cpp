@@ -4,6 +4,7 @@
 #include "printengine/printer_driver.h"
 #include "printengine/spooler_api.h"
 #include "printengine/swprint.h"
+#include "support/long_path_file.h"
 #include "support/print_server.h"
 #include "support/scoped_seam.h"
 #include "support/temp_files.h"
@@ -416,6 +417,22 @@ TEST(PrintFile, DataTypeFollowsThePrinterDriver) {
         EXPECT_EQ(recorder.dataTypes, std::vector<std::string>{c.dataType});
         EXPECT_EQ(inbox.NextJob(), content) << "the bytes pass unchanged with " << c.dataType;
     }
+}
+
+// A path is never cut: one longer than 259 characters prints whole, and an
+// argument longer than any path the system takes is refused with error 206
+// rather than cut to a path of another file.
+TEST(PrintFileLongPath, PrintsALongPathWholeAndRefusesALongerThanAnyPath) {
+    const swtest::LongPathFile file("long path bytes");
+    swtest::PrinterInbox inbox("sw_raw");
+    EXPECT_EQ(PrintFile("sw_raw", file.Path().c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "long path bytes");
+
+    const std::string tooLong = "C:\\" + std::string(3 * 32767 + 10, 'x');
+    EXPECT_EQ(PrintFile("sw_raw", tooLong.c_str()), ERROR_FILENAME_EXCED_RANGE);
+    const std::string beyondTheSystem = "C:\\" + std::string(33000, 'x');
+    EXPECT_EQ(PrintFile("sw_raw", beyondTheSystem.c_str()), ERROR_FILENAME_EXCED_RANGE);
+    EXPECT_FALSE(inbox.HasNextJob());
 }
 
 } // namespace

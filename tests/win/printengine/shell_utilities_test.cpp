@@ -30,19 +30,21 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// The shell's own shortcut in Recent to `target`, once it is a recent document.
+std::string RecentShortcutOf(const swtest::TempFile& target) {
+    return FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
+}
+
 // The target a shortcut file points to, read through the shell; empty when
 // the file is no shortcut.
 std::string ShortcutTarget(const std::string& path) {
     std::string target;
     CoInitialize(nullptr);
     IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link)))) {
-        CoUninitialize();
-        return target;
-    }
     IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
         wchar_t widePath[MAX_PATH] = {};
         MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
         char buffer[MAX_PATH] = {};
@@ -51,7 +53,8 @@ std::string ShortcutTarget(const std::string& path) {
             target = buffer;
         file->Release();
     }
-    link->Release();
+    if (link != nullptr)
+        link->Release();
     CoUninitialize();
     return target;
 }
@@ -75,16 +78,14 @@ TEST(ShellUtilities, FolderWithoutAPathGivesEmptyText) {
 
 TEST(ShellUtilities, ShortcutIsMadeWithTheCleanedNameAndTheRecentOneMovedAway) {
     swtest::TempFile target("to be linked", ".txt");
-    const std::string desktop = FolderPath(CSIDL_DESKTOPDIRECTORY);
-    const std::string made = desktop + "\\Label2_3.lnk";
-    const std::string recent =
-        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
+    const std::string made = FolderPath(CSIDL_DESKTOPDIRECTORY) + "\\Label2_3.lnk";
     const HWND owner = nullptr;
     const LONG folder = CSIDL_DESKTOPDIRECTORY;
 
     EXPECT_EQ(CreateShortcut(&owner, target.Path().c_str(), "Label 2.3", &folder), -1);
     EXPECT_EQ(ShortcutTarget(made), target.Path());
-    EXPECT_FALSE(FileExists(recent)) << "the shortcut in Recent is moved, not copied";
+    EXPECT_FALSE(FileExists(RecentShortcutOf(target)))
+        << "the shortcut in Recent is moved, not copied";
     DeleteFileA(made.c_str());
 }
 
@@ -100,8 +101,7 @@ TEST(ShellUtilities, ExistingShortcutOfThatNameIsReplaced) {
 
 TEST(ShellUtilities, RecentFolderKeepsTheShellsOwnShortcut) {
     swtest::TempFile target("recent", ".txt");
-    const std::string recent =
-        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
+    const std::string recent = RecentShortcutOf(target);
     const LONG folder = CSIDL_RECENT;
     EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "Some Name", &folder), -1);
     EXPECT_EQ(ShortcutTarget(recent), target.Path());
@@ -111,13 +111,11 @@ TEST(ShellUtilities, RecentFolderKeepsTheShellsOwnShortcut) {
 
 TEST(ShellUtilities, UnknownOrVirtualFolderMakesNoShortcut) {
     swtest::TempFile target("nowhere", ".txt");
-    const std::string recent =
-        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
     for (LONG folder : {LONG{0x7777}, LONG{CSIDL_DRIVES}}) {
         EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "x", &folder), 0)
             << "folder " << folder;
     }
-    EXPECT_FALSE(FileExists(recent)) << "the recent documents were left alone";
+    EXPECT_FALSE(FileExists(RecentShortcutOf(target))) << "the recent documents were left alone";
 }
 
 TEST(ShellUtilities, EmptyTargetOrMissingFolderMakesNoShortcut) {
@@ -131,15 +129,12 @@ TEST(ShellUtilities, EmptyTargetOrMissingFolderMakesNoShortcut) {
 
 TEST(ShellUtilities, FailedCopyIsReportedAndTheRecentShortcutRemoved) {
     swtest::TempFile target("blocked", ".txt");
-    const std::string desktop = FolderPath(CSIDL_DESKTOPDIRECTORY);
-    const std::string blocked = desktop + "\\Blocked.lnk";
-    const std::string recent =
-        FolderPath(CSIDL_RECENT) + "\\" + sw::FileNamePart(target.Path()) + ".lnk";
+    const std::string blocked = FolderPath(CSIDL_DESKTOPDIRECTORY) + "\\Blocked.lnk";
     ASSERT_TRUE(CreateDirectoryA(blocked.c_str(), nullptr)); // no file can be copied there
     const LONG folder = CSIDL_DESKTOPDIRECTORY;
     EXPECT_EQ(CreateShortcut(nullptr, target.Path().c_str(), "Blocked", &folder), 0);
     EXPECT_TRUE(IsFolder(blocked));
-    EXPECT_FALSE(FileExists(recent));
+    EXPECT_FALSE(FileExists(RecentShortcutOf(target)));
     RemoveDirectoryA(blocked.c_str());
 }
 

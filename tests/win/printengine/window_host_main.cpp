@@ -1,7 +1,7 @@
 // A window of another process for the window-message helpers' tests: a
-// top-level window titled "Window host" (once it is ready) with an edit control (id 101) and an
-// unsorted list box (id 102) holding the items the tests expect. It runs until
-// the window is closed.
+// top-level window titled "Window host" (once it is ready) with an edit
+// control (id 101) and an unsorted list box (id 102) holding the items the
+// tests expect. It runs until the window is closed.
 #include <windows.h>
 
 #include <string>
@@ -11,13 +11,9 @@ namespace {
 const char kClassName[] = "swWindowHost";
 
 LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_DESTROY:
+    if (message == WM_DESTROY)
         PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void CreateChildren(HWND host, HINSTANCE instance) {
@@ -25,8 +21,8 @@ void CreateChildren(HWND host, HINSTANCE instance) {
                     20, host, reinterpret_cast<HMENU>(101), instance, nullptr);
     HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_HASSTRINGS, 10, 40,
                                 200, 150, host, reinterpret_cast<HMENU>(102), instance, nullptr);
-    const std::string items[] = {"alpha",  "Beta", "gamma", "beta", std::string(1500, 'L'),
-                                 "Caf\xE9"};
+    const std::string items[] = {"alpha",      "Beta", "gamma", "beta", std::string(1500, 'L'),
+                                 "Caf\xC3\xA9"};
     for (const std::string& item : items)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -15,77 +16,63 @@ using swtest::TakeOleText;
 const int kEditId = 101;
 const int kListId = 102;
 
-// window_host.exe from the test's folder, closed at scope end; the host
-// takes its title once its controls are filled in.
-class WindowHost {
-  public:
-    WindowHost() : program_(swtest::TestProgramFolder() + "window_host.exe", "") {
-        window_ = program_.WaitForWindow("swWindowHost", "Window host", 10000);
-        EXPECT_NE(window_, nullptr) << "window_host.exe showed no window";
+// Each test runs window_host.exe from the test's folder, which takes its
+// title once its controls are filled in, and closes it at the end.
+class WindowMessages : public testing::Test {
+  protected:
+    void SetUp() override {
+        window_ = host_.WaitForWindow("swWindowHost", "Window host", 10000);
+        ASSERT_NE(window_, nullptr) << "window_host.exe showed no window";
     }
-
-    HWND Window() const { return window_; }
     HWND Edit() const { return GetDlgItem(window_, kEditId); }
     HWND List() const { return GetDlgItem(window_, kListId); }
 
-  private:
-    swtest::RunningProgram program_;
+    swtest::RunningProgram host_{swtest::TestProgramFolder() + "window_host.exe", ""};
     HWND window_ = nullptr;
 };
 
-TEST(WindowMessages, ReadsAndWritesTheTextOfAnotherProcesssWindows) {
-    WindowHost host;
-    ASSERT_NE(host.Window(), nullptr);
-    EXPECT_EQ(TakeOleText(VBTxtMessage(host.Window())), "Window host");
-    EXPECT_EQ(TakeOleText(VBTxtMessage(host.Edit())), "initial text");
+TEST_F(WindowMessages, ReadsAndWritesTheTextOfAnotherProcesssWindows) {
+    EXPECT_EQ(TakeOleText(VBTxtMessage(window_)), "Window host");
+    EXPECT_EQ(TakeOleText(VBTxtMessage(Edit())), "initial text");
 
-    VBWriteTxtMessage(host.Edit(), "written by the test");
-    EXPECT_EQ(TakeOleText(VBTxtMessage(host.Edit())), "written by the test");
+    VBWriteTxtMessage(Edit(), "written by the test");
+    EXPECT_EQ(TakeOleText(VBTxtMessage(Edit())), "written by the test");
     char direct[64] = {};
-    SendMessageA(host.Edit(), WM_GETTEXT, sizeof(direct), reinterpret_cast<LPARAM>(direct));
+    SendMessageA(Edit(), WM_GETTEXT, sizeof(direct), reinterpret_cast<LPARAM>(direct));
     EXPECT_STREQ(direct, "written by the test");
 
-    VBWriteTxtMessage(host.Edit(), nullptr);
-    EXPECT_EQ(TakeOleText(VBTxtMessage(host.Edit())), "") << "a null text writes an empty one";
+    VBWriteTxtMessage(Edit(), nullptr);
+    EXPECT_EQ(TakeOleText(VBTxtMessage(Edit())), "") << "a null text writes an empty one";
 }
 
-TEST(WindowMessages, TextIsReadAtMost1023Characters) {
-    WindowHost host;
-    ASSERT_NE(host.Window(), nullptr);
-    VBWriteTxtMessage(host.Edit(), std::string(2000, 'w').c_str());
-    EXPECT_EQ(SendMessageA(host.Edit(), WM_GETTEXTLENGTH, 0, 0), 2000);
-    EXPECT_EQ(TakeOleText(VBTxtMessage(host.Edit())), std::string(1023, 'w'));
+TEST_F(WindowMessages, TextIsReadAtMost1023Characters) {
+    VBWriteTxtMessage(Edit(), std::string(2000, 'w').c_str());
+    EXPECT_EQ(SendMessageA(Edit(), WM_GETTEXTLENGTH, 0, 0), 2000);
+    EXPECT_EQ(TakeOleText(VBTxtMessage(Edit())), std::string(1023, 'w'));
 }
 
-TEST(WindowMessages, ReadsListBoxItemsOfAnotherProcessAsAnsi) {
-    WindowHost host;
-    ASSERT_NE(host.Window(), nullptr);
-    const struct {
-        LONG index;
-        std::string text;
-    } cases[] = {
-        {0, "alpha"},   {1, "Beta"},
-        {3, "beta"},    {4, std::string(1023, 'L')}, // a 1500-character item is cut
-        {5, "Caf\xE9"}, {6, ""},                     // past the last item
+TEST_F(WindowMessages, ReadsListBoxItemsOfAnotherProcessInItsCodePage) {
+    const std::pair<LONG, std::string> cases[] = {
+        {0, "alpha"},       {1, "Beta"},
+        {3, "beta"},        {4, std::string(1023, 'L')}, // a 1500-character item is cut
+        {5, "Caf\xC3\xA9"}, {6, ""},                     // past the last item
         {-1, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(TakeOleText(VBLBMessage(host.List(), c.index)), c.text) << "index " << c.index;
+    for (const auto& [index, text] : cases)
+        EXPECT_EQ(TakeOleText(VBLBMessage(List(), index)), text) << "index " << index;
 }
 
-TEST(WindowMessages, FindsAnItemExactlyIgnoringCaseAfterTheStartIndex) {
-    WindowHost host;
-    ASSERT_NE(host.Window(), nullptr);
+TEST_F(WindowMessages, FindsAnItemExactlyIgnoringCaseAfterTheStartIndex) {
     const struct {
         LONG start;
         const char* text;
         LONG found;
     } cases[] = {
         {-1, "BETA", 1},  {1, "beta", 3},  {3, "Beta", 1}, // the search wraps round
-        {-1, "Gamma", 2}, {-1, "bet", -1}, {-1, "alpha ", -1}, {-1, "caf\xC9", 5},
+        {-1, "Gamma", 2}, {-1, "bet", -1}, {-1, "alpha ", -1}, {-1, "caf\xC3\x89", 5},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(VBLbFindStringExact(host.List(), c.start, c.text), c.found)
+        EXPECT_EQ(VBLbFindStringExact(List(), c.start, c.text), c.found)
             << "'" << c.text << "' from " << c.start;
     }
 }
@@ -99,14 +86,14 @@ LRESULT CALLBACK BoastingListProcedure(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-TEST(WindowMessages, ImpossibleItemLengthGivesEmptyText) {
+TEST(WindowMessagesWithoutHost, ImpossibleItemLengthGivesEmptyText) {
     HWND window = swtest::CreateTestWindow("swBoastingList", BoastingListProcedure, "", WS_POPUP);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(TakeOleText(VBLBMessage(window, 0)), "");
     DestroyWindow(window);
 }
 
-TEST(WindowMessages, NoWindowGivesEmptyTextsAndNotFound) {
+TEST(WindowMessagesWithoutHost, NoWindowGivesEmptyTextsAndNotFound) {
     EXPECT_EQ(TakeOleText(VBTxtMessage(nullptr)), "");
     EXPECT_EQ(TakeOleText(VBLBMessage(nullptr, 0)), "");
     EXPECT_EQ(VBLbFindStringExact(nullptr, -1, "alpha"), -1);

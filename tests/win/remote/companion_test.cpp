@@ -1,17 +1,23 @@
-// The companion Remsw.exe end to end: a second print server listens on a
-// loopback TCP port as a remote site, with a raw queue to a virtual printer.
-// A window of the main program's class receives the companion's
-// announcements; the test then writes a job into the announced controls and
-// clicks, in the order the main program does, and reads what the site's
-// printer received.
+// The companion Remsw.exe end to end against real servers on loopback ports
+// (tests/win/remote/remote_sites.sh): a print server in plain IPP, one over
+// TLS whose certificate authority the test prefix trusts (with a queue that
+// needs a sign-in), one whose authority nobody trusts, an IPP Everywhere
+// printer, and a port where nothing listens. A window of the main program's
+// class receives the companion's announcements; the test writes jobs into
+// the announced controls and clicks, in the order the main program does, and
+// reads what each far end received.
 #include "remote/companion/companion_ids.h"
+#include "remote/companion/sign_in_dialog.h"
 #include "remote/companion_protocol.h"
 #include "remote/remote_sites.h"
-#include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
+#include "support/script_names.h"
 #include "support/settings_file.h"
 #include "support/temp_files.h"
+
+#include <wincred.h>
+#include <wincrypt.h>
 
 #include <gtest/gtest.h>
 
@@ -23,11 +29,112 @@
 
 namespace {
 
-const char kQueue[] = "sw_remote";
+constexpr DWORD kWaitMs = 30000;
+const char kUser[] = "sw-user";
+const char kPassword[] = "right-password";
 
-std::string SiteRun() {
-    return swtest::UnixRunFolder() + "/site";
+// The folder of the remote sites, as a Linux path and as Wine sees it.
+std::string SitesRun() {
+    return swtest::UnixRunFolder() + "/remote";
 }
+std::string SitesFolder() {
+    return swtest::RunFolder() + "\\remote\\";
+}
+
+int PortOf(const std::string& file) {
+    return std::atoi(swtest::ReadWholeFile(SitesFolder() + file).c_str());
+}
+
+// The sites, as an entry of "SWRemote.txt" writes them.
+std::string PlainSite() {
+    return "127.0.0.1:" + std::to_string(PortOf("site\\ipp.port"));
+}
+std::string TlsSite() {
+    return "ipps://localhost:" + std::to_string(PortOf("tls-site\\ipp.port"));
+}
+std::string UntrustedSite() {
+    return "ipps://localhost:" + std::to_string(PortOf("untrusted-site\\ipp.port"));
+}
+std::string PrinterSite() {
+    return "ipp://127.0.0.1:" + std::to_string(PortOf("ipp-printer\\ipp.port")) + "/ipp/print";
+}
+std::string DownSite() {
+    return "127.0.0.1:" + std::to_string(PortOf("down.port"));
+}
+
+// The companion's list entries of the sites' printers.
+std::string PlainQueue() {
+    return PlainSite() + ":sw_remote";
+}
+std::string TlsQueue() {
+    return TlsSite() + ":sw_tls";
+}
+std::string SignInQueue() {
+    return TlsSite() + ":sw_signin";
+}
+std::string PlainSignInQueue() {
+    return PlainSite() + ":sw_signin_plain";
+}
+std::string IppPrinter() {
+    return PrinterSite() + ":Spoolwright Test Printer";
+}
+
+std::string CredentialName() {
+    return "Spoolwright Remote/" + TlsSite();
+}
+
+// The jobs a queue of one of the sites' print servers receives.
+swtest::PrinterInbox SiteInbox(const std::string& site, const std::string& queue) {
+    return swtest::PrinterInbox(queue, SitesFolder() + site);
+}
+
+// The documents the IPP printer keeps: "N-name.ext", numbered by job, with
+// the (empty) output of its print command as "N-name.prn".
+class PrinterSpool {
+  public:
+    PrinterSpool() : seen_(Newest()) {}
+
+    // The next job's document once it holds `expected` (it is written while
+    // it arrives), or what it holds when the time is up.
+    std::string NextJob(const std::string& expected) {
+        std::string bytes;
+        swtest::WaitFor(
+            [&] {
+                const int newest = Newest();
+                if (newest <= seen_)
+                    return false;
+                bytes = swtest::ReadWholeFile(Folder() + NameOf(newest));
+                return bytes == expected;
+            },
+            60000);
+        seen_ = Newest();
+        return bytes;
+    }
+
+  private:
+    static std::string Folder() { return SitesFolder() + "ipp-printer\\spool\\"; }
+    static int Newest() {
+        int newest = 0;
+        for (const std::string& name : swtest::FolderListing(Folder(), "*-*.*"))
+            newest = std::max(newest, std::atoi(name.c_str()));
+        return newest;
+    }
+    // The job's document; its print command's output beside it is empty.
+    static std::string NameOf(int job) {
+        std::string largest;
+        std::size_t size = 0;
+        for (const std::string& name :
+             swtest::FolderListing(Folder(), std::to_string(job) + "-*.*")) {
+            const std::size_t bytes = swtest::ReadWholeFile(Folder() + name).size();
+            if (largest.empty() || bytes > size) {
+                largest = name;
+                size = bytes;
+            }
+        }
+        return largest;
+    }
+    int seen_;
+};
 
 // The window of the main program's class that the companion announces to.
 struct MainWindowStandIn {
@@ -69,71 +176,138 @@ void SetText(HWND window, const std::string& text) {
     SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-// What the main program writes into the companion's fields for one print.
+bool Contains(const std::vector<std::string>& items, const std::string& item) {
+    return std::find(items.begin(), items.end(), item) != items.end();
+}
+
 struct RemoteJobTexts {
-    std::string copies, autoFormfeed, orientation, method, file;
-    std::string bitmap[4]; // left, top, width, height; none for a raw job
+    std::string copies = "1", autoFormfeed = "0", orientation, method = "BYPASS", file;
+    std::string bitmap[4];
 };
+
+// The test authority becomes one of the prefix's trusted roots, as an
+// administrator would install a company's authority: the machine's own
+// stores are not touched.
+void TrustTestAuthority() {
+    const std::string pem = swtest::ReadWholeFile(SitesFolder() + "certs\\trusted-ca.crt");
+    DWORD size = 0;
+    ASSERT_TRUE(CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER, nullptr, &size,
+                                     nullptr, nullptr))
+        << "the test authority's certificate is not PEM";
+    std::vector<BYTE> der(size);
+    CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER, der.data(), &size, nullptr,
+                         nullptr);
+    HCERTSTORE roots =
+        CertOpenStore(CERT_STORE_PROV_SYSTEM_A, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, "Root");
+    ASSERT_NE(roots, nullptr) << "error " << GetLastError();
+    EXPECT_TRUE(CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING, der.data(), size,
+                                                 CERT_STORE_ADD_REPLACE_EXISTING, nullptr))
+        << "error " << GetLastError();
+    CertCloseStore(roots, 0);
+}
+
+std::wstring Widened(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+void StoreSignIn(const std::string& password) {
+    std::wstring target = Widened(CredentialName());
+    std::wstring user(kUser, kUser + sizeof(kUser) - 1);
+    std::wstring secret(password.begin(), password.end());
+    CREDENTIALW credential = {};
+    credential.Type = CRED_TYPE_GENERIC;
+    credential.TargetName = &target[0];
+    credential.UserName = &user[0];
+    credential.CredentialBlob = reinterpret_cast<LPBYTE>(&secret[0]);
+    credential.CredentialBlobSize = static_cast<DWORD>(secret.size() * sizeof(wchar_t));
+    credential.Persist = CRED_PERSIST_LOCAL_MACHINE;
+    ASSERT_TRUE(CredWriteW(&credential, 0)) << "error " << GetLastError();
+}
+
+// The stored sign-in as "user:password"; empty when there is none.
+std::string StoredSignIn() {
+    const std::wstring target = Widened(CredentialName());
+    PCREDENTIALW credential = nullptr;
+    if (!CredReadW(target.c_str(), CRED_TYPE_GENERIC, 0, &credential))
+        return std::string();
+    const std::wstring user = credential->UserName != nullptr ? credential->UserName : L"";
+    const std::wstring password(reinterpret_cast<const wchar_t*>(credential->CredentialBlob),
+                                credential->CredentialBlobSize / sizeof(wchar_t));
+    CredFree(credential);
+    return std::string(user.begin(), user.end()) + ":" +
+           std::string(password.begin(), password.end());
+}
+
+void ForgetSignIn() {
+    const std::wstring target = Widened(CredentialName());
+    CredDeleteW(target.c_str(), CRED_TYPE_GENERIC, 0);
+}
 
 class Companion : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        using swtest::PrintServerCommand;
-        using swtest::ShellQuoted;
         std::string output;
+        using swtest::ShellQuoted;
+        const std::string script = ShellQuoted(swtest::EnvironmentText("SW_SOURCE_DIR") +
+                                               "/tests/win/remote/remote_sites.sh");
         const std::string command =
-            PrintServerCommand("start " + ShellQuoted(SiteRun()) + " --tcp") +
-            " && VIRTUAL_PRINTER=" + ShellQuoted(swtest::EnvironmentText("SW_VIRTUAL_PRINTER")) +
-            " " + PrintServerCommand("add-printer " + ShellQuoted(SiteRun()) + " " + kQueue) +
-            " && cat " + ShellQuoted(SiteRun() + "/ipp.port");
+            "VIRTUAL_PRINTER=" + ShellQuoted(swtest::EnvironmentText("SW_VIRTUAL_PRINTER")) + " " +
+            script + " start " + ShellQuoted(SitesRun()) + " 2>&1";
         ASSERT_EQ(swtest::RunHostCommand(command, &output), 0) << output;
-        port_ = std::atoi(output.c_str());
-        ASSERT_GT(port_, 0) << output;
+        TrustTestAuthority();
     }
     static void TearDownTestSuite() {
         swtest::RunHostCommand(
-            swtest::PrintServerCommand("stop " + swtest::ShellQuoted(SiteRun())));
+            swtest::PrintServerCommand("stop " + swtest::ShellQuoted(SitesRun())));
     }
 
     void SetUp() override {
-        ASSERT_GT(port_, 0);
-        // A site that is not an address is reported and skipped, never contacted.
-        swtest::WriteToFile(sw::RemoteSitesFile(), "bad site!|" + Site() + "\r\n");
+        ASSERT_GT(PortOf("site\\ipp.port"), 0) << "the remote sites did not start";
+        WriteSites("bad site!|" + PlainSite() + "|" + TlsSite() + "|" + PrinterSite() + "|" +
+                   UntrustedSite() + "|" + DownSite());
+        ForgetSignIn();
     }
 
     // Ends the companion, whether the test or the main program started it.
     void TearDown() override {
         EXPECT_TRUE(swtest::CloseWindowAndWait(nullptr, sw::kCompanionTitle))
             << "the companion did not end";
+        // One that hangs would keep the next tests' companions from starting:
+        // ending the program ends it for good.
         companion_.reset();
         DeleteFileA(sw::RemoteSitesFile().c_str());
         DeleteFileA(swtest::SettingsFile().c_str());
+        ForgetSignIn();
     }
 
-    static std::string Site() { return "127.0.0.1:" + std::to_string(port_); }
-    static std::string Printer() { return Site() + ":" + kQueue; }
+    static void WriteSites(const std::string& line) {
+        swtest::WriteToFile(sw::RemoteSitesFile(), line + "\r\n");
+    }
+
+    static std::string CompanionProgram() {
+        return swtest::TestProgramFolder() + sw::kCompanionProgram;
+    }
 
     void StartCompanion() {
-        companion_.emplace(swtest::TestProgramFolder() + sw::kCompanionProgram, "");
-        ASSERT_TRUE(companion_->Started());
+        companion_.emplace(CompanionProgram(), "");
+        ASSERT_TRUE(companion_->Started()) << "cannot start " << CompanionProgram();
     }
 
-    HWND CompanionLog() {
-        return GetDlgItem(FindWindowA(nullptr, sw::kCompanionTitle), sw::kCompanionLog);
+    static HWND CompanionWindow() { return FindWindowA(sw::kCompanionClass, sw::kCompanionTitle); }
+    static std::string LogText() {
+        return swtest::WindowText(GetDlgItem(CompanionWindow(), sw::kCompanionLog));
     }
-
-    std::string LogText() {
-        std::string text;
-        for (const std::string& line : swtest::ListBoxItems(CompanionLog()))
-            text += line + "\n";
-        return text;
+    static bool LogHas(const std::string& text) {
+        return LogText().find(text) != std::string::npos;
     }
-    bool LogHas(const std::string& text) { return LogText().find(text) != std::string::npos; }
+    static bool WaitForLog(const std::string& text) {
+        return swtest::WaitFor([&] { return LogHas(text); });
+    }
 
     // What the main program does on a remote print, in its order: the texts,
     // the printer's selection, the file on the print button, the click.
-    void PrintRemotely(const MainWindowStandIn& main, const RemoteJobTexts& texts,
-                       const std::string& printer) {
+    static void PrintRemotely(const MainWindowStandIn& main, const RemoteJobTexts& texts,
+                              const std::string& printer) {
         SetText(main.Handle(sw::kFieldAutoFormfeed), texts.autoFormfeed);
         SetText(main.Handle(sw::kFieldCopies), texts.copies);
         if (!texts.bitmap[0].empty()) {
@@ -152,46 +326,93 @@ class Companion : public testing::Test {
         SendMessageA(main.Handle(sw::kFieldPrintCommand), BM_CLICK, 0, 0);
     }
 
-    static int port_;
+    // Starts the companion for a stand-in main window and waits until its
+    // printers are listed, the sign-in queue's among them.
+    void StartAndWaitForPrinters(MainWindowStandIn& main) {
+        StartCompanion();
+        ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, kWaitMs)) << LogText();
+        ASSERT_TRUE(swtest::WaitFor(
+            [&] {
+                return Contains(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
+                                IppPrinter());
+            },
+            kWaitMs))
+            << LogText();
+    }
+
+    // The sign-in dialog the companion shows, answered as a user would.
+    static bool AnswerSignIn(const std::string& user, const std::string& password) {
+        HWND dialog = nullptr;
+        // Shown only once its controls are made and filled in.
+        if (!swtest::WaitFor([&] {
+                dialog = FindWindowA("#32770", sw::kSignInCaption);
+                return dialog != nullptr && IsWindowVisible(dialog);
+            }))
+            return false;
+        SetText(GetDlgItem(dialog, sw::kSignInUser), user);
+        SetText(GetDlgItem(dialog, sw::kSignInPassword), password);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        return swtest::WaitFor([&] { return IsWindow(dialog) == FALSE; });
+    }
+
+    static std::string FileName(const swtest::TempFile& file) {
+        return file.Path().substr(file.Path().rfind('\\') + 1);
+    }
+
     std::optional<swtest::RunningProgram> companion_;
-    swtest::PrinterInbox inbox_{kQueue, swtest::RunFolder() + "\\site"};
 };
-int Companion::port_ = 0;
 
 TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     StartCompanion();
-    ASSERT_NE(companion_->WaitForWindow(nullptr, sw::kCompanionTitle, 30000), nullptr)
+    ASSERT_TRUE(swtest::WaitFor([] { return CompanionWindow() != nullptr; }, kWaitMs))
         << "no window titled \"Spoolwright Remote\"";
     Sleep(500);
 
     MainWindowStandIn main;
     ASSERT_NE(main.window, nullptr);
-    ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, 30000)) << LogText();
+    ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, kWaitMs)) << LogText();
     EXPECT_EQ(MainWindowStandIn::order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}))
         << "the printer list first, the print button second, the values in table order";
-    EXPECT_EQ(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
-              (std::vector<std::string>{Printer()}));
-    EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name nor an address"))
+    // One entry per queue of each print server that answered, and the IPP
+    // printer under its own name.
+    EXPECT_EQ(
+        swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
+        (std::vector<std::string>{PlainQueue(), PlainSignInQueue(), PlainSite() + ":sw_stopped",
+                                  SignInQueue(), TlsQueue(), IppPrinter()}))
         << LogText();
 
     // A raw job of three copies wrapped in its orientation sequences and
     // completed by a form feed, exactly as the library sends it.
+    auto inbox = SiteInbox("site", "sw_remote");
     const swtest::TempFile report("line 1\r\nline 2\r\n");
-    PrintRemotely(main, {"3", "-1", "1|\x1B&l1O|\x1B&l0O", "BYPASS", report.Path(), {}}, Printer());
+    RemoteJobTexts raw;
+    raw.copies = "3";
+    raw.autoFormfeed = "-1";
+    raw.orientation = "1|\x1B&l1O|\x1B&l0O";
+    raw.file = report.Path();
+    PrintRemotely(main, raw, PlainQueue());
     const std::string expected = "\x1B&l1Oline 1\r\nline 2\r\n\f\x1B&l0O";
     for (int copy = 0; copy < 3; ++copy)
-        EXPECT_EQ(inbox_.NextJob(), expected) << "copy " << copy + 1 << "\n" << LogText();
+        EXPECT_EQ(inbox.NextJob(), expected) << "copy " << copy + 1 << "\n" << LogText();
 
     // A bitmap goes to the site's driver as it is, without the additions.
     const std::string bitmap = std::string("BM") + std::string(60, '\x01');
     const swtest::TempFile photo(bitmap, ".bmp");
-    PrintRemotely(main,
-                  {"1", "-1", "1|\x1B&l1O|\x1B&l0O", "BMP", photo.Path(), {"0.5", "1", "4", "3"}},
-                  Printer());
-    EXPECT_EQ(inbox_.NextJob(), bitmap) << LogText();
-    EXPECT_TRUE(swtest::WaitFor([&] { return LogHas("Printed " + photo.Path()); })) << LogText();
+    RemoteJobTexts picture = raw;
+    picture.copies = "1";
+    picture.method = "BMP";
+    picture.bitmap[0] = "0.5";
+    picture.bitmap[1] = "1";
+    picture.bitmap[2] = "4";
+    picture.bitmap[3] = "3";
+    picture.file = photo.Path();
+    PrintRemotely(main, picture, PlainQueue());
+    EXPECT_EQ(inbox.NextJob(), bitmap) << LogText();
+    EXPECT_TRUE(WaitForLog("Printed " + photo.Path())) << LogText();
+    // The print button keeps its caption; the file it was given is only used.
+    EXPECT_EQ(swtest::WindowText(GetDlgItem(CompanionWindow(), sw::kCompanionPrint)), "&Print");
 
-    HWND companion = FindWindowA(nullptr, sw::kCompanionTitle);
+    HWND companion = CompanionWindow();
     SetWindowPos(companion, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
     swtest::BringToFront(companion);
     RECT frame = {};
@@ -199,64 +420,304 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     swtest::Screenshot("companion", frame.right - frame.left, frame.bottom - frame.top);
 
     // The job names are the library's: "Spoolwright: " and the file name.
-    const std::vector<std::string> names = swtest::CompletedJobNames(kQueue, SiteRun());
-    const std::string reportName = report.Path().substr(report.Path().rfind('\\') + 1);
-    EXPECT_NE(std::find(names.begin(), names.end(), "Spoolwright: " + reportName), names.end())
+    const std::vector<std::string> names =
+        swtest::CompletedJobNames("sw_remote", SitesRun() + "/site");
+    EXPECT_TRUE(Contains(names, "Spoolwright: " + FileName(report)))
         << testing::PrintToString(names);
+}
+
+// Sites that cannot be listed say why in the companion's window, each in
+// its own words, and the others are listed all the same.
+TEST_F(Companion, ReportsEverySiteThatCannotBeListed) {
+    MainWindowStandIn main;
+    StartAndWaitForPrinters(main);
+    EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name, an address nor an ipp:// "
+                       "or ipps:// address"))
+        << LogText();
+    EXPECT_TRUE(LogHas("No printers of " + UntrustedSite() + ": " + UntrustedSite() +
+                       ": the server's certificate was refused: the certificate was not issued "
+                       "by an authority this computer trusts"))
+        << LogText();
+    EXPECT_TRUE(LogHas("No printers of " + DownSite() + ": ipp://" + DownSite() +
+                       ": cannot connect: the site is down or refuses connections"))
+        << LogText();
+}
+
+// TLS to a print server whose certificate checks, and an IPP printer that is
+// sent Print-Job in a format it lists: the bytes arrive unchanged.
+TEST_F(Companion, PrintsOverTlsAndToAnIppPrinter) {
+    MainWindowStandIn main;
+    StartAndWaitForPrinters(main);
+    EXPECT_TRUE(LogHas(IppPrinter() + " is idle")) << LogText();
+
+    auto inbox = SiteInbox("tls-site", "sw_tls");
+    const swtest::TempFile report("over TLS\r\n");
+    RemoteJobTexts raw;
+    raw.autoFormfeed = "-1";
+    raw.orientation = "1|\x1B&l1O|\x1B&l0O";
+    raw.file = report.Path();
+    PrintRemotely(main, raw, TlsQueue());
+    EXPECT_EQ(inbox.NextJob(), "\x1B&l1Oover TLS\r\n\f\x1B&l0O") << LogText();
+
+    // PCL (its first bytes are an escape sequence) goes as PCL, which the
+    // printer lists; plain text as text.
+    PrinterSpool spool;
+    PrintRemotely(main, raw, IppPrinter());
+    EXPECT_EQ(spool.NextJob("\x1B&l1Oover TLS\r\n\f\x1B&l0O"), "\x1B&l1Oover TLS\r\n\f\x1B&l0O")
+        << LogText();
+    EXPECT_TRUE(WaitForLog("on " + IppPrinter() + " (job ")) << LogText();
+    EXPECT_TRUE(LogHas("application/vnd.hp-pcl); the printer is ")) << LogText();
+    const swtest::TempFile text("plain words\r\n");
+    RemoteJobTexts plain;
+    plain.file = text.Path();
+    PrintRemotely(main, plain, IppPrinter());
+    EXPECT_EQ(spool.NextJob("plain words\r\n"), "plain words\r\n") << LogText();
+    EXPECT_TRUE(WaitForLog(", text/plain); the printer is ")) << LogText();
+    // The state of the printer selected in the list is shown beside it.
+    EXPECT_EQ(swtest::WindowText(GetDlgItem(CompanionWindow(), sw::kCompanionState)).substr(0, 7),
+              "State: ");
+}
+
+// A print server's queue written as a printer site is one printer too, and
+// its state is shown as the server gives it.
+TEST_F(Companion, ShowsAStoppedPrintersStateAndReasons) {
+    const std::string stopped = "ipp://" + PlainSite() + "/printers/sw_stopped:sw_stopped";
+    WriteSites("ipp://" + PlainSite() + "/printers/sw_stopped");
+    MainWindowStandIn main;
+    StartCompanion();
+    ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, kWaitMs)) << LogText();
+    EXPECT_EQ(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
+              (std::vector<std::string>{stopped}));
+    EXPECT_TRUE(LogHas(stopped + " is stopped (paused): Stopped for the tests")) << LogText();
+    HWND list = main.Handle(sw::kFieldPrinterList);
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    SendMessageA(CompanionWindow(), WM_COMMAND,
+                 MAKEWPARAM(sw::kCompanionPrinterList, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ(swtest::WindowText(GetDlgItem(CompanionWindow(), sw::kCompanionState)),
+              "State: stopped (paused): Stopped for the tests");
+}
+
+// A queue that needs a sign-in: the user is asked once, the answer is kept
+// in the credential store; a wrong password is reported and the dialog asks
+// again, and the stored sign-in is replaced by the right one.
+TEST_F(Companion, AsksForASignInOnceAndReplacesAWrongOne) {
+    MainWindowStandIn main;
+    StartAndWaitForPrinters(main);
+    auto inbox = SiteInbox("tls-site", "sw_signin");
+    const swtest::TempFile report("signed in\r\n");
+    RemoteJobTexts raw;
+    raw.file = report.Path();
+
+    PrintRemotely(main, raw, SignInQueue());
+    HWND dialog = nullptr;
+    ASSERT_TRUE(swtest::WaitFor([&] {
+        dialog = FindWindowA("#32770", sw::kSignInCaption);
+        return dialog != nullptr && IsWindowVisible(dialog);
+    })) << "no sign-in dialog\n"
+        << LogText();
+    SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+    RECT frame = {};
+    GetWindowRect(dialog, &frame);
+    swtest::Screenshot("companion_sign_in", frame.right - frame.left, frame.bottom - frame.top);
+    ASSERT_TRUE(AnswerSignIn(kUser, "wrong-password")) << LogText();
+    EXPECT_TRUE(WaitForLog("the site asks for a user name and password")) << LogText();
+    ASSERT_TRUE(AnswerSignIn(kUser, kPassword)) << "no second dialog\n" << LogText();
+    EXPECT_TRUE(LogHas("the user name or password was not accepted")) << LogText();
+    EXPECT_EQ(inbox.NextJob(), "signed in\r\n") << LogText();
+    EXPECT_EQ(StoredSignIn(), std::string(kUser) + ":" + kPassword);
+    EXPECT_FALSE(inbox.HasNextJob()) << "the refused sign-in printed nothing";
+
+    // Asked once: the next job goes with the stored sign-in.
+    PrintRemotely(main, raw, SignInQueue());
+    EXPECT_EQ(inbox.NextJob(), "signed in\r\n") << LogText();
+    EXPECT_EQ(FindWindowA("#32770", sw::kSignInCaption), nullptr);
+}
+
+// Closing the companion while it asks for a sign-in ends it cleanly; the
+// job is not sent.
+TEST_F(Companion, ClosingWhileItAsksForASignInEndsIt) {
+    MainWindowStandIn main;
+    StartAndWaitForPrinters(main);
+    const swtest::TempFile report("never sent\r\n");
+    RemoteJobTexts raw;
+    raw.file = report.Path();
+    PrintRemotely(main, raw, SignInQueue());
+    ASSERT_TRUE(
+        swtest::WaitFor([] { return FindWindowA("#32770", sw::kSignInCaption) != nullptr; }));
+    PostMessageA(CompanionWindow(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(companion_->WaitForExit(20000), 0u) << "it did not end, or not cleanly";
+    EXPECT_EQ(StoredSignIn(), "");
+}
+
+// A print server that asks for Basic sign-in over plain IPP never gets the
+// password; the refusal brings the minimised window back and is shown whole.
+TEST_F(Companion, NeverSendsAPasswordInTheClearAndShowsTheWholeRefusal) {
+    MainWindowStandIn main;
+    StartAndWaitForPrinters(main);
+    HWND companion = CompanionWindow();
+    ShowWindow(companion, SW_MINIMIZE);
+    ASSERT_TRUE(swtest::WaitFor([&] { return IsIconic(companion) != FALSE; }));
+
+    auto inbox = SiteInbox("site", "sw_signin_plain");
+    const swtest::TempFile report("secret\r\n");
+    RemoteJobTexts raw;
+    raw.file = report.Path();
+    PrintRemotely(main, raw, PlainSignInQueue());
+    const std::string whole =
+        "Not printed on " + PlainSignInQueue() + ": ipp://" + PlainSite() +
+        ": the site asks for a password sent readable on the network (Basic sign-in without "
+        "TLS), which is never sent; write the site as ipps://... to sign in over TLS";
+    EXPECT_TRUE(WaitForLog(whole)) << LogText();
+    EXPECT_TRUE(swtest::WaitFor([&] { return IsIconic(companion) == FALSE; }))
+        << "the window stayed minimised";
+    EXPECT_EQ(FindWindowA("#32770", sw::kSignInCaption), nullptr) << "no dialog for a refusal";
+    EXPECT_FALSE(inbox.HasNextJob());
 }
 
 TEST_F(Companion, RefusedJobsAreReportedInItsWindowAndNothingIsSent) {
     MainWindowStandIn main;
     StartCompanion();
-    ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, 30000)) << "no announcements";
+    ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, kWaitMs))
+        << "no announcements";
+    auto inbox = SiteInbox("site", "sw_remote");
     const swtest::TempFile data("data");
 
-    RemoteJobTexts texts{"many", "0", "", "BYPASS", data.Path(), {}};
-    PrintRemotely(main, texts, Printer());
-    EXPECT_TRUE(swtest::WaitFor([&] { return LogHas("The number of copies \"many\""); }))
-        << LogText();
+    RemoteJobTexts texts;
+    texts.copies = "many";
+    texts.file = data.Path();
+    PrintRemotely(main, texts, PlainQueue());
+    EXPECT_TRUE(WaitForLog("The number of copies \"many\"")) << LogText();
 
     texts.copies = "1";
     PrintRemotely(main, texts, "127.0.0.1:1:no_such_printer"); // not listed: no selection
-    EXPECT_TRUE(swtest::WaitFor([&] { return LogHas("No remote printer is selected"); }))
-        << LogText();
+    EXPECT_TRUE(WaitForLog("No remote printer is selected")) << LogText();
 
     texts.file = swtest::RunFolder() + "\\no such file.prn";
-    PrintRemotely(main, texts, Printer());
-    EXPECT_TRUE(swtest::WaitFor([&] { return LogHas("cannot open"); })) << LogText();
+    PrintRemotely(main, texts, PlainQueue());
+    EXPECT_TRUE(WaitForLog("cannot open")) << LogText();
 
     Sleep(500);
-    EXPECT_FALSE(inbox_.HasNextJob());
+    EXPECT_FALSE(inbox.HasNextJob());
 }
 
 TEST_F(Companion, AnnouncesAgainToANewMainWindow) {
     StartCompanion();
     {
         MainWindowStandIn first;
-        ASSERT_TRUE(swtest::WaitFor([&] { return first.AllAnnounced(); }, 30000));
+        ASSERT_TRUE(swtest::WaitFor([&] { return first.AllAnnounced(); }, kWaitMs));
     }
     MainWindowStandIn second;
-    ASSERT_TRUE(swtest::WaitFor([&] { return second.AllAnnounced(); }))
+    ASSERT_TRUE(swtest::WaitFor([&] { return second.AllAnnounced(); }, kWaitMs))
         << "the second window got nothing";
     EXPECT_NE(second.Handle(sw::kFieldPrintCommand), nullptr);
 }
 
+// A second start brings the running companion forward and ends: it never
+// announces controls of its own that would be dead once it closed.
+TEST_F(Companion, ASecondStartBringsTheRunningOneForwardAndEnds) {
+    MainWindowStandIn main;
+    StartCompanion();
+    ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, kWaitMs));
+    HWND first = CompanionWindow();
+    HWND firstButton = main.Handle(sw::kFieldPrintCommand);
+    ShowWindow(first, SW_MINIMIZE);
+    ASSERT_TRUE(swtest::WaitFor([&] { return IsIconic(first) != FALSE; }));
+
+    swtest::RunningProgram second(CompanionProgram(), "");
+    DWORD exitCode = STILL_ACTIVE;
+    ASSERT_TRUE(swtest::WaitFor([&] { return (exitCode = second.WaitForExit(0)) != STILL_ACTIVE; }))
+        << "the second start did not end";
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(swtest::WaitFor([&] { return IsIconic(first) == FALSE; })) << "not restored";
+    EXPECT_EQ(CompanionWindow(), first);
+    EXPECT_EQ(main.Handle(sw::kFieldPrintCommand), firstButton);
+    EXPECT_EQ(MainWindowStandIn::order.size(), sw::kCompanionFieldCount);
+}
+
 // The main program's remote route with the real companion: swutil.exe
-// "site:printer|file" starts Remsw.exe from its own folder, hands it the job
-// with the remote printer's stored settings once it has announced its
-// controls, and ends; the companion sends each copy to the site.
-TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToTheSite) {
-    const std::string printer = Printer();
+// "site:printer|file" starts Remsw.exe from its own folder (or finds it
+// running), hands it the job with the remote printer's stored settings once
+// it has announced its controls, and ends; the companion sends each copy to
+// the site. Every kind of site gets the bytes unchanged.
+TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToEachSite) {
+    StoreSignIn(kPassword);
+    const std::string printer = PlainQueue();
     swtest::Store("Printers AutoFormfeed", printer, "1");
     swtest::Store("Printers Orientation " + printer, "Landscape status", "1");
     swtest::Store("Number of copies by printer " + printer, "Copies", "2");
+    auto plain = SiteInbox("site", "sw_remote");
     const swtest::TempFile report("remote report\r\n");
-
-    auto program = swtest::StartProgram("\"" + printer + "|" + report.Path() + "\"");
-    EXPECT_EQ(program.WaitForExit(60000), 0u) << "the main program did not end after its print";
+    {
+        auto program = swtest::StartProgram("\"" + printer + "|" + report.Path() + "\"");
+        EXPECT_EQ(program.WaitForExit(60000), 0u) << "the main program did not end";
+    }
     const std::string expected = "\x1B&l1Oremote report\r\n\f\x1B&l0O";
-    EXPECT_EQ(inbox_.NextJob(), expected) << "copy 1";
-    EXPECT_EQ(inbox_.NextJob(), expected) << "copy 2";
+    EXPECT_EQ(plain.NextJob(), expected) << "copy 1";
+    EXPECT_EQ(plain.NextJob(), expected) << "copy 2";
+
+    auto tls = SiteInbox("tls-site", "sw_tls");
+    auto signIn = SiteInbox("tls-site", "sw_signin");
+    PrinterSpool spool;
+    for (const std::string& target : {TlsQueue(), SignInQueue(), IppPrinter()}) {
+        auto program = swtest::StartProgram("\"" + target + "|" + report.Path() + "\"");
+        EXPECT_EQ(program.WaitForExit(60000), 0u) << target;
+    }
+    EXPECT_EQ(tls.NextJob(), "remote report\r\n") << LogText();
+    EXPECT_EQ(signIn.NextJob(), "remote report\r\n") << LogText();
+    EXPECT_EQ(spool.NextJob("remote report\r\n"), "remote report\r\n") << LogText();
+}
+
+// The interactive route: a file dropped on the main window and a remote
+// printer chosen in its list, then the Print command.
+TEST_F(Companion, CarriesTheMainWindowsPrintToEachSite) {
+    StoreSignIn(kPassword);
+    StartCompanion();
+    auto program = swtest::StartProgram("");
+    HWND window = program.WaitForWindow(sw::kMainWindowClassName);
+    ASSERT_NE(window, nullptr);
+    constexpr int kPrinterList = 0x800;
+    constexpr int kPrintCommand = 0xC02;
+    HWND list = nullptr;
+    ASSERT_TRUE(swtest::WaitFor(
+        [&] {
+            list = GetDlgItem(window, kPrinterList);
+            return list != nullptr && Contains(swtest::ListBoxItems(list), IppPrinter());
+        },
+        kWaitMs))
+        << LogText();
+
+    const swtest::TempFile report("from the window\r\n");
+    swtest::DropFiles(window, {report.Path()});
+    auto plain = SiteInbox("site", "sw_remote");
+    auto tls = SiteInbox("tls-site", "sw_tls");
+    auto signIn = SiteInbox("tls-site", "sw_signin");
+    PrinterSpool spool;
+    for (const std::string& target : {PlainQueue(), TlsQueue(), SignInQueue(), IppPrinter()}) {
+        const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(target.c_str()));
+        ASSERT_NE(index, LB_ERR) << target;
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        swtest::SendCommand(window, kPrintCommand);
+    }
+    EXPECT_EQ(plain.NextJob(), "from the window\r\n") << LogText();
+    EXPECT_EQ(tls.NextJob(), "from the window\r\n") << LogText();
+    EXPECT_EQ(signIn.NextJob(), "from the window\r\n") << LogText();
+    EXPECT_EQ(spool.NextJob("from the window\r\n"), "from the window\r\n") << LogText();
+    EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
+}
+
+// Names in any script reach the site whole: from the main program's command
+// line through the companion's controls to the file the companion sends.
+TEST_F(Companion, CarriesNamesInAnyScriptToTheSite) {
+    const swtest::TempFolder folder("-names", swtest::RunFolder());
+    auto plain = SiteInbox("site", "sw_remote");
+    for (const std::string& name : swtest::NamesInOtherScripts()) {
+        const std::string path = folder.Write(name, "remote " + name);
+        auto program = swtest::StartProgram("\"" + PlainQueue() + "|" + path + "\"");
+        EXPECT_EQ(program.WaitForExit(60000), 0u) << name;
+        EXPECT_EQ(plain.NextJob(), "remote " + name);
+    }
 }
 
 } // namespace

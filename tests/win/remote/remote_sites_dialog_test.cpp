@@ -93,6 +93,24 @@ TEST_F(RemoteSitesDialog, AddingSavesAtOnceAndRefusesAnEntryListedInAnyCase) {
     EXPECT_EQ(Text(), "10.0.0.5|printhost|10.0.0.7\r\n");
 }
 
+// The newer forms of a site (TLS, a printer's resource) are entries like any
+// other, kept as typed beside the older ones.
+TEST_F(RemoteSitesDialog, AcceptsIppAndIppsAddresses) {
+    sw::AddRemoteSite("10.0.0.5");
+    DialogDriver()
+        .On(sw::kRemoteSitesCaption)
+        .SetText(sw::kRemoteSitesCombo, "ipps://printhost.example.com:8443")
+        .Click(sw::kRemoteSitesAdd)
+        .SetText(sw::kRemoteSitesCombo, " ipp://10.0.0.9:631/ipp/print ")
+        .Click(sw::kRemoteSitesAdd)
+        .SetText(sw::kRemoteSitesCombo, "IPPS://PRINTHOST.example.com:8443")
+        .Click(sw::kRemoteSitesAdd)
+        .CloseBox()
+        .Run(Open);
+    EXPECT_EQ(Text(),
+              "10.0.0.5|ipps://printhost.example.com:8443|ipp://10.0.0.9:631/ipp/print\r\n");
+}
+
 TEST_F(RemoteSitesDialog, EnterAddsThroughTheDefaultButton) {
     DialogDriver()
         .On(sw::kRemoteSitesCaption)

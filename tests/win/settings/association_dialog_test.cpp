@@ -24,41 +24,30 @@ void Open() {
     sw::ShowAssociationDialog(nullptr, kPassed);
 }
 
-std::string SelectedItem(HWND dialog) {
-    const LRESULT index = SendDlgItemMessageA(dialog, IDC_PLIST_PRINTERS, LB_GETCURSEL, 0, 0);
-    if (index == LB_ERR)
-        return "<none>";
-    return swtest::ListItems(dialog, IDC_PLIST_PRINTERS)[static_cast<std::size_t>(index)];
-}
-
 class AssociationDialog : public swtest::SettingsFileTest {};
 
 TEST_F(AssociationDialog, ListsThePrintersSortedWithTheDefaultSelected) {
     const std::string defaultPrinter = swtest::TakeOleText(DefaultPrinter());
-    std::vector<std::string> items;
-    std::string prompt, selected;
-    DialogDriver()
-        .On(kCaption)
+    ASSERT_FALSE(defaultPrinter.empty());
+    DialogDriver(kCaption)
         .Screenshot("plist")
         .Inspect([&](HWND dialog) {
-            items = swtest::ListItems(dialog, IDC_PLIST_PRINTERS);
-            prompt = swtest::ItemText(dialog, IDC_PLIST_PROMPT);
-            selected = SelectedItem(dialog);
+            const std::vector<std::string> items = swtest::ListItems(dialog, IDC_PLIST_PRINTERS);
+            EXPECT_EQ(swtest::ItemText(dialog, IDC_PLIST_PROMPT),
+                      "Associate name of 'Office Laser 5' with:");
+            EXPECT_TRUE(std::is_sorted(items.begin(), items.end()));
+            EXPECT_NE(std::find(items.begin(), items.end(), "sw_raw"), items.end());
+            EXPECT_NE(std::find(items.begin(), items.end(), "sw_second"), items.end());
+            EXPECT_EQ(swtest::SelectedListBoxItem(GetDlgItem(dialog, IDC_PLIST_PRINTERS)),
+                      defaultPrinter);
         })
         .Click(IDC_PLIST_ASSOCIATE)
         .Run(Open);
-    EXPECT_EQ(prompt, "Associate name of 'Office Laser 5' with:");
-    EXPECT_TRUE(std::is_sorted(items.begin(), items.end()));
-    EXPECT_NE(std::find(items.begin(), items.end(), "sw_raw"), items.end());
-    EXPECT_NE(std::find(items.begin(), items.end(), "sw_second"), items.end());
-    ASSERT_FALSE(defaultPrinter.empty());
-    EXPECT_EQ(selected, defaultPrinter);
     EXPECT_EQ(Stored("Printer Associations", kPassed), defaultPrinter);
 }
 
 TEST_F(AssociationDialog, AssociateStoresTheChosenPrinter) {
-    DialogDriver()
-        .On(kCaption)
+    DialogDriver(kCaption)
         .Inspect([](HWND dialog) {
             const LRESULT index =
                 SendDlgItemMessageA(dialog, IDC_PLIST_PRINTERS, LB_FINDSTRINGEXACT,
@@ -72,10 +61,9 @@ TEST_F(AssociationDialog, AssociateStoresTheChosenPrinter) {
 }
 
 TEST_F(AssociationDialog, CancelEscapeAndTheCloseBoxStoreNothing) {
-    DialogDriver().On(kCaption).Click(IDC_PLIST_CANCEL).Run(Open);
-    DialogDriver().On(kCaption).CloseBox().Run(Open);
-    DialogDriver()
-        .On(kCaption)
+    DialogDriver(kCaption).Click(IDC_PLIST_CANCEL).Run(Open);
+    DialogDriver(kCaption).CloseBox().Run(Open);
+    DialogDriver(kCaption)
         .PressKey(IDC_PLIST_PRINTERS, VK_RETURN)
         .PressKey(IDC_PLIST_PRINTERS, VK_ESCAPE)
         .Run(Open);
@@ -83,11 +71,7 @@ TEST_F(AssociationDialog, CancelEscapeAndTheCloseBoxStoreNothing) {
 }
 
 TEST_F(AssociationDialog, AssociateWithoutASelectionStoresAnEmptyValue) {
-    DialogDriver()
-        .On(kCaption)
-        .SelectItem(IDC_PLIST_PRINTERS, -1)
-        .Click(IDC_PLIST_ASSOCIATE)
-        .Run(Open);
+    DialogDriver(kCaption).SelectItem(IDC_PLIST_PRINTERS, -1).Click(IDC_PLIST_ASSOCIATE).Run(Open);
     EXPECT_EQ(Stored("Printer Associations", kPassed), "");
 }
 

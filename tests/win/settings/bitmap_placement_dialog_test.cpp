@@ -16,47 +16,33 @@ using swtest::Stored;
 
 const char kCaption[] = "Bitmap printing";
 
-void Open() {
-    sw::ShowBitmapPlacementDialog();
-}
-
 class BitmapPlacementDialog : public swtest::SettingsFileTest {};
 
 TEST_F(BitmapPlacementDialog, FreshFileShowsInchesAskAndZeros) {
-    bool inches = false, centimeters = true, useSaved = true, ask = false;
-    std::string left, top, width, height;
-    DialogDriver()
-        .On(kCaption)
+    DialogDriver(kCaption)
         .Screenshot("bmpset")
-        .Inspect([&](HWND dialog) {
-            inches = IsChecked(dialog, IDC_BMP_INCHES);
-            centimeters = IsChecked(dialog, IDC_BMP_CENTIMETERS);
-            useSaved = IsChecked(dialog, IDC_BMP_USE_SAVED);
-            ask = IsChecked(dialog, IDC_BMP_ASK);
-            left = ItemText(dialog, IDC_BMP_LEFT);
-            top = ItemText(dialog, IDC_BMP_TOP);
-            width = ItemText(dialog, IDC_BMP_WIDTH);
-            height = ItemText(dialog, IDC_BMP_HEIGHT);
+        .Inspect([](HWND dialog) {
+            EXPECT_TRUE(IsChecked(dialog, IDC_BMP_INCHES));
+            EXPECT_FALSE(IsChecked(dialog, IDC_BMP_CENTIMETERS));
+            EXPECT_FALSE(IsChecked(dialog, IDC_BMP_USE_SAVED));
+            EXPECT_TRUE(IsChecked(dialog, IDC_BMP_ASK));
+            EXPECT_EQ(ItemText(dialog, IDC_BMP_LEFT) + " " + ItemText(dialog, IDC_BMP_TOP) + " " +
+                          ItemText(dialog, IDC_BMP_WIDTH) + " " + ItemText(dialog, IDC_BMP_HEIGHT),
+                      "0 0 0 0");
         })
         .CloseBox()
-        .Run(Open);
-    EXPECT_TRUE(inches);
-    EXPECT_FALSE(centimeters);
-    EXPECT_FALSE(useSaved);
-    EXPECT_TRUE(ask);
-    EXPECT_EQ(left + " " + top + " " + width + " " + height, "0 0 0 0");
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "Left"), "<missing>") << "the close box stores no measure";
 }
 
 TEST_F(BitmapPlacementDialog, ReturnStoresTheTypedMeasuresInInches) {
-    DialogDriver()
-        .On(kCaption)
+    DialogDriver(kCaption)
         .SetText(IDC_BMP_LEFT, "1")
         .SetText(IDC_BMP_TOP, "1.5")
         .SetText(IDC_BMP_WIDTH, "six")
         .SetText(IDC_BMP_HEIGHT, "-4")
         .Click(IDC_BMP_RETURN)
-        .Run(Open);
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "Left"), "1");
     EXPECT_EQ(Stored("BMPprint", "Top"), "1.5");
     EXPECT_EQ(Stored("BMPprint", "Width"), "0");
@@ -64,28 +50,25 @@ TEST_F(BitmapPlacementDialog, ReturnStoresTheTypedMeasuresInInches) {
 }
 
 TEST_F(BitmapPlacementDialog, EachRadioClickIsStoredAtOnceEvenWhenClosedWithTheCloseBox) {
-    std::string useSavedAfterClick, inchesAfterClick;
-    bool askAfterClick = true, inchesButtonAfterClick = true;
-    DialogDriver()
-        .On(kCaption)
+    DialogDriver(kCaption)
         .Click(IDC_BMP_USE_SAVED)
         .Click(IDC_BMP_CENTIMETERS)
-        .Inspect([&](HWND dialog) {
-            useSavedAfterClick = Stored("BMPprint", "UseSaved");
-            inchesAfterClick = Stored("BMPprint", "Inches");
-            askAfterClick = IsChecked(dialog, IDC_BMP_ASK);
-            inchesButtonAfterClick = IsChecked(dialog, IDC_BMP_INCHES);
+        .Inspect([](HWND dialog) {
+            EXPECT_EQ(Stored("BMPprint", "UseSaved"), "-1");
+            EXPECT_EQ(Stored("BMPprint", "Inches"), "0");
+            EXPECT_FALSE(IsChecked(dialog, IDC_BMP_ASK));
+            EXPECT_FALSE(IsChecked(dialog, IDC_BMP_INCHES));
         })
         .SetText(IDC_BMP_LEFT, "3")
         .CloseBox()
-        .Run(Open);
-    EXPECT_EQ(useSavedAfterClick, "-1");
-    EXPECT_EQ(inchesAfterClick, "0");
-    EXPECT_FALSE(askAfterClick);
-    EXPECT_FALSE(inchesButtonAfterClick);
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "Left"), "<missing>");
 
-    DialogDriver().On(kCaption).Click(IDC_BMP_ASK).Click(IDC_BMP_INCHES).CloseBox().Run(Open);
+    DialogDriver(kCaption)
+        .Click(IDC_BMP_ASK)
+        .Click(IDC_BMP_INCHES)
+        .CloseBox()
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "UseSaved"), "0");
     EXPECT_EQ(Stored("BMPprint", "Inches"), "-1");
 }
@@ -95,23 +78,16 @@ TEST_F(BitmapPlacementDialog, CentimetersAreShownAndTypedButInchesAreStored) {
     swtest::Store("BMPprint", "UseSaved", "-1");
     swtest::Store("BMPprint", "Left", "1");
     swtest::Store("BMPprint", "Top", "1.5");
-    std::string left, top;
-    bool centimeters = false, useSaved = false;
-    DialogDriver()
-        .On(kCaption)
-        .Inspect([&](HWND dialog) {
-            left = ItemText(dialog, IDC_BMP_LEFT);
-            top = ItemText(dialog, IDC_BMP_TOP);
-            centimeters = IsChecked(dialog, IDC_BMP_CENTIMETERS);
-            useSaved = IsChecked(dialog, IDC_BMP_USE_SAVED);
+    DialogDriver(kCaption)
+        .Inspect([](HWND dialog) {
+            EXPECT_TRUE(IsChecked(dialog, IDC_BMP_CENTIMETERS));
+            EXPECT_TRUE(IsChecked(dialog, IDC_BMP_USE_SAVED));
+            EXPECT_EQ(ItemText(dialog, IDC_BMP_LEFT), "2.54");
+            EXPECT_EQ(ItemText(dialog, IDC_BMP_TOP), "3.81");
         })
         .SetText(IDC_BMP_WIDTH, "5.08")
         .Click(IDC_BMP_RETURN)
-        .Run(Open);
-    EXPECT_TRUE(centimeters);
-    EXPECT_TRUE(useSaved);
-    EXPECT_EQ(left, "2.54");
-    EXPECT_EQ(top, "3.81");
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "Left"), "1");
     EXPECT_EQ(Stored("BMPprint", "Top"), "1.5");
     EXPECT_EQ(Stored("BMPprint", "Width"), "2");
@@ -119,14 +95,11 @@ TEST_F(BitmapPlacementDialog, CentimetersAreShownAndTypedButInchesAreStored) {
 
 TEST_F(BitmapPlacementDialog, SwitchingTheUnitKeepsTheNumbersShownAndSavesThemInTheNewUnit) {
     swtest::Store("BMPprint", "Left", "1");
-    std::string leftAfterSwitch;
-    DialogDriver()
-        .On(kCaption)
+    DialogDriver(kCaption)
         .Click(IDC_BMP_CENTIMETERS)
-        .Inspect([&](HWND dialog) { leftAfterSwitch = ItemText(dialog, IDC_BMP_LEFT); })
+        .Inspect([](HWND dialog) { EXPECT_EQ(ItemText(dialog, IDC_BMP_LEFT), "1"); })
         .Click(IDC_BMP_RETURN)
-        .Run(Open);
-    EXPECT_EQ(leftAfterSwitch, "1");
+        .Run(sw::ShowBitmapPlacementDialog);
     EXPECT_EQ(Stored("BMPprint", "Left"), "0.393700787401575"); // 1 cm in inches
 }
 

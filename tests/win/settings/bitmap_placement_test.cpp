@@ -1,26 +1,37 @@
 // The placement box of bitmap prints from the real settings file, and when the
 // placement dialog is shown first.
-#include "placement_dialog_fake.h"
 #include "settings/bitmap_placement.h"
+#include "settings/setting_names.h"
 #include "support/settings_file.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+int placementDialogShown = 0;
+double placementDialogLeft = 0;
+
+// Stands in for the placement dialog: counts how often it was shown and plays
+// a user who types the given left measure and leaves with "&Return".
+void ShowPlacementDialog() {
+    ++placementDialogShown;
+    sw::WriteSettingNumber(sw::SettingsFilePath(), sw::kBitmapSection, sw::kLeftKey,
+                           placementDialogLeft);
+}
+
 class BitmapPlacement : public swtest::SettingsFileTest {
   protected:
     void SetUp() override {
         swtest::SettingsFileTest::SetUp();
-        swtest::placementDialogShown = 0;
-        swtest::placementDialogLeft = 0;
+        placementDialogShown = 0;
+        placementDialogLeft = 0;
     }
 };
 
 TEST_F(BitmapPlacement, FreshFileShowsTheDialogAndGivesAnEmptyBox) {
     double left = 9, top = 9, width = 9, height = 9;
-    sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
-    EXPECT_EQ(swtest::placementDialogShown, 1);
+    sw::GetBitmapPlacement(left, top, width, height, ShowPlacementDialog);
+    EXPECT_EQ(placementDialogShown, 1);
     EXPECT_EQ(top, 0);
     EXPECT_EQ(width, 0);
     EXPECT_EQ(height, 0);
@@ -28,10 +39,10 @@ TEST_F(BitmapPlacement, FreshFileShowsTheDialogAndGivesAnEmptyBox) {
 
 TEST_F(BitmapPlacement, TheBoxIsReadAfterTheDialogCloses) {
     Write("BMPprint", "UseSaved", "0");
-    swtest::placementDialogLeft = 2.25;
+    placementDialogLeft = 2.25;
     double left = 0, top = 0, width = 0, height = 0;
-    sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
-    EXPECT_EQ(swtest::placementDialogShown, 1);
+    sw::GetBitmapPlacement(left, top, width, height, ShowPlacementDialog);
+    EXPECT_EQ(placementDialogShown, 1);
     EXPECT_EQ(left, 2.25);
 }
 
@@ -40,13 +51,13 @@ TEST_F(BitmapPlacement, UseSavedPrintsTheStoredBoxWithoutAsking) {
                  "Width=6\r\nHeight=4\r\n");
     for (int copy = 0; copy < 3; ++copy) {
         double left = 0, top = 0, width = 0, height = 0;
-        sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
+        sw::GetBitmapPlacement(left, top, width, height, ShowPlacementDialog);
         EXPECT_EQ(left, 1);
         EXPECT_EQ(top, 1.5);
         EXPECT_EQ(width, 6);
         EXPECT_EQ(height, 4);
     }
-    EXPECT_EQ(swtest::placementDialogShown, 0);
+    EXPECT_EQ(placementDialogShown, 0);
 }
 
 TEST_F(BitmapPlacement, MeasuresAreInchesWhateverTheUnit) {
@@ -56,7 +67,7 @@ TEST_F(BitmapPlacement, MeasuresAreInchesWhateverTheUnit) {
     EXPECT_EQ(Read("BMPprint", "Top"), "1.5");
     EXPECT_EQ(Read("BMPprint", "Width"), "6");
     double left = 0, top = 0, width = 0, height = 0;
-    sw::GetBitmapPlacement(left, top, width, height, swtest::ShowPlacementDialogFake);
+    sw::GetBitmapPlacement(left, top, width, height, ShowPlacementDialog);
     EXPECT_EQ(top, 1.5);
     EXPECT_EQ(width, 6);
 }

@@ -14,7 +14,6 @@
 namespace {
 
 using swtest::DialogDriver;
-using swtest::Stored;
 using Patterns = std::vector<std::string>;
 
 const char kCaption[] = "Do not bypass driver when the filename is like...";
@@ -28,10 +27,14 @@ void StorePatterns(const Patterns& patterns) {
         swtest::Store("NoBypass", "File_00" + std::to_string(i + 1), patterns[i]);
 }
 
+Patterns Shown(HWND dialog) {
+    return swtest::ListItems(dialog, IDC_WORD_PATTERNS);
+}
+
 Patterns StoredPatterns(int keys) {
     Patterns patterns;
     for (int i = 1; i <= keys; ++i)
-        patterns.push_back(Stored("NoBypass", "File_00" + std::to_string(i)));
+        patterns.push_back(swtest::Stored("NoBypass", "File_00" + std::to_string(i)));
     return patterns;
 }
 
@@ -39,83 +42,72 @@ class BypassPatternsDialog : public swtest::SettingsFileTest {};
 
 TEST_F(BypassPatternsDialog, EnterAddsAPatternAndExitStoresTheSortedList) {
     StorePatterns({"*.doc", "*.wri", "*.rtf"});
-    Patterns shown, afterAdd;
-    std::string editAfterAdd = "?";
-    DialogDriver()
-        .On(kCaption)
+    DialogDriver(kCaption)
         .Screenshot("dlg_word")
-        .Inspect([&](HWND dialog) { shown = swtest::ListItems(dialog, IDC_WORD_PATTERNS); })
+        .Inspect([](HWND dialog) {
+            EXPECT_EQ(Shown(dialog), (Patterns{"*.doc", "*.rtf", "*.wri"}));
+        })
         .SetText(IDC_WORD_PATTERN, "*.txt")
         .PressKey(IDC_WORD_PATTERN, VK_RETURN)
-        .Inspect([&](HWND dialog) {
-            afterAdd = swtest::ListItems(dialog, IDC_WORD_PATTERNS);
-            editAfterAdd = swtest::ItemText(dialog, IDC_WORD_PATTERN);
+        .Inspect([](HWND dialog) {
+            EXPECT_EQ(Shown(dialog), (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri"}));
+            EXPECT_EQ(swtest::ItemText(dialog, IDC_WORD_PATTERN), "");
         })
         .Click(IDC_WORD_EXIT)
         .Run(Open);
-    EXPECT_EQ(shown, (Patterns{"*.doc", "*.rtf", "*.wri"}));
-    EXPECT_EQ(afterAdd, (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri"}));
-    EXPECT_EQ(editAfterAdd, "");
     EXPECT_EQ(StoredPatterns(5), (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri", "<missing>"}));
     EXPECT_EQ(sw::Program().PatternCount, 4);
 }
 
 TEST_F(BypassPatternsDialog, TabGoesFromThePatternToTheListThenToTheButtons) {
-    std::vector<int> order;
-    DialogDriver()
-        .On(kCaption)
-        .Inspect([&](HWND dialog) { order = swtest::TabOrder(dialog, IDC_WORD_PATTERN); })
+    DialogDriver(kCaption)
+        .Inspect([](HWND dialog) {
+            EXPECT_EQ(swtest::TabOrder(dialog, IDC_WORD_PATTERN),
+                      (std::vector<int>{IDC_WORD_PATTERN, IDC_WORD_PATTERNS, IDC_WORD_ADD,
+                                        IDC_WORD_DELETE, IDC_WORD_EXIT}));
+        })
         .Click(IDC_WORD_EXIT)
         .Run(Open);
-    EXPECT_EQ(order, (std::vector<int>{IDC_WORD_PATTERN, IDC_WORD_PATTERNS, IDC_WORD_ADD,
-                                       IDC_WORD_DELETE, IDC_WORD_EXIT}));
 }
 
 TEST_F(BypassPatternsDialog, DeletingLeavesAnEmptyKeyThatEndsTheList) {
     StorePatterns({"a*", "b*", "c*", "d*", "e*"});
-    Patterns reopened;
-    DialogDriver()
-        .On(kCaption)
+    DialogDriver(kCaption)
         .SelectItem(IDC_WORD_PATTERNS, 1)
         .Click(IDC_WORD_DELETE)
         .CloseBox()
         .Run(Open);
     EXPECT_EQ(StoredPatterns(5), (Patterns{"a*", "c*", "d*", "e*", ""}));
 
-    DialogDriver()
-        .On(kCaption)
-        .Inspect([&](HWND dialog) { reopened = swtest::ListItems(dialog, IDC_WORD_PATTERNS); })
+    DialogDriver(kCaption)
+        .Inspect([](HWND dialog) {
+            EXPECT_EQ(Shown(dialog), (Patterns{"a*", "c*", "d*", "e*"}));
+        })
         .Click(IDC_WORD_EXIT)
         .Run(Open);
-    EXPECT_EQ(reopened, (Patterns{"a*", "c*", "d*", "e*"}));
 }
 
 TEST_F(BypassPatternsDialog, EmptyAddAndDeleteWithoutSelectionChangeNothing) {
     StorePatterns({"*.doc"});
-    Patterns shown;
-    DialogDriver()
-        .On(kCaption)
+    DialogDriver(kCaption)
         .Click(IDC_WORD_ADD)
         .Click(IDC_WORD_DELETE)
-        .Inspect([&](HWND dialog) { shown = swtest::ListItems(dialog, IDC_WORD_PATTERNS); })
+        .Inspect([](HWND dialog) { EXPECT_EQ(Shown(dialog), (Patterns{"*.doc"})); })
         .Click(IDC_WORD_EXIT)
         .Run(Open);
-    EXPECT_EQ(shown, (Patterns{"*.doc"}));
     EXPECT_EQ(StoredPatterns(2), (Patterns{"*.doc", "<missing>"}));
 }
 
 TEST_F(BypassPatternsDialog, PatternsAreKeptTo79Characters) {
-    const std::string longPattern(90, 'x');
-    StorePatterns({longPattern});
-    Patterns shown;
-    DialogDriver()
-        .On(kCaption)
+    StorePatterns({std::string(90, 'x')});
+    DialogDriver(kCaption)
         .SetText(IDC_WORD_PATTERN, std::string(85, 'y'))
         .Click(IDC_WORD_ADD)
-        .Inspect([&](HWND dialog) { shown = swtest::ListItems(dialog, IDC_WORD_PATTERNS); })
+        .Inspect([](HWND dialog) {
+            EXPECT_EQ(Shown(dialog), (Patterns{std::string(79, 'x'), std::string(79, 'y')}));
+        })
         .Click(IDC_WORD_EXIT)
         .Run(Open);
-    EXPECT_EQ(shown, (Patterns{std::string(79, 'x'), std::string(79, 'y')}));
 }
 
 } // namespace

@@ -14,9 +14,7 @@ namespace {
 using SettingsStore = swtest::SettingsFileTest;
 
 TEST_F(SettingsStore, FileIsSpoolwrightIniInTheWindowsFolder) {
-    char folder[MAX_PATH] = {};
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    EXPECT_EQ(Path(), std::string(folder) + "\\Spoolwright.ini");
+    EXPECT_EQ(Path(), swtest::SettingsFile());
 }
 
 TEST_F(SettingsStore, MissingFileSectionOrKeyReadsEmpty) {

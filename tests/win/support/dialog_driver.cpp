@@ -56,8 +56,7 @@ DialogDriver& DialogDriver::On(const std::string& caption) {
 
 DialogDriver& DialogDriver::SetText(int id, const std::string& text) {
     return Add("set text of " + std::to_string(id), false, [id, text](DialogDriver& driver) {
-        SendDlgItemMessageA(driver.window_, id, WM_SETTEXT, 0,
-                            reinterpret_cast<LPARAM>(text.c_str()));
+        SetDlgItemTextA(driver.window_, id, text.c_str());
         return true;
     });
 }
@@ -163,9 +162,7 @@ void DialogDriver::GiveUp() {
 }
 
 std::string ItemText(HWND window, int id) {
-    char text[1024] = {};
-    GetDlgItemTextA(window, id, text, sizeof(text));
-    return text;
+    return WindowText(GetDlgItem(window, id));
 }
 
 bool IsChecked(HWND window, int id) {

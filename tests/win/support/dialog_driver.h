@@ -15,6 +15,10 @@ namespace swtest {
 
 class DialogDriver {
   public:
+    DialogDriver() = default;
+    // A script whose first step waits for the window with this caption.
+    explicit DialogDriver(const std::string& caption) { On(caption); }
+
     // Waits until a window of this thread with this caption is shown (a
     // dialog or a message box); the following steps act on it.
     DialogDriver& On(const std::string& caption);
@@ -57,10 +61,8 @@ class DialogDriver {
     HWND window_ = nullptr;
 };
 
-// The text of a control of `window`.
 std::string ItemText(HWND window, int id);
 bool IsChecked(HWND window, int id);
-// The items of a list box, in its order.
 inline std::vector<std::string> ListItems(HWND window, int id) {
     return ListBoxItems(GetDlgItem(window, id));
 }

@@ -12,11 +12,7 @@
 #include <cstdlib>
 
 namespace swtest {
-namespace {
-
 constexpr DWORD kJobTimeoutMs = 180000; // a large job passes Wine, CUPS and a socket
-
-} // namespace
 
 std::string UnixRunFolder() {
     const std::string run = EnvironmentText("SW_TEST_RUN");

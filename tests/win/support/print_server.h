@@ -26,7 +26,6 @@ class PrinterInbox {
     std::string NextJobPath();
     // Waits for the next job and returns its bytes.
     std::string NextJob();
-    // Whether the next job has arrived.
     bool HasNextJob() const;
 
   private:

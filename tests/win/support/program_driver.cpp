@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace swtest {
@@ -108,9 +109,7 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
 
 std::string WindowsPathOf(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 
@@ -205,12 +204,9 @@ bool CloseWindowAndWait(const char* windowClass, const char* title, DWORD lookMs
 HWND RunningProgram::WaitForWindow(const char* windowClass, const char* caption,
                                    DWORD timeoutMs) const {
     HWND found = nullptr;
-    WaitFor(
-        [&] {
-            found = FindProcessWindow(process_.dwProcessId, windowClass, caption);
-            return found != nullptr;
-        },
-        timeoutMs);
+    const DWORD id = process_.dwProcessId;
+    WaitFor([&] { return (found = FindProcessWindow(id, windowClass, caption)) != nullptr; },
+            timeoutMs);
     return found;
 }
 
@@ -270,8 +266,9 @@ std::string SelectedListBoxItem(HWND list) {
 }
 
 std::string StatusBarText(HWND statusBar, int part) {
+    // The length is counted in characters, which UTF-8 writes in up to three bytes.
     const LRESULT length = SendMessageA(statusBar, SB_GETTEXTLENGTHA, part, 0);
-    const SIZE_T size = LOWORD(length) + 1;
+    const SIZE_T size = 3 * static_cast<SIZE_T>(LOWORD(length)) + 1;
     RemoteMemory memory(statusBar, size);
     if (memory.Address() == nullptr)
         return "<no memory in the status bar's process>";
@@ -282,14 +279,21 @@ std::string StatusBarText(HWND statusBar, int part) {
 }
 
 void DropFiles(HWND window, const std::vector<std::string>& paths) {
-    std::string names;
-    for (const std::string& path : paths)
-        names += path + '\0';
-    names += '\0';
+    // The shell's drops carry UTF-16 names; the test's paths are in its own
+    // code page.
+    std::wstring names;
+    for (const std::string& path : paths) {
+        const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], length);
+        names += wide; // ends in its NUL
+    }
+    names += L'\0';
     DROPFILES header = {};
     header.pFiles = sizeof(header);
+    header.fWide = TRUE;
     std::string block(reinterpret_cast<const char*>(&header), sizeof(header));
-    block += names;
+    block.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
     RemoteMemory memory(window, block.size());
     ASSERT_TRUE(memory.Write(block.data(), block.size())) << "cannot write the drop";
     memory.HandOver();

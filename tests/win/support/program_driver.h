@@ -16,7 +16,6 @@ namespace swtest {
 // timers are served while another process works.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 
-// Dispatches this thread's messages for `milliseconds`.
 inline void PumpMessagesFor(DWORD milliseconds) {
     WaitFor([] { return false; }, milliseconds);
 }

@@ -33,7 +33,8 @@ inline std::string Stored(const std::string& section, const std::string& key) {
 }
 
 inline void Store(const std::string& section, const std::string& key, const std::string& value) {
-    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), SettingsFile().c_str());
+    EXPECT_TRUE(WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                           SettingsFile().c_str()));
 }
 
 // The placement box of bitmap prints, used without asking when `useSaved` is "-1".

@@ -54,7 +54,6 @@ class TempFolder {
 
     // The folder, without a trailing backslash.
     const std::string& Path() const { return path_; }
-    // The path of `name` in the folder.
     std::string In(const std::string& name) const { return path_ + "\\" + name; }
     // Writes a file of the given bytes into the folder; its path.
     std::string Write(const std::string& name, const std::string& bytes) const;

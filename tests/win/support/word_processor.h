@@ -96,4 +96,70 @@ class WriAssociation {
     ScopedClassesText type_, command_;
 };
 
+// The program WordPad's App Paths key (under HKEY_LOCAL_MACHINE) names, set
+// for one test; the key's own value, or no key, comes back at scope end.
+class WordPadAppPath {
+  public:
+    explicit WordPadAppPath(const std::string& value) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+            char old[1024] = {};
+            DWORD size = sizeof(old) - 1;
+            had_ = RegQueryValueExA(key, nullptr, nullptr, &type_, reinterpret_cast<BYTE*>(old),
+                                    &size) == ERROR_SUCCESS;
+            old_ = old;
+            RegCloseKey(key);
+        }
+        SetRegistryText(HKEY_LOCAL_MACHINE, kKey, nullptr, value);
+    }
+    ~WordPadAppPath() {
+        if (!had_) {
+            RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+            return;
+        }
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+            RegSetValueExA(key, nullptr, 0, type_, reinterpret_cast<const BYTE*>(old_.c_str()),
+                           static_cast<DWORD>(old_.size() + 1));
+            RegCloseKey(key);
+        }
+    }
+    WordPadAppPath(const WordPadAppPath&) = delete;
+    WordPadAppPath& operator=(const WordPadAppPath&) = delete;
+
+  private:
+    static constexpr char kKey[] =
+        "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\WORDPAD.EXE";
+    bool had_ = false;
+    DWORD type_ = REG_SZ;
+    std::string old_;
+};
+
+// No WordPad anywhere: no ".wri" program and an App Paths key that names no file.
+class NoWordPad {
+  public:
+    NoWordPad() : association_(""), appPath_("C:\\no such folder\\WORDPAD.EXE") {}
+
+  private:
+    WriAssociation association_;
+    WordPadAppPath appPath_;
+};
+
+// Documents of the type ".swdoc" whose application prints them with the
+// "printto" verb: `program` /pt "document" printer (no verb at all when
+// `program` is empty). The printer comes quoted in the verb's parameters;
+// %2 stands for it as it is.
+class PrintToAssociation {
+  public:
+    explicit PrintToAssociation(const std::string& program)
+        : type_(".swdoc", "SwTest.PrintToDocument"),
+          command_(program.empty() ? "SwTest.PrintToDocument\\shell\\open\\command"
+                                   : "SwTest.PrintToDocument\\shell\\printto\\command",
+                   program.empty() ? std::string("notepad.exe \"%1\"")
+                                   : "\"" + program + "\" /pt \"%1\" %2") {}
+
+  private:
+    ScopedClassesText type_, command_;
+};
+
 } // namespace swtest

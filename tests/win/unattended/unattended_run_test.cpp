@@ -8,6 +8,7 @@
 #include "settings/setting_names.h"
 #include "support/file_writer.h"
 #include "support/print_server.h"
+#include "support/script_names.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
 #include "unattended/local_clock.h"
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -322,6 +324,30 @@ TEST_F(UnattendedRun, WordDocumentsGoToTheWordProcessorWithTheFilesCopies) {
     Tick();
     EXPECT_EQ(EventLogLines().back(), kLogTime + InFolder("letter.doc") + "   not printed to " +
                                           kSchedulePrinter + "  due to Error -2");
+}
+
+TEST_F(UnattendedRun, NamesInAnyScriptArePrintedAndLogged) {
+    std::vector<std::string> jobs;
+    std::vector<std::string> lines;
+    for (const std::string& name : swtest::NamesInOtherScripts()) {
+        WriteInFolder(name, "job " + name);
+        jobs.push_back("job " + name);
+        lines.push_back(Printed(name));
+    }
+    swtest::WriteScheduleFile({Watching("*.prn")});
+    PrinterInbox inbox(kSchedulePrinter);
+
+    Tick();
+
+    // The folder lists its files in an order of its own.
+    std::vector<std::string> received;
+    for (std::size_t i = 0; i < jobs.size(); ++i)
+        received.push_back(inbox.NextJob());
+    std::vector<std::string> logged = EventLogLines();
+    for (auto* texts : {&jobs, &lines, &received, &logged})
+        std::sort(texts->begin(), texts->end());
+    EXPECT_EQ(received, jobs);
+    EXPECT_EQ(logged, lines);
 }
 
 TEST(EventLog, AppendsLinesWithCrLf) {

@@ -1,0 +1,85 @@
+#include "remote/companion/sign_in_dialog.h"
+
+#include "common/dialog_template.h"
+
+namespace sw {
+namespace {
+
+constexpr int kFieldLimit = 255;
+
+struct SignInData {
+    const SignInPrompt* prompt;
+    SiteCredential answer;
+};
+
+std::wstring FieldText(HWND dialog, int id) {
+    wchar_t text[kFieldLimit + 1] = {};
+    GetDlgItemTextW(dialog, id, text, kFieldLimit + 1);
+    return text;
+}
+
+void OnInitDialog(HWND dialog, SignInData* data) {
+    SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
+    const std::string reason = data->prompt->site + "\r\n" + data->prompt->reason;
+    SetDlgItemTextA(dialog, kSignInReason, reason.c_str());
+    SetDlgItemTextA(dialog, kSignInUser, data->prompt->user.c_str());
+    SendDlgItemMessageA(dialog, kSignInUser, EM_LIMITTEXT, kFieldLimit, 0);
+    SendDlgItemMessageA(dialog, kSignInPassword, EM_LIMITTEXT, kFieldLimit, 0);
+    SetFocus(GetDlgItem(dialog, data->prompt->user.empty() ? kSignInUser : kSignInPassword));
+    // A sign-in asked for while the window was minimised must be seen.
+    SetForegroundWindow(dialog);
+}
+
+void OnOk(HWND dialog) {
+    auto* data = reinterpret_cast<SignInData*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+    data->answer.user = FieldText(dialog, kSignInUser);
+    data->answer.password = FieldText(dialog, kSignInPassword);
+    // The password stays in the edit control no longer than needed.
+    SetDlgItemTextA(dialog, kSignInPassword, "");
+    EndDialog(dialog, IDOK);
+}
+
+INT_PTR CALLBACK SignInDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(dialog, reinterpret_cast<SignInData*>(lParam));
+        return FALSE; // the focus is set
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            OnOk(dialog);
+            break;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            break;
+        }
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+std::optional<SiteCredential> AskForSignIn(HWND owner, const SignInPrompt& prompt) {
+    DialogTemplate form(kSignInCaption, 220, 104);
+    form.AddControl(kSignInReason, ControlClass::Static, "", SS_LEFT, 7, 7, 206, 32);
+    form.AddControl(0xFFFF, ControlClass::Static, "&User name:", SS_LEFT, 7, 44, 60, 8);
+    form.AddControl(kSignInUser, ControlClass::Edit, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
+                    70, 42, 143, 12);
+    form.AddControl(0xFFFF, ControlClass::Static, "&Password:", SS_LEFT, 7, 62, 60, 8);
+    form.AddControl(kSignInPassword, ControlClass::Edit, "",
+                    ES_AUTOHSCROLL | ES_PASSWORD | WS_BORDER | WS_TABSTOP, 70, 60, 143, 12);
+    form.AddControl(IDOK, ControlClass::Button, "Sign in", BS_DEFPUSHBUTTON | WS_TABSTOP, 106, 82,
+                    50, 14);
+    form.AddControl(IDCANCEL, ControlClass::Button, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 163, 82,
+                    50, 14);
+    SignInData data{&prompt, SiteCredential()};
+    const INT_PTR result =
+        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), form.Template(), owner, SignInDialogProc,
+                                reinterpret_cast<LPARAM>(&data));
+    if (result != IDOK)
+        return std::nullopt;
+    return data.answer;
+}
+
+} // namespace sw

@@ -1,0 +1,85 @@
+// Paths longer than 259 characters are never cut: swutil.exe prints them from
+// the command line and after a drop; a path longer than the system's file
+// calls take is refused with a message in the window, and nothing is printed.
+#include "support/long_path_file.h"
+#include "support/print_server.h"
+#include "support/program_driver.h"
+#include "support/settings_file.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using swtest::PrinterInbox;
+using swtest::RunningProgram;
+
+constexpr int kPrinterList = 0x800;
+constexpr int kStatusBar = 200;
+constexpr int kPrint = 0xC02;
+
+TEST(LongPath, CommandLinePrintsAPathLongerThan259Characters) {
+    const swtest::LongPathFile file("long path job");
+    ASSERT_GT(file.Path().size(), 300u);
+    PrinterInbox inbox("sw_raw");
+    auto program = swtest::StartProgram("\"sw_raw|" + file.Path() + "\"");
+    EXPECT_EQ(program.WaitForExit(), 0u) << "printed and ended";
+    EXPECT_EQ(inbox.NextJob(), "long path job");
+}
+
+class LongPathWindow : public swtest::SettingsFileTest {
+  protected:
+    void SetUp() override {
+        swtest::SettingsFileTest::SetUp();
+        program_ =
+            std::make_unique<RunningProgram>(swtest::ProgramFromEnvironment("SW_SWUTIL"), "");
+        window_ = program_->WaitForWindow("SpoolwrightFarreach");
+        ASSERT_NE(window_, nullptr);
+        ASSERT_TRUE(swtest::WaitFor([&] { return IsWindowVisible(window_) != FALSE; }));
+        HWND list = GetDlgItem(window_, kPrinterList);
+        const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>("sw_raw"));
+        ASSERT_NE(index, LB_ERR);
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+    void TearDown() override {
+        program_.reset();
+        swtest::SettingsFileTest::TearDown();
+    }
+    std::string Status() const { return swtest::StatusBarText(GetDlgItem(window_, kStatusBar), 0); }
+
+    std::unique_ptr<RunningProgram> program_;
+    HWND window_ = nullptr;
+};
+
+TEST_F(LongPathWindow, ADroppedLongPathIsSelectedWholeAndPrinted) {
+    const swtest::LongPathFile file("dropped long path");
+    swtest::DropFiles(window_, {file.Path()});
+    EXPECT_TRUE(swtest::WaitFor([&] { return Status() == file.Path(); })) << Status();
+    PrinterInbox inbox("sw_raw");
+    swtest::PostCommand(window_, kPrint);
+    EXPECT_EQ(inbox.NextJob(), "dropped long path");
+}
+
+TEST_F(LongPathWindow, APathLongerThanTheSystemTakesIsRefusedWithAMessage) {
+    const std::string tooLong = "C:\\" + std::string(33000, 'x') + ".prn";
+    swtest::DropFiles(window_, {tooLong});
+    Sleep(500);
+    PrinterInbox inbox("sw_raw");
+    swtest::PostCommand(window_, kPrint);
+    HWND box = program_->WaitForDialog("Spoolwright Farreach", 5000);
+    ASSERT_NE(box, nullptr) << "the refusal";
+    EXPECT_NE(swtest::WindowText(GetDlgItem(box, 0xFFFF)).find("longer than Windows can open"),
+              std::string::npos);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    // The first job to arrive is the marker's: nothing was printed before it.
+    swtest::TempFile marker("marker");
+    swtest::DropFiles(window_, {marker.Path()});
+    ASSERT_TRUE(swtest::WaitFor([&] { return Status() == marker.Path(); }));
+    swtest::PostCommand(window_, kPrint);
+    EXPECT_EQ(inbox.NextJob(), "marker");
+}
+
+} // namespace
