@@ -2,9 +2,9 @@
 // the command line and after a drop; a path longer than the system's file
 // calls take is refused with a message in the window, and nothing is printed.
 #include "support/long_path_file.h"
+#include "support/main_window_fixture.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
-#include "support/settings_file.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +14,7 @@
 namespace {
 
 using swtest::PrinterInbox;
-using swtest::RunningProgram;
 
-constexpr int kPrinterList = 0x800;
-constexpr int kStatusBar = 200;
 constexpr int kPrint = 0xC02;
 
 TEST(LongPath, CommandLinePrintsAPathLongerThan259Characters) {
@@ -29,29 +26,12 @@ TEST(LongPath, CommandLinePrintsAPathLongerThan259Characters) {
     EXPECT_EQ(inbox.NextJob(), "long path job");
 }
 
-class LongPathWindow : public swtest::SettingsFileTest {
+class LongPathWindow : public swtest::MainWindowTest {
   protected:
     void SetUp() override {
-        swtest::SettingsFileTest::SetUp();
-        program_ =
-            std::make_unique<RunningProgram>(swtest::ProgramFromEnvironment("SW_SWUTIL"), "");
-        window_ = program_->WaitForWindow("SpoolwrightFarreach");
-        ASSERT_NE(window_, nullptr);
-        ASSERT_TRUE(swtest::WaitFor([&] { return IsWindowVisible(window_) != FALSE; }));
-        HWND list = GetDlgItem(window_, kPrinterList);
-        const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                           reinterpret_cast<LPARAM>("sw_raw"));
-        ASSERT_NE(index, LB_ERR);
-        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        swtest::MainWindowTest::SetUp();
+        SelectPrinter("sw_raw");
     }
-    void TearDown() override {
-        program_.reset();
-        swtest::SettingsFileTest::TearDown();
-    }
-    std::string Status() const { return swtest::StatusBarText(GetDlgItem(window_, kStatusBar), 0); }
-
-    std::unique_ptr<RunningProgram> program_;
-    HWND window_ = nullptr;
 };
 
 TEST_F(LongPathWindow, ADroppedLongPathIsSelectedWholeAndPrinted) {

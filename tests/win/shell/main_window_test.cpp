@@ -3,9 +3,9 @@
 // processes as a user and other programs drive it.
 #include "common/library_text.h"
 #include "printengine/swprint.h"
+#include "support/main_window_fixture.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
-#include "support/settings_file.h"
 #include "support/temp_files.h"
 
 #include <commdlg.h>
@@ -21,39 +21,13 @@ namespace {
 using swtest::RunningProgram;
 using swtest::StartProgram;
 
-constexpr int kPrinterList = 0x800;
 constexpr int kToolBar = 0x803;
 constexpr int kIndicator = 0x801;
-constexpr int kStatusBar = 200;
 constexpr int kSelect = 0xC00, kPrint = 0xC02, kSetDefault = 0xC07, kCopies = 0xC0C;
 
-class MainWindow : public swtest::SettingsFileTest {
+// The main window with the steps of the failed-print tests.
+class MainWindow : public swtest::MainWindowTest {
   protected:
-    void SetUp() override {
-        swtest::SettingsFileTest::SetUp();
-        program_ =
-            std::make_unique<RunningProgram>(swtest::ProgramFromEnvironment("SW_SWUTIL"), "");
-        window_ = program_->WaitForWindow("SpoolwrightFarreach");
-        ASSERT_NE(window_, nullptr);
-        ASSERT_TRUE(swtest::WaitFor([&] { return IsWindowVisible(window_) != FALSE; }));
-    }
-    void TearDown() override {
-        program_.reset();
-        swtest::SettingsFileTest::TearDown();
-    }
-    HWND Child(int id) const { return GetDlgItem(window_, id); }
-    std::string Status(int part) const { return swtest::StatusBarText(Child(kStatusBar), part); }
-    void SelectPrinter(const std::string& name) {
-        HWND list = Child(kPrinterList);
-        const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                           reinterpret_cast<LPARAM>(name.c_str()));
-        ASSERT_NE(index, LB_ERR) << name;
-        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    }
-    // True when the process shows a dialog with this caption within a while.
-    bool ShowsDialog(const char* caption, DWORD timeoutMs = 1500) const {
-        return program_->WaitForDialog(caption, timeoutMs) != nullptr;
-    }
     // Types the path into the Open File dialog that Select shows, and opens it.
     void ChooseInOpenFileDialog(const std::string& path) {
         HWND dialog = program_->WaitForDialog("Open File");
@@ -82,9 +56,6 @@ class MainWindow : public swtest::SettingsFileTest {
         EXPECT_FALSE(ShowsDialog("Spoolwright Farreach")) << "one message only";
         return text.rfind(names, 0) == 0 ? text.substr(names.size()) : text;
     }
-
-    std::unique_ptr<RunningProgram> program_;
-    HWND window_ = nullptr;
 };
 
 TEST_F(MainWindow, OpensWithTitleSizePrintersStatusAndIndicator) {

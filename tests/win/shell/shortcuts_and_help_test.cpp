@@ -3,24 +3,18 @@
 // cancelled Select keeps the file selected before, Event log opens the log
 // even before the first event, and help opens without a WinHelp viewer.
 #include "common/path_helpers.h"
+#include "support/main_window_fixture.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
-#include "support/settings_file.h"
 #include "support/shell_stand_ins.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-using swtest::RunningProgram;
-
-constexpr int kPrinterList = 0x800;
 constexpr int kToolBar = 0x803;
 constexpr int kIndicator = 0x801;
-constexpr int kStatusBar = 200;
 constexpr int kSelect = 0xC00, kEventLog = 0xC05;
 
 // A key, with Ctrl held when asked, as the keyboard sends it to the window in front.
@@ -37,26 +31,12 @@ std::string StartedProgram() {
     return swtest::ProgramFromEnvironment("SW_STARTED_PROGRAM");
 }
 
-class Shortcuts : public swtest::SettingsFileTest {
+class Shortcuts : public swtest::MainWindowTest {
   protected:
     void SetUp() override {
-        swtest::SettingsFileTest::SetUp();
-        program_ =
-            std::make_unique<RunningProgram>(swtest::ProgramFromEnvironment("SW_SWUTIL"), "");
-        window_ = program_->WaitForWindow("SpoolwrightFarreach");
-        ASSERT_NE(window_, nullptr);
-        ASSERT_TRUE(swtest::WaitFor([&] { return IsWindowVisible(window_) != FALSE; }));
-        HWND list = GetDlgItem(window_, kPrinterList);
-        const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                           reinterpret_cast<LPARAM>("sw_raw"));
-        ASSERT_NE(index, LB_ERR);
-        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        swtest::MainWindowTest::SetUp();
+        SelectPrinter("sw_raw");
     }
-    void TearDown() override {
-        program_.reset();
-        swtest::SettingsFileTest::TearDown();
-    }
-    std::string Status() const { return swtest::StatusBarText(GetDlgItem(window_, kStatusBar), 0); }
     void Drop(const std::string& path) {
         swtest::DropFiles(window_, {path});
         ASSERT_TRUE(swtest::WaitFor([&] { return Status() == path; })) << Status();
@@ -69,9 +49,6 @@ class Shortcuts : public swtest::SettingsFileTest {
         ASSERT_TRUE(
             swtest::WaitFor([&] { return program_->WaitForDialog("Open File", 0) == nullptr; }));
     }
-
-    std::unique_ptr<RunningProgram> program_;
-    HWND window_ = nullptr;
 };
 
 TEST_F(Shortcuts, CtrlPPrintsAndCtrlSSelects) {

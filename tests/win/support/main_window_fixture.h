@@ -1,0 +1,51 @@
+// A test that drives the running swutil.exe's main window as a user does:
+// started with a fresh settings file, its window shown, its children read
+// and its printer list chosen from across the process boundary.
+#pragma once
+
+#include "support/program_driver.h"
+#include "support/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace swtest {
+
+class MainWindowTest : public SettingsFileTest {
+  protected:
+    static constexpr int kPrinterList = 0x800;
+    static constexpr int kStatusBar = 200;
+
+    void SetUp() override {
+        SettingsFileTest::SetUp();
+        program_ = std::make_unique<RunningProgram>(ProgramFromEnvironment("SW_SWUTIL"), "");
+        window_ = program_->WaitForWindow("SpoolwrightFarreach");
+        ASSERT_NE(window_, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(window_) != FALSE; }));
+    }
+    void TearDown() override {
+        program_.reset();
+        SettingsFileTest::TearDown();
+    }
+
+    HWND Child(int id) const { return GetDlgItem(window_, id); }
+    std::string Status(int part = 0) const { return StatusBarText(Child(kStatusBar), part); }
+    void SelectPrinter(const std::string& name) {
+        HWND list = Child(kPrinterList);
+        const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(name.c_str()));
+        ASSERT_NE(index, LB_ERR) << name;
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+    // True when the process shows a dialog with this caption within a while.
+    bool ShowsDialog(const char* caption, DWORD timeoutMs = 1500) const {
+        return program_->WaitForDialog(caption, timeoutMs) != nullptr;
+    }
+
+    std::unique_ptr<RunningProgram> program_;
+    HWND window_ = nullptr;
+};
+
+} // namespace swtest
