@@ -38,6 +38,9 @@ struct ProgramState {
     // controls; a command-line print closes the program once it is handed over.
     bool RemotePrintPending = false;
     bool CloseAfterRemotePrint = false;
+    // The exit code of a start that printed from its command line: 0 when the
+    // print was handed on whole, else the system error code of what failed.
+    std::int32_t ExitCode = 0;
 
     // The companion's controls as last announced, in the order of its
     // messages; 0 for a control not announced yet.

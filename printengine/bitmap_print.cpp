@@ -2,6 +2,7 @@
 // it is drawn through GDI into a placement box given in inches, fitted to the
 // box with its proportions kept.
 #include "common/handle_guard.h"
+#include "common/system_error.h"
 #include "printengine/bitmap_fit.h"
 #include "printengine/feedback_api.h"
 #include "printengine/raw_job.h"
@@ -83,65 +84,104 @@ bool StretchBitmap(HDC target, const sw::DeviceBox& box, HDC memory, HBITMAP bit
     return true;
 }
 
-} // namespace
-
-extern "C" SHORT WINAPI BLTIMAGE(LPCSTR fileName, SHORT mode, double left, double top, double width,
-                                 double height, HDC target) {
+// Draws the loaded bitmap into the box of the target (mode 0 copies, any
+// other stretches): 1 when drawn, 0 when not.
+SHORT DrawBitmap(HBITMAP bitmap, SHORT mode, double left, double top, double width, double height,
+                 HDC target) {
     const sw::DeviceBox box =
         sw::DeviceBoxFromInches(left, top, width, height, GetDeviceCaps(target, LOGPIXELSX),
                                 GetDeviceCaps(target, LOGPIXELSY));
-
-    const std::string file = sw::TextArgument(fileName);
-    const OwnedBitmap bitmap(static_cast<HBITMAP>(
-        LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
-    if (bitmap.Get() == nullptr) {
-        sw::Feedback().messageBox(nullptr, kCantLoadBitmap, kMessageCaption, MB_OK);
-        return 0;
-    }
-
     const OwnedDc memory(ScreenCompatibleDc());
     BITMAP size = {};
-    if (memory.Get() == nullptr || GetObjectA(bitmap.Get(), sizeof(size), &size) == 0)
+    if (memory.Get() == nullptr || GetObjectA(bitmap, sizeof(size), &size) == 0)
         return 0;
     const sw::DeviceBox fitted = sw::FitBitmapToBox(box, size.bmWidth, size.bmHeight);
 
     if (mode == 0) {
-        CopyBitmap(target, fitted, memory.Get(), bitmap.Get());
+        CopyBitmap(target, fitted, memory.Get(), bitmap);
         return 1;
     }
-    return StretchBitmap(target, fitted, memory.Get(), bitmap.Get(), size) ? 1 : 0;
+    return StretchBitmap(target, fitted, memory.Get(), bitmap, size) ? 1 : 0;
+}
+
+HBITMAP LoadBitmapFile(const std::string& file) {
+    return static_cast<HBITMAP>(
+        LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+}
+
+// The error of the call that has just failed, after the document it
+// belonged to is abandoned, so that no partial page is printed.
+LONG AbandonDocument(HDC printer, DWORD fallback) {
+    const LONG error = sw::LastErrorOr(fallback);
+    AbortDoc(printer);
+    return error;
+}
+
+// Prints the bitmap as one page of a document on the printer: 0 when the
+// spooler took the page, else the error of the step that failed. A bitmap
+// that cannot be loaded or drawn prints nothing at all.
+LONG PrintBitmapPage(const std::string& printer, const std::string& file, double left, double top,
+                     double width, double height) {
+    // An all-zero device mode makes the driver use the printer's own settings.
+    // An empty name is refused here: it names no printer.
+    DEVMODEA defaults = {};
+    sw::ClearLastError();
+    const OwnedDc printerDc(
+        printer.empty() ? nullptr : CreateDCA(nullptr, printer.c_str(), nullptr, &defaults));
+    if (printerDc.Get() == nullptr)
+        return sw::LastErrorOr(ERROR_INVALID_PRINTER_NAME);
+    sw::ClearLastError();
+    const OwnedBitmap bitmap(LoadBitmapFile(file));
+    if (bitmap.Get() == nullptr)
+        return sw::LastErrorOr(ERROR_INVALID_DATA);
+
+    const HDC dc = printerDc.Get();
+    const std::string documentName = sw::JobDocumentName(file);
+    DOCINFOA document = {};
+    document.cbSize = sizeof(document);
+    document.lpszDocName = documentName.c_str();
+    sw::ClearLastError();
+    if (StartDocA(dc, &document) <= 0)
+        return sw::LastErrorOr(ERROR_OPEN_FAILED);
+    sw::ClearLastError();
+    if (StartPage(dc) <= 0)
+        return AbandonDocument(dc, ERROR_WRITE_FAULT);
+    sw::ClearLastError();
+    if (DrawBitmap(bitmap.Get(), 1, left, top, width, height, dc) == 0)
+        return AbandonDocument(dc, ERROR_NOT_ENOUGH_MEMORY);
+    sw::ClearLastError();
+    if (EndPage(dc) <= 0)
+        return AbandonDocument(dc, ERROR_WRITE_FAULT);
+    sw::ClearLastError();
+    if (EndDoc(dc) <= 0)
+        return sw::LastErrorOr(ERROR_WRITE_FAULT);
+    return 0;
+}
+
+} // namespace
+
+extern "C" SHORT WINAPI BLTIMAGE(LPCSTR fileName, SHORT mode, double left, double top, double width,
+                                 double height, HDC target) {
+    const OwnedBitmap bitmap(LoadBitmapFile(sw::TextArgument(fileName)));
+    if (bitmap.Get() == nullptr) {
+        sw::Feedback().messageBox(nullptr, kCantLoadBitmap, kMessageCaption, MB_OK);
+        return 0;
+    }
+    return DrawBitmap(bitmap.Get(), mode, left, top, width, height, target);
 }
 
 extern "C" LONG WINAPI PrintBMP(LPCSTR printerName, LPCSTR fileName, double left, double top,
                                 double width, double height) {
     const std::string printer = sw::BoundedText(printerName, sw::kPrinterNameLimit);
     const std::string file = sw::BoundedText(fileName, sw::kFileNameLimit);
-    const std::string documentName = sw::JobDocumentName(file);
 
     ShowSystemCursor(IDC_WAIT);
-    // An all-zero device mode makes the driver use the printer's own settings.
-    // An empty name is refused here: it names no printer.
-    DEVMODEA defaults = {};
-    const OwnedDc printerDc(
-        printer.empty() ? nullptr : CreateDCA(nullptr, printer.c_str(), nullptr, &defaults));
-    if (printerDc.Get() == nullptr) {
-        ShowSystemCursor(IDC_ARROW);
-        return -1;
-    }
-
-    DOCINFOA document = {};
-    document.cbSize = sizeof(document);
-    document.lpszDocName = documentName.c_str();
-    // Without a started document nothing reaches the printer: report it as
-    // the failure it is rather than as a printed page.
-    if (StartDocA(printerDc.Get(), &document) <= 0) {
-        ShowSystemCursor(IDC_ARROW);
-        return -1;
-    }
-    StartPage(printerDc.Get());
-    BLTIMAGE(file.c_str(), 1, left, top, width, height, printerDc.Get());
-    EndPage(printerDc.Get());
-    EndDoc(printerDc.Get());
+    const LONG error = PrintBitmapPage(printer, file, left, top, width, height);
     ShowSystemCursor(IDC_ARROW);
-    return 0;
+    if (error == 0)
+        return 0;
+    // A failure is -1, as it always was; its reason is the last error, as
+    // after a failed system call. Nothing is shown: the caller reports it.
+    SetLastError(static_cast<DWORD>(error));
+    return -1;
 }

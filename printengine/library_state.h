@@ -24,6 +24,8 @@ struct LibraryState {
     std::string lineEndText;
     std::string formFeedText;
     HANDLE scratchFile = INVALID_HANDLE_VALUE;
+    // The first failure while collecting lines (0: none), which LPrintEnd reports.
+    LONG lineError = 0;
 
     // The names of the last AvailablePrinters enumeration.
     std::vector<std::string> printerList;

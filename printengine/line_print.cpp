@@ -1,17 +1,29 @@
 // Line printing: lines are collected in a scratch file in the TEMP folder and
-// printed as one raw job by LPrintEnd.
+// printed as one raw job by LPrintEnd. A line that could not be collected is
+// reported by LPrintEnd, which then prints nothing rather than the lines that
+// happen to be there.
+#include "common/system_error.h"
 #include "printengine/library_state.h"
 #include "printengine/raw_job.h"
 #include "printengine/swprint.h"
 
 namespace {
 
-// Writes all bytes at the end of what was written; failures are not reported,
-// as line printing has no way to report them before LPrintEnd.
-void Append(HANDLE file, const std::string& bytes) {
+// Remembers the first failure of the lines being collected.
+void Remember(sw::LibraryState& state, DWORD fallback) {
+    if (state.lineError == 0)
+        state.lineError = sw::LastErrorOr(fallback);
+}
+
+// Writes all bytes at the end of what was written.
+void Append(sw::LibraryState& state, const std::string& bytes) {
+    if (bytes.empty())
+        return;
     DWORD written = 0;
-    if (!bytes.empty())
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    if (!WriteFile(state.scratchFile, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                   nullptr) ||
+        written != bytes.size())
+        Remember(state, ERROR_WRITE_FAULT);
 }
 
 // Starts collecting: a scratch file left by an earlier process is replaced,
@@ -20,6 +32,8 @@ void OpenScratchFile(sw::LibraryState& state) {
     DeleteFileA(state.scratchPath.c_str());
     state.scratchFile = CreateFileA(state.scratchPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                                     nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (state.scratchFile == INVALID_HANDLE_VALUE)
+        Remember(state, ERROR_OPEN_FAILED);
 }
 
 void CloseScratchFile(sw::LibraryState& state) {
@@ -28,14 +42,23 @@ void CloseScratchFile(sw::LibraryState& state) {
     state.scratchFile = INVALID_HANDLE_VALUE;
 }
 
+void DeleteScratchFile(const sw::LibraryState& state) {
+    if (GetFileAttributesA(state.scratchPath.c_str()) != INVALID_FILE_ATTRIBUTES)
+        DeleteFileA(state.scratchPath.c_str());
+}
+
 } // namespace
 
 extern "C" void WINAPI LPrint(LPCSTR text) {
     sw::LibraryState& state = sw::State();
+    // After a failure the job is lost already: collecting more would only
+    // replace the scratch file and hide the lines that went missing.
+    if (state.lineError != 0)
+        return;
     if (state.scratchFile == INVALID_HANDLE_VALUE)
         OpenScratchFile(state);
     if (state.scratchFile != INVALID_HANDLE_VALUE)
-        Append(state.scratchFile, sw::TextArgument(text) + state.lineEndText);
+        Append(state, sw::TextArgument(text) + state.lineEndText);
 }
 
 extern "C" void WINAPI Linefeed(LPCSTR lineEndText) {
@@ -50,15 +73,18 @@ extern "C" LONG WINAPI LPrintEnd(LPCSTR printerName) {
     sw::LibraryState& state = sw::State();
     const std::string printer = sw::BoundedText(printerName, sw::kLinePrinterNameLimit);
     // Without a preceding LPrint the job is still printed, from an empty file.
-    if (state.scratchFile == INVALID_HANDLE_VALUE)
+    if (state.scratchFile == INVALID_HANDLE_VALUE && state.lineError == 0)
         OpenScratchFile(state);
     if (state.scratchFile != INVALID_HANDLE_VALUE && !state.formFeedText.empty())
-        Append(state.scratchFile, sw::FormFeedField(state.formFeedText));
+        Append(state, sw::FormFeedField(state.formFeedText));
     CloseScratchFile(state);
 
-    const std::string path = sw::BoundedText(state.scratchPath.c_str(), sw::kFileNameLimit);
-    const LONG result = PrintFile(printer.c_str(), path.c_str());
-    if (GetFileAttributesA(state.scratchPath.c_str()) != INVALID_FILE_ATTRIBUTES)
-        DeleteFileA(state.scratchPath.c_str());
+    LONG result = state.lineError;
+    state.lineError = 0;
+    if (result == 0) {
+        const std::string path = sw::BoundedText(state.scratchPath.c_str(), sw::kFileNameLimit);
+        result = PrintFile(printer.c_str(), path.c_str());
+    }
+    DeleteScratchFile(state);
     return result;
 }

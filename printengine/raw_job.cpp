@@ -44,6 +44,20 @@ std::string_view RawJobAdditions::EndSequence() const {
     return endSequence.empty() ? kDefaultEndSequence : std::string_view(endSequence);
 }
 
+bool WriteAll(const char* bytes, std::size_t length, const SpoolerWrite& write) {
+    std::size_t offset = 0;
+    do {
+        const std::size_t rest = length - offset;
+        std::size_t written = 0;
+        if (!write(bytes + offset, rest, written) || written > rest)
+            return false;
+        if (written == 0 && rest > 0)
+            return false;
+        offset += written;
+    } while (offset < length);
+    return true;
+}
+
 RawJobOutcome StreamRawJob(const RawJobAdditions& additions, std::uint64_t fileLength,
                            const ReadChunk& read, const WriteChunk& write) {
     auto send = [&write](std::string_view bytes) { return write(bytes.data(), bytes.size()); };

@@ -60,9 +60,19 @@ struct RawJobAdditions {
 // Reads exactly `length` bytes of the file into `buffer` (at most
 // kRawReadBlockSize at a time); false on failure.
 using ReadChunk = std::function<bool(char* buffer, std::size_t length)>;
-// Hands `length` bytes to the spooler in one write call; false when the write
-// failed or took fewer bytes.
+// Hands all `length` bytes to the spooler; false when it did not take them all.
 using WriteChunk = std::function<bool(const char* bytes, std::size_t length)>;
+
+// One write call to the spooler: false when the call failed; otherwise
+// `written` is how many of the bytes it took, which may be fewer than given.
+using SpoolerWrite =
+    std::function<bool(const char* bytes, std::size_t length, std::size_t& written)>;
+
+// Hands all `length` bytes to the spooler: one call, and when a call takes
+// fewer bytes than it was given, another for the rest, until all are taken.
+// False when a call fails, or takes nothing of a rest that is not empty (it
+// would never end). No bytes at all are still one, zero-length, call.
+bool WriteAll(const char* bytes, std::size_t length, const SpoolerWrite& write);
 
 enum class RawJobOutcome { Sent, ReadFailed, WriteFailed };
 

@@ -1,27 +1,95 @@
 // PrintFile and the two settings that shape every raw job.
 #include "common/handle_guard.h"
 #include "common/long_path.h"
+#include "common/system_error.h"
 #include "common/text_helpers.h"
 #include "printengine/library_state.h"
+#include "printengine/printer_driver.h"
 #include "printengine/raw_job.h"
 #include "printengine/spooler_api.h"
 #include "printengine/swprint.h"
 
+#include <cstdint>
 #include <string>
 
 namespace {
 
-struct ClosePrinterThroughSpooler {
-    void operator()(HANDLE printer) const { sw::Spooler().closePrinter(printer); }
-};
+// A file that is a device (NUL, CON, a serial port) or a pipe has no length
+// to stream and may never end: it is refused by name.
+constexpr DWORD kNotADiskFile = ERROR_INVALID_NAME;
 
-// A printer handle, closed through the spooler seam as it was opened.
-using PrinterHandle = sw::HandleGuard<HANDLE, ClosePrinterThroughSpooler>;
+// Opens the file to print read-only and shared, so that printing never locks
+// others out of it and never creates a missing one; through the wide call, so
+// that a path longer than 259 characters opens too.
+sw::FileHandle OpenFileToPrint(const std::string& file) {
+    return sw::FileHandle(sw::OpenForReading(sw::TrimSpaces(file), FILE_FLAG_SEQUENTIAL_SCAN));
+}
 
-// The error of a failed call, never 0, so that a failure is never reported as success.
-LONG ErrorOr(DWORD fallback) {
-    const DWORD error = GetLastError();
-    return static_cast<LONG>(error != ERROR_SUCCESS ? error : fallback);
+// Streams the file as the document's bytes: 0 when the spooler took every
+// byte, else the first error. A job that fails half way is aborted, so that
+// no truncated job is printed.
+LONG StreamDocument(HANDLE printer, HANDLE source, std::uint64_t size) {
+    LONG error = 0;
+    auto read = [&](char* buffer, std::size_t length) {
+        DWORD got = 0;
+        if (!ReadFile(source, buffer, static_cast<DWORD>(length), &got, nullptr)) {
+            error = sw::LastErrorOr(ERROR_READ_FAULT);
+            return false;
+        }
+        if (got != length) { // the file shrank while it was printed
+            error = ERROR_HANDLE_EOF;
+            return false;
+        }
+        return true;
+    };
+    auto spoolerWrite = [&](const char* bytes, std::size_t length, std::size_t& written) {
+        DWORD taken = 0;
+        if (!sw::Spooler().writePrinter(printer, const_cast<char*>(bytes),
+                                        static_cast<DWORD>(length), &taken)) {
+            error = sw::LastErrorOr(ERROR_WRITE_FAULT);
+            return false;
+        }
+        written = taken;
+        return true;
+    };
+    auto write = [&](const char* bytes, std::size_t length) {
+        if (sw::WriteAll(bytes, length, spoolerWrite))
+            return true;
+        if (error == 0) // the spooler took nothing more and said nothing
+            error = ERROR_WRITE_FAULT;
+        return false;
+    };
+
+    if (sw::StreamRawJob(sw::State().Additions(), size, read, write) != sw::RawJobOutcome::Sent) {
+        sw::Spooler().abortPrinter(printer);
+        return error;
+    }
+    sw::ClearLastError();
+    if (!sw::Spooler().endDocPrinter(printer))
+        return sw::LastErrorOr(ERROR_WRITE_FAULT);
+    return 0;
+}
+
+// The job on an open printer: 0 when the spooler took the whole file with
+// its additions, else the first error. No document is started for a file
+// that cannot be read.
+LONG PrintOnOpenPrinter(HANDLE printer, const std::string& file) {
+    const sw::FileHandle source = OpenFileToPrint(file);
+    if (!source.IsOpen())
+        return sw::LastErrorOr(ERROR_OPEN_FAILED);
+    if (GetFileType(source.Get()) != FILE_TYPE_DISK)
+        return kNotADiskFile;
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(source.Get(), &size))
+        return sw::LastErrorOr(ERROR_READ_FAULT);
+
+    std::string documentName = sw::JobDocumentName(file);
+    std::string dataType = sw::RawJobDataType(printer);
+    DOC_INFO_1A job = {&documentName[0], nullptr, &dataType[0]};
+    sw::ClearLastError();
+    if (sw::Spooler().startDocPrinter(printer, 1, reinterpret_cast<LPBYTE>(&job)) == 0)
+        return sw::LastErrorOr(ERROR_OPEN_FAILED);
+    return StreamDocument(printer, source.Get(), static_cast<std::uint64_t>(size.QuadPart));
 }
 
 } // namespace
@@ -32,62 +100,18 @@ extern "C" LONG WINAPI PrintFile(LPCSTR printerName, LPCSTR fileName) {
     const std::string file = sw::BoundedText(fileName, sw::kFileArgumentLimit + 1);
     if (file.size() > sw::kFileArgumentLimit)
         return ERROR_FILENAME_EXCED_RANGE;
-    std::string documentName = sw::JobDocumentName(file);
 
-    PrinterHandle handle;
+    HANDLE handle = nullptr;
     PRINTER_DEFAULTSA defaults = {nullptr, nullptr, 0};
-    if (!sw::Spooler().openPrinter(&printer[0], handle.Receive(), &defaults))
-        return ErrorOr(ERROR_INVALID_PRINTER_NAME);
-
-    // Read-only, and shared, so that printing never locks others out of the
-    // file and never creates a missing one.
-    // Through the wide call, so that a path longer than 259 characters opens too.
-    sw::FileHandle source(sw::OpenForReading(sw::TrimSpaces(file), FILE_FLAG_SEQUENTIAL_SCAN));
-    LARGE_INTEGER size = {};
-    if (!source.IsOpen() || !GetFileSizeEx(source.Get(), &size))
-        return ErrorOr(ERROR_OPEN_FAILED);
-
-    char dataType[] = "RAW";
-    DOC_INFO_1A job = {&documentName[0], nullptr, dataType};
-    if (sw::Spooler().startDocPrinter(handle.Get(), 1, reinterpret_cast<LPBYTE>(&job)) == 0)
-        return ErrorOr(ERROR_OPEN_FAILED);
-
-    LONG error = 0;
-    auto read = [&](char* buffer, std::size_t length) {
-        DWORD got = 0;
-        if (!ReadFile(source.Get(), buffer, static_cast<DWORD>(length), &got, nullptr)) {
-            error = ErrorOr(ERROR_READ_FAULT);
-            return false;
-        }
-        if (got != length) { // the file shrank while it was printed
-            error = ERROR_HANDLE_EOF;
-            return false;
-        }
-        return true;
-    };
-    auto write = [&](const char* bytes, std::size_t length) {
-        DWORD written = 0;
-        if (!sw::Spooler().writePrinter(handle.Get(), const_cast<char*>(bytes),
-                                        static_cast<DWORD>(length), &written)) {
-            error = ErrorOr(ERROR_WRITE_FAULT);
-            return false;
-        }
-        if (written != length) {
-            error = ERROR_WRITE_FAULT;
-            return false;
-        }
-        return true;
-    };
-
-    if (sw::StreamRawJob(sw::State().Additions(), static_cast<std::uint64_t>(size.QuadPart), read,
-                         write) != sw::RawJobOutcome::Sent) {
-        // Abort, so that no truncated job reaches the printer.
-        sw::Spooler().abortPrinter(handle.Get());
-        return error;
-    }
-    if (!sw::Spooler().endDocPrinter(handle.Get()))
-        return ErrorOr(ERROR_WRITE_FAULT);
-    return 0;
+    if (!sw::Spooler().openPrinter(&printer[0], &handle, &defaults))
+        return sw::LastErrorOr(ERROR_INVALID_PRINTER_NAME);
+    LONG result = PrintOnOpenPrinter(handle, file);
+    // The spooler may hand the job on only when the printer is closed: a
+    // close that fails is a job that may not have been taken.
+    sw::ClearLastError();
+    if (!sw::Spooler().closePrinter(handle) && result == 0)
+        result = sw::LastErrorOr(ERROR_WRITE_FAULT);
+    return result;
 }
 
 extern "C" void WINAPI Orientation(const SHORT* newFlag, SHORT* previousFlag, LPCSTR startSequence,

@@ -3,8 +3,9 @@
 namespace sw {
 
 SpoolerApi& Spooler() {
-    static SpoolerApi api = {EnumPrintersA, OpenPrinterA, StartDocPrinterA, WritePrinter,
-                             EndDocPrinter, AbortPrinter, SetPrinterA,      ClosePrinter};
+    static SpoolerApi api = {EnumPrintersA, OpenPrinterA,  StartDocPrinterA,
+                             WritePrinter,  EndDocPrinter, AbortPrinter,
+                             SetPrinterA,   ClosePrinter,  GetPrinterDriverA};
     return api;
 }
 

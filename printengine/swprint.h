@@ -21,9 +21,13 @@
 extern "C" {
 #endif
 
-/* Raw jobs and line printing. PrintFile returns 0 when the job was sent, or
- * the system error code of the step that failed (opening the printer, opening
- * the file, starting the document, reading the file, writing to the printer). */
+/* Raw jobs and line printing. PrintFile returns 0 only when the spooler took
+ * every byte of the job, else the system error code of the first step that
+ * failed: opening the printer, opening the file (a device such as NUL is no
+ * file: ERROR_INVALID_NAME), starting the document, reading the file, writing
+ * to the printer, ending the document, closing the printer. A job that fails
+ * after it started is aborted. LPrintEnd returns the error of a line that
+ * could not be collected (and then prints nothing), else PrintFile's result. */
 LONG WINAPI PrintFile(LPCSTR printerName, LPCSTR fileName);
 void WINAPI Orientation(const SHORT* newFlag, SHORT* previousFlag, LPCSTR startSequence,
                         LPCSTR endSequence);
@@ -48,8 +52,11 @@ void WINAPI CancelPrintJobs(void);
 
 /* Bitmaps, drawn through the printer driver into a box given in inches
  * (left, top, width, height from the top-left of the printable area) with
- * their proportions kept. PrintBMP prints one page and returns 0, or -1 when
- * the printer's device context or document could not be started. BLTIMAGE
+ * their proportions kept. PrintBMP prints one page and returns 0 when the
+ * spooler took it, or -1 when it did not (the printer could not be started,
+ * the bitmap could not be loaded or drawn, the page or document could not be
+ * ended); GetLastError then gives the reason. Nothing is printed for a bitmap
+ * that cannot be loaded, and no message is shown. BLTIMAGE
  * draws into a device context the caller holds (mode 0 copies pixels 1:1,
  * any other mode stretches) and returns 1 when drawn, 0 when not. */
 LONG WINAPI PrintBMP(LPCSTR printerName, LPCSTR fileName, double left, double top, double width,

@@ -4,6 +4,7 @@
 #include "printroute/driver_bypass_print.h"
 
 #include "common/path_helpers.h"
+#include "common/system_error.h"
 #include "common/text_helpers.h"
 #include "printroute/print_library_api.h"
 #include "settings/bitmap_placement.h"
@@ -23,8 +24,11 @@ std::int32_t PrintOneCopy(const std::string& printer, const std::string& file,
         GetBitmapPlacement(box.left, box.top, box.width, box.height);
     else
         box = ReadBitmapPlacement();
-    return library.printBmp(printer.c_str(), file.c_str(), box.left, box.top, box.width,
-                            box.height);
+    if (library.printBmp(printer.c_str(), file.c_str(), box.left, box.top, box.width, box.height) ==
+        0)
+        return 0;
+    // PrintBMP's -1 leaves the reason in the last error.
+    return LastErrorOr(ERROR_INVALID_PRINTER_NAME);
 }
 
 } // namespace

@@ -16,9 +16,9 @@ enum class BitmapPlacementSource { AsSettingsSay, StoredOnly };
 // Switches on the printer's orientation sequences and form feed, prints as
 // many copies as the settings give for (printer, file), both trimmed, each
 // with PrintBMP for a ".BMP" file and PrintFile otherwise, then switches both
-// off again. Every copy is tried; returns the result of the first print call
-// that failed, 0 when every one printed (or none ran), so that a file counts
-// as printed only when each of its copies was.
+// off again. Returns 0 when the spooler took every copy, else the system
+// error code of the first copy that failed; the copies after it are still
+// tried. So a file counts as printed only when each of its copies was.
 std::int32_t PrintBypassingDriver(const std::string& printer, const std::string& file,
                                   BitmapPlacementSource placement);
 

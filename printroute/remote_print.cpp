@@ -82,13 +82,18 @@ std::int32_t PrintThroughCompanion(const std::string& printer, const std::string
         return ERROR_TIMEOUT;
     const bool listed = SelectCompanionPrinter(printer);
 
+    // Without its print command nothing can start the print; a printer it
+    // does not list would get a click without a selection, which prints
+    // nothing.
     HWND printCommand = Program().CompanionHandles[kFieldPrintCommand];
     if (printCommand == nullptr)
-        return ERROR_TIMEOUT;
+        return ERROR_NOT_READY;
+    if (!listed)
+        return ERROR_INVALID_PRINTER_NAME;
     if (!SendToControl(printCommand, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(handedFile.c_str())) ||
         !SendToControl(printCommand, BM_CLICK, 0, 0))
         return ERROR_TIMEOUT;
-    return listed ? 0 : ERROR_INVALID_PRINTER_NAME;
+    return 0;
 }
 
 } // namespace sw

@@ -19,10 +19,10 @@ bool IsRemotePrinter(std::string_view printer);
 
 // Hands the file to the companion as the announced controls allow; a
 // control not announced is left out. Returns 0 when the click reached the
-// companion with the printer selected; ERROR_INVALID_PRINTER_NAME when the
-// companion does not list the printer (the click is still sent, and the
-// companion refuses it); ERROR_TIMEOUT when its print button was never
-// announced or a control did not answer.
+// companion with the printer selected; ERROR_NOT_READY when its print button
+// was never announced; ERROR_INVALID_PRINTER_NAME, without a click, when the
+// companion does not list the printer; ERROR_TIMEOUT when a control did not
+// answer.
 std::int32_t PrintThroughCompanion(const std::string& printer, const std::string& file,
                                    BitmapPlacementSource placement);
 

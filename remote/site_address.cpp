@@ -295,4 +295,16 @@ std::optional<RemotePrinterName> SplitRemotePrinterItem(std::string_view item) {
                              std::string(item.substr(colon + 1))};
 }
 
+bool IsPrinterOfListedSite(std::string_view item, const std::vector<std::string>& sites) {
+    const std::optional<RemotePrinterName> name = SplitRemotePrinterItem(item);
+    if (!name)
+        return false;
+    const std::string site = UpperCase(name->site);
+    for (const std::string& entry : sites) {
+        if (UpperCase(TrimSpaces(entry)) == site)
+            return true;
+    }
+    return false;
+}
+
 } // namespace sw

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sw {
 
@@ -70,5 +71,10 @@ struct RemotePrinterName {
 // Splits an entry at its last ':' (printer names hold none, IPv6 sites do);
 // nothing when there is no ':' or either side is empty.
 std::optional<RemotePrinterName> SplitRemotePrinterItem(std::string_view item);
+
+// True when the remote printer's site is one of the sites (entries of the
+// sites file; blanks at their ends and letter case do not count, as in the
+// companion's list): only the companion lists it, and only for such a site.
+bool IsPrinterOfListedSite(std::string_view item, const std::vector<std::string>& sites);
 
 } // namespace sw

@@ -37,8 +37,8 @@ std::int32_t ResolveCopies(const StoredCopyCounts& stored,
             copies = count;
     }
     if (copies < remembered.count && RememberedCountApplies(remembered, file, printer))
-        return remembered.count;
-    return copies;
+        copies = remembered.count;
+    return copies < kMostCopies ? copies : kMostCopies;
 }
 
 } // namespace sw

@@ -11,6 +11,10 @@
 
 namespace sw {
 
+// The most copies of one print: what the copies dialog's four digits take.
+// A larger count edited into the settings file is read as this one.
+inline constexpr std::int32_t kMostCopies = 9999;
+
 // The counts read from the settings file, each already rounded to an integer
 // (a missing value or text that is not a number reads as 0).
 struct StoredCopyCounts {
@@ -23,11 +27,10 @@ struct StoredCopyCounts {
 // with a trailing backslash, then "*.*". A path without a backslash gives "*.*".
 std::string FolderPattern(std::string_view path);
 
-// The number of copies, at least 1. Among stored counts above 1 the printer's
-// wins over the folder's and the folder's over the file's. The remembered count
-// then raises the result when it was given for this printer, this file, or a
-// folder pattern of this file's folder; it never lowers it. Comparisons are
-// exact and case-sensitive.
+// The number of copies, at least 1 and at most kMostCopies. Among stored counts above 1 the
+// printer's wins over the folder's and the folder's over the file's. The remembered count then
+// raises the result when it was given for this printer, this file, or a folder pattern of this
+// file's folder; it never lowers it. Comparisons are exact and case-sensitive.
 std::int32_t ResolveCopies(const StoredCopyCounts& stored,
                            const RememberedCopiesSetting& remembered, std::string_view file,
                            std::string_view printer);

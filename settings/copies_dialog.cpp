@@ -11,6 +11,8 @@ namespace sw {
 namespace {
 
 constexpr std::size_t kTextLimit = 254;
+// The count takes four digits: at most kMostCopies.
+constexpr WPARAM kCountDigits = 4;
 
 struct CopiesDialogData {
     std::string file;
@@ -68,6 +70,7 @@ void OnInitDialog(HWND dialog, const CopiesDialogData* data) {
     CheckOnlyScope(dialog, ScopeButton(start.scope));
     CheckDlgButton(dialog, IDC_COPIES_STORE, start.store ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_COPIES_FOLDER, BST_UNCHECKED);
+    SendDlgItemMessageA(dialog, IDC_COPIES_COUNT, EM_LIMITTEXT, kCountDigits, 0);
     SetDlgItemTextA(dialog, IDC_COPIES_COUNT, FormatSettingNumber(start.count).c_str());
 }
 
@@ -91,7 +94,7 @@ void OnSave(HWND dialog, CopiesDialogData* data) {
     for (const std::string& section : plan.sectionsToClear)
         ClearSettingsSection(settingsFile, section);
     for (const std::string& section : plan.sectionsToWrite)
-        WriteSettingNumber(settingsFile, section, kCopiesKey, choice.count);
+        WriteSettingNumber(settingsFile, section, kCopiesKey, plan.remembered.count);
     data->remembered = plan.remembered;
     EndDialog(dialog, IDC_COPIES_SAVE);
 }

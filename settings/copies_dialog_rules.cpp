@@ -19,6 +19,8 @@ CopiesDialogStart ChooseCopiesDialogStart(std::int32_t fileCount, std::int32_t p
     start.store = start.count > 1;
     if (start.count == 0)
         start.count = 1;
+    if (start.count > kMostCopies)
+        start.count = kMostCopies;
     return start;
 }
 
@@ -30,12 +32,12 @@ CopiesSavePlan PlanCopiesSave(const CopiesDialogChoice& choice) {
     CopiesSavePlan plan;
     plan.sectionsToClear = {FileCopiesSection(choice.file), FileCopiesSection(pattern),
                             PrinterCopiesSection(choice.printer)};
-    plan.remembered.count = choice.count;
+    plan.remembered.count = choice.count < kMostCopies ? choice.count : kMostCopies;
     if (forFile)
         plan.remembered.file = choice.folder ? pattern : choice.file;
     if (forPrinter)
         plan.remembered.printer = choice.printer;
-    if (choice.store && choice.count > 1) {
+    if (choice.store && plan.remembered.count > 1) {
         if (forFile)
             plan.sectionsToWrite.push_back(FileCopiesSection(plan.remembered.file));
         if (forPrinter)

@@ -22,7 +22,8 @@ struct CopiesDialogStart {
 // The count, button and store box shown for the counts stored for the file
 // (or its folder) and for the printer: equal counts (none stored included)
 // give Both, otherwise the file's count when above 0, else the printer's. A
-// count above 1 checks the store box; a count of 0 is shown as 1.
+// count above 1 checks the store box; a count of 0 is shown as 1, one above
+// kMostCopies as kMostCopies.
 CopiesDialogStart ChooseCopiesDialogStart(std::int32_t fileCount, std::int32_t printerCount);
 
 // The dialog's state when the user saves.
@@ -45,6 +46,7 @@ struct CopiesSavePlan {
 // the printer; a checked store box with a count above 1 then stores the count
 // for the file (or its folder) and/or the printer, as the scope says. The
 // remembered count keeps the file (or folder pattern) and printer it was given for.
+// A count above kMostCopies is stored and remembered as kMostCopies.
 CopiesSavePlan PlanCopiesSave(const CopiesDialogChoice& choice);
 
 } // namespace sw

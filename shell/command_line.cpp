@@ -3,6 +3,57 @@
 #include "common/text_helpers.h"
 
 namespace sw {
+namespace {
+
+bool IsReservedDeviceName(const std::string& name) {
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    for (const char* device : kDevices) {
+        if (name == device)
+            return true;
+    }
+    // COM1 to COM9 and LPT1 to LPT9; COM0 and COM10 are ordinary names.
+    return name.size() == 4 && (name.compare(0, 3, "COM") == 0 || name.compare(0, 3, "LPT") == 0) &&
+           name[3] >= '1' && name[3] <= '9';
+}
+
+} // namespace
+
+bool NamesDevice(std::string_view path) {
+    if (path.size() >= 4 && (path[0] == '\\' || path[0] == '/') &&
+        (path[1] == '\\' || path[1] == '/') && path[2] == '.' &&
+        (path[3] == '\\' || path[3] == '/'))
+        return true;
+    std::string_view name = path.substr(path.find_last_of("\\/") + 1);
+    if (name.size() >= 2 && name[1] == ':')
+        name.remove_prefix(2); // a drive: "C:NUL"
+    // The system reads the part before an extension or a stream, without
+    // the blanks after it, as the name: "NUL .txt", "nul..." and "NUL:".
+    name = name.substr(0, name.find_first_of(".:"));
+    while (!name.empty() && name.back() == ' ')
+        name.remove_suffix(1);
+    return IsReservedDeviceName(UpperCase(name));
+}
+
+FilePartProblem CheckFilePart(std::string_view file, std::size_t pathLimit) {
+    std::size_t pathUnits = 0;
+    std::size_t nameUnits = 0;
+    for (const char c : file) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte == '\\' || byte == '/') {
+            nameUnits = 0;
+            ++pathUnits;
+            continue;
+        }
+        // A byte that continues a UTF-8 sequence adds nothing; a sequence of
+        // four bytes is two UTF-16 units.
+        const std::size_t units = (byte & 0xC0) == 0x80 ? 0 : (byte >= 0xF0 ? 2 : 1);
+        nameUnits += units;
+        pathUnits += units;
+        if (nameUnits > kLongestFileName || pathUnits > pathLimit)
+            return FilePartProblem::TooLong;
+    }
+    return NamesDevice(file) ? FilePartProblem::DeviceName : FilePartProblem::None;
+}
 
 std::string_view WithoutEnclosingQuotes(std::string_view text) {
     if (text.size() < 2 || text.front() != '"' || text.back() != '"')

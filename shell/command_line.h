@@ -4,6 +4,7 @@
 // fuzzed on the host.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -30,5 +31,26 @@ CommandLineRequest SplitCommandLine(std::string_view commandLine);
 // The text that one pair of double quotes encloses, or the text unchanged
 // when it is not enclosed in exactly one pair.
 std::string_view WithoutEnclosingQuotes(std::string_view text);
+
+// Why a command line's file part can name no file to print.
+enum class FilePartProblem {
+    None,
+    // A name (a part between backslashes) longer than the 255 characters a
+    // file system takes, or a path longer than `pathLimit`: no file has it.
+    TooLong,
+    DeviceName, // a device (NUL, CON, COM1, ...), which never ends or prints nothing
+};
+
+// The most characters of one name in a path, as the file systems take it.
+inline constexpr std::size_t kLongestFileName = 255;
+
+// Lengths count UTF-16 units of the UTF-8 text, as the system counts them.
+FilePartProblem CheckFilePart(std::string_view file, std::size_t pathLimit);
+
+// True when the path names a device rather than a file: the device namespace
+// ("\\.\..."), or a last part that is CON, PRN, AUX, NUL, COM1 to COM9,
+// LPT1 to LPT9, CONIN$ or CONOUT$ in any letter case, also with a drive, an
+// extension, or blanks and dots after it, as the system reads such names.
+bool NamesDevice(std::string_view path);
 
 } // namespace sw

@@ -1,6 +1,7 @@
 #include "shell/command_line_processing.h"
 
 #include "common/library_text.h"
+#include "common/long_path.h"
 #include "common/path_helpers.h"
 #include "common/program_folder.h"
 #include "common/program_state.h"
@@ -8,6 +9,9 @@
 #include "info/help_topic.h"
 #include "printengine/swprint.h"
 #include "printroute/remote_print.h"
+#include "remote/remote_sites.h"
+#include "remote/remote_sites_file.h"
+#include "remote/site_address.h"
 #include "settings/bypass_exceptions.h"
 #include "settings/setting_names.h"
 #include "settings/settings_store.h"
@@ -18,7 +22,9 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace sw {
 namespace {
@@ -38,6 +44,20 @@ bool RunsFromFloppy(const std::string& path) {
 void MakeShortcut(const std::string& target, const char* name, LONG folder) {
     const HWND noOwner = nullptr;
     CreateShortcut(&noOwner, target.c_str(), name, &folder);
+}
+
+// The program ends at once with `exitCode`: the print is done, or it cannot be.
+std::int16_t EndWith(std::int32_t exitCode) {
+    Program().ExitCode = exitCode;
+    return -1;
+}
+
+// Only the companion lists remote printers, and only those of the sites in
+// its sites file: for another site nobody would ever print.
+bool CompanionCouldList(const std::string& printer) {
+    const std::optional<std::vector<std::string>> sites = ReadSitesFile(RemoteSitesFile());
+    // A file that cannot be read is left to the companion to judge.
+    return !sites || IsPrinterOfListedSite(printer, *sites);
 }
 
 } // namespace
@@ -72,8 +92,17 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
 
     if (request.namesPrinter)
         program.CurrentPrinter = LimitedState(request.printer);
-    // The path is kept whole: a cut one would name another file. One that the
-    // system cannot open is not found, and the window shows it instead.
+    // The path is kept whole: a cut one would name another file. One that
+    // can name no file (a name longer than a file system takes, a path
+    // longer than the system takes) or that names a device ends the start.
+    switch (CheckFilePart(request.file, kLongestSystemPath)) {
+    case FilePartProblem::TooLong:
+        return EndWith(ERROR_FILENAME_EXCED_RANGE);
+    case FilePartProblem::DeviceName:
+        return EndWith(ERROR_INVALID_NAME);
+    case FilePartProblem::None:
+        break;
+    }
     program.SelectedFile = request.file;
     if (!FileExists(program.SelectedFile))
         return 0;
@@ -81,21 +110,19 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
     // A remote printer is the companion's, never an installed one: the print
     // waits until the companion has announced its controls to the window.
     if (IsRemotePrinter(program.CurrentPrinter)) {
-        if (program.CompanionHandles[kCompanionPrintCommand] != nullptr) {
-            DispatchPrint();
-            return -1;
-        }
-        program.RemotePrintPending = true;
+        if (program.CompanionHandles[kCompanionPrintCommand] != nullptr)
+            return EndWith(DispatchPrint());
         if (!IsCompanionRunning()) {
+            if (!CompanionCouldList(program.CurrentPrinter))
+                return EndWith(ERROR_INVALID_PRINTER_NAME);
             const std::string companion = CompanionProgramPath();
             LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
         }
+        program.RemotePrintPending = true;
         return 0;
     }
-    if (IsInstalledPrinter(program.CurrentPrinter)) {
-        DispatchPrint();
-        return -1;
-    }
+    if (IsInstalledPrinter(program.CurrentPrinter))
+        return EndWith(DispatchPrint());
     program.PassedPrinter = program.CurrentPrinter;
     program.CurrentPrinter = LimitedState(
         ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, program.PassedPrinter));
@@ -103,8 +130,7 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
         program.AskAssociation = -1;
         return 0;
     }
-    DispatchPrint();
-    return -1;
+    return EndWith(DispatchPrint());
 }
 
 } // namespace sw

@@ -9,8 +9,12 @@ namespace sw {
 
 // Splits the command line into SelectedFile and CurrentPrinter and prints at
 // once when the file exists and the printer is installed (or associated with
-// an installed one). Returns -1 when it printed, 0 for a normal start; a
-// printer that is neither installed nor associated sets AskAssociation.
+// an installed one). Returns -1 when the program ends at once: it printed,
+// or the command line can print nothing (a file part longer than a path the
+// program keeps, a device for a file, a remote printer of a site not in the
+// sites list while the companion is not running); ExitCode then says how
+// the print went. Returns 0 for a normal start; a printer that is neither
+// installed nor associated sets AskAssociation.
 std::int16_t ProcessCommandLine(std::string_view commandLine);
 
 // The set-up run: the companion's Startup shortcut, the program's desktop

@@ -15,9 +15,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     const std::string text = sw::TrimSpaces(commandLine != nullptr ? commandLine : "");
     if (sw::IsAnotherInstanceRunning()) {
         // Without a command line a second start just ends; with one, the
-        // running copy prints it. Either way this copy ends silently.
-        if (text.empty() || sw::HandOverCommandLine(text) != sw::HandOver::RunHere)
+        // running copy prints it. Either way this copy ends silently, with 0
+        // once the print was handed over.
+        if (text.empty())
             return 0;
+        switch (sw::HandOverCommandLine(text)) {
+        case sw::HandOver::Done:
+            return 0;
+        case sw::HandOver::Failed:
+            return ERROR_TIMEOUT;
+        case sw::HandOver::RunHere:
+            break;
+        }
     }
     sw::RegisterCompanionMessages();
     if (!sw::RegisterMainWindowClass(instance))
@@ -27,8 +36,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     sw::Program().CloseAfterRemotePrint = sw::Program().RemotePrintPending;
 
     HWND window = sw::CreateMainWindow(instance, menu);
+    // Without a window (no desktop to show it on) a command-line print has
+    // still happened, and its result is still the exit code.
     if (window == nullptr)
-        return 0;
+        return sw::Program().ExitCode;
     // A command-line print is never seen: the window closed itself at once,
     // or stays hidden until the companion has the remote print.
     if (sw::Program().StartupOutcome != -1 && !sw::Program().RemotePrintPending) {

@@ -19,6 +19,7 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
 #include <string>
 
 namespace sw {
@@ -79,10 +80,12 @@ void FinishRemotePrint(HWND window, bool print) {
     if (!Program().RemotePrintPending)
         return;
     Program().RemotePrintPending = false;
-    if (print)
-        DispatchPrint();
-    if (Program().CloseAfterRemotePrint)
+    // A companion that never announced its print command took nothing.
+    const std::int32_t result = print ? DispatchPrint() : ERROR_NOT_READY;
+    if (Program().CloseAfterRemotePrint) {
+        Program().ExitCode = result;
         RunShutdownSteps();
+    }
 }
 
 void OnTimer(HWND window, UINT_PTR timer) {
@@ -105,7 +108,11 @@ LRESULT OnCopyData(HWND window, const COPYDATASTRUCT* data) {
     commandLine = commandLine.substr(0, commandLine.find('\0'));
     ReplyMessage(TRUE);
 
+    // The sender ended with 0 once it handed the print over; how the print
+    // went is not this program's own exit code.
+    const std::int32_t exitCode = Program().ExitCode;
     ProcessCommandLine(commandLine);
+    Program().ExitCode = exitCode;
     ShowSelectedFile();
     if (Program().RemotePrintPending)
         SetTimer(window, kRemotePrintGiveUpTimer, kRemotePrintGiveUpMs, nullptr);

@@ -4,10 +4,14 @@
 // as a raw job or, for a bitmap, through the driver.
 #pragma once
 
+#include <cstdint>
+
 namespace sw {
 
-// Nothing is reported: the library's results are not examined and no
-// message is shown.
-void DispatchPrint();
+// Returns 0 when the print was handed on whole (the spooler took every byte
+// of every copy, the word processor ran, the companion got its click), else
+// the system error code of the first failure. Shows no message: the caller
+// decides whether anybody is there to read one.
+std::int32_t DispatchPrint();
 
 } // namespace sw

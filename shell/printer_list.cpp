@@ -9,6 +9,10 @@
 #include "resources/resource.h"
 #include "shell/companion.h"
 #include "shell/print_dispatch.h"
+#include "shell/print_failure.h"
+
+#include <cstdint>
+#include <string>
 
 namespace sw {
 
@@ -32,17 +36,24 @@ void SelectPrinterByName(const std::string& name) {
 }
 
 void PrintSelection() {
-    Program().CurrentPrinter = ListBoxText(Program().PrinterListBox, -1).substr(0, kStateTextLimit);
-    if (Program().CurrentPrinter.empty() || Program().SelectedFile.empty())
+    ProgramState& program = Program();
+    program.CurrentPrinter = ListBoxText(program.PrinterListBox, -1).substr(0, kStateTextLimit);
+    if (program.CurrentPrinter.empty() || program.SelectedFile.empty())
         return;
     // A path longer than the system's file calls take cannot be printed: it
     // is refused with a message rather than cut to a path of another file.
-    if (!FitsSystemPathLimit(Program().SelectedFile)) {
-        MessageBoxA(Program().MainWindow, ResourceString(IDS_PATH_TOO_LONG).c_str(),
+    if (!FitsSystemPathLimit(program.SelectedFile)) {
+        MessageBoxA(program.MainWindow, ResourceString(IDS_PATH_TOO_LONG).c_str(),
                     "Spoolwright Farreach", MB_OK);
         return;
     }
-    DispatchPrint();
+    // Kept: the word processor's route lets messages through, and a drop may
+    // change the selection while it runs.
+    const std::string printer = program.CurrentPrinter;
+    const std::string file = program.SelectedFile;
+    const std::int32_t result = DispatchPrint();
+    if (result != 0)
+        ShowPrintFailure(program.MainWindow, file, printer, result);
 }
 
 } // namespace sw

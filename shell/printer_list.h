@@ -13,7 +13,8 @@ void RefreshPrinterList();
 // Selects the item equal to `name` (letter case ignored) when there is one.
 void SelectPrinterByName(const std::string& name);
 
-// Prints SelectedFile to the selected printer when both are given.
+// Prints SelectedFile to the selected printer when both are given. A print
+// that fails is told in one message box owned by the main window.
 void PrintSelection();
 
 } // namespace sw

@@ -32,7 +32,8 @@ void RunShutdownSteps() {
         DeleteObject(program.ToolBarBitmap);
         program.ToolBarBitmap = nullptr;
     }
-    PostQuitMessage(0);
+    // 0 for every start but one that printed from its command line and failed.
+    PostQuitMessage(program.ExitCode);
 }
 
 } // namespace sw

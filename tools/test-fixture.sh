@@ -73,6 +73,12 @@ stop() {
         )
     fi
     "$here/printserver.sh" stop "$run"
+    # A test that mounts a small file system in the run (to fill the spooler's
+    # folder) unmounts it itself; one that was stopped half way may not have.
+    local mounted
+    while read -r mounted; do
+        umount "$mounted" 2>/dev/null || true
+    done < <(findmnt -rn -o TARGET 2>/dev/null | grep -F "$run/" || true)
 }
 
 wine_session() {

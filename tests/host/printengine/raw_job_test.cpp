@@ -140,6 +140,50 @@ TEST(RawJob, StopsAtTheFirstFailure) {
     EXPECT_EQ(shortRead.Sizes(), firstBlock);
 }
 
+// How the spooler answers each write call: it fails, or takes this many bytes.
+struct SpoolerAnswer {
+    bool ok;
+    std::size_t takes;
+};
+
+struct WriteAllCase {
+    const char* what;
+    std::size_t length;
+    std::vector<SpoolerAnswer> answers;
+    bool allTaken;
+    std::vector<std::size_t> calls; // the bytes offered to each call
+};
+
+TEST(WriteAll, GoesOnWithTheRestUntilAllAreTakenOrACallFails) {
+    const WriteAllCase cases[] = {
+        {"all at once", 5000, {{true, 5000}}, true, {5000}},
+        {"short, then the rest", 5000, {{true, 4999}, {true, 1}}, true, {5000, 1}},
+        {"three short calls",
+         5000,
+         {{true, 2000}, {true, 2000}, {true, 1000}},
+         true,
+         {5000, 3000, 1000}},
+        {"short, then a failure", 5000, {{true, 3000}, {false, 0}}, false, {5000, 2000}},
+        {"a failure at once", 5000, {{false, 0}}, false, {5000}},
+        {"nothing taken would never end", 5000, {{true, 0}}, false, {5000}},
+        {"more than offered is no answer", 10, {{true, 11}}, false, {10}},
+        {"an empty piece is one call", 0, {{true, 0}}, true, {0}},
+    };
+    for (const WriteAllCase& c : cases) {
+        const std::string bytes(c.length, 'b');
+        std::vector<std::size_t> calls;
+        auto write = [&](const char* from, std::size_t length, std::size_t& written) {
+            EXPECT_EQ(from, bytes.data() + (c.length - length)) << c.what << ": the rest follows";
+            const SpoolerAnswer answer = c.answers.at(calls.size());
+            calls.push_back(length);
+            written = answer.takes;
+            return answer.ok;
+        };
+        EXPECT_EQ(sw::WriteAll(bytes.data(), bytes.size(), write), c.allTaken) << c.what;
+        EXPECT_EQ(calls, c.calls) << c.what;
+    }
+}
+
 TEST(RawJob, DocumentNameIsThePrefixAndTheTrimmedFileNamePart) {
     EXPECT_EQ(sw::JobDocumentName("  C:\\spool\\report.prn  "), "Spoolwright: report.prn");
     EXPECT_EQ(sw::JobDocumentName("C:\\spool\\"), "Spoolwright: ");

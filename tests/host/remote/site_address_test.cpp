@@ -185,4 +185,22 @@ TEST(SiteAddress, RemotePrinterItemsSplitAtTheLastColon) {
     }
 }
 
+TEST(SiteAddress, RemotePrinterBelongsToAListedSiteOrToNone) {
+    const std::vector<std::string> sites = {" 10.0.0.5 ", "printhost:8631", "Office"};
+    const struct {
+        const char* item;
+        bool listed;
+    } cases[] = {
+        {"10.0.0.5:laser", true},     // blanks around the entry do not count
+        {"printhost:8631:ink", true}, // a site with a port
+        {"OFFICE:laser", true},       // letter case ignored, as in the companion's list
+        {"10.0.0.6:laser", false},    // a site not listed
+        {"printhost:ink", false},     // the port is part of the site
+        {"laser", false},             // no site at all
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sw::IsPrinterOfListedSite(c.item, sites), c.listed) << c.item;
+    EXPECT_FALSE(sw::IsPrinterOfListedSite("10.0.0.5:laser", {})) << "no sites file";
+}
+
 } // namespace

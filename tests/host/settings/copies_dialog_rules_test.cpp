@@ -59,6 +59,13 @@ TEST(CopiesSavePlan, StoresOnlyWithTheStoreBoxAndACountAboveOne) {
         (Sections{"Number of copies C:\\reports\\march.prn", "Number of copies by printer Laser"}));
 }
 
+TEST(CopiesSavePlan, CountBeyondTheDialogsFourDigitsIsCapped) {
+    const sw::CopiesSavePlan plan =
+        PlanCopiesSave(Choice(CopiesScope::Both, 2147483647, false, true));
+    EXPECT_EQ(plan.remembered.count, 9999) << "the count stored and remembered";
+    EXPECT_EQ(ChooseCopiesDialogStart(2147483647, 0).count, 9999) << "the count shown";
+}
+
 TEST(CopiesSavePlan, ScopeAndFolderBoxDecideWhereTheCountGoes) {
     EXPECT_EQ(PlanCopiesSave(Choice(CopiesScope::FileOnly, 4, true, true)).sectionsToWrite,
               (Sections{"Number of copies C:\\reports\\*.*"}));

@@ -68,4 +68,14 @@ TEST(Copies, RememberedCountNeverLowersAStoredOne) {
     EXPECT_EQ(sw::ResolveCopies({0, 3, 0}, {7, "C:\\reports\\*.*", ""}, kFile, kPrinter), 7);
 }
 
+// A count edited into the settings file by hand (2147483647 started two
+// billion jobs) is capped at the most the copies dialog accepts.
+TEST(Copies, NeverMoreThanTheDialogAccepts) {
+    EXPECT_EQ(sw::kMostCopies, 9999);
+    EXPECT_EQ(sw::ResolveCopies({0, 0, 2147483647}, {}, kFile, kPrinter), 9999);
+    EXPECT_EQ(sw::ResolveCopies({10000, 0, 0}, {}, kFile, kPrinter), 9999);
+    EXPECT_EQ(sw::ResolveCopies({9999, 0, 0}, {}, kFile, kPrinter), 9999);
+    EXPECT_EQ(sw::ResolveCopies({}, {2147483647, "", kPrinter}, kFile, kPrinter), 9999);
+}
+
 } // namespace

@@ -212,17 +212,33 @@ TEST(PrintBmp, PrintsTheFittedBitmapAsAPostScriptJobNamedForTheFile) {
     }
 }
 
-TEST(PrintBmp, UnloadableBitmapStillPrintsAnEmptyPage) {
+// A bitmap that cannot be loaded is no page printed: nothing reaches the
+// printer, nothing waits for a user, and the reason is the last error.
+TEST(PrintBmp, UnloadableBitmapPrintsNothingAndGivesTheReason) {
     TempFile notABitmap("not a bitmap", ".bmp");
-    FeedbackRecorder feedback;
+    const std::string missing = notABitmap.Path() + ".missing.bmp";
     PrinterInbox inbox(kPrinter);
-
-    EXPECT_EQ(PrintBMP(kPrinter, notABitmap.Path().c_str(), 0.5, 0.5, 4, 4), 0);
-    const std::string job = inbox.NextJob();
-    EXPECT_NE(job.find("%%Title: Spoolwright: "), std::string::npos);
-    EXPECT_EQ(job.find("/Width"), std::string::npos) << "no image on the page";
-    EXPECT_NE(job.find("showpage"), std::string::npos) << "the page is still printed";
-    EXPECT_EQ(feedback.messages, std::vector<std::string>{"Can't load bitmap"});
+    {
+        FeedbackRecorder feedback;
+        swtest::PoisonLastError();
+        EXPECT_EQ(PrintBMP(kPrinter, notABitmap.Path().c_str(), 0.5, 0.5, 4, 4), -1);
+        const DWORD error = GetLastError();
+        EXPECT_NE(error, 0u);
+        EXPECT_NE(error, 0xdeadbeefu) << "the reason is this call's";
+        EXPECT_TRUE(feedback.messages.empty()) << "no message box";
+    }
+    {
+        FeedbackRecorder feedback;
+        swtest::PoisonLastError();
+        EXPECT_EQ(PrintBMP(kPrinter, missing.c_str(), 0.5, 0.5, 4, 4), -1);
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+        EXPECT_TRUE(feedback.messages.empty());
+    }
+    // The next page to arrive is this one: nothing was printed before it.
+    TempFile bitmap(TwoColourBitmap(20, 10, kRed, kBlue, true), ".bmp");
+    ASSERT_EQ(PrintBMP(kPrinter, bitmap.Path().c_str(), 0.5, 0.5, 4, 4), 0);
+    EXPECT_NE(inbox.NextJob().find("%%Title: Spoolwright: " + sw::FileNamePart(bitmap.Path())),
+              std::string::npos);
 }
 
 TEST(PrintBmp, ZeroSizedBoxPrintsAPageWithoutImage) {
@@ -239,7 +255,9 @@ TEST(PrintBmp, PrinterWithoutDeviceContextGivesMinusOne) {
     TempFile bitmap(TwoColourBitmap(20, 10, kRed, kBlue, true), ".bmp");
     for (const char* printer : {"sw_no_such_printer", ""}) {
         FeedbackRecorder feedback;
+        swtest::PoisonLastError();
         EXPECT_EQ(PrintBMP(printer, bitmap.Path().c_str(), 0.5, 0.5, 4, 4), -1) << printer;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PRINTER_NAME)) << printer;
         EXPECT_TRUE(feedback.messages.empty()) << "the bitmap is not even loaded";
         EXPECT_EQ(feedback.cursors, kWaitThenArrow) << "the arrow comes back on failure";
     }

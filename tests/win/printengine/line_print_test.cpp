@@ -1,5 +1,6 @@
 // Line printing: lines collected in the scratch file reach the printer as one
 // raw job, and the scratch file is gone afterwards on every path.
+#include "printengine/library_state.h"
 #include "printengine/swprint.h"
 #include "support/file_writer.h"
 #include "support/print_server.h"
@@ -101,6 +102,29 @@ TEST_F(LinePrinting, UnknownPrinterReturnsTheErrorAndStillDeletesTheScratchFile)
     LPrint("next");
     EXPECT_EQ(LPrintEnd(kPrinter), 0);
     EXPECT_EQ(inbox.NextJob(), "next") << "nothing of the failed jobs was sent";
+}
+
+// A line that cannot be collected makes the whole job fail: printing the
+// lines that happen to be in the scratch file would be a short job reported
+// as printed.
+TEST_F(LinePrinting, LineThatCannotBeCollectedIsReportedAndNothingIsPrinted) {
+    PrinterInbox inbox(kPrinter);
+    swtest::TempFolder parent;
+    const std::string folder = parent.In("made later");
+    std::string& scratchPath = sw::State().scratchPath;
+    const std::string usual = scratchPath;
+    scratchPath = folder + "\\SPWLTEMP.TXT";
+
+    LPrint("first"); // the scratch folder is not there yet
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    LPrint("second");
+    EXPECT_EQ(LPrintEnd(kPrinter), ERROR_PATH_NOT_FOUND);
+    EXPECT_FALSE(swtest::FileExists(scratchPath));
+    scratchPath = usual;
+
+    LPrint("next");
+    EXPECT_EQ(LPrintEnd(kPrinter), 0) << "the failure is not carried into the next job";
+    EXPECT_EQ(inbox.NextJob(), "next") << "nothing of the failed job was sent";
 }
 
 } // namespace

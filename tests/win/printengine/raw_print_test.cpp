@@ -1,6 +1,7 @@
 // PrintFile through Wine's spooler and a real CUPS raw queue: the tests check
 // the bytes the virtual printer received and, through the spooler seam, the
 // write calls that carried them.
+#include "printengine/printer_driver.h"
 #include "printengine/spooler_api.h"
 #include "printengine/swprint.h"
 #include "support/long_path_file.h"
@@ -37,52 +38,107 @@ class Additions {
     }
 };
 
-// Wraps the spooler table for one test: records each call, can make one fail.
+// The spooler call a test makes fail.
+enum class Failing { Nothing, Open, StartDoc, Write, ShortWrites, EndDoc, Close };
+
+// Wraps the spooler table for one test: records each call, can make one fail
+// (with ERROR_DISK_FULL, or open with ERROR_ACCESS_DENIED), or make every
+// write take one byte less than it is given.
 class SpoolerRecorder : public swtest::ScopedSeam<sw::SpoolerApi, SpoolerRecorder> {
   public:
-    SpoolerRecorder() : ScopedSeam(sw::Spooler()) {
+    explicit SpoolerRecorder(Failing failing = Failing::Nothing, int failWriteAt = -1)
+        : ScopedSeam(sw::Spooler()), failing_(failing), failWriteAt_(failWriteAt) {
+        sw::Spooler().openPrinter = &Open;
         sw::Spooler().writePrinter = &Write;
         sw::Spooler().startDocPrinter = &StartDoc;
         sw::Spooler().abortPrinter = &Abort;
         sw::Spooler().endDocPrinter = &EndDoc;
+        sw::Spooler().closePrinter = &Close;
+    }
+
+    // The driver the printer reports: as the spooler has it, or a stand-in.
+    enum class Driver { AsItIs, Xps, Ordinary, Unreadable };
+    void ReportDriver(Driver driver) {
+        driver_ = driver;
+        if (driver != Driver::AsItIs)
+            sw::Spooler().getPrinterDriver = &GetDriver;
     }
 
     std::vector<DWORD> writes;
+    std::vector<std::string> dataTypes; // of each document started
+    int starts = 0;
     int aborts = 0;
     int endDocs = 0;
-    int failWriteAt = -1;      // index of the write call that fails
-    bool shortWrite = false;   // the failing write takes one byte less instead
-    bool failStartDoc = false; // StartDocPrinter fails with ERROR_NOT_ENOUGH_MEMORY
+    int closes = 0;
 
   private:
+    static BOOL Fail(DWORD error) {
+        SetLastError(error);
+        return FALSE;
+    }
+    static BOOL WINAPI Open(LPSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSA defaults) {
+        if (Active()->failing_ == Failing::Open)
+            return Fail(ERROR_ACCESS_DENIED);
+        return Active()->Real().openPrinter(name, printer, defaults);
+    }
     static BOOL WINAPI Write(HANDLE printer, LPVOID bytes, DWORD length, LPDWORD written) {
         SpoolerRecorder& self = *Active();
         const int index = static_cast<int>(self.writes.size());
         self.writes.push_back(length);
-        if (index == self.failWriteAt) {
-            if (self.shortWrite)
-                return self.Real().writePrinter(printer, bytes, length - 1, written);
+        if (self.failing_ == Failing::Write && index == self.failWriteAt_) {
             *written = 0;
-            SetLastError(ERROR_DISK_FULL);
-            return FALSE;
+            return Fail(ERROR_DISK_FULL);
         }
+        if (self.failing_ == Failing::ShortWrites && length > 1)
+            return self.Real().writePrinter(printer, bytes, length - 1, written);
         return self.Real().writePrinter(printer, bytes, length, written);
     }
     static DWORD WINAPI StartDoc(HANDLE printer, DWORD level, LPBYTE info) {
-        if (Active()->failStartDoc) {
+        ++Active()->starts;
+        if (Active()->failing_ == Failing::StartDoc) {
             SetLastError(ERROR_NOT_ENOUGH_MEMORY);
             return 0;
         }
-        return Active()->Real().startDocPrinter(printer, level, info);
+        DOC_INFO_1A document = *reinterpret_cast<DOC_INFO_1A*>(info);
+        Active()->dataTypes.push_back(document.pDatatype != nullptr ? document.pDatatype : "");
+        // Wine's spooler knows no "XPS_PASS" (its EndDocPrinter then fails
+        // with 122 and drops the job), so such a job goes on to the print
+        // server as the RAW job it is on the way there.
+        char raw[] = "RAW";
+        document.pDatatype = raw;
+        return Active()->Real().startDocPrinter(printer, level,
+                                                reinterpret_cast<LPBYTE>(&document));
+    }
+    static BOOL WINAPI GetDriver(HANDLE printer, LPSTR environment, DWORD level, LPBYTE buffer,
+                                 DWORD size, LPDWORD needed) {
+        const Driver driver = Active()->driver_;
+        if (driver == Driver::Unreadable || level != sw::kDriverInfo8Level)
+            return Fail(ERROR_INVALID_LEVEL);
+        // The printer's own record, with the attributes of the driver stood for.
+        if (!Active()->Real().getPrinterDriver(printer, environment, level, buffer, size, needed))
+            return FALSE;
+        auto* info = reinterpret_cast<sw::DriverInfo8*>(buffer);
+        info->dwPrinterDriverAttributes = driver == Driver::Xps ? PRINTER_DRIVER_XPS : 0;
+        return TRUE;
     }
     static BOOL WINAPI EndDoc(HANDLE printer) {
         ++Active()->endDocs;
-        return Active()->Real().endDocPrinter(printer);
+        const BOOL ended = Active()->Real().endDocPrinter(printer);
+        return Active()->failing_ == Failing::EndDoc ? Fail(ERROR_DISK_FULL) : ended;
     }
     static BOOL WINAPI Abort(HANDLE printer) {
         ++Active()->aborts;
         return Active()->Real().abortPrinter(printer);
     }
+    static BOOL WINAPI Close(HANDLE printer) {
+        ++Active()->closes;
+        const BOOL closed = Active()->Real().closePrinter(printer);
+        return Active()->failing_ == Failing::Close ? Fail(ERROR_DISK_FULL) : closed;
+    }
+
+    Failing failing_;
+    int failWriteAt_;
+    Driver driver_ = Driver::AsItIs;
 };
 
 // Prints a small marker job: when it is the next job a printer receives,
@@ -272,36 +328,94 @@ TEST(PrintFile, SharesTheFileForReadingAndNeverWritesIt) {
     EXPECT_EQ(inbox.NextJob(), "shared");
 }
 
-// Wine's AbortPrinter is a stub that leaves the job to be printed when the
-// printer is closed, so these jobs go to a queue of their own and the test
-// checks the calls that on Windows discard the job: AbortPrinter, and no
-// EndDocPrinter.
-TEST(PrintFile, FailedWriteOrStartAbortsTheJobAndReturnsTheError) {
+TEST(PrintFile, ShortWritesGoOnWithTheRestAndTheJobArrivesWhole) {
+    const std::string content = Pattern(12000);
+    TempFile file(content);
+    PrinterInbox inbox(kPrinter);
+    SpoolerRecorder recorder(Failing::ShortWrites);
+
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+
+    // Each chunk is offered once whole; the spooler takes one byte less each
+    // time, so the last byte of the chunk follows in a call of its own.
+    EXPECT_EQ(recorder.writes, (std::vector<DWORD>{5000, 1, 5000, 1, 2000, 1}));
+    EXPECT_EQ(recorder.aborts, 0);
+    EXPECT_EQ(inbox.NextJob(), content);
+}
+
+// Each spooler call that can fail, made to fail through the seam: PrintFile
+// gives that call's error, never 0; a job that started and failed is
+// aborted, never ended; the printer is closed whenever it was opened.
+//
+// Wine's AbortPrinter is a stub: the part of an aborted job spooled so far is
+// still handed to the print server when the printer is closed (on Windows the
+// spooler deletes it). So these jobs go to a queue of their own, and the test
+// checks the calls that discard the job on Windows.
+TEST(PrintFile, EveryFailingSpoolerCallGivesItsError) {
     const char printer[] = "sw_abort";
     TempFile file(Pattern(12000));
-    {
-        SpoolerRecorder recorder;
-        recorder.failWriteAt = 1;
+    const struct {
+        Failing failing;
+        LONG error;
+        std::vector<DWORD> writes;
+        int starts, aborts, endDocs, closes;
+    } cases[] = {
+        {Failing::Open, ERROR_ACCESS_DENIED, {}, 0, 0, 0, 0},
+        {Failing::StartDoc, ERROR_NOT_ENOUGH_MEMORY, {}, 1, 0, 0, 1},
+        {Failing::Write, ERROR_DISK_FULL, {5000, 5000}, 1, 1, 0, 1},
+        {Failing::EndDoc, ERROR_DISK_FULL, {5000, 5000, 2000}, 1, 0, 1, 1},
+        {Failing::Close, ERROR_DISK_FULL, {5000, 5000, 2000}, 1, 0, 1, 1},
+    };
+    for (const auto& c : cases) {
+        SpoolerRecorder recorder(c.failing, 1);
         swtest::PoisonLastError();
-        EXPECT_EQ(PrintFile(printer, file.Path().c_str()), ERROR_DISK_FULL);
-        EXPECT_EQ(recorder.writes, (std::vector<DWORD>{5000, 5000})) << "stops at the failure";
-        EXPECT_EQ(recorder.aborts, 1);
-        EXPECT_EQ(recorder.endDocs, 0);
+        const int failing = static_cast<int>(c.failing);
+        EXPECT_EQ(PrintFile(printer, file.Path().c_str()), c.error) << "failing call " << failing;
+        EXPECT_EQ(recorder.writes, c.writes) << "failing call " << failing;
+        EXPECT_EQ(recorder.starts, c.starts) << "failing call " << failing;
+        EXPECT_EQ(recorder.aborts, c.aborts) << "failing call " << failing;
+        EXPECT_EQ(recorder.endDocs, c.endDocs) << "failing call " << failing;
+        EXPECT_EQ(recorder.closes, c.closes) << "failing call " << failing;
     }
-    {
-        SpoolerRecorder recorder;
-        recorder.failWriteAt = 2;
-        recorder.shortWrite = true;
-        EXPECT_EQ(PrintFile(printer, file.Path().c_str()), ERROR_WRITE_FAULT);
-        EXPECT_EQ(recorder.aborts, 1);
-        EXPECT_EQ(recorder.endDocs, 0);
+}
+
+TEST(PrintFile, DeviceIsNoFileToPrint) {
+    PrinterInbox inbox(kPrinter);
+    // Under Wine, as on Windows, the device opens: as a file it would print
+    // an empty job, or read from a port that never ends.
+    for (const char* device : {"NUL", "C:\\NUL", "AUX"}) {
+        swtest::PoisonLastError();
+        EXPECT_EQ(PrintFile(kPrinter, device), ERROR_INVALID_NAME) << device;
     }
-    {
+    ExpectNothingSentBefore(inbox, kPrinter);
+}
+
+// A printer whose driver is an XPS driver takes a RAW job and prints
+// nothing; it gets the data type "XPS_PASS", which passes the bytes on as
+// they are. Every other printer, and one whose driver cannot be read, gets
+// "RAW". Wine's queues have ordinary drivers; the XPS driver and the
+// unreadable one are stand-ins through the spooler seam.
+TEST(PrintFile, DataTypeFollowsThePrinterDriver) {
+    const std::string content = "\x1B"
+                                "E" +
+                                Pattern(6000) + "\f";
+    TempFile file(content);
+    PrinterInbox inbox(kPrinter);
+    const struct {
+        SpoolerRecorder::Driver driver;
+        const char* dataType;
+    } cases[] = {
+        {SpoolerRecorder::Driver::AsItIs, "RAW"},
+        {SpoolerRecorder::Driver::Xps, "XPS_PASS"},
+        {SpoolerRecorder::Driver::Ordinary, "RAW"},
+        {SpoolerRecorder::Driver::Unreadable, "RAW"},
+    };
+    for (const auto& c : cases) {
         SpoolerRecorder recorder;
-        recorder.failStartDoc = true;
-        EXPECT_EQ(PrintFile(printer, file.Path().c_str()), ERROR_NOT_ENOUGH_MEMORY);
-        EXPECT_TRUE(recorder.writes.empty());
-        EXPECT_EQ(recorder.endDocs, 0);
+        recorder.ReportDriver(c.driver);
+        EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0) << c.dataType;
+        EXPECT_EQ(recorder.dataTypes, std::vector<std::string>{c.dataType});
+        EXPECT_EQ(inbox.NextJob(), content) << "the bytes pass unchanged with " << c.dataType;
     }
 }
 

@@ -38,6 +38,8 @@ TEST_F(CopiesDialog, NothingStoredShowsOneCopyForBoth) {
             EXPECT_EQ(ItemText(dialog, IDC_COPIES_FILE), kFile);
             EXPECT_EQ(ItemText(dialog, IDC_COPIES_PRINTER), kPrinter);
             EXPECT_EQ(ItemText(dialog, IDC_COPIES_COUNT), "1");
+            EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_COPIES_COUNT, EM_GETLIMITTEXT, 0, 0), 4)
+                << "at most 9999 copies";
             EXPECT_TRUE(IsChecked(dialog, IDC_COPIES_BOTH));
             EXPECT_FALSE(IsChecked(dialog, IDC_COPIES_FILE_ONLY) ||
                          IsChecked(dialog, IDC_COPIES_PRINTER_ONLY) ||

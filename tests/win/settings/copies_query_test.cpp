@@ -56,6 +56,12 @@ TEST_F(CopiesQuery, HandEditedSectionsInOtherCaseWithBlanks) {
     EXPECT_EQ(sw::GetCopiesSetting(kFile, kPrinter), 6);
 }
 
+// "Copies=2147483647" written into the file by hand started two billion jobs.
+TEST_F(CopiesQuery, HandEditedHugeCountIsCappedAtTheDialogsMost) {
+    WriteRawFile("[Number of copies by printer sw_raw]\r\nCopies=2147483647\r\n");
+    EXPECT_EQ(sw::GetCopiesSetting(kFile, kPrinter), 9999);
+}
+
 TEST_F(CopiesQuery, SectionsRemovedByASaveNoLongerCount) {
     StoreForFile("5");
     StoreForFolder("3");

@@ -103,6 +103,20 @@ TEST_F(CompanionProtocol, RemotePrintFromTheCommandLineWritesEveryFieldThenClick
     EXPECT_EQ(LogLines(log_), expected);
 }
 
+// A click without a selection prints nothing: a remote printer that is not
+// in the companion's list is no print handed on, and the exit code says so.
+TEST_F(CompanionProtocol, RemotePrinterTheCompanionDoesNotListIsNotClicked) {
+    swtest::TempFile file("remote");
+    auto companion = StartCompanion("site1:laser");
+    ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);
+
+    auto program = StartProgram("site9:ink|" + file.Path());
+    EXPECT_EQ(program.WaitForExit(), static_cast<DWORD>(ERROR_INVALID_PRINTER_NAME));
+    EXPECT_TRUE(Logged("announced"));
+    for (const std::string& line : LogLines(log_))
+        EXPECT_NE(line.rfind("click", 0), 0u) << line;
+}
+
 TEST_F(CompanionProtocol, SecondStartHandsItsPrintToTheRunningWindow) {
     auto first = StartProgram("");
     ASSERT_NE(first.WaitForWindow("SpoolwrightFarreach"), nullptr);
@@ -111,6 +125,16 @@ TEST_F(CompanionProtocol, SecondStartHandsItsPrintToTheRunningWindow) {
     auto second = StartProgram("sw_raw|" + file.Path());
     EXPECT_EQ(second.WaitForExit(), 0u);
     EXPECT_EQ(inbox.NextJob(), "handed over");
+
+    // A handed-over print that fails is still a command line's: the running
+    // window shows no message for it, and the second start ends with 0.
+    HANDLE locker =
+        CreateFileA(file.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(locker, INVALID_HANDLE_VALUE);
+    auto locked = StartProgram("sw_raw|" + file.Path());
+    EXPECT_EQ(locked.WaitForExit(), 0u);
+    EXPECT_EQ(first.WaitForDialog("Spoolwright Farreach", 1500), nullptr);
+    CloseHandle(locker);
 
     // Without a command line a second start ends at once, silently.
     auto third = StartProgram("");

@@ -68,6 +68,11 @@ std::string PrintServerCommand(const std::string& arguments) {
     return ShellQuoted((source.empty() ? "." : source) + "/tools/printserver.sh") + " " + arguments;
 }
 
+std::string CupsCommand(const std::string& command) {
+    return "PATH=\"$PATH:/usr/sbin:/sbin\"; . " + ShellQuoted(UnixRunFolder() + "/env.sh") +
+           " && " + command;
+}
+
 int RunHostCommand(const std::string& command, std::string* output) {
     // Wine starts Linux programs by their Z: path, but gives them no process
     // handle to wait for: the script reports its end by renaming a status

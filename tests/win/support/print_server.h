@@ -45,6 +45,10 @@ std::string PrintServerCommand(const std::string& arguments);
 // standard output goes to `output` when given.
 int RunHostCommand(const std::string& command, std::string* output = nullptr);
 
+// The shell command that runs `command` (lpadmin, cupsreject, ...) against
+// the test print server; their folder is on the path.
+std::string CupsCommand(const std::string& command);
+
 // The document names of a queue's completed jobs, oldest first, on the print
 // server whose run folder is `unixRunFolder`.
 std::vector<std::string> CompletedJobNames(const std::string& queue,
