@@ -396,7 +396,9 @@ TEST_F(UnattendedRun, ARemoteScheduleLogsWhyTheCompanionCannotBeReached) {
     const DWORD elapsed = GetTickCount() - start;
     DestroyWindow(silent);
     EXPECT_EQ(sortedLog(), failures(ERROR_TIMEOUT));
-    EXPECT_LT(elapsed, 3 * sw::kCompanionWaitMs / 2) << "one wait for the tick, not one per file";
+    // Two waits, one per file, take at least twice the wait; anything less is
+    // one wait, however slow the machine.
+    EXPECT_LT(elapsed, 2 * sw::kCompanionWaitMs) << "one wait for the tick, not one per file";
     EXPECT_TRUE(FileExists(InFolder("first.prn")));
     EXPECT_TRUE(FileExists(InFolder("second.prn")));
 }
