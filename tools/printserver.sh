@@ -18,6 +18,9 @@
 #   printserver.sh set-default RUN NAME   make NAME the server's default queue
 #   printserver.sh job-names RUN NAME     print the names of NAME's completed jobs, oldest first
 #   printserver.sh wait-idle RUN [NAME]   wait until no job is pending or printing
+#   printserver.sh cancel-empty RUN NAME  cancel NAME's jobs that hold no document: a job
+#                                         whose bytes were cut off by a stop of the server
+#                                         stays pending for good after its restart
 #   printserver.sh stop RUN               stop every process started for RUN (and for the
 #                                         servers started in its subfolders), by its pid
 #   printserver.sh record-pid RUN PID NAME  have stop end process PID as well
@@ -49,7 +52,7 @@ die() {
 }
 
 usage() {
-    sed -n '2,28p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,/^[^#]/{/^#/p}' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
 }
 
@@ -576,6 +579,16 @@ cmd_wait_idle() {
     done
 }
 
+cmd_cancel_empty() {
+    local name=$1 id
+    check_name "$name"
+    load_env
+    # lpstat -o: job id, user, size in bytes (0 when no document arrived), date.
+    for id in $(lpstat -o "$name" | awk '$3 == 0 { print $1 }'); do
+        cancel "$id"
+    done
+}
+
 cmd_stop() {
     local sub
     for sub in "$RUN"/*/; do
@@ -629,6 +642,7 @@ add-printer:1) cmd_add_printer "$1" ;;
 set-default:1) cmd_set_default "$1" ;;
 job-names:1) cmd_job_names "$1" ;;
 wait-idle:0 | wait-idle:1) cmd_wait_idle "$@" ;;
+cancel-empty:1) cmd_cancel_empty "$1" ;;
 record-pid:2) write_pid_file "$1" "$RUN/pids/$2.pid" ;;
 stop-server:0) cmd_stop_server ;;
 start-server:0) cmd_start_server ;;
