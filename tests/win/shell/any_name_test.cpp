@@ -6,6 +6,7 @@
 #include "common/path_helpers.h"
 #include "printengine/swprint.h"
 #include "support/file_writer.h"
+#include "support/main_window_fixture.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/schedule_builder.h"
@@ -14,9 +15,6 @@
 #include "support/temp_files.h"
 #include "support/text_lines.h"
 #include "unattended/schedule_record.h"
-
-#include <commdlg.h>
-#include <dlgs.h>
 
 #include <gtest/gtest.h>
 
@@ -91,14 +89,7 @@ TEST_F(AnyName, DropAndOpenFileDialogSelectAndPrintEveryName) {
         const std::string chosen = Write("chosen " + name);
         PrinterInbox dialogInbox("sw_raw");
         swtest::PostCommand(window, kSelect);
-        HWND dialog = program.WaitForDialog("Open File");
-        ASSERT_NE(dialog, nullptr);
-        HWND edit = GetDlgItem(dialog, cmb13);
-        if (edit == nullptr)
-            edit = GetDlgItem(dialog, edt1);
-        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        swtest::ChooseInOpenFileDialog(program, chosen);
         EXPECT_EQ(dialogInbox.NextJob(), "job chosen " + name);
     }
 }

@@ -8,9 +8,6 @@
 #include "support/program_driver.h"
 #include "support/temp_files.h"
 
-#include <commdlg.h>
-#include <dlgs.h>
-
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -28,17 +25,6 @@ constexpr int kSelect = 0xC00, kPrint = 0xC02, kSetDefault = 0xC07, kCopies = 0x
 // The main window with the steps of the failed-print tests.
 class MainWindow : public swtest::MainWindowTest {
   protected:
-    // Types the path into the Open File dialog that Select shows, and opens it.
-    void ChooseInOpenFileDialog(const std::string& path) {
-        HWND dialog = program_->WaitForDialog("Open File");
-        ASSERT_NE(dialog, nullptr);
-        HWND name = GetDlgItem(dialog, cmb13);
-        if (name == nullptr)
-            name = GetDlgItem(dialog, edt1);
-        SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-    }
     // Expects one message box of a failed print, owned by the main window,
     // that names the file and the printer; closes it and returns the reason
     // it gives after them.
@@ -117,7 +103,7 @@ TEST_F(MainWindow, SelectInTheOpenFileDialogPrintsTheChosenFile) {
     swtest::PrinterInbox inbox("sw_raw");
     SelectPrinter("sw_raw");
     swtest::PostCommand(window_, kSelect);
-    ChooseInOpenFileDialog(file.Path());
+    swtest::ChooseInOpenFileDialog(*program_, file.Path());
     EXPECT_EQ(inbox.NextJob(), "chosen in the dialog");
     EXPECT_TRUE(swtest::WaitFor([&] { return Status(0) == file.Path(); })) << Status(0);
 }
@@ -158,7 +144,7 @@ TEST_F(MainWindow, SelectedBitmapThatCannotBeLoadedShowsTheMessage) {
     swtest::PrinterInbox inbox("sw_bitmap");
     SelectPrinter("sw_bitmap");
     swtest::PostCommand(window_, kSelect);
-    ChooseInOpenFileDialog(file.Path());
+    swtest::ChooseInOpenFileDialog(*program_, file.Path());
 
     const std::string reason = CloseOnlyFailureMessage(file.Path(), "sw_bitmap");
     EXPECT_NE(reason.find(" (error "), std::string::npos) << reason;

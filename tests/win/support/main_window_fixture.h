@@ -6,12 +6,28 @@
 #include "support/program_driver.h"
 #include "support/settings_file.h"
 
+#include <commdlg.h>
+#include <dlgs.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
 namespace swtest {
+
+// Types the path into the Open File dialog that the program's Select shows,
+// and opens it.
+inline void ChooseInOpenFileDialog(const RunningProgram& program, const std::string& path) {
+    HWND dialog = program.WaitForDialog("Open File");
+    ASSERT_NE(dialog, nullptr) << "the Open File dialog";
+    HWND name = GetDlgItem(dialog, cmb13);
+    if (name == nullptr)
+        name = GetDlgItem(dialog, edt1);
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
 
 class MainWindowTest : public SettingsFileTest {
   protected:
