@@ -109,7 +109,7 @@ void RemoveFolder(const std::string& folder) {
 
 void WriteSchedules(const std::string& folder, const std::string& pattern, int count,
                     const std::string& printer) {
-    DeleteFileA(sw::Program().DataFilePath.c_str());
+    DeleteFileA(sw::DataFilePath().c_str());
     sw::ScheduleRecord record;
     record.IntervalMs = 1000;
     record.WatchFolder = folder;
@@ -206,7 +206,7 @@ int main(int argc, char** argv) {
     std::printf("%s", scheduleSeries.c_str());
 
     RemoveFolder(folder);
-    DeleteFileA(sw::Program().DataFilePath.c_str());
+    DeleteFileA(sw::DataFilePath().c_str());
     DeleteFileA(sw::EventLogPath().c_str());
     DeleteFileA(sw::PrintedFilesPath().c_str());
     return 0;

@@ -98,7 +98,7 @@ std::string JobBytes(const std::string& run, int number) {
 }
 
 void WriteSchedule(const std::string& folder, const std::string& printer) {
-    DeleteFileA(sw::Program().DataFilePath.c_str());
+    DeleteFileA(sw::DataFilePath().c_str());
     sw::ScheduleRecord record;
     record.IntervalMs = static_cast<std::int32_t>(kTickMs);
     record.WatchFolder = folder;
@@ -232,7 +232,7 @@ int main(int argc, char** argv) {
     }
     RemoveDirectoryA(folder.c_str());
     for (const std::string& path :
-         {sw::Program().DataFilePath, sw::EventLogPath(), sw::PrintedFilesPath()})
+         {sw::DataFilePath(), sw::EventLogPath(), sw::PrintedFilesPath()})
         DeleteFileA(path.c_str());
     return 0;
 }

@@ -1,12 +1,8 @@
 #include "common/program_state.h"
 
 #include "common/control_helpers.h"
-#include "common/program_folder.h"
 
 namespace sw {
-
-ProgramState::ProgramState()
-    : DataFilePath(ProgramFolder() + "sw.dat"), DataFileBPath(ProgramFolder() + "swb.dat") {}
 
 ProgramState& Program() {
     static ProgramState state;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "common/remembered_copies.h"
+#include "remote/dial_up.h"
 
 #include <windows.h>
 
@@ -24,8 +25,6 @@ inline constexpr std::size_t kStateTextLimit = 254;
 inline constexpr std::size_t kCompanionHandleCount = 10;
 
 struct ProgramState {
-    ProgramState();
-
     std::string SelectedFile;   // the file the user selected
     std::string CurrentPrinter; // the printer the next print goes to
     std::string PassedPrinter;  // the printer named on the command line
@@ -61,10 +60,6 @@ struct ProgramState {
     UINT_PTR UnattendedTimer = 0;
     UINT_PTR CompanionPollTimer = 0;
 
-    // The schedule file and its scratch copy, in the program's folder.
-    std::string DataFilePath;  // ProgramFolder() + "sw.dat"
-    std::string DataFileBPath; // ProgramFolder() + "swb.dat"
-
     // What the dialogs remember between openings.
     RememberedCopiesSetting RememberedCopies;
     short PatternCount = 0; // "NoBypass" patterns found when its dialog last opened
@@ -76,10 +71,9 @@ struct ProgramState {
     // before every sort, so the first click sorts descending.
     bool EventSortAscending = true;
 
-    // The remote access library; 0 means dial-up is not available.
-    HMODULE DialUpLibrary = nullptr;
-    // Set when a web link asked for a connection; the main window hangs up at exit.
-    bool DialedForWeb = false;
+    // The remote access library, and whether a web link dialed (the main
+    // window hangs up at exit).
+    DialUpState DialUp;
 };
 
 // The program's state.

@@ -1,5 +1,6 @@
 #include "info/about_box.h"
 
+#include "common/dialog_controls.h"
 #include "info/system_info.h"
 #include "info/web_addresses.h"
 #include "info/web_links.h"
@@ -8,9 +9,10 @@
 namespace sw {
 namespace {
 
-INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
+        AttachDialogData(dialog, reinterpret_cast<void*>(lParam));
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -18,7 +20,7 @@ INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
             ShowSystemInfo();
             break;
         case IDC_ABOUT_ORDER:
-            OpenWebLink(kMakerOrderPage);
+            OpenWebLink(kMakerOrderPage, *DialogData<DialUpState>(dialog));
             break;
         case IDOK:
             EndDialog(dialog, 1);
@@ -34,12 +36,13 @@ INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 
 } // namespace
 
-INT_PTR RunAboutBox(HWND owner) {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), IDD_ABOUT, owner, AboutBoxProc, 0);
+INT_PTR RunAboutBox(HWND owner, DialUpState& dialUp) {
+    return DialogBoxParamA(GetModuleHandleA(nullptr), IDD_ABOUT, owner, AboutBoxProc,
+                           reinterpret_cast<LPARAM>(&dialUp));
 }
 
-void ShowAboutBox(HWND owner) {
-    RunAboutBox(owner);
+void ShowAboutBox(HWND owner, DialUpState& dialUp) {
+    RunAboutBox(owner, dialUp);
 }
 
 } // namespace sw

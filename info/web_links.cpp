@@ -1,6 +1,5 @@
 #include "info/web_links.h"
 
-#include "common/program_state.h"
 #include "info/web_addresses.h"
 #include "remote/dial_up.h"
 
@@ -18,13 +17,13 @@ constexpr char kMessageTitle[] = "Spoolwright";
 
 } // namespace
 
-void OpenWebLink(int which) {
+void OpenWebLink(int which, DialUpState& dialUp) {
     const std::string address(WebLinkAddress(which));
     if (address.empty())
         return;
-    if (IsDialUpConnected() == 0) {
-        Program().DialedForWeb = true;
-        DialFirstEntry();
+    if (IsDialUpConnected(dialUp.library) == 0) {
+        dialUp.dialedForWeb = true;
+        DialFirstEntry(dialUp.library);
     }
     const HINSTANCE result = ShellExecuteA(nullptr, "open", address.c_str(), "", "", SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) < 32)

@@ -2,7 +2,6 @@
 
 #include "common/path_helpers.h"
 #include "common/program_folder.h"
-#include "common/program_state.h"
 #include "remote/companion_protocol.h"
 
 #include <shellapi.h>
@@ -43,16 +42,16 @@ void LaunchCompanion(const std::string& file, const std::string& parameters,
     ShellExecuteA(nullptr, "open", path.c_str(), parameters.c_str(), folder.c_str(), SW_SHOWNORMAL);
 }
 
-bool IsCompanionAnnounced() {
-    for (HWND control : Program().CompanionHandles) {
+bool IsCompanionAnnounced(const CompanionControls& companion) {
+    for (HWND control : companion) {
         if (control == nullptr || !IsWindow(control))
             return false;
     }
     return true;
 }
 
-std::int32_t AwaitCompanion(DWORD timeoutMs) {
-    if (IsCompanionAnnounced())
+std::int32_t AwaitCompanion(const CompanionControls& companion, DWORD timeoutMs) {
+    if (IsCompanionAnnounced(companion))
         return 0;
     if (!IsCompanionRunning()) {
         const std::string companion = CompanionProgramPath();
@@ -61,7 +60,7 @@ std::int32_t AwaitCompanion(DWORD timeoutMs) {
         LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
     }
     const DWORD start = GetTickCount();
-    while (!IsCompanionAnnounced()) {
+    while (!IsCompanionAnnounced(companion)) {
         const DWORD elapsed = GetTickCount() - start;
         if (elapsed >= timeoutMs)
             return ERROR_TIMEOUT;

@@ -3,6 +3,8 @@
 // prints on a remote printer.
 #pragma once
 
+#include "printroute/companion_controls.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -28,14 +30,15 @@ void LaunchCompanion(const std::string& file, const std::string& parameters,
 
 // True when every one of the companion's ten controls has been announced and
 // still exists.
-bool IsCompanionAnnounced();
+bool IsCompanionAnnounced(const CompanionControls& companion);
 
 // Starts the companion when it does not run, and waits at most `timeoutMs`
 // for it to announce all its controls, meanwhile serving only the messages
 // other programs send to this thread (its announcements), so that no command
-// of the user runs in between. Returns 0 once they are announced,
-// ERROR_FILE_NOT_FOUND when the companion neither runs nor exists, and
-// ERROR_TIMEOUT when it did not announce in time.
-std::int32_t AwaitCompanion(DWORD timeoutMs);
+// of the user runs in between. `companion` is where the program keeps the
+// announced controls, filled in as the announcements arrive. Returns 0 once
+// they are announced, ERROR_FILE_NOT_FOUND when the companion neither runs
+// nor exists, and ERROR_TIMEOUT when it did not announce in time.
+std::int32_t AwaitCompanion(const CompanionControls& companion, DWORD timeoutMs);
 
 } // namespace sw

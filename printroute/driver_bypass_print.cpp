@@ -7,7 +7,6 @@
 #include "common/system_error.h"
 #include "common/text_helpers.h"
 #include "printroute/print_library_api.h"
-#include "settings/bitmap_placement.h"
 #include "settings/copies_query.h"
 #include "settings/printer_queries.h"
 
@@ -15,15 +14,12 @@ namespace sw {
 namespace {
 
 std::int32_t PrintOneCopy(const std::string& printer, const std::string& file,
-                          BitmapPlacementSource placement) {
+                          const PrintRules& rules) {
     PrintLibraryApi& library = PrintLibrary();
     if (!IsBitmapFile(file))
         return library.printFile(printer.c_str(), file.c_str());
-    BitmapPlacement box;
-    if (placement == BitmapPlacementSource::AsSettingsSay)
-        GetBitmapPlacement(box.left, box.top, box.width, box.height);
-    else
-        box = ReadBitmapPlacement();
+    // Asked for again for every copy: each may be placed on its own.
+    const BitmapPlacement box = PlacementFor(rules);
     if (library.printBmp(printer.c_str(), file.c_str(), box.left, box.top, box.width, box.height) ==
         0)
         return 0;
@@ -33,8 +29,17 @@ std::int32_t PrintOneCopy(const std::string& printer, const std::string& file,
 
 } // namespace
 
+BitmapPlacement PlacementFor(const PrintRules& rules) {
+    if (!rules.mayAskForPlacement)
+        return ReadBitmapPlacement();
+    BitmapPlacement box;
+    GetBitmapPlacement(rules.dialogOwner, box.left, box.top, box.width, box.height);
+    return box;
+}
+
 std::int32_t PrintBypassingDriver(const std::string& printer, const std::string& file,
-                                  BitmapPlacementSource placement) {
+                                  const PrintRules& rules,
+                                  const RememberedCopiesSetting& rememberedCopies) {
     PrintLibraryApi& library = PrintLibrary();
     std::string landscape;
     std::string portrait;
@@ -49,9 +54,10 @@ std::int32_t PrintBypassingDriver(const std::string& printer, const std::string&
         library.setAutoformfeed(&on);
 
     std::int32_t result = 0;
-    const std::int32_t copies = GetCopiesSetting(TrimSpaces(file), TrimSpaces(printer));
+    const std::int32_t copies =
+        GetCopiesSetting(TrimSpaces(file), TrimSpaces(printer), rememberedCopies);
     for (std::int32_t copy = 0; copy < copies; ++copy) {
-        const std::int32_t copyResult = PrintOneCopy(printer, file, placement);
+        const std::int32_t copyResult = PrintOneCopy(printer, file, rules);
         if (result == 0)
             result = copyResult;
     }

@@ -1,17 +1,19 @@
 // Printing a file on a local printer as a raw job (or a bitmap through the
 // driver) with the printer's stored orientation, automatic form feed and
-// number of copies. Shared by the interactive print and unattended printing.
+// number of copies: the print route's driver-bypass branch.
 #pragma once
+
+#include "printroute/print_route.h"
+#include "settings/bitmap_placement.h"
 
 #include <cstdint>
 #include <string>
 
 namespace sw {
 
-// Where a bitmap's placement comes from: the settings, which may ask the user
-// first with the placement dialog, or the stored box only (nobody may be
-// there to answer a dialog).
-enum class BitmapPlacementSource { AsSettingsSay, StoredOnly };
+// The box a bitmap is printed into: the settings' box, after the placement
+// dialog when the rules let the settings ask for it, else the stored box.
+BitmapPlacement PlacementFor(const PrintRules& rules);
 
 // Switches on the printer's orientation sequences and form feed, prints as
 // many copies as the settings give for (printer, file), both trimmed, each
@@ -20,6 +22,7 @@ enum class BitmapPlacementSource { AsSettingsSay, StoredOnly };
 // error code of the first copy that failed; the copies after it are still
 // tried. So a file counts as printed only when each of its copies was.
 std::int32_t PrintBypassingDriver(const std::string& printer, const std::string& file,
-                                  BitmapPlacementSource placement);
+                                  const PrintRules& rules,
+                                  const RememberedCopiesSetting& rememberedCopies);
 
 } // namespace sw

@@ -2,11 +2,10 @@
 // printer's settings are written into the companion's controls, the printer
 // is selected in its list, and its print button, which carries the file,
 // is clicked last, since the click starts the print with whatever the
-// controls hold. Shared by the interactive print, the command line and
-// unattended printing.
+// controls hold: the print route's branch for remote printers.
 #pragma once
 
-#include "printroute/driver_bypass_print.h"
+#include "printroute/print_route.h"
 
 #include <cstdint>
 #include <string>
@@ -17,19 +16,15 @@ namespace sw {
 // True when the printer belongs to the companion: its name holds a ":".
 bool IsRemotePrinter(std::string_view printer);
 
-// Hands the file to the companion as the announced controls allow; a
-// control not announced is left out. Returns 0 when the click reached the
-// companion with the printer selected; ERROR_NOT_READY when its print button
-// was never announced; ERROR_INVALID_PRINTER_NAME, without a click, when the
-// companion does not list the printer; ERROR_TIMEOUT when a control did not
-// answer.
-std::int32_t PrintThroughCompanion(const std::string& printer, const std::string& file,
-                                   BitmapPlacementSource placement);
-
-// The same, with the settings of `file` (its copies, its print method) but
-// `handedFile` on the print button: a copy of the file that the companion
-// can read whenever it comes to the job.
-std::int32_t PrintThroughCompanion(const std::string& printer, const std::string& file,
-                                   BitmapPlacementSource placement, const std::string& handedFile);
+// Hands the request's file to the companion as the announced controls
+// allow; a control not announced is left out. The settings are those of
+// `request.file` (its copies, its print method); the print button gets
+// `request.handedFile` when that is set. Returns 0 when the click reached
+// the companion with the printer selected; ERROR_NOT_READY when its print
+// button was never announced; ERROR_INVALID_PRINTER_NAME, without a click,
+// when the companion does not list the printer; ERROR_TIMEOUT when a control
+// did not answer.
+std::int32_t PrintThroughCompanion(const PrintRequest& request, const PrintRules& rules,
+                                   const PrintContext& context);
 
 } // namespace sw

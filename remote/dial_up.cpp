@@ -1,6 +1,5 @@
 #include "remote/dial_up.h"
 
-#include "common/program_state.h"
 
 #include <cstring>
 #include <string>
@@ -72,55 +71,54 @@ using HangUpFn = DWORD(WINAPI*)(DialUpConnection);
 using EnumConnectionsFn = DWORD(WINAPI*)(ConnectionEntry*, DWORD*, DWORD*);
 
 // The library's function of that name, or null while the library is not loaded.
-template <typename Function> Function Lookup(const char* name) {
-    if (Program().DialUpLibrary == nullptr)
+template <typename Function> Function Lookup(HMODULE library, const char* name) {
+    if (library == nullptr)
         return nullptr;
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(Program().DialUpLibrary, name)));
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
 }
 
 // With the library loaded but the function missing, the call fails as the
 // platform reports a missing function.
-DWORD MissingResult() {
-    return Program().DialUpLibrary == nullptr ? 0 : ERROR_PROC_NOT_FOUND;
+DWORD MissingResult(HMODULE library) {
+    return library == nullptr ? 0 : ERROR_PROC_NOT_FOUND;
 }
 
-DWORD GetConnectStatus(DialUpConnection connection, ConnectionStatus* status) {
-    const auto call = Lookup<GetConnectStatusFn>("RasGetConnectStatusA");
-    return call ? call(connection, status) : MissingResult();
+DWORD GetConnectStatus(HMODULE library, DialUpConnection connection, ConnectionStatus* status) {
+    const auto call = Lookup<GetConnectStatusFn>(library, "RasGetConnectStatusA");
+    return call ? call(connection, status) : MissingResult(library);
 }
 
-DWORD EnumEntries(PhonebookEntryName* entries, DWORD* bytes, DWORD* count) {
-    const auto call = Lookup<EnumEntriesFn>("RasEnumEntriesA");
-    return call ? call(nullptr, nullptr, entries, bytes, count) : MissingResult();
+DWORD EnumEntries(HMODULE library, PhonebookEntryName* entries, DWORD* bytes, DWORD* count) {
+    const auto call = Lookup<EnumEntriesFn>(library, "RasEnumEntriesA");
+    return call ? call(nullptr, nullptr, entries, bytes, count) : MissingResult(library);
 }
 
-DWORD GetEntryDialParams(DialParameters* parameters, BOOL* passwordSaved) {
-    const auto call = Lookup<GetEntryDialParamsFn>("RasGetEntryDialParamsA");
-    return call ? call(nullptr, parameters, passwordSaved) : MissingResult();
+DWORD GetEntryDialParams(HMODULE library, DialParameters* parameters, BOOL* passwordSaved) {
+    const auto call = Lookup<GetEntryDialParamsFn>(library, "RasGetEntryDialParamsA");
+    return call ? call(nullptr, parameters, passwordSaved) : MissingResult(library);
 }
 
-DWORD Dial(DialExtensions* extensions, DialParameters* parameters, DialUpConnection* connection) {
-    const auto call = Lookup<DialFn>("RasDialA");
-    return call ? call(extensions, nullptr, parameters, 0, nullptr, connection) : MissingResult();
+DWORD Dial(HMODULE library, DialExtensions* extensions, DialParameters* parameters, DialUpConnection* connection) {
+    const auto call = Lookup<DialFn>(library, "RasDialA");
+    return call ? call(extensions, nullptr, parameters, 0, nullptr, connection) : MissingResult(library);
 }
 
-DWORD HangUp(DialUpConnection connection) {
-    const auto call = Lookup<HangUpFn>("RasHangUpA");
-    return call ? call(connection) : MissingResult();
+DWORD HangUp(HMODULE library, DialUpConnection connection) {
+    const auto call = Lookup<HangUpFn>(library, "RasHangUpA");
+    return call ? call(connection) : MissingResult(library);
 }
 
-DWORD EnumConnections(ConnectionEntry* entries, DWORD* bytes, DWORD* count) {
-    const auto call = Lookup<EnumConnectionsFn>("RasEnumConnectionsA");
-    return call ? call(entries, bytes, count) : MissingResult();
+DWORD EnumConnections(HMODULE library, ConnectionEntry* entries, DWORD* bytes, DWORD* count) {
+    const auto call = Lookup<EnumConnectionsFn>(library, "RasEnumConnectionsA");
+    return call ? call(entries, bytes, count) : MissingResult(library);
 }
 
 // The active connections, at most 100; the count is 0 when the call failed.
-DWORD ActiveConnections(ConnectionEntry (&entries)[kMostConnections]) {
+DWORD ActiveConnections(HMODULE library, ConnectionEntry (&entries)[kMostConnections]) {
     std::memset(entries, 0, sizeof(entries));
     entries[0].size = sizeof(ConnectionEntry);
     DWORD bytes = sizeof(entries), count = 0;
-    if (EnumConnections(entries, &bytes, &count) != 0)
+    if (EnumConnections(library, entries, &bytes, &count) != 0)
         return 0;
     return count > static_cast<DWORD>(kMostConnections) ? kMostConnections : count;
 }
@@ -140,28 +138,28 @@ std::string TrimmedName(const char* name, std::size_t size) {
 
 } // namespace
 
-int IsDialUpConnected() {
+int IsDialUpConnected(HMODULE library) {
     static ConnectionEntry entries[kMostConnections];
-    return ActiveConnections(entries) > 0 ? 1 : 0;
+    return ActiveConnections(library, entries) > 0 ? 1 : 0;
 }
 
-DialUpConnection DialFirstEntry() {
+DialUpConnection DialFirstEntry(HMODULE library) {
     PhonebookEntryName entry = {};
     entry.size = sizeof(entry);
     DWORD bytes = sizeof(entry), count = 0;
-    const DWORD result = EnumEntries(&entry, &bytes, &count);
+    const DWORD result = EnumEntries(library, &entry, &bytes, &count);
     // A phonebook of several entries answers "buffer too small" to a one-entry array.
     if ((result != 0 && result != kBufferTooSmall) || count == 0)
         return nullptr;
-    return DialEntry(1);
+    return DialEntry(library, 1);
 }
 
-DialUpConnection DialEntry(int n) {
+DialUpConnection DialEntry(HMODULE library, int n) {
     static PhonebookEntryName entries[kMostConnections];
     std::memset(entries, 0, sizeof(entries));
     entries[0].size = sizeof(PhonebookEntryName);
     DWORD bytes = sizeof(entries), count = 0;
-    if (EnumEntries(entries, &bytes, &count) != 0 || count == 0 || n < 1 ||
+    if (EnumEntries(library, entries, &bytes, &count) != 0 || count == 0 || n < 1 ||
         static_cast<DWORD>(n) > count || n > kMostConnections)
         return nullptr;
 
@@ -171,42 +169,42 @@ DialUpConnection DialEntry(int n) {
         TrimmedName(entries[n - 1].entryName, sizeof(entries[n - 1].entryName));
     std::memcpy(parameters.entryName, name.c_str(), name.size() + 1);
     BOOL passwordSaved = FALSE;
-    if (GetEntryDialParams(&parameters, &passwordSaved) != 0)
+    if (GetEntryDialParams(library, &parameters, &passwordSaved) != 0)
         return nullptr;
 
     DialExtensions extensions = {};
     extensions.size = sizeof(extensions);
     DialUpConnection connection = nullptr;
-    if (Dial(&extensions, &parameters, &connection) != 0) {
-        HangUpAndWait(connection);
+    if (Dial(library, &extensions, &parameters, &connection) != 0) {
+        HangUpAndWait(library, connection);
         return nullptr;
     }
     ConnectionStatus status = {};
     status.size = sizeof(status);
-    if (GetConnectStatus(connection, &status) != 0 || status.state != kConnected) {
-        HangUpAndWait(connection);
+    if (GetConnectStatus(library, connection, &status) != 0 || status.state != kConnected) {
+        HangUpAndWait(library, connection);
         return nullptr;
     }
     return connection;
 }
 
-void HangUpAndWait(DialUpConnection connection) {
-    if (Program().DialUpLibrary == nullptr)
+void HangUpAndWait(HMODULE library, DialUpConnection connection) {
+    if (library == nullptr)
         return;
-    HangUp(connection);
+    HangUp(library, connection);
     // The connection is gone once its status can no longer be read.
     for (;;) {
         ConnectionStatus status = {};
         status.size = sizeof(status);
-        if (GetConnectStatus(connection, &status) != 0)
+        if (GetConnectStatus(library, connection, &status) != 0)
             break;
         Sleep(kHangUpPollMs);
     }
 }
 
-DWORD HangUpConnections(const char* name) {
+DWORD HangUpConnections(HMODULE library, const char* name) {
     static ConnectionEntry entries[kMostConnections];
-    const DWORD count = ActiveConnections(entries);
+    const DWORD count = ActiveConnections(library, entries);
     if (count == 0)
         return kNoConnection;
     DWORD result = kNoConnection;
@@ -214,7 +212,7 @@ DWORD HangUpConnections(const char* name) {
     for (DWORD i = 0; i < count; ++i) {
         if (!every && !EqualsIgnoringCase(entries[i].entryName, name))
             continue;
-        result = HangUp(entries[i].connection) == 0 ? 0 : kHangUpFailed;
+        result = HangUp(library, entries[i].connection) == 0 ? 0 : kHangUpFailed;
     }
     return result;
 }

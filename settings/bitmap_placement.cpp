@@ -25,10 +25,10 @@ void WriteBitmapPlacement(const BitmapPlacement& box) {
     WriteSettingNumber(file, kBitmapSection, kHeightKey, box.height);
 }
 
-void GetBitmapPlacement(double& left, double& top, double& width, double& height,
-                        void (*askForPlacement)()) {
+void GetBitmapPlacement(HWND owner, double& left, double& top, double& width, double& height,
+                        void (*askForPlacement)(HWND)) {
     if (AsksForPlacement(ReadSetting(SettingsFilePath(), kBitmapSection, kUseSavedKey)))
-        askForPlacement();
+        askForPlacement(owner);
     // Read after the dialog, which may have changed the box.
     const BitmapPlacement box = ReadBitmapPlacement();
     left = box.left;

@@ -20,9 +20,9 @@ BitmapPlacement ReadBitmapPlacement();
 void WriteBitmapPlacement(const BitmapPlacement& box);
 
 // The box the next bitmap print uses, in inches. When "UseSaved" is 0 or
-// missing, `askForPlacement` (the placement dialog) is shown first and the
-// box read after it closes.
-void GetBitmapPlacement(double& left, double& top, double& width, double& height,
-                        void (*askForPlacement)() = ShowBitmapPlacementDialog);
+// missing, `askForPlacement` (the placement dialog, owned by `owner`) is
+// shown first and the box read after it closes.
+void GetBitmapPlacement(HWND owner, double& left, double& top, double& width, double& height,
+                        void (*askForPlacement)(HWND) = ShowBitmapPlacementDialog);
 
 } // namespace sw

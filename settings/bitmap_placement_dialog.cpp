@@ -114,11 +114,8 @@ INT_PTR CALLBACK BitmapPlacementDialogProc(HWND dialog, UINT message, WPARAM wPa
 
 } // namespace
 
-void ShowBitmapPlacementDialog() {
-    // Shown from the menu and from the print dispatch, both while the main
-    // window is this thread's active window.
-    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_BMPSET, GetActiveWindow(),
-                    BitmapPlacementDialogProc, 0);
+void ShowBitmapPlacementDialog(HWND owner) {
+    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_BMPSET, owner, BitmapPlacementDialogProc, 0);
 }
 
 } // namespace sw

@@ -3,8 +3,10 @@
 // bitmap print when the user asked to place every bitmap.
 #pragma once
 
+#include <windows.h>
+
 namespace sw {
 
-void ShowBitmapPlacementDialog();
+void ShowBitmapPlacementDialog(HWND owner);
 
 } // namespace sw

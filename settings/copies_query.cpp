@@ -2,7 +2,6 @@
 // remembered from the copies dialog.
 #include "settings/copies_query.h"
 
-#include "common/program_state.h"
 #include "settings/copies.h"
 #include "settings/setting_names.h"
 #include "settings/setting_numbers.h"
@@ -10,7 +9,8 @@
 
 namespace sw {
 
-std::int32_t GetCopiesSetting(std::string_view file, std::string_view printer) {
+std::int32_t GetCopiesSetting(std::string_view file, std::string_view printer,
+                              const RememberedCopiesSetting& remembered) {
     const std::string settings = SettingsFilePath();
     // The folder pattern is used whole, as the copies dialog writes it, so
     // that a count stored for a folder with a long path is found again.
@@ -20,7 +20,7 @@ std::int32_t GetCopiesSetting(std::string_view file, std::string_view printer) {
         ReadSettingNumber(settings, FileCopiesSection(FolderPattern(file)), kCopiesKey));
     stored.printer =
         RoundToInt32(ReadSettingNumber(settings, PrinterCopiesSection(printer), kCopiesKey));
-    return ResolveCopies(stored, Program().RememberedCopies, file, printer);
+    return ResolveCopies(stored, remembered, file, printer);
 }
 
 } // namespace sw

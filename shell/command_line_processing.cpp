@@ -111,7 +111,7 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
     // waits until the companion has announced its controls to the window.
     if (IsRemotePrinter(program.CurrentPrinter)) {
         if (program.CompanionHandles[kCompanionPrintCommand] != nullptr)
-            return EndWith(DispatchPrint());
+            return EndWith(DispatchPrint(program.CurrentPrinter, program.SelectedFile));
         if (!IsCompanionRunning()) {
             if (!CompanionCouldList(program.CurrentPrinter))
                 return EndWith(ERROR_INVALID_PRINTER_NAME);
@@ -122,7 +122,7 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
         return 0;
     }
     if (IsInstalledPrinter(program.CurrentPrinter))
-        return EndWith(DispatchPrint());
+        return EndWith(DispatchPrint(program.CurrentPrinter, program.SelectedFile));
     program.PassedPrinter = program.CurrentPrinter;
     program.CurrentPrinter = LimitedState(
         ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, program.PassedPrinter));
@@ -130,7 +130,7 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
         program.AskAssociation = -1;
         return 0;
     }
-    return EndWith(DispatchPrint());
+    return EndWith(DispatchPrint(program.CurrentPrinter, program.SelectedFile));
 }
 
 } // namespace sw

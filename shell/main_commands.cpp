@@ -220,7 +220,7 @@ void OnCommand(HWND window, int command) {
         OnCopies(window);
         break;
     case IDM_BITMAP:
-        ShowBitmapPlacementDialog();
+        ShowBitmapPlacementDialog(window);
         break;
     case IDM_HELP:
         OnHelp(window);
@@ -229,7 +229,7 @@ void OnCommand(HWND window, int command) {
         RefreshPrinterList();
         break;
     case IDM_SCHEDULE:
-        ShowScheduleDialog(window);
+        ShowScheduleDialog(window, Program().PrinterListBox, ProgramPrintContext());
         break;
     case IDM_NEXT_EVENTS:
         ShowNextEventsDialog(window);
@@ -238,13 +238,14 @@ void OnCommand(HWND window, int command) {
         OnEventLog();
         break;
     case IDM_UNATTENDED:
-        ToggleUnattendedPrinting(Program().UnattendedIndicator);
+        ToggleUnattendedPrinting(Program().UnattendedIndicator, Program().UnattendedTimer,
+                                 ProgramPrintContext());
         break;
     case IDM_WEB:
-        OpenWebLink(1);
+        OpenWebLink(1, Program().DialUp);
         break;
     case IDM_ABOUT:
-        ShowAboutBox(window);
+        ShowAboutBox(window, Program().DialUp);
         break;
     case IDM_DRIVER_DOWNLOAD:
         ShowDriverDownloadDialog(window);

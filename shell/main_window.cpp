@@ -81,7 +81,8 @@ void FinishRemotePrint(HWND window, bool print) {
         return;
     Program().RemotePrintPending = false;
     // A companion that never announced its print command took nothing.
-    const std::int32_t result = print ? DispatchPrint() : ERROR_NOT_READY;
+    const std::int32_t result =
+        print ? DispatchPrint(Program().CurrentPrinter, Program().SelectedFile) : ERROR_NOT_READY;
     if (Program().CloseAfterRemotePrint) {
         Program().ExitCode = result;
         RunShutdownSteps();

@@ -1,17 +1,23 @@
-// Prints `SelectedFile` on `CurrentPrinter` by the method the printer and the
-// file call for: a remote printer (a name with ":") through the companion,
-// a file matching a driver-bypass pattern through its application, any other
-// as a raw job or, for a bitmap, through the driver.
+// The window's and the command line's way into the print route: a file on a
+// printer, with the rules of somebody at the screen, and the program's
+// companion controls and remembered copies.
 #pragma once
 
+#include "printroute/print_route.h"
+
 #include <cstdint>
+#include <string>
 
 namespace sw {
 
-// Returns 0 when the print was handed on whole (the spooler took every byte
-// of every copy, the word processor ran, the companion got its click), else
-// the system error code of the first failure. Shows no message: the caller
-// decides whether anybody is there to read one.
-std::int32_t DispatchPrint();
+// What a print needs of the program's state, for the print route.
+PrintContext ProgramPrintContext();
+
+// Prints `file` on `printer` by the route the printer and the file call for.
+// The placement dialog, when the settings ask for it, is owned by the main
+// window. Returns 0 when the print was handed on whole, else the system
+// error code of the first failure. Shows no message: the caller decides
+// whether anybody is there to read one.
+std::int32_t DispatchPrint(const std::string& printer, const std::string& file);
 
 } // namespace sw

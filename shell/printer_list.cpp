@@ -51,7 +51,7 @@ void PrintSelection() {
     // change the selection while it runs.
     const std::string printer = program.CurrentPrinter;
     const std::string file = program.SelectedFile;
-    const std::int32_t result = DispatchPrint();
+    const std::int32_t result = DispatchPrint(printer, file);
     if (result != 0)
         ShowPrintFailure(program.MainWindow, file, printer, result);
 }

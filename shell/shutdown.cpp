@@ -18,13 +18,13 @@ void RunShutdownSteps() {
     if (done)
         return;
     done = true;
-    if (program.DialedForWeb)
-        HangUpConnections("");
+    if (program.DialUp.dialedForWeb)
+        HangUpConnections(program.DialUp.library, "");
     if (program.CompanionPollTimer != 0) {
         KillTimer(nullptr, program.CompanionPollTimer);
         program.CompanionPollTimer = 0;
     }
-    const bool wasOn = StopUnattendedPrinting();
+    const bool wasOn = StopUnattendedPrinting(program.UnattendedTimer);
     // A print from the command line leaves the stored state for the next start.
     if (program.StartupOutcome != -1 && !program.CloseAfterRemotePrint)
         RecordUnattendedPrinting(wasOn);

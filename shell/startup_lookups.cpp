@@ -1,11 +1,7 @@
-// Lookups of the start-up: a file named on the command line, and whether a
-// printer name given there is installed here.
+// The start-up's look for a file named on the command line.
 #include "shell/startup_lookups.h"
 
-#include "common/library_text.h"
 #include "common/long_path.h"
-#include "common/program_state.h"
-#include "printengine/swprint.h"
 
 #include <string>
 
@@ -30,16 +26,6 @@ bool FileExists(std::string_view path) {
     } while (!isFile && FindNextFileW(search, &found));
     FindClose(search);
     return isFile;
-}
-
-bool IsInstalledPrinter(std::string_view name) {
-    const SHORT count = AvailablePrinters();
-    for (SHORT index = 0; index < count; ++index) {
-        const std::string listedName = TakeLibraryText(PrinterDeviceName(&index));
-        if (listedName.substr(0, kStateTextLimit) == name)
-            return true;
-    }
-    return false;
 }
 
 } // namespace sw

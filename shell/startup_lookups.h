@@ -1,5 +1,9 @@
-// Two checks the start-up makes on what the command line names.
+// Two checks the start-up makes on what the command line names: whether its
+// file exists, here, and whether its printer is installed, the print route's
+// IsInstalledPrinter.
 #pragma once
+
+#include "printroute/print_route.h"
 
 #include <string_view>
 
@@ -8,9 +12,5 @@ namespace sw {
 // True when a directory search for the path finds a file (directories do not
 // count). The path may hold the wildcards "*" and "?".
 bool FileExists(std::string_view path);
-
-// True when the name equals, with letter case, the name of an installed printer
-// as the library's printer directory lists it (each kept to 254 characters).
-bool IsInstalledPrinter(std::string_view name);
 
 } // namespace sw

@@ -4,6 +4,14 @@
 
 namespace sw {
 
+std::string DataFilePath() {
+    return ProgramFolder() + "sw.dat";
+}
+
+std::string DataFileBPath() {
+    return ProgramFolder() + "swb.dat";
+}
+
 std::string EventLogPath() {
     return ProgramFolder() + "Unattended.txt";
 }

@@ -1,10 +1,13 @@
-// The event log and the state files of unattended printing, in the
-// program's folder beside the schedule file (the program state's DataFilePath).
+// The files of unattended printing, in the program's folder: the schedule
+// file and its scratch copy, the event log and the state files.
 #pragma once
 
 #include <string>
 
 namespace sw {
+
+std::string DataFilePath();  // ProgramFolder() + "sw.dat"
+std::string DataFileBPath(); // ProgramFolder() + "swb.dat"
 
 std::string EventLogPath(); // ProgramFolder() + "Unattended.txt"
 

@@ -3,6 +3,7 @@
 // that Save refuses is refused silently, as before.
 #include "unattended/schedule_dialog.h"
 
+#include "common/control_helpers.h"
 #include "common/dialog_controls.h"
 #include "common/program_state.h"
 #include "resources/resource.h"
@@ -16,8 +17,14 @@ namespace sw {
 namespace {
 
 struct ScheduleDialogData {
-    ScheduleRecord form; // the record last shown, with the check box's state
+    HWND printerList;            // the main window's list: Save takes its selection
+    const PrintContext& context; // what Test prints with
+    ScheduleRecord form;         // the record last shown, with the check box's state
 };
+
+std::string SelectedPrinter(const ScheduleDialogData* data) {
+    return ListBoxText(data->printerList, -1);
+}
 
 const UINT kDayNames[7] = {IDS_MONDAY, IDS_TUESDAY,  IDS_WEDNESDAY, IDS_THURSDAY,
                            IDS_FRIDAY, IDS_SATURDAY, IDS_SUNDAY};
@@ -62,7 +69,7 @@ void ShowPrinter(HWND dialog, const std::string& printer) {
 void ShowCurrentSchedule(HWND dialog, ScheduleDialogData* data) {
     if (LoadSchedule(data->form, Program().CurrentScheduleIndex) == ScheduleLoad::NoSuchRecord) {
         SelectDays(dialog, DayFlags{});
-        ShowPrinter(dialog, SelectedListPrinter());
+        ShowPrinter(dialog, SelectedPrinter(data));
         return;
     }
     ShowPrinter(dialog, data->form.PrinterName);
@@ -98,7 +105,7 @@ void OnInitDialog(HWND dialog, ScheduleDialogData* data) {
         ShowSchedule(dialog, data, 1);
     } else {
         SetDlgItemTextA(dialog, IDC_SCHED_INTERVAL, std::to_string(kDefaultInterval).c_str());
-        ShowPrinter(dialog, SelectedListPrinter());
+        ShowPrinter(dialog, SelectedPrinter(data));
     }
 }
 
@@ -145,12 +152,12 @@ void OnDelete(HWND dialog, ScheduleDialogData* data) {
 // Tests the stored record, not unsaved edits; without one, the form's.
 void OnTest(ScheduleDialogData* data) {
     LoadSchedule(data->form, Program().CurrentScheduleIndex);
-    RunSchedule(data->form);
+    RunSchedule(data->form, data->context);
 }
 
 void OnSave(HWND dialog, ScheduleDialogData* data) {
     const std::optional<ScheduleRecord> record =
-        ScheduleFromForm(ReadForm(dialog), SelectedListPrinter());
+        ScheduleFromForm(ReadForm(dialog), SelectedPrinter(data));
     if (!record)
         return;
     data->form = *record;
@@ -220,8 +227,8 @@ INT_PTR CALLBACK ScheduleDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 
 } // namespace
 
-void ShowScheduleDialog(HWND owner) {
-    ScheduleDialogData data;
+void ShowScheduleDialog(HWND owner, HWND printerList, const PrintContext& context) {
+    ScheduleDialogData data{printerList, context, ScheduleRecord()};
     DialogBoxParamA(GetModuleHandleA(nullptr), IDD_SCHED, owner, ScheduleDialogProc,
                     reinterpret_cast<LPARAM>(&data));
 }

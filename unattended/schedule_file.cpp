@@ -1,7 +1,7 @@
 #include "unattended/schedule_file.h"
 
 #include "common/handle_guard.h"
-#include "common/program_state.h"
+#include "unattended/data_files.h"
 #include "unattended/schedule_rules.h"
 
 #include <windows.h>
@@ -81,12 +81,12 @@ bool CopyRecordsExcept(HANDLE source, std::int32_t count, std::int32_t skipped, 
 } // namespace
 
 std::int32_t ScheduleCount() {
-    const FileHandle file(OpenForReading(Program().DataFilePath));
+    const FileHandle file(OpenForReading(DataFilePath()));
     return file.IsOpen() ? RecordCount(file.Get()) : 0;
 }
 
 ScheduleLoad LoadSchedule(ScheduleRecord& record, std::int32_t index) {
-    const FileHandle file(OpenForReading(Program().DataFilePath));
+    const FileHandle file(OpenForReading(DataFilePath()));
     if (!file.IsOpen() || index < 1 || index > RecordCount(file.Get()))
         return ScheduleLoad::NoSuchRecord;
     ScheduleRecordBytes bytes = {};
@@ -100,7 +100,7 @@ ScheduleLoad LoadSchedule(ScheduleRecord& record, std::int32_t index) {
 
 std::vector<DecodedSchedule> LoadAllSchedules() {
     std::vector<DecodedSchedule> schedules;
-    const FileHandle file(OpenForReading(Program().DataFilePath));
+    const FileHandle file(OpenForReading(DataFilePath()));
     if (!file.IsOpen())
         return schedules;
     const std::int32_t count = RecordCount(file.Get());
@@ -124,7 +124,7 @@ std::vector<DecodedSchedule> LoadAllSchedules() {
 }
 
 std::int32_t SaveSchedule(const ScheduleRecord& record, std::int32_t index) {
-    const FileHandle file(OpenForWriting(Program().DataFilePath, OPEN_ALWAYS));
+    const FileHandle file(OpenForWriting(DataFilePath(), OPEN_ALWAYS));
     if (!file.IsOpen())
         return 0;
     const std::int32_t count = RecordCount(file.Get());
@@ -139,14 +139,14 @@ std::int32_t SaveSchedule(const ScheduleRecord& record, std::int32_t index) {
 }
 
 bool AppendScheduleToScratch(const ScheduleRecord& record) {
-    const FileHandle file(OpenForWriting(Program().DataFileBPath, OPEN_ALWAYS));
+    const FileHandle file(OpenForWriting(DataFileBPath(), OPEN_ALWAYS));
     const ScheduleRecordBytes bytes = EncodeScheduleRecord(record);
     return file.IsOpen() && AppendRecordBytes(file.Get(), bytes.data());
 }
 
 bool DeleteSchedule(std::int32_t index) {
-    const std::string dataFile = Program().DataFilePath;
-    const std::string scratchFile = Program().DataFileBPath;
+    const std::string dataFile = DataFilePath();
+    const std::string scratchFile = DataFileBPath();
     const std::int32_t count = ScheduleCount();
     if (index < 1 || index > count)
         return false;

@@ -1,7 +1,6 @@
 #include "unattended/unattended_printing.h"
 
 #include "common/dialog_controls.h"
-#include "common/program_state.h"
 #include "resources/resource.h"
 #include "settings/setting_names.h"
 #include "settings/setting_numbers.h"
@@ -9,35 +8,44 @@
 #include "unattended/schedule_file.h"
 #include "unattended/unattended_run.h"
 
+#include <optional>
+
 namespace sw {
 namespace {
 
-void ShowState(HWND indicator) {
+// What the running timer prints with: a timer procedure takes no argument.
+std::optional<PrintContext>& TickContext() {
+    static std::optional<PrintContext> context;
+    return context;
+}
+
+void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (TickContext())
+        RunUnattendedPass(*TickContext());
+}
+
+void ShowState(HWND indicator, bool on) {
     if (indicator == nullptr)
         return;
-    const std::string text =
-        ResourceString(Program().UnattendedTimer != 0 ? IDS_UNATTENDED_ON : IDS_UNATTENDED_OFF);
+    const std::string text = ResourceString(on ? IDS_UNATTENDED_ON : IDS_UNATTENDED_OFF);
     SetWindowTextA(indicator, text.c_str());
 }
 
 } // namespace
 
-void ToggleUnattendedPrinting(HWND indicator) {
-    if (!StopUnattendedPrinting())
-        Program().UnattendedTimer =
-            SetTimer(nullptr, 0, static_cast<UINT>(MinimumInterval()), UnattendedTick);
-    ShowState(indicator);
+void ToggleUnattendedPrinting(HWND indicator, UINT_PTR& timer, const PrintContext& context) {
+    if (!StopUnattendedPrinting(timer)) {
+        TickContext().emplace(context);
+        timer = SetTimer(nullptr, 0, static_cast<UINT>(MinimumInterval()), UnattendedTick);
+    }
+    ShowState(indicator, timer != 0);
 }
 
-bool IsUnattendedPrintingOn() {
-    return Program().UnattendedTimer != 0;
-}
-
-bool StopUnattendedPrinting() {
-    if (Program().UnattendedTimer == 0)
+bool StopUnattendedPrinting(UINT_PTR& timer) {
+    if (timer == 0)
         return false;
-    KillTimer(nullptr, Program().UnattendedTimer);
-    Program().UnattendedTimer = 0;
+    KillTimer(nullptr, timer);
+    timer = 0;
     return true;
 }
 

@@ -2,6 +2,7 @@
 // the state kept across runs in "Spoolwright.ini", and the two dialogs.
 #pragma once
 
+#include "printroute/print_route.h"
 #include "unattended/next_events_dialog.h"
 #include "unattended/schedule_dialog.h"
 
@@ -9,16 +10,15 @@
 
 namespace sw {
 
-// Starts the window-less timer with the period MinimumInterval() when it is
-// off, stops it when it is on, and writes "Unattended" or "No unattended"
-// into `indicator` unless it is null. The period stays as started until the
-// timer is switched off and on again.
-void ToggleUnattendedPrinting(HWND indicator);
+// Starts the window-less timer with the period MinimumInterval() when
+// `timer` (the program's) is 0, stops it otherwise, and writes "Unattended"
+// or "No unattended" into `indicator` unless it is null. Every tick prints
+// with `context`, which must outlive the timer. The period stays as started
+// until the timer is switched off and on again.
+void ToggleUnattendedPrinting(HWND indicator, UINT_PTR& timer, const PrintContext& context);
 
-bool IsUnattendedPrintingOn();
-
-// Kills the timer; returns whether it was running.
-bool StopUnattendedPrinting();
+// Kills the timer and sets it to 0; returns whether it was running.
+bool StopUnattendedPrinting(UINT_PTR& timer);
 
 // True when "Status" of section "Unattended" has a numeric value other than 0.
 bool UnattendedPrintingWasOn();

@@ -1,8 +1,8 @@
-// Each file found is printed by the route the interactive print takes: as a
-// raw job with the schedule's printer's settings, through the word processor
-// for the driver-bypass exceptions, or through the companion for a remote
-// printer. Printer and file come from the schedule, never from the main
-// window. A file is printed once it has settled, once per version: what was
+// Each file found is printed by the print route with unattended printing's
+// rules: as a raw job with the schedule's printer's settings, through the
+// word processor for the driver-bypass exceptions, or through the companion
+// for a remote printer. Printer and file come from the schedule, never from
+// the main window. A file is printed once it has settled, once per version: what was
 // printed is remembered in the state files, and the file about to be printed
 // is noted first, so that a stop in between never prints it twice unsaid.
 #include "unattended/unattended_run.h"
@@ -12,11 +12,7 @@
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"
 #include "printroute/companion_launch.h"
-#include "printroute/driver_bypass_print.h"
-#include "printroute/print_library_api.h"
-#include "printroute/remote_print.h"
-#include "settings/bypass_exceptions.h"
-#include "settings/copies_query.h"
+#include "printroute/print_route.h"
 #include "unattended/companion_copies.h"
 #include "unattended/data_files.h"
 #include "unattended/event_log_line.h"
@@ -115,60 +111,34 @@ ScanMemory& Memory() {
     return memory;
 }
 
-// Loads the bitmap as the library will: one it cannot load would make it show
-// a message box, which nobody may be there to close.
-bool CanLoadBitmap(const std::string& path) {
-    const HANDLE bitmap = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
-    if (bitmap == nullptr)
-        return false;
-    DeleteObject(bitmap);
-    return true;
-}
-
-// The first failure of any copy is the outcome: a file is printed only when
-// every copy was.
-std::int32_t PrintWithWordProcessor(const std::string& printer, const std::string& path) {
-    std::int32_t result = 0;
-    const std::int32_t copies = GetCopiesSetting(TrimSpaces(path), TrimSpaces(printer));
-    for (std::int32_t copy = 0; copy < copies; ++copy) {
-        const std::int32_t copyResult = PrintLibrary().printWithApplication(printer, path);
-        if (result == 0)
-            result = copyResult;
-    }
-    return result;
-}
-
 // The companion reads the file later, on its own thread: it gets a copy, so
 // that the original can be moved or changed at once. A companion that was
 // not reached is waited for once per pass: the other remote files of the
 // pass fail at once with the same code.
-std::int32_t PrintRemotely(const std::string& printer, const std::string& name,
-                           const std::string& path) {
+std::int32_t PrepareCompanion(const CompanionControls& companion, const std::string& name,
+                              const std::string& path, std::string& copy) {
     ScanMemory& memory = Memory();
     if (memory.companionMissedPass == memory.pass)
         return memory.companionMissed;
-    const std::int32_t reached = AwaitCompanion(kCompanionWaitMs);
+    const std::int32_t reached = AwaitCompanion(companion, kCompanionWaitMs);
     if (reached != 0) {
         memory.companionMissedPass = memory.pass;
         memory.companionMissed = reached;
         return reached;
     }
-    std::string copy;
-    const std::int32_t copied = CopyForCompanion(path, name, copy);
-    if (copied != 0)
-        return copied;
-    return PrintThroughCompanion(printer, path, BitmapPlacementSource::StoredOnly, copy);
+    return CopyForCompanion(path, name, copy);
 }
 
 std::int32_t PrintScheduledFile(const std::string& printer, const std::string& name,
-                                const std::string& path) {
-    if (IsRemotePrinter(printer))
-        return PrintRemotely(printer, name, path);
-    if (IsBypassException(name))
-        return PrintWithWordProcessor(printer, path);
-    if (IsBitmapFile(path) && !CanLoadBitmap(path))
-        return kBitmapNotLoadedError;
-    return PrintBypassingDriver(printer, path, BitmapPlacementSource::StoredOnly);
+                                const std::string& path, const PrintContext& context) {
+    PrintRequest request{printer, path, std::string()};
+    if (RouteOf(printer, path) == PrintRoute::Companion) {
+        const std::int32_t prepared =
+            PrepareCompanion(context.companion, name, path, request.handedFile);
+        if (prepared != 0)
+            return prepared;
+    }
+    return PrintOnRoute(request, kUnattendedRules, context);
 }
 
 void SaveIfChanged(PrintedFiles& printed) {
@@ -202,6 +172,7 @@ std::string FullFolder(const std::string& folder) {
 // One scan's view of a schedule: where it looks, how it logs, what it remembers.
 struct ScanPlace {
     const ScheduleRecord& record;
+    const PrintContext& context;
     std::string folder;     // as the log shows it
     std::string fullFolder; // as the printed files remember it
 };
@@ -252,7 +223,7 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
     note.path = key;
     // Without a note the file is still printed: the note only guards a stop.
     WritePrintingNote(note);
-    const std::int32_t result = PrintScheduledFile(printer, file.name, path);
+    const std::int32_t result = PrintScheduledFile(printer, file.name, path, place.context);
     if (result == 0) {
         RecordPrinted(place, file, key);
     } else {
@@ -295,12 +266,12 @@ class ScanGuard {
 };
 bool ScanGuard::scanning = false;
 
-void ScanInPass(const ScheduleRecord& record) {
+void ScanInPass(const ScheduleRecord& record, const PrintContext& context) {
     const std::string mask = ScanMask(ScanFolder(record.WatchFolder), record.FilePattern);
     if (mask.empty())
         return;
     const std::string folder = MaskFolder(mask);
-    const ScanPlace place{record, folder, FullFolder(folder)};
+    const ScanPlace place{record, context, folder, FullFolder(folder)};
     const std::uint64_t now = SystemTimeNow();
     std::set<std::string> listed;
     for (const ListedFile& file : MatchingFiles(mask)) {
@@ -352,15 +323,15 @@ std::int32_t SendToRecycleBin(const std::string& path) {
     return PathAttributes(full.data()) == INVALID_FILE_ATTRIBUTES ? 0 : ERROR_ACCESS_DENIED;
 }
 
-void RunSchedule(const ScheduleRecord& record) {
+void RunSchedule(const ScheduleRecord& record, const PrintContext& context) {
     const ScanGuard guard;
     if (!guard.First())
         return;
     ++Memory().pass;
-    ScanInPass(record);
+    ScanInPass(record, context);
 }
 
-void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
+void RunUnattendedPass(const PrintContext& context) {
     const ScanGuard guard;
     if (!guard.First())
         return;
@@ -369,7 +340,7 @@ void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
         const std::uint64_t pass = ++memory.pass;
         for (const DecodedSchedule& schedule : LoadAllSchedules()) {
             if (IsScheduleDue(schedule, CurrentLocalTime()))
-                ScanInPass(schedule.record);
+                ScanInPass(schedule.record, context);
         }
         memory.sightings.ForgetUnseenSince(pass);
         RemoveOldCompanionCopies();

@@ -3,6 +3,7 @@
 // dialog: the event log is the only report.
 #pragma once
 
+#include "printroute/print_route.h"
 #include "unattended/schedule_record.h"
 
 #include <windows.h>
@@ -11,10 +12,6 @@
 #include <string>
 
 namespace sw {
-
-// The code logged for a bitmap that cannot be loaded (ERROR_INVALID_DATA):
-// the library would show a message box and print an empty page for it.
-inline constexpr std::int32_t kBitmapNotLoadedError = 13;
 
 // Appends the line and CR LF to EventLogPath(), creating the file when
 // missing. A failed write is ignored.
@@ -34,11 +31,13 @@ std::int32_t SendToRecycleBin(const std::string& path);
 // a log line. Each version of a file is printed once per printer; the same
 // failure is logged at most every ten minutes. Does nothing while another
 // scan (a tick, or a print of it that lets messages through) is under way.
-void RunSchedule(const ScheduleRecord& record);
+// Prints with `context`, the program's companion controls and remembered
+// copies.
+void RunSchedule(const ScheduleRecord& record, const PrintContext& context);
 
-// The timer procedure: runs every schedule that is due now, in record order,
-// as one scan pass; does nothing while another scan is under way.
-void CALLBACK UnattendedTick(HWND window, UINT message, UINT_PTR id, DWORD time);
+// One tick of the timer: runs every schedule that is due now, in record
+// order, as one scan pass; does nothing while another scan is under way.
+void RunUnattendedPass(const PrintContext& context);
 
 // Drops what unattended printing keeps in memory, as a new start of the
 // program would: the next scan reads the state files again and has seen no

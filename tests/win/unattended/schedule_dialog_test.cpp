@@ -166,7 +166,7 @@ TEST_F(ScheduleDialog, RefusedInputWritesNothing) {
         .Click(IDC_SCHED_SAVE)
         .Click(IDC_SCHED_EXIT)
         .Run(Open);
-    EXPECT_FALSE(swtest::FileExists(sw::Program().DataFilePath));
+    EXPECT_FALSE(swtest::FileExists(sw::DataFilePath()));
     EXPECT_EQ(sw::Program().CurrentScheduleIndex, 0);
 }
 
@@ -201,7 +201,7 @@ TEST_F(ScheduleDialog, DeletingTheSecondOfThreeShowsTheFirst) {
     EXPECT_EQ(Stored(2), Numbered(3));
     EXPECT_EQ(shown.folder, "C:\\Folder1");
     EXPECT_EQ(sw::Program().CurrentScheduleIndex, 1);
-    EXPECT_FALSE(swtest::FileExists(sw::Program().DataFileBPath));
+    EXPECT_FALSE(swtest::FileExists(sw::DataFileBPath()));
 }
 
 TEST_F(ScheduleDialog, AddKeepsTheFormWithoutDaysAndSaveAppends) {
@@ -309,7 +309,7 @@ TEST_F(ScheduleDialog, ADamagedRecordIsShownAsItReads) {
     std::fill(bytes.begin() + 288, bytes.begin() + 368, 'x'); // pattern without NUL
     bytes[451] = 0x7F;                                        // From hour 32512
     ASSERT_TRUE(
-        swtest::WriteToFile(sw::Program().DataFilePath, std::string(bytes.begin(), bytes.end())));
+        swtest::WriteToFile(sw::DataFilePath(), std::string(bytes.begin(), bytes.end())));
     Shown shown;
     DialogDriver().On(kCaption).Inspect(ReadShown(shown)).Click(IDC_SCHED_EXIT).Run(Open);
     EXPECT_EQ(shown.pattern, std::string(80, 'x'));

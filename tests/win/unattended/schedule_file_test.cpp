@@ -38,8 +38,8 @@ using ScheduleFile = swtest::UnattendedTest;
 
 TEST_F(ScheduleFile, LivesInTheProgramsFolder) {
     const std::string folder = swtest::TestProgramFolder();
-    EXPECT_EQ(sw::Program().DataFilePath, folder + "sw.dat");
-    EXPECT_EQ(sw::Program().DataFileBPath, folder + "swb.dat");
+    EXPECT_EQ(sw::DataFilePath(), folder + "sw.dat");
+    EXPECT_EQ(sw::DataFileBPath(), folder + "swb.dat");
     EXPECT_EQ(sw::EventLogPath(), folder + "Unattended.txt");
 }
 
@@ -58,7 +58,7 @@ TEST_F(ScheduleFile, SaveOverwritesOrAppends) {
     EXPECT_EQ(sw::SaveSchedule(Named("three"), 9), 3) << "past the end appends";
     EXPECT_EQ(sw::SaveSchedule(Named("TWO"), 2), 2) << "a stored index overwrites";
     EXPECT_EQ(sw::ScheduleCount(), 3);
-    EXPECT_EQ(ReadWholeFile(sw::Program().DataFilePath),
+    EXPECT_EQ(ReadWholeFile(sw::DataFilePath()),
               Encoded(Named("one")) + Encoded(Named("TWO")) + Encoded(Named("three")));
     for (std::int32_t index : {0, 4, -1}) {
         sw::ScheduleRecord record = Named("kept");
@@ -71,12 +71,12 @@ TEST_F(ScheduleFile, SaveOverwritesOrAppends) {
 }
 
 TEST_F(ScheduleFile, APartialRecordIsIgnoredAndAnAppendReplacesIt) {
-    ASSERT_TRUE(swtest::WriteToFile(sw::Program().DataFilePath,
+    ASSERT_TRUE(swtest::WriteToFile(sw::DataFilePath(),
                                     Encoded(Named("whole")) + std::string(100, '\x55')));
     EXPECT_EQ(sw::ScheduleCount(), 1);
     EXPECT_EQ(sw::LoadAllSchedules().size(), 1u);
     EXPECT_EQ(sw::SaveSchedule(Named("next"), 0), 2);
-    EXPECT_EQ(ReadWholeFile(sw::Program().DataFilePath),
+    EXPECT_EQ(ReadWholeFile(sw::DataFilePath()),
               Encoded(Named("whole")) + Encoded(Named("next")))
         << "the new record starts at a record boundary";
 }
@@ -84,7 +84,7 @@ TEST_F(ScheduleFile, APartialRecordIsIgnoredAndAnAppendReplacesIt) {
 TEST_F(ScheduleFile, DamagedRecordsLoadAsTheyRead) {
     std::string damaged = Encoded(Named("*.prn"));
     damaged.replace(288, 80, std::string(80, 'x'));
-    ASSERT_TRUE(swtest::WriteToFile(sw::Program().DataFilePath, damaged + Encoded(Named("fine"))));
+    ASSERT_TRUE(swtest::WriteToFile(sw::DataFilePath(), damaged + Encoded(Named("fine"))));
     sw::ScheduleRecord record;
     EXPECT_EQ(sw::LoadSchedule(record, 1), sw::ScheduleLoad::Damaged);
     EXPECT_EQ(record.FilePattern, std::string(80, 'x'));
@@ -106,42 +106,42 @@ TEST_F(ScheduleFile, DeleteKeepsTheOthersByteForByteInOrder) {
     std::string second = Encoded(Named("second"));
     second[0] = '\x11';              // the reserved field, never read
     second.replace(300, 5, "junk!"); // bytes after a text's NUL
-    ASSERT_TRUE(swtest::WriteToFile(sw::Program().DataFilePath,
+    ASSERT_TRUE(swtest::WriteToFile(sw::DataFilePath(),
                                     Encoded(Named("first")) + second + Encoded(Named("third"))));
 
     EXPECT_TRUE(sw::DeleteSchedule(1));
-    EXPECT_EQ(ReadWholeFile(sw::Program().DataFilePath), second + Encoded(Named("third")));
-    EXPECT_FALSE(FileExists(sw::Program().DataFileBPath)) << "no scratch file stays";
+    EXPECT_EQ(ReadWholeFile(sw::DataFilePath()), second + Encoded(Named("third")));
+    EXPECT_FALSE(FileExists(sw::DataFileBPath())) << "no scratch file stays";
 
     EXPECT_TRUE(sw::DeleteSchedule(2));
-    EXPECT_EQ(ReadWholeFile(sw::Program().DataFilePath), second);
+    EXPECT_EQ(ReadWholeFile(sw::DataFilePath()), second);
     EXPECT_TRUE(sw::DeleteSchedule(1));
-    EXPECT_FALSE(FileExists(sw::Program().DataFilePath))
+    EXPECT_FALSE(FileExists(sw::DataFilePath()))
         << "deleting the only schedule removes the file";
 }
 
 TEST_F(ScheduleFile, DeleteOutsideTheRecordsKeepsThemAll) {
     swtest::WriteScheduleFile({Named("a"), Named("b")});
-    const std::string before = ReadWholeFile(sw::Program().DataFilePath);
+    const std::string before = ReadWholeFile(sw::DataFilePath());
     for (std::int32_t index : {0, 3, -1})
         EXPECT_FALSE(sw::DeleteSchedule(index)) << index;
-    EXPECT_EQ(ReadWholeFile(sw::Program().DataFilePath), before);
+    EXPECT_EQ(ReadWholeFile(sw::DataFilePath()), before);
 }
 
 TEST_F(ScheduleFile, AFailedDeleteLeavesTheFileWhole) {
     swtest::WriteScheduleFile({Named("a"), Named("b"), Named("c")});
-    const std::string before = ReadWholeFile(sw::Program().DataFilePath);
+    const std::string before = ReadWholeFile(sw::DataFilePath());
     // A folder in the scratch file's place: it cannot be written.
-    ASSERT_TRUE(CreateDirectoryA(sw::Program().DataFileBPath.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(sw::DataFileBPath().c_str(), nullptr));
     EXPECT_FALSE(sw::DeleteSchedule(2));
-    RemoveDirectoryA(sw::Program().DataFileBPath.c_str());
-    EXPECT_EQ(ReadWholeFile(sw::Program().DataFilePath), before);
+    RemoveDirectoryA(sw::DataFileBPath().c_str());
+    EXPECT_EQ(ReadWholeFile(sw::DataFilePath()), before);
     EXPECT_EQ(Pattern(2), "b");
 }
 
 TEST_F(ScheduleFile, AStaleScratchFileIsReplaced) {
     swtest::WriteScheduleFile({Named("a"), Named("b")});
-    ASSERT_TRUE(swtest::WriteToFile(sw::Program().DataFileBPath, Encoded(Named("stale"))));
+    ASSERT_TRUE(swtest::WriteToFile(sw::DataFileBPath(), Encoded(Named("stale"))));
     EXPECT_TRUE(sw::DeleteSchedule(1));
     EXPECT_EQ(sw::ScheduleCount(), 1);
     EXPECT_EQ(Pattern(1), "b");
@@ -150,7 +150,7 @@ TEST_F(ScheduleFile, AStaleScratchFileIsReplaced) {
 TEST_F(ScheduleFile, AppendToScratch) {
     EXPECT_TRUE(sw::AppendScheduleToScratch(Named("x")));
     EXPECT_TRUE(sw::AppendScheduleToScratch(Named("y")));
-    EXPECT_EQ(ReadWholeFile(sw::Program().DataFileBPath),
+    EXPECT_EQ(ReadWholeFile(sw::DataFileBPath()),
               Encoded(Named("x")) + Encoded(Named("y")));
 }
 

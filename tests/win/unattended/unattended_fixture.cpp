@@ -31,7 +31,7 @@ int WINAPI UnexpectedMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT) {
 
 void DeleteDataFiles() {
     for (const std::string& path :
-         {sw::Program().DataFilePath, sw::Program().DataFileBPath, sw::EventLogPath()})
+         {sw::DataFilePath(), sw::DataFileBPath(), sw::EventLogPath()})
         DeleteFileA(path.c_str());
     ForgetPrintedFiles();
 }
@@ -97,7 +97,7 @@ void WriteScheduleFile(const std::vector<sw::ScheduleRecord>& records) {
         const sw::ScheduleRecordBytes encoded = sw::EncodeScheduleRecord(record);
         bytes.append(encoded.begin(), encoded.end());
     }
-    EXPECT_TRUE(WriteToFile(sw::Program().DataFilePath, bytes)) << sw::Program().DataFilePath;
+    EXPECT_TRUE(WriteToFile(sw::DataFilePath(), bytes)) << sw::DataFilePath();
 }
 
 void UnattendedTest::SetUp() {

@@ -162,14 +162,14 @@ TEST_F(UnattendedOnce, ADamagedStateFileNeverStopsPrinting) {
     ASSERT_TRUE(swtest::WriteToFile(sw::PrintedFilesPath(),
                                     "Spoolwright unattended files 1\r\nP\t1\tbroken\r\nen"));
     ASSERT_TRUE(swtest::WriteToFile(sw::PrintingNotePath(), std::string(300, '\xFF')));
-    const std::string schedules = swtest::ReadWholeFile(sw::Program().DataFilePath);
+    const std::string schedules = swtest::ReadWholeFile(sw::DataFilePath());
     PrinterInbox inbox(kSchedulePrinter);
 
     TickUntilSettled();
 
     EXPECT_EQ(inbox.NextJob(), "after");
     EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("after.prn")});
-    EXPECT_EQ(swtest::ReadWholeFile(sw::Program().DataFilePath), schedules);
+    EXPECT_EQ(swtest::ReadWholeFile(sw::DataFilePath()), schedules);
     const std::string state = swtest::ReadWholeFile(sw::PrintedFilesPath());
     EXPECT_EQ(state.substr(0, 32), "Spoolwright unattended files 1\r\n");
     EXPECT_NE(state.find("\tsw_unattended\t"), std::string::npos) << state;

@@ -305,7 +305,7 @@ TEST_F(UnattendedRun, DamagedRecordsAreSkippedAndTheOthersRun) {
     file.append(wrong.begin(), wrong.end());
     file.append(sound.begin(), sound.end());
     file.append(100, '\x7F'); // a partial record at the end
-    ASSERT_TRUE(swtest::WriteToFile(sw::Program().DataFilePath, file));
+    ASSERT_TRUE(swtest::WriteToFile(sw::DataFilePath(), file));
     PrinterInbox inbox(kSchedulePrinter);
 
     TickUntilSettled();
