@@ -16,8 +16,8 @@
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/registry_text.h"
+#include "support/shell_stand_ins.h"
 #include "support/temp_files.h"
-#include "support/text_lines.h"
 #include "tests/support/help_file_reader.h"
 
 #include <gtest/gtest.h>
@@ -29,19 +29,9 @@ namespace {
 
 using swtest::DialogDriver;
 
-const std::string kStartedLog = swtest::TempPath() + "sw_started.txt";
-
-// The command lines the stand-in was started with, after waiting for `count`.
-std::vector<std::string> StartedCommands(std::size_t count) {
-    std::vector<std::string> lines;
-    swtest::WaitFor([&] {
-        lines = swtest::FileExists(kStartedLog)
-                    ? swtest::SplitLines(swtest::ReadWholeFile(kStartedLog), "\r\n")
-                    : std::vector<std::string>();
-        return lines.size() >= count;
-    });
-    return lines;
-}
+using swtest::MarkerLine;
+using swtest::StartedCommands;
+using swtest::StartedUpToMarker;
 
 // Opens https addresses with `program` (the stand-in, or a program that does
 // not exist) while it lives.
@@ -59,7 +49,7 @@ class Information : public testing::Test {
     void TearDown() override {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey);
-        DeleteFileA(kStartedLog.c_str());
+        DeleteFileA(swtest::StartedLog().c_str());
     }
     static std::string StandIn() { return swtest::TestProgramFolder() + "started_program.exe"; }
 };
@@ -81,8 +71,8 @@ TEST_F(Information, RegistryTextIsReadWithReadAccessOnly) {
 
 TEST_F(Information, SystemInfoStartsTheToolNamedByEitherValue) {
     sw::ShowSystemInfo(); // both values missing: nothing happens
-    Sleep(300);
-    EXPECT_FALSE(swtest::FileExists(kStartedLog));
+    EXPECT_EQ(StartedUpToMarker(StandIn()), std::vector<std::string>{MarkerLine(StandIn())});
+    DeleteFileA(swtest::StartedLog().c_str());
 
     swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey, sw::kSystemInfoValue,
                             StandIn());
@@ -96,11 +86,10 @@ TEST_F(Information, SystemInfoStartsTheToolNamedByEitherValue) {
     swtest::SetRegistryText(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey, sw::kSharedToolsValue,
                             folder.Path());
     sw::ShowSystemInfo();
-    Sleep(300);
-    EXPECT_EQ(StartedCommands(1).size(), 1u) << "no MSINFO32.EXE in the folder yet";
+    EXPECT_EQ(StartedUpToMarker(StandIn()).size(), 2u) << "no MSINFO32.EXE in the folder yet";
     ASSERT_TRUE(CopyFileA(StandIn().c_str(), folder.In("MSINFO32.EXE").c_str(), FALSE));
     sw::ShowSystemInfo();
-    EXPECT_EQ(StartedCommands(2).size(), 2u);
+    EXPECT_EQ(StartedCommands(3).size(), 3u);
 }
 
 TEST_F(Information, AWebLinkOpensItsPageWithoutDialingWhenNoLibraryIsLoaded) {
@@ -193,8 +182,8 @@ TEST_F(Information, ExitClosesTheDriverDialogWithoutOpeningAnything) {
         .SelectItem(sw::kDriverMakerList, 0)
         .Click(sw::kDriverExit)
         .Run([] { sw::ShowDriverDownloadDialog(nullptr); });
-    Sleep(300);
-    EXPECT_FALSE(swtest::FileExists(kStartedLog));
+    EXPECT_EQ(StartedUpToMarker(StandIn()), std::vector<std::string>{MarkerLine(StandIn())})
+        << "Exit opened nothing before the marker";
 }
 
 // Without the help file nothing is opened, since the viewer would answer with

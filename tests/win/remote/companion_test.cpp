@@ -11,6 +11,8 @@
 #include "remote/companion/sign_in_dialog.h"
 #include "remote/companion_protocol.h"
 #include "remote/remote_sites.h"
+#include "resources/resource.h"
+#include "support/credentials.h"
 #include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
@@ -19,9 +21,6 @@
 #include "support/settings_file.h"
 #include "support/temp_files.h"
 #include "unattended/schedule_record.h"
-
-#include <wincred.h>
-#include <wincrypt.h>
 
 #include <gtest/gtest.h>
 
@@ -49,47 +48,47 @@ int PortOf(const std::string& file) {
     return std::atoi(swtest::ReadWholeFile(SitesFolder() + file).c_str());
 }
 
-// The sites, as an entry of "SWRemote.txt" writes them.
-std::string PlainSite() {
-    return "127.0.0.1:" + std::to_string(PortOf("site\\ipp.port"));
-}
-std::string TlsSite() {
-    return "ipps://localhost:" + std::to_string(PortOf("tls-site\\ipp.port"));
-}
-std::string UntrustedSite() {
-    return "ipps://localhost:" + std::to_string(PortOf("untrusted-site\\ipp.port"));
-}
-std::string PrinterSite() {
-    return "ipp://127.0.0.1:" + std::to_string(PortOf("ipp-printer\\ipp.port")) + "/ipp/print";
-}
-std::string DownSite() {
-    return "127.0.0.1:" + std::to_string(PortOf("down.port"));
+// The sites, as an entry of "SWRemote.txt" writes them, around the port
+// the site's server wrote into its file.
+enum Site { kPlainSite, kTlsSite, kUntrustedSite, kPrinterSite, kDownSite };
+const struct {
+    const char *folder, *portFile, *prefix, *suffix;
+} kSites[] = {
+    {"site", "site\\ipp.port", "127.0.0.1:", ""},
+    {"tls-site", "tls-site\\ipp.port", "ipps://localhost:", ""},
+    {"untrusted-site", "untrusted-site\\ipp.port", "ipps://localhost:", ""},
+    {"ipp-printer", "ipp-printer\\ipp.port", "ipp://127.0.0.1:", "/ipp/print"},
+    {"", "down.port", "127.0.0.1:", ""},
+};
+std::string Address(Site site) {
+    return kSites[site].prefix + std::to_string(PortOf(kSites[site].portFile)) +
+           kSites[site].suffix;
 }
 
 // The companion's list entries of the sites' printers.
-std::string PlainQueue() {
-    return PlainSite() + ":sw_remote";
-}
-std::string TlsQueue() {
-    return TlsSite() + ":sw_tls";
-}
-std::string SignInQueue() {
-    return TlsSite() + ":sw_signin";
-}
-std::string PlainSignInQueue() {
-    return PlainSite() + ":sw_signin_plain";
-}
-std::string IppPrinter() {
-    return PrinterSite() + ":Spoolwright Test Printer";
-}
-
-std::string CredentialName() {
-    return "Spoolwright Remote/" + TlsSite();
+enum Queue { kPlainQueue, kTlsQueue, kSignInQueue, kPlainSignInQueue, kIppPrinter };
+const struct {
+    Site site;
+    const char* printer;
+} kQueues[] = {
+    {kPlainSite, "sw_remote"},
+    {kTlsSite, "sw_tls"},
+    {kTlsSite, "sw_signin"},
+    {kPlainSite, "sw_signin_plain"},
+    {kPrinterSite, "Spoolwright Test Printer"},
+};
+std::string Entry(Queue queue) {
+    return Address(kQueues[queue].site) + ":" + kQueues[queue].printer;
 }
 
 // The jobs a queue of one of the sites' print servers receives.
-swtest::PrinterInbox SiteInbox(const std::string& site, const std::string& queue) {
-    return swtest::PrinterInbox(queue, SitesFolder() + site);
+swtest::PrinterInbox SiteInbox(Queue queue) {
+    return swtest::PrinterInbox(kQueues[queue].printer,
+                                SitesFolder() + kSites[kQueues[queue].site].folder);
+}
+
+std::string CredentialName() {
+    return "Spoolwright Remote/" + Address(kTlsSite);
 }
 
 // The documents the IPP printer keeps: "N-name.ext", numbered by job, with
@@ -189,62 +188,8 @@ struct RemoteJobTexts {
     std::string bitmap[4];
 };
 
-// The test authority becomes one of the prefix's trusted roots, as an
-// administrator would install a company's authority: the machine's own
-// stores are not touched.
-void TrustTestAuthority() {
-    const std::string pem = swtest::ReadWholeFile(SitesFolder() + "certs\\trusted-ca.crt");
-    DWORD size = 0;
-    ASSERT_TRUE(CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER, nullptr, &size,
-                                     nullptr, nullptr))
-        << "the test authority's certificate is not PEM";
-    std::vector<BYTE> der(size);
-    CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER, der.data(), &size, nullptr,
-                         nullptr);
-    HCERTSTORE roots =
-        CertOpenStore(CERT_STORE_PROV_SYSTEM_A, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, "Root");
-    ASSERT_NE(roots, nullptr) << "error " << GetLastError();
-    EXPECT_TRUE(CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING, der.data(), size,
-                                                 CERT_STORE_ADD_REPLACE_EXISTING, nullptr))
-        << "error " << GetLastError();
-    CertCloseStore(roots, 0);
-}
-
-std::wstring Widened(const std::string& text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 void StoreSignIn(const std::string& password) {
-    std::wstring target = Widened(CredentialName());
-    std::wstring user(kUser, kUser + sizeof(kUser) - 1);
-    std::wstring secret(password.begin(), password.end());
-    CREDENTIALW credential = {};
-    credential.Type = CRED_TYPE_GENERIC;
-    credential.TargetName = &target[0];
-    credential.UserName = &user[0];
-    credential.CredentialBlob = reinterpret_cast<LPBYTE>(&secret[0]);
-    credential.CredentialBlobSize = static_cast<DWORD>(secret.size() * sizeof(wchar_t));
-    credential.Persist = CRED_PERSIST_LOCAL_MACHINE;
-    ASSERT_TRUE(CredWriteW(&credential, 0)) << "error " << GetLastError();
-}
-
-// The stored sign-in as "user:password"; empty when there is none.
-std::string StoredSignIn() {
-    const std::wstring target = Widened(CredentialName());
-    PCREDENTIALW credential = nullptr;
-    if (!CredReadW(target.c_str(), CRED_TYPE_GENERIC, 0, &credential))
-        return std::string();
-    const std::wstring user = credential->UserName != nullptr ? credential->UserName : L"";
-    const std::wstring password(reinterpret_cast<const wchar_t*>(credential->CredentialBlob),
-                                credential->CredentialBlobSize / sizeof(wchar_t));
-    CredFree(credential);
-    return std::string(user.begin(), user.end()) + ":" +
-           std::string(password.begin(), password.end());
-}
-
-void ForgetSignIn() {
-    const std::wstring target = Widened(CredentialName());
-    CredDeleteW(target.c_str(), CRED_TYPE_GENERIC, 0);
+    swtest::StoreGenericCredential(CredentialName(), kUser, password);
 }
 
 class Companion : public testing::Test {
@@ -258,7 +203,10 @@ class Companion : public testing::Test {
             "VIRTUAL_PRINTER=" + ShellQuoted(swtest::EnvironmentText("SW_VIRTUAL_PRINTER")) + " " +
             script + " start " + ShellQuoted(SitesRun()) + " 2>&1";
         ASSERT_EQ(swtest::RunHostCommand(command, &output), 0) << output;
-        TrustTestAuthority();
+        // The test authority becomes one of the prefix's trusted roots, as
+        // an administrator would install a company's authority: the
+        // machine's own stores are not touched.
+        swtest::TrustCertificateAuthority(SitesFolder() + "certs\\trusted-ca.crt");
     }
     static void TearDownTestSuite() {
         swtest::RunHostCommand(
@@ -267,9 +215,10 @@ class Companion : public testing::Test {
 
     void SetUp() override {
         ASSERT_GT(PortOf("site\\ipp.port"), 0) << "the remote sites did not start";
-        WriteSites("bad site!|" + PlainSite() + "|" + TlsSite() + "|" + PrinterSite() + "|" +
-                   UntrustedSite() + "|" + DownSite());
-        ForgetSignIn();
+        WriteSites("bad site!|" + Address(kPlainSite) + "|" + Address(kTlsSite) + "|" +
+                   Address(kPrinterSite) + "|" + Address(kUntrustedSite) + "|" +
+                   Address(kDownSite));
+        swtest::ForgetGenericCredential(CredentialName());
     }
 
     // Ends the companion, whether the test or the main program started it.
@@ -281,7 +230,7 @@ class Companion : public testing::Test {
         companion_.reset();
         DeleteFileA(sw::RemoteSitesFile().c_str());
         DeleteFileA(swtest::SettingsFile().c_str());
-        ForgetSignIn();
+        swtest::ForgetGenericCredential(CredentialName());
     }
 
     static void WriteSites(const std::string& line) {
@@ -338,7 +287,7 @@ class Companion : public testing::Test {
         ASSERT_TRUE(swtest::WaitFor(
             [&] {
                 return Contains(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
-                                IppPrinter());
+                                Entry(kIppPrinter));
             },
             kWaitMs))
             << LogText();
@@ -379,22 +328,22 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
         << "the printer list first, the print button second, the values in table order";
     // One entry per queue of each print server that answered, and the IPP
     // printer under its own name.
-    EXPECT_EQ(
-        swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
-        (std::vector<std::string>{PlainQueue(), PlainSignInQueue(), PlainSite() + ":sw_stopped",
-                                  SignInQueue(), TlsQueue(), IppPrinter()}))
+    EXPECT_EQ(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
+              (std::vector<std::string>{Entry(kPlainQueue), Entry(kPlainSignInQueue),
+                                        Address(kPlainSite) + ":sw_stopped", Entry(kSignInQueue),
+                                        Entry(kTlsQueue), Entry(kIppPrinter)}))
         << LogText();
 
     // A raw job of three copies wrapped in its orientation sequences and
     // completed by a form feed, exactly as the library sends it.
-    auto inbox = SiteInbox("site", "sw_remote");
+    auto inbox = SiteInbox(kPlainQueue);
     const swtest::TempFile report("line 1\r\nline 2\r\n");
     RemoteJobTexts raw;
     raw.copies = "3";
     raw.autoFormfeed = "-1";
     raw.orientation = "1|\x1B&l1O|\x1B&l0O";
     raw.file = report.Path();
-    PrintRemotely(main, raw, PlainQueue());
+    PrintRemotely(main, raw, Entry(kPlainQueue));
     const std::string expected = "\x1B&l1Oline 1\r\nline 2\r\n\f\x1B&l0O";
     for (int copy = 0; copy < 3; ++copy)
         EXPECT_EQ(inbox.NextJob(), expected) << "copy " << copy + 1 << "\n" << LogText();
@@ -410,7 +359,7 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     picture.bitmap[2] = "4";
     picture.bitmap[3] = "3";
     picture.file = photo.Path();
-    PrintRemotely(main, picture, PlainQueue());
+    PrintRemotely(main, picture, Entry(kPlainQueue));
     EXPECT_EQ(inbox.NextJob(), bitmap) << LogText();
     EXPECT_TRUE(WaitForLog("Printed " + photo.Path())) << LogText();
     // The print button keeps its caption; the file it was given is only used.
@@ -438,11 +387,12 @@ TEST_F(Companion, ReportsEverySiteThatCannotBeListed) {
     EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name, an address nor an ipp:// "
                        "or ipps:// address"))
         << LogText();
-    EXPECT_TRUE(LogHas("No printers of " + UntrustedSite() + ": " + UntrustedSite() +
+    EXPECT_TRUE(LogHas("No printers of " + Address(kUntrustedSite) + ": " +
+                       Address(kUntrustedSite) +
                        ": the server's certificate was refused: the certificate was not issued "
                        "by an authority this computer trusts"))
         << LogText();
-    EXPECT_TRUE(LogHas("No printers of " + DownSite() + ": ipp://" + DownSite() +
+    EXPECT_TRUE(LogHas("No printers of " + Address(kDownSite) + ": ipp://" + Address(kDownSite) +
                        ": cannot connect: the site is down or refuses connections"))
         << LogText();
 }
@@ -452,29 +402,29 @@ TEST_F(Companion, ReportsEverySiteThatCannotBeListed) {
 TEST_F(Companion, PrintsOverTlsAndToAnIppPrinter) {
     MainWindowStandIn main;
     StartAndWaitForPrinters(main);
-    EXPECT_TRUE(LogHas(IppPrinter() + " is idle")) << LogText();
+    EXPECT_TRUE(LogHas(Entry(kIppPrinter) + " is idle")) << LogText();
 
-    auto inbox = SiteInbox("tls-site", "sw_tls");
+    auto inbox = SiteInbox(kTlsQueue);
     const swtest::TempFile report("over TLS\r\n");
     RemoteJobTexts raw;
     raw.autoFormfeed = "-1";
     raw.orientation = "1|\x1B&l1O|\x1B&l0O";
     raw.file = report.Path();
-    PrintRemotely(main, raw, TlsQueue());
+    PrintRemotely(main, raw, Entry(kTlsQueue));
     EXPECT_EQ(inbox.NextJob(), "\x1B&l1Oover TLS\r\n\f\x1B&l0O") << LogText();
 
     // PCL (its first bytes are an escape sequence) goes as PCL, which the
     // printer lists; plain text as text.
     PrinterSpool spool;
-    PrintRemotely(main, raw, IppPrinter());
+    PrintRemotely(main, raw, Entry(kIppPrinter));
     EXPECT_EQ(spool.NextJob("\x1B&l1Oover TLS\r\n\f\x1B&l0O"), "\x1B&l1Oover TLS\r\n\f\x1B&l0O")
         << LogText();
-    EXPECT_TRUE(WaitForLog("on " + IppPrinter() + " (job ")) << LogText();
+    EXPECT_TRUE(WaitForLog("on " + Entry(kIppPrinter) + " (job ")) << LogText();
     EXPECT_TRUE(LogHas("application/vnd.hp-pcl); the printer is ")) << LogText();
     const swtest::TempFile text("plain words\r\n");
     RemoteJobTexts plain;
     plain.file = text.Path();
-    PrintRemotely(main, plain, IppPrinter());
+    PrintRemotely(main, plain, Entry(kIppPrinter));
     EXPECT_EQ(spool.NextJob("plain words\r\n"), "plain words\r\n") << LogText();
     EXPECT_TRUE(WaitForLog(", text/plain); the printer is ")) << LogText();
     // The state of the printer selected in the list is shown beside it.
@@ -485,8 +435,8 @@ TEST_F(Companion, PrintsOverTlsAndToAnIppPrinter) {
 // A print server's queue written as a printer site is one printer too, and
 // its state is shown as the server gives it.
 TEST_F(Companion, ShowsAStoppedPrintersStateAndReasons) {
-    const std::string stopped = "ipp://" + PlainSite() + "/printers/sw_stopped:sw_stopped";
-    WriteSites("ipp://" + PlainSite() + "/printers/sw_stopped");
+    const std::string stopped = "ipp://" + Address(kPlainSite) + "/printers/sw_stopped:sw_stopped";
+    WriteSites("ipp://" + Address(kPlainSite) + "/printers/sw_stopped");
     MainWindowStandIn main;
     StartCompanion();
     ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, kWaitMs)) << LogText();
@@ -508,12 +458,12 @@ TEST_F(Companion, ShowsAStoppedPrintersStateAndReasons) {
 TEST_F(Companion, AsksForASignInOnceAndReplacesAWrongOne) {
     MainWindowStandIn main;
     StartAndWaitForPrinters(main);
-    auto inbox = SiteInbox("tls-site", "sw_signin");
+    auto inbox = SiteInbox(kSignInQueue);
     const swtest::TempFile report("signed in\r\n");
     RemoteJobTexts raw;
     raw.file = report.Path();
 
-    PrintRemotely(main, raw, SignInQueue());
+    PrintRemotely(main, raw, Entry(kSignInQueue));
     HWND dialog = nullptr;
     ASSERT_TRUE(swtest::WaitFor([&] {
         dialog = FindWindowA("#32770", sw::kSignInCaption);
@@ -529,11 +479,12 @@ TEST_F(Companion, AsksForASignInOnceAndReplacesAWrongOne) {
     ASSERT_TRUE(AnswerSignIn(kUser, kPassword)) << "no second dialog\n" << LogText();
     EXPECT_TRUE(LogHas("the user name or password was not accepted")) << LogText();
     EXPECT_EQ(inbox.NextJob(), "signed in\r\n") << LogText();
-    EXPECT_EQ(StoredSignIn(), std::string(kUser) + ":" + kPassword);
+    EXPECT_EQ(swtest::StoredGenericCredential(CredentialName()),
+              std::string(kUser) + ":" + kPassword);
     EXPECT_FALSE(inbox.HasNextJob()) << "the refused sign-in printed nothing";
 
     // Asked once: the next job goes with the stored sign-in.
-    PrintRemotely(main, raw, SignInQueue());
+    PrintRemotely(main, raw, Entry(kSignInQueue));
     EXPECT_EQ(inbox.NextJob(), "signed in\r\n") << LogText();
     EXPECT_EQ(FindWindowA("#32770", sw::kSignInCaption), nullptr);
 }
@@ -546,12 +497,12 @@ TEST_F(Companion, ClosingWhileItAsksForASignInEndsIt) {
     const swtest::TempFile report("never sent\r\n");
     RemoteJobTexts raw;
     raw.file = report.Path();
-    PrintRemotely(main, raw, SignInQueue());
+    PrintRemotely(main, raw, Entry(kSignInQueue));
     ASSERT_TRUE(
         swtest::WaitFor([] { return FindWindowA("#32770", sw::kSignInCaption) != nullptr; }));
     PostMessageA(CompanionWindow(), WM_CLOSE, 0, 0);
     EXPECT_EQ(companion_->WaitForExit(20000), 0u) << "it did not end, or not cleanly";
-    EXPECT_EQ(StoredSignIn(), "");
+    EXPECT_EQ(swtest::StoredGenericCredential(CredentialName()), "");
 }
 
 // A print server that asks for Basic sign-in over plain IPP never gets the
@@ -563,13 +514,13 @@ TEST_F(Companion, NeverSendsAPasswordInTheClearAndShowsTheWholeRefusal) {
     ShowWindow(companion, SW_MINIMIZE);
     ASSERT_TRUE(swtest::WaitFor([&] { return IsIconic(companion) != FALSE; }));
 
-    auto inbox = SiteInbox("site", "sw_signin_plain");
+    auto inbox = SiteInbox(kPlainSignInQueue);
     const swtest::TempFile report("secret\r\n");
     RemoteJobTexts raw;
     raw.file = report.Path();
-    PrintRemotely(main, raw, PlainSignInQueue());
+    PrintRemotely(main, raw, Entry(kPlainSignInQueue));
     const std::string whole =
-        "Not printed on " + PlainSignInQueue() + ": ipp://" + PlainSite() +
+        "Not printed on " + Entry(kPlainSignInQueue) + ": ipp://" + Address(kPlainSite) +
         ": the site asks for a password sent readable on the network (Basic sign-in without "
         "TLS), which is never sent; write the site as ipps://... to sign in over TLS";
     EXPECT_TRUE(WaitForLog(whole)) << LogText();
@@ -584,13 +535,13 @@ TEST_F(Companion, RefusedJobsAreReportedInItsWindowAndNothingIsSent) {
     StartCompanion();
     ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, kWaitMs))
         << "no announcements";
-    auto inbox = SiteInbox("site", "sw_remote");
+    auto inbox = SiteInbox(kPlainQueue);
     const swtest::TempFile data("data");
 
     RemoteJobTexts texts;
     texts.copies = "many";
     texts.file = data.Path();
-    PrintRemotely(main, texts, PlainQueue());
+    PrintRemotely(main, texts, Entry(kPlainQueue));
     EXPECT_TRUE(WaitForLog("The number of copies \"many\"")) << LogText();
 
     texts.copies = "1";
@@ -598,10 +549,14 @@ TEST_F(Companion, RefusedJobsAreReportedInItsWindowAndNothingIsSent) {
     EXPECT_TRUE(WaitForLog("No remote printer is selected")) << LogText();
 
     texts.file = swtest::RunFolder() + "\\no such file.prn";
-    PrintRemotely(main, texts, PlainQueue());
+    PrintRemotely(main, texts, Entry(kPlainQueue));
     EXPECT_TRUE(WaitForLog("cannot open")) << LogText();
 
-    Sleep(500);
+    // A job that prints shows that the companion has got past the refused ones.
+    const swtest::TempFile marker("marker");
+    texts.file = marker.Path();
+    PrintRemotely(main, texts, Entry(kPlainQueue));
+    EXPECT_EQ(inbox.NextJob(), "marker") << "a refused job was sent\n" << LogText();
     EXPECT_FALSE(inbox.HasNextJob());
 }
 
@@ -646,11 +601,11 @@ TEST_F(Companion, ASecondStartBringsTheRunningOneForwardAndEnds) {
 // the site. Every kind of site gets the bytes unchanged.
 TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToEachSite) {
     StoreSignIn(kPassword);
-    const std::string printer = PlainQueue();
+    const std::string printer = Entry(kPlainQueue);
     swtest::Store("Printers AutoFormfeed", printer, "1");
     swtest::Store("Printers Orientation " + printer, "Landscape status", "1");
     swtest::Store("Number of copies by printer " + printer, "Copies", "2");
-    auto plain = SiteInbox("site", "sw_remote");
+    auto plain = SiteInbox(kPlainQueue);
     const swtest::TempFile report("remote report\r\n");
     {
         auto program = swtest::StartProgram("\"" + printer + "|" + report.Path() + "\"");
@@ -660,10 +615,10 @@ TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToEachSite) {
     EXPECT_EQ(plain.NextJob(), expected) << "copy 1";
     EXPECT_EQ(plain.NextJob(), expected) << "copy 2";
 
-    auto tls = SiteInbox("tls-site", "sw_tls");
-    auto signIn = SiteInbox("tls-site", "sw_signin");
+    auto tls = SiteInbox(kTlsQueue);
+    auto signIn = SiteInbox(kSignInQueue);
     PrinterSpool spool;
-    for (const std::string& target : {TlsQueue(), SignInQueue(), IppPrinter()}) {
+    for (const std::string& target : {Entry(kTlsQueue), Entry(kSignInQueue), Entry(kIppPrinter)}) {
         auto program = swtest::StartProgram("\"" + target + "|" + report.Path() + "\"");
         EXPECT_EQ(program.WaitForExit(60000), 0u) << target;
     }
@@ -685,8 +640,8 @@ TEST_F(Companion, CarriesAnUnattendedScheduleToEachSite) {
     removeProgramFiles();
     const swtest::TempFolder watched("-watched");
     watched.Write("scheduled.prn", "scheduled report\r\n"); // printed once it has settled
-    const std::vector<std::string> targets = {PlainQueue(), TlsQueue(), SignInQueue(),
-                                              IppPrinter()};
+    const std::vector<std::string> targets = {Entry(kPlainQueue), Entry(kTlsQueue),
+                                              Entry(kSignInQueue), Entry(kIppPrinter)};
     std::string schedules;
     for (const std::string& target : targets) {
         const sw::ScheduleRecordBytes record = sw::EncodeScheduleRecord(
@@ -695,9 +650,9 @@ TEST_F(Companion, CarriesAnUnattendedScheduleToEachSite) {
     }
     ASSERT_TRUE(swtest::WriteToFile(programFolder + "sw.dat", schedules));
     swtest::Store("Unattended", "Status", "1"); // on since the last run
-    auto plain = SiteInbox("site", "sw_remote");
-    auto tls = SiteInbox("tls-site", "sw_tls");
-    auto signIn = SiteInbox("tls-site", "sw_signin");
+    auto plain = SiteInbox(kPlainQueue);
+    auto tls = SiteInbox(kTlsQueue);
+    auto signIn = SiteInbox(kSignInQueue);
     PrinterSpool spool;
 
     auto program = swtest::StartProgram("");
@@ -713,7 +668,13 @@ TEST_F(Companion, CarriesAnUnattendedScheduleToEachSite) {
                    std::string::npos;
         });
     })) << log;
-    Sleep(2000); // a few more ticks: each schedule has printed the file once
+    // A file written now is printed some ticks later: by then a schedule
+    // that prints a file more than once would have printed the first again.
+    watched.Write("later.prn", "later\r\n");
+    EXPECT_EQ(plain.NextJob(), "later\r\n") << "the first file printed again\n" << LogText();
+    EXPECT_EQ(tls.NextJob(), "later\r\n") << "the first file printed again\n" << LogText();
+    EXPECT_EQ(signIn.NextJob(), "later\r\n") << "the first file printed again\n" << LogText();
+    EXPECT_EQ(spool.NextJob("later\r\n"), "later\r\n") << LogText();
     EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
     EXPECT_FALSE(plain.HasNextJob());
     EXPECT_FALSE(tls.HasNextJob());
@@ -729,29 +690,28 @@ TEST_F(Companion, CarriesTheMainWindowsPrintToEachSite) {
     auto program = swtest::StartProgram("");
     HWND window = program.WaitForWindow(sw::kMainWindowClassName);
     ASSERT_NE(window, nullptr);
-    constexpr int kPrinterList = 0x800;
-    constexpr int kPrintCommand = 0xC02;
     HWND list = nullptr;
     ASSERT_TRUE(swtest::WaitFor(
         [&] {
-            list = GetDlgItem(window, kPrinterList);
-            return list != nullptr && Contains(swtest::ListBoxItems(list), IppPrinter());
+            list = GetDlgItem(window, IDC_MAIN_PRINTERS);
+            return list != nullptr && Contains(swtest::ListBoxItems(list), Entry(kIppPrinter));
         },
         kWaitMs))
         << LogText();
 
     const swtest::TempFile report("from the window\r\n");
     swtest::DropFiles(window, {report.Path()});
-    auto plain = SiteInbox("site", "sw_remote");
-    auto tls = SiteInbox("tls-site", "sw_tls");
-    auto signIn = SiteInbox("tls-site", "sw_signin");
+    auto plain = SiteInbox(kPlainQueue);
+    auto tls = SiteInbox(kTlsQueue);
+    auto signIn = SiteInbox(kSignInQueue);
     PrinterSpool spool;
-    for (const std::string& target : {PlainQueue(), TlsQueue(), SignInQueue(), IppPrinter()}) {
+    for (const std::string& target :
+         {Entry(kPlainQueue), Entry(kTlsQueue), Entry(kSignInQueue), Entry(kIppPrinter)}) {
         const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                            reinterpret_cast<LPARAM>(target.c_str()));
         ASSERT_NE(index, LB_ERR) << target;
         SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        swtest::SendCommand(window, kPrintCommand);
+        swtest::SendCommand(window, IDM_PRINT);
     }
     EXPECT_EQ(plain.NextJob(), "from the window\r\n") << LogText();
     EXPECT_EQ(tls.NextJob(), "from the window\r\n") << LogText();
@@ -764,10 +724,10 @@ TEST_F(Companion, CarriesTheMainWindowsPrintToEachSite) {
 // line through the companion's controls to the file the companion sends.
 TEST_F(Companion, CarriesNamesInAnyScriptToTheSite) {
     const swtest::TempFolder folder("-names", swtest::RunFolder());
-    auto plain = SiteInbox("site", "sw_remote");
+    auto plain = SiteInbox(kPlainQueue);
     for (const std::string& name : swtest::NamesInOtherScripts()) {
         const std::string path = folder.Write(name, "remote " + name);
-        auto program = swtest::StartProgram("\"" + PlainQueue() + "|" + path + "\"");
+        auto program = swtest::StartProgram("\"" + Entry(kPlainQueue) + "|" + path + "\"");
         EXPECT_EQ(program.WaitForExit(60000), 0u) << name;
         EXPECT_EQ(plain.NextJob(), "remote " + name);
     }

@@ -26,36 +26,43 @@ class BitmapPlacement : public swtest::SettingsFileTest {
         placementDialogShown = 0;
         placementDialogLeft = 0;
     }
+    // The box GetBitmapPlacement gives, every measure `start` before the call.
+    static sw::BitmapPlacement Placement(double start = 0) {
+        sw::BitmapPlacement box{start, start, start, start};
+        sw::GetBitmapPlacement(box.left, box.top, box.width, box.height, ShowPlacementDialog);
+        return box;
+    }
 };
 
 TEST_F(BitmapPlacement, FreshFileShowsTheDialogAndGivesAnEmptyBox) {
-    double left = 9, top = 9, width = 9, height = 9;
-    sw::GetBitmapPlacement(left, top, width, height, ShowPlacementDialog);
+    const sw::BitmapPlacement box = Placement(9);
     EXPECT_EQ(placementDialogShown, 1);
-    EXPECT_EQ(top, 0);
-    EXPECT_EQ(width, 0);
-    EXPECT_EQ(height, 0);
+    EXPECT_EQ(box.left, 0);
+    EXPECT_EQ(box.top, 0);
+    EXPECT_EQ(box.width, 0);
+    EXPECT_EQ(box.height, 0);
 }
 
 TEST_F(BitmapPlacement, TheBoxIsReadAfterTheDialogCloses) {
     Write("BMPprint", "UseSaved", "0");
     placementDialogLeft = 2.25;
-    double left = 0, top = 0, width = 0, height = 0;
-    sw::GetBitmapPlacement(left, top, width, height, ShowPlacementDialog);
+    const sw::BitmapPlacement box = Placement(9);
     EXPECT_EQ(placementDialogShown, 1);
-    EXPECT_EQ(left, 2.25);
+    EXPECT_EQ(box.left, 2.25);
+    EXPECT_EQ(box.top, 0) << "not stored: read as 0";
+    EXPECT_EQ(box.width, 0);
+    EXPECT_EQ(box.height, 0);
 }
 
 TEST_F(BitmapPlacement, UseSavedPrintsTheStoredBoxWithoutAsking) {
     WriteRawFile("[bmpprint]\r\nInches=-1\r\nUSESAVED=-1\r\nLeft=1\r\nTop= 1.5 \r\n"
                  "Width=6\r\nHeight=4\r\n");
     for (int copy = 0; copy < 3; ++copy) {
-        double left = 0, top = 0, width = 0, height = 0;
-        sw::GetBitmapPlacement(left, top, width, height, ShowPlacementDialog);
-        EXPECT_EQ(left, 1);
-        EXPECT_EQ(top, 1.5);
-        EXPECT_EQ(width, 6);
-        EXPECT_EQ(height, 4);
+        const sw::BitmapPlacement box = Placement();
+        EXPECT_EQ(box.left, 1);
+        EXPECT_EQ(box.top, 1.5);
+        EXPECT_EQ(box.width, 6);
+        EXPECT_EQ(box.height, 4);
     }
     EXPECT_EQ(placementDialogShown, 0);
 }
@@ -64,12 +71,16 @@ TEST_F(BitmapPlacement, MeasuresAreInchesWhateverTheUnit) {
     Write("BMPprint", "Inches", "0"); // the dialog shows centimeters
     Write("BMPprint", "UseSaved", "-1");
     sw::WriteBitmapPlacement({1, 1.5, 6, 4});
+    EXPECT_EQ(Read("BMPprint", "Left"), "1");
     EXPECT_EQ(Read("BMPprint", "Top"), "1.5");
     EXPECT_EQ(Read("BMPprint", "Width"), "6");
-    double left = 0, top = 0, width = 0, height = 0;
-    sw::GetBitmapPlacement(left, top, width, height, ShowPlacementDialog);
-    EXPECT_EQ(top, 1.5);
-    EXPECT_EQ(width, 6);
+    EXPECT_EQ(Read("BMPprint", "Height"), "4");
+    const sw::BitmapPlacement box = Placement();
+    EXPECT_EQ(box.left, 1);
+    EXPECT_EQ(box.top, 1.5);
+    EXPECT_EQ(box.width, 6);
+    EXPECT_EQ(box.height, 4);
+    EXPECT_EQ(placementDialogShown, 0);
 }
 
 TEST_F(BitmapPlacement, TextThatIsNoNumberReadsAsZero) {

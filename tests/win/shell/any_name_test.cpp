@@ -5,6 +5,7 @@
 #include "common/library_text.h"
 #include "common/path_helpers.h"
 #include "printengine/swprint.h"
+#include "resources/resource.h"
 #include "support/file_writer.h"
 #include "support/main_window_fixture.h"
 #include "support/print_server.h"
@@ -27,10 +28,6 @@ using swtest::NamesInOtherScripts;
 using swtest::PrinterInbox;
 using swtest::RunningProgram;
 using swtest::StartProgram;
-
-constexpr int kStatusBar = 200;
-constexpr int kPrinterList = 0x800;
-constexpr int kSelect = 0xC00, kPrint = 0xC02, kUnattended = 0xC06;
 
 class AnyName : public swtest::SettingsFileTest {
   protected:
@@ -70,7 +67,7 @@ TEST_F(AnyName, DropAndOpenFileDialogSelectAndPrintEveryName) {
     HWND window = program.WaitForWindow("SpoolwrightFarreach");
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(swtest::WaitFor([&] { return IsWindowVisible(window) != FALSE; }));
-    HWND list = GetDlgItem(window, kPrinterList);
+    HWND list = GetDlgItem(window, IDC_MAIN_PRINTERS);
     const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>("sw_raw"));
     ASSERT_NE(index, LB_ERR);
@@ -80,15 +77,15 @@ TEST_F(AnyName, DropAndOpenFileDialogSelectAndPrintEveryName) {
         const std::string dropped = Write("dropped " + name);
         swtest::DropFiles(window, {dropped});
         EXPECT_TRUE(swtest::WaitFor([&] {
-            return swtest::StatusBarText(GetDlgItem(window, kStatusBar), 0) == dropped;
-        })) << swtest::StatusBarText(GetDlgItem(window, kStatusBar), 0);
+            return swtest::StatusBarText(GetDlgItem(window, IDC_MAIN_STATUS), 0) == dropped;
+        })) << swtest::StatusBarText(GetDlgItem(window, IDC_MAIN_STATUS), 0);
         PrinterInbox dropInbox("sw_raw");
-        swtest::PostCommand(window, kPrint);
+        swtest::PostCommand(window, IDM_PRINT);
         EXPECT_EQ(dropInbox.NextJob(), "job dropped " + name);
 
         const std::string chosen = Write("chosen " + name);
         PrinterInbox dialogInbox("sw_raw");
-        swtest::PostCommand(window, kSelect);
+        swtest::PostCommand(window, IDM_SELECT);
         swtest::ChooseInOpenFileDialog(program, chosen);
         EXPECT_EQ(dialogInbox.NextJob(), "job chosen " + name);
     }
@@ -143,11 +140,11 @@ TEST_F(AnyName, WatchedFolderPrintsAndLogsEveryName) {
     HWND window = program.WaitForWindow("SpoolwrightFarreach");
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(swtest::WaitFor([&] { return IsWindowVisible(window) != FALSE; }));
-    swtest::PostCommand(window, kUnattended);
+    swtest::PostCommand(window, IDM_UNATTENDED);
     std::vector<std::string> received;
     for (std::size_t i = 0; i < jobs.size(); ++i)
         received.push_back(inbox.NextJob());
-    swtest::PostCommand(window, kUnattended);
+    swtest::PostCommand(window, IDM_UNATTENDED);
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0u);
 

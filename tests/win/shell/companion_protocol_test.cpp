@@ -2,6 +2,7 @@
 // stand-in: announcements fill the printer list, and a remote print writes
 // every field in order, the click last. Also: a second start hands its print
 // to the running window.
+#include "resources/resource.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/settings_file.h"
@@ -17,8 +18,6 @@ namespace {
 using swtest::ListBoxItems;
 using swtest::RunningProgram;
 using swtest::StartProgram;
-
-constexpr int kPrinterListId = 0x800;
 
 std::vector<std::string> LogLines(const std::string& path) {
     return swtest::FileExists(path) ? swtest::SplitLines(swtest::ReadWholeFile(path))
@@ -52,7 +51,7 @@ TEST_F(CompanionProtocol, FirstPrintCommandAnnouncementListsTheRemotePrinters) {
     ASSERT_NE(window, nullptr);
     // The window exists before its children do.
     HWND list = nullptr;
-    ASSERT_TRUE(swtest::WaitFor([&] { return (list = GetDlgItem(window, kPrinterListId)); }));
+    ASSERT_TRUE(swtest::WaitFor([&] { return (list = GetDlgItem(window, IDC_MAIN_PRINTERS)); }));
     ASSERT_TRUE(swtest::WaitFor([&] { return Logged("announced"); }));
     ASSERT_TRUE(swtest::WaitFor([&] { return Contains(ListBoxItems(list), "site2:ink"); }))
         << testing::PrintToString(ListBoxItems(list));
@@ -69,7 +68,7 @@ TEST_F(CompanionProtocol, FirstPrintCommandAnnouncementListsTheRemotePrinters) {
     Sleep(300);
     EXPECT_FALSE(Contains(ListBoxItems(list), "site3:new"));
     // The Refresh command does.
-    swtest::SendCommand(window, 0xC13);
+    swtest::SendCommand(window, IDM_REFRESH);
     EXPECT_TRUE(Contains(ListBoxItems(list), "site3:new"));
 }
 

@@ -1,6 +1,7 @@
 // Paths longer than 259 characters are never cut: swutil.exe prints them from
 // the command line and after a drop; a path longer than the system's file
 // calls take is refused with a message in the window, and nothing is printed.
+#include "resources/resource.h"
 #include "support/long_path_file.h"
 #include "support/main_window_fixture.h"
 #include "support/print_server.h"
@@ -14,8 +15,6 @@
 namespace {
 
 using swtest::PrinterInbox;
-
-constexpr int kPrint = 0xC02;
 
 TEST(LongPath, CommandLinePrintsAPathLongerThan259Characters) {
     const swtest::LongPathFile file("long path job");
@@ -39,7 +38,7 @@ TEST_F(LongPathWindow, ADroppedLongPathIsSelectedWholeAndPrinted) {
     swtest::DropFiles(window_, {file.Path()});
     EXPECT_TRUE(swtest::WaitFor([&] { return Status() == file.Path(); })) << Status();
     PrinterInbox inbox("sw_raw");
-    swtest::PostCommand(window_, kPrint);
+    swtest::PostCommand(window_, IDM_PRINT);
     EXPECT_EQ(inbox.NextJob(), "dropped long path");
 }
 
@@ -48,7 +47,7 @@ TEST_F(LongPathWindow, APathLongerThanTheSystemTakesIsRefusedWithAMessage) {
     swtest::DropFiles(window_, {tooLong});
     Sleep(500);
     PrinterInbox inbox("sw_raw");
-    swtest::PostCommand(window_, kPrint);
+    swtest::PostCommand(window_, IDM_PRINT);
     HWND box = program_->WaitForDialog("Spoolwright Farreach", 5000);
     ASSERT_NE(box, nullptr) << "the refusal";
     EXPECT_NE(swtest::WindowText(GetDlgItem(box, 0xFFFF)).find("longer than Windows can open"),
@@ -58,7 +57,7 @@ TEST_F(LongPathWindow, APathLongerThanTheSystemTakesIsRefusedWithAMessage) {
     swtest::TempFile marker("marker");
     swtest::DropFiles(window_, {marker.Path()});
     ASSERT_TRUE(swtest::WaitFor([&] { return Status() == marker.Path(); }));
-    swtest::PostCommand(window_, kPrint);
+    swtest::PostCommand(window_, IDM_PRINT);
     EXPECT_EQ(inbox.NextJob(), "marker");
 }
 

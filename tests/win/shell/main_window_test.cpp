@@ -3,6 +3,7 @@
 // processes as a user and other programs drive it.
 #include "common/library_text.h"
 #include "printengine/swprint.h"
+#include "resources/resource.h"
 #include "support/main_window_fixture.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
@@ -17,10 +18,6 @@ namespace {
 
 using swtest::RunningProgram;
 using swtest::StartProgram;
-
-constexpr int kToolBar = 0x803;
-constexpr int kIndicator = 0x801;
-constexpr int kSelect = 0xC00, kPrint = 0xC02, kSetDefault = 0xC07, kCopies = 0xC0C;
 
 // The main window with the steps of the failed-print tests.
 class MainWindow : public swtest::MainWindowTest {
@@ -51,21 +48,21 @@ TEST_F(MainWindow, OpensWithTitleSizePrintersStatusAndIndicator) {
     EXPECT_EQ(frame.right - frame.left, 495);
     EXPECT_EQ(frame.bottom - frame.top, 330);
 
-    const std::vector<std::string> printers = swtest::ListBoxItems(Child(kPrinterList));
+    const std::vector<std::string> printers = swtest::ListBoxItems(Child(IDC_MAIN_PRINTERS));
     EXPECT_TRUE(std::is_sorted(printers.begin(), printers.end(), [](const auto& a, const auto& b) {
         return lstrcmpiA(a.c_str(), b.c_str()) < 0;
     }));
     EXPECT_NE(std::find(printers.begin(), printers.end(), "sw_raw"), printers.end());
-    EXPECT_EQ(swtest::SelectedListBoxItem(Child(kPrinterList)),
+    EXPECT_EQ(swtest::SelectedListBoxItem(Child(IDC_MAIN_PRINTERS)),
               sw::TakeLibraryText(DefaultPrinter()));
 
     EXPECT_EQ(Status(0), "");
     EXPECT_EQ(Status(1).rfind("This IP: ", 0), 0u) << Status(1);
-    HWND indicator = GetDlgItem(Child(kToolBar), kIndicator);
+    HWND indicator = GetDlgItem(Child(IDC_MAIN_TOOLBAR), IDC_MAIN_INDICATOR);
     EXPECT_EQ(swtest::WindowText(indicator), "No unattended");
     RECT box = {};
     GetWindowRect(indicator, &box);
-    MapWindowPoints(nullptr, Child(kToolBar), reinterpret_cast<POINT*>(&box), 2);
+    MapWindowPoints(nullptr, Child(IDC_MAIN_TOOLBAR), reinterpret_cast<POINT*>(&box), 2);
     EXPECT_EQ(box.left, 383);
     swtest::BringToFront(window_);
     swtest::Screenshot("main_window", 500, 340);
@@ -88,12 +85,12 @@ TEST_F(MainWindow, DropSelectsTheLastFileAndNeverAFolder) {
 TEST_F(MainWindow, PrintAndCopiesDoNothingWithoutAFile) {
     swtest::PrinterInbox inbox("sw_raw");
     SelectPrinter("sw_raw");
-    swtest::PostCommand(window_, kPrint);
-    swtest::PostCommand(window_, kCopies);
+    swtest::PostCommand(window_, IDM_PRINT);
+    swtest::PostCommand(window_, IDM_COPIES);
     EXPECT_FALSE(ShowsDialog("Number of copies"));
     swtest::TempFile marker("marker");
     swtest::DropFiles(window_, {marker.Path()});
-    swtest::PostCommand(window_, kPrint);
+    swtest::PostCommand(window_, IDM_PRINT);
     // The first job to arrive is the marker's: nothing was printed before it.
     EXPECT_EQ(inbox.NextJob(), "marker");
 }
@@ -102,7 +99,7 @@ TEST_F(MainWindow, SelectInTheOpenFileDialogPrintsTheChosenFile) {
     swtest::TempFile file("chosen in the dialog");
     swtest::PrinterInbox inbox("sw_raw");
     SelectPrinter("sw_raw");
-    swtest::PostCommand(window_, kSelect);
+    swtest::PostCommand(window_, IDM_SELECT);
     swtest::ChooseInOpenFileDialog(*program_, file.Path());
     EXPECT_EQ(inbox.NextJob(), "chosen in the dialog");
     EXPECT_TRUE(swtest::WaitFor([&] { return Status(0) == file.Path(); })) << Status(0);
@@ -131,7 +128,7 @@ TEST_F(MainWindow, DroppedFileGoneBeforePrintShowsOneMessage) {
         ASSERT_TRUE(swtest::WaitFor([&] { return Status(0) == path; }));
     }
     SelectPrinter("sw_raw");
-    swtest::PostCommand(window_, kPrint);
+    swtest::PostCommand(window_, IDM_PRINT);
 
     EXPECT_EQ(CloseOnlyFailureMessage(path, "sw_raw"), SystemText(2) + " (error 2)");
 }
@@ -143,7 +140,7 @@ TEST_F(MainWindow, SelectedBitmapThatCannotBeLoadedShowsTheMessage) {
     swtest::TempFile file("not a bitmap", ".bmp");
     swtest::PrinterInbox inbox("sw_bitmap");
     SelectPrinter("sw_bitmap");
-    swtest::PostCommand(window_, kSelect);
+    swtest::PostCommand(window_, IDM_SELECT);
     swtest::ChooseInOpenFileDialog(*program_, file.Path());
 
     const std::string reason = CloseOnlyFailureMessage(file.Path(), "sw_bitmap");
@@ -167,7 +164,7 @@ TEST_F(MainWindow, QueueRemovedWhileTheProgramRunsShowsTheMessage) {
     swtest::DropFiles(window_, {file.Path()});
     ASSERT_TRUE(swtest::WaitFor([&] { return Status(0) == file.Path(); }));
     ASSERT_EQ(swtest::RunHostCommand(swtest::CupsCommand("lpadmin -x sw_removed")), 0);
-    swtest::PostCommand(window_, kPrint);
+    swtest::PostCommand(window_, IDM_PRINT);
 
     const std::string reason = CloseOnlyFailureMessage(file.Path(), "sw_removed");
     EXPECT_NE(reason.find(" (error "), std::string::npos) << reason;
@@ -177,13 +174,13 @@ TEST_F(MainWindow, RemotePrinterCannotBeMadeTheDefault) {
     const std::string log = swtest::RunFolder() + "\\companion-default.log";
     RunningProgram companion(swtest::ProgramFromEnvironment("SW_COMPANION_STANDIN"),
                              "\"" + log + "\" single site:laser");
-    HWND list = Child(kPrinterList);
+    HWND list = Child(IDC_MAIN_PRINTERS);
     ASSERT_TRUE(swtest::WaitFor([&] {
         const auto items = swtest::ListBoxItems(list);
         return std::find(items.begin(), items.end(), "site:laser") != items.end();
     }));
     SelectPrinter("site:laser");
-    swtest::PostCommand(window_, kSetDefault);
+    swtest::PostCommand(window_, IDM_SET_DEFAULT);
     HWND box = program_->WaitForDialog("Spoolwright Farreach", 5000);
     ASSERT_NE(box, nullptr) << "the refusal";
     EXPECT_EQ(swtest::WindowText(GetDlgItem(box, 0xFFFF)),
@@ -192,8 +189,8 @@ TEST_F(MainWindow, RemotePrinterCannotBeMadeTheDefault) {
 }
 
 TEST_F(MainWindow, UnattendedPrintingOnAtExitIsOnAgainAtTheNextStart) {
-    HWND indicator = GetDlgItem(Child(kToolBar), kIndicator);
-    swtest::PostCommand(window_, 0xC06);
+    HWND indicator = GetDlgItem(Child(IDC_MAIN_TOOLBAR), IDC_MAIN_INDICATOR);
+    swtest::PostCommand(window_, IDM_UNATTENDED);
     ASSERT_TRUE(swtest::WaitFor([&] { return swtest::WindowText(indicator) == "Unattended"; }));
     PostMessageA(window_, WM_CLOSE, 0, 0);
     ASSERT_EQ(program_->WaitForExit(), 0u);
@@ -203,9 +200,9 @@ TEST_F(MainWindow, UnattendedPrintingOnAtExitIsOnAgainAtTheNextStart) {
     HWND window = next.WaitForWindow("SpoolwrightFarreach");
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(swtest::WaitFor([&] { return IsWindowVisible(window) != FALSE; }));
-    HWND again = GetDlgItem(GetDlgItem(window, kToolBar), kIndicator);
+    HWND again = GetDlgItem(GetDlgItem(window, IDC_MAIN_TOOLBAR), IDC_MAIN_INDICATOR);
     EXPECT_EQ(swtest::WindowText(again), "Unattended");
-    swtest::PostCommand(window, 0xC06);
+    swtest::PostCommand(window, IDM_UNATTENDED);
     ASSERT_TRUE(swtest::WaitFor([&] { return swtest::WindowText(again) == "No unattended"; }));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(next.WaitForExit(), 0u);

@@ -3,6 +3,7 @@
 // nothing clipped or overlapping at 100 % and 150 % (96 and 144 dots per
 // inch). Pictures of the window and the dialogs at both scales go to the
 // README.
+#include "resources/resource.h"
 #include "support/program_driver.h"
 #include "support/registry_text.h"
 #include "support/settings_file.h"
@@ -18,11 +19,6 @@
 namespace {
 
 using swtest::RunningProgram;
-
-constexpr int kPrinterList = 0x800;
-constexpr int kToolBar = 0x803;
-constexpr int kIndicator = 0x801;
-constexpr int kStatusBar = 200;
 
 // The manifest resource of a program file.
 std::string ManifestOf(const std::string& program) {
@@ -138,7 +134,7 @@ TEST_P(ScaledWindow, NothingIsClippedOrOverlapping) {
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(swtest::WaitFor([&] { return IsWindowVisible(window) != FALSE; }));
 
-    HWND toolBar = GetDlgItem(window, kToolBar);
+    HWND toolBar = GetDlgItem(window, IDC_MAIN_TOOLBAR);
     const RECT frame = ScreenRect(window);
     EXPECT_EQ(frame.right - frame.left, MulDiv(495, static_cast<int>(dotsPerInch), 96));
     EXPECT_EQ(frame.bottom - frame.top, MulDiv(330, static_cast<int>(dotsPerInch), 96));
@@ -149,7 +145,7 @@ TEST_P(ScaledWindow, NothingIsClippedOrOverlapping) {
 
     // The indicator is right of the last button and inside the tool bar,
     // which lies above the printer list; the status bar below it.
-    HWND indicator = GetDlgItem(toolBar, kIndicator);
+    HWND indicator = GetDlgItem(toolBar, IDC_MAIN_INDICATOR);
     const RECT indicatorRect = ScreenRect(indicator);
     const RECT toolBarRect = ScreenRect(toolBar);
     const int buttons = static_cast<int>(SendMessageA(toolBar, TB_BUTTONCOUNT, 0, 0));
@@ -161,8 +157,8 @@ TEST_P(ScaledWindow, NothingIsClippedOrOverlapping) {
         EXPECT_FALSE(Overlap(button, indicatorRect)) << "button " << i << " under the indicator";
     }
     EXPECT_TRUE(Inside(indicatorRect, toolBarRect)) << "the indicator is clipped";
-    const RECT listRect = ScreenRect(GetDlgItem(window, kPrinterList));
-    const RECT statusRect = ScreenRect(GetDlgItem(window, kStatusBar));
+    const RECT listRect = ScreenRect(GetDlgItem(window, IDC_MAIN_PRINTERS));
+    const RECT statusRect = ScreenRect(GetDlgItem(window, IDC_MAIN_STATUS));
     EXPECT_FALSE(Overlap(listRect, toolBarRect)) << "the list runs under the tool bar";
     EXPECT_FALSE(Overlap(listRect, statusRect)) << "the list runs under the status bar";
 
@@ -171,12 +167,12 @@ TEST_P(ScaledWindow, NothingIsClippedOrOverlapping) {
 
     // The settings dialogs of the printer selected in the list, and the others.
     const DialogCommand dialogs[] = {
-        {0xC09, "Do not bypass driver when the filename is like...", "dlg_word"},
-        {0xC0A, "Auto Formfeed Option", "dlg_feed"},
-        {0xC0B, "Orientation", "dlg_orientation"},
-        {0xC0D, "Bitmap printing", "bmpset"},
-        {0xC03, "Schedule unattended printing", "sched"},
-        {0xC11, "About Spoolwright", "about"},
+        {IDM_BYPASS_EXCEPTIONS, "Do not bypass driver when the filename is like...", "dlg_word"},
+        {IDM_AUTO_FORMFEED, "Auto Formfeed Option", "dlg_feed"},
+        {IDM_ORIENTATION, "Orientation", "dlg_orientation"},
+        {IDM_BITMAP, "Bitmap printing", "bmpset"},
+        {IDM_SCHEDULE, "Schedule unattended printing", "sched"},
+        {IDM_ABOUT, "About Spoolwright", "about"},
     };
     for (const DialogCommand& entry : dialogs) {
         swtest::PostCommand(window, entry.command);

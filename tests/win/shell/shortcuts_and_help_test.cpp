@@ -3,6 +3,7 @@
 // cancelled Select keeps the file selected before, Event log opens the log
 // even before the first event, and help opens without a WinHelp viewer.
 #include "common/path_helpers.h"
+#include "resources/resource.h"
 #include "support/main_window_fixture.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
@@ -12,10 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr int kToolBar = 0x803;
-constexpr int kIndicator = 0x801;
-constexpr int kSelect = 0xC00, kEventLog = 0xC05;
 
 // A key, with Ctrl held when asked, as the keyboard sends it to the window in front.
 void PressKey(BYTE key, bool control) {
@@ -66,17 +63,17 @@ TEST_F(Shortcuts, CancellingSelectKeepsTheEarlierFileAndPrintsNothing) {
     swtest::TempFile file("selected before");
     Drop(file.Path());
     swtest::PrinterInbox inbox("sw_raw");
-    swtest::PostCommand(window_, kSelect);
+    swtest::PostCommand(window_, IDM_SELECT);
     CancelOpenFile();
     EXPECT_EQ(Status(), file.Path());
     Sleep(500);
     EXPECT_FALSE(inbox.HasNextJob()) << "a cancelled Select prints nothing";
-    swtest::PostCommand(window_, 0xC02);
+    swtest::PostCommand(window_, IDM_PRINT);
     EXPECT_EQ(inbox.NextJob(), "selected before") << "Print prints the file kept";
 }
 
 TEST_F(Shortcuts, TheUnattendedIndicatorCannotBeTypedInto) {
-    HWND indicator = GetDlgItem(GetDlgItem(window_, kToolBar), kIndicator);
+    HWND indicator = GetDlgItem(GetDlgItem(window_, IDC_MAIN_TOOLBAR), IDC_MAIN_INDICATOR);
     ASSERT_NE(indicator, nullptr);
     EXPECT_NE(GetWindowLongPtrA(indicator, GWL_STYLE) & ES_READONLY, 0);
     for (const char c : std::string("bc"))
@@ -91,7 +88,7 @@ TEST_F(Shortcuts, EventLogOpensTheLogMadeEmptyWhenThereIsNone) {
         "Unattended.txt";
     DeleteFileA(log.c_str());
     swtest::OpenedWith texts(".txt", StartedProgram());
-    swtest::PostCommand(window_, kEventLog);
+    swtest::PostCommand(window_, IDM_EVENT_LOG);
     const auto started = swtest::StartedCommands(1);
     ASSERT_EQ(started.size(), 1u) << "the log was opened";
     EXPECT_NE(started[0].find("Unattended.txt"), std::string::npos) << started[0];
@@ -110,7 +107,7 @@ TEST_F(Shortcuts, F1OpensTheHelpPageWithoutAWinHelpViewer) {
     auto started = swtest::StartedCommands(1);
     ASSERT_EQ(started.size(), 1u) << "F1 opened no page";
     EXPECT_NE(started[0].find("help\\contents.html"), std::string::npos) << started[0];
-    swtest::PostCommand(window_, 0xC0F);
+    swtest::PostCommand(window_, IDM_HELP);
     started = swtest::StartedCommands(2);
     ASSERT_EQ(started.size(), 2u) << "Help opened no page";
     EXPECT_NE(started[1].find("help\\contents.html"), std::string::npos) << started[1];

@@ -3,6 +3,7 @@
 // and its printer list chosen from across the process boundary.
 #pragma once
 
+#include "resources/resource.h"
 #include "support/program_driver.h"
 #include "support/settings_file.h"
 
@@ -31,9 +32,6 @@ inline void ChooseInOpenFileDialog(const RunningProgram& program, const std::str
 
 class MainWindowTest : public SettingsFileTest {
   protected:
-    static constexpr int kPrinterList = 0x800;
-    static constexpr int kStatusBar = 200;
-
     void SetUp() override {
         SettingsFileTest::SetUp();
         program_ = std::make_unique<RunningProgram>(ProgramFromEnvironment("SW_SWUTIL"), "");
@@ -47,9 +45,9 @@ class MainWindowTest : public SettingsFileTest {
     }
 
     HWND Child(int id) const { return GetDlgItem(window_, id); }
-    std::string Status(int part = 0) const { return StatusBarText(Child(kStatusBar), part); }
+    std::string Status(int part = 0) const { return StatusBarText(Child(IDC_MAIN_STATUS), part); }
     void SelectPrinter(const std::string& name) {
-        HWND list = Child(kPrinterList);
+        HWND list = Child(IDC_MAIN_PRINTERS);
         const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                            reinterpret_cast<LPARAM>(name.c_str()));
         ASSERT_NE(index, LB_ERR) << name;

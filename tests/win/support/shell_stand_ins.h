@@ -34,6 +34,19 @@ inline std::vector<std::string> StartedCommands(std::size_t count, DWORD timeout
     return lines;
 }
 
+// The line the stand-in `standIn` writes when started as a marker.
+inline std::string MarkerLine(const std::string& standIn) {
+    return "\"" + standIn + "\" marker";
+}
+
+// The command lines once the stand-in, started as a marker, has written its
+// own: a program started before it has had its turn, so that a line missing
+// before the marker's is a program that was never started.
+inline std::vector<std::string> StartedUpToMarker(const std::string& standIn) {
+    RunningProgram(standIn, "marker").WaitForExit();
+    return StartedCommands(0, 0);
+}
+
 // Files of the extension (".txt", ".html") open with `program` while it lives.
 class OpenedWith {
   public:

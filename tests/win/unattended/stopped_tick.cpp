@@ -2,8 +2,7 @@
 // runs unattended printing with the real print library and ends its process
 // at once when the first print has been spooled, as a kill or a power cut
 // would, before the file is moved or the log written.
-#include "printengine/swprint.h"
-#include "printroute/print_library_api.h"
+#include "support/library_call_recorder.h"
 #include "unattended/unattended_run.h"
 
 #include <windows.h>
@@ -13,16 +12,14 @@ namespace {
 constexpr UINT kPrintedAndStopped = 7;
 constexpr UINT kPrintFailed = 8;
 
-LONG WINAPI PrintThenStop(LPCSTR printer, LPCSTR file) {
-    const LONG result = PrintFile(printer, file);
-    TerminateProcess(GetCurrentProcess(), result == 0 ? kPrintedAndStopped : kPrintFailed);
-    return result;
-}
-
 } // namespace
 
 int main() {
-    sw::PrintLibrary().printFile = PrintThenStop;
+    swtest::LibraryCallRecorder library(swtest::LibraryCallRecorder::Answers::Real);
+    library.afterCall = [](const swtest::LibraryCall& call, long result) {
+        if (call.function == "PrintFile")
+            TerminateProcess(GetCurrentProcess(), result == 0 ? kPrintedAndStopped : kPrintFailed);
+    };
     // The first tick sees the files; a later one prints those that settled.
     for (int tick = 0; tick < 100; ++tick) {
         sw::UnattendedTick(nullptr, WM_TIMER, 0, 0);

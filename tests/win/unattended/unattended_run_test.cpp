@@ -5,10 +5,10 @@
 #include "common/program_state.h"
 #include "printengine/swprint.h"
 #include "printroute/companion_launch.h"
-#include "printroute/print_library_api.h"
 #include "remote/companion_protocol.h"
 #include "settings/setting_names.h"
 #include "support/file_writer.h"
+#include "support/library_call_recorder.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/script_names.h"
@@ -338,25 +338,19 @@ TEST_F(UnattendedRun, BitmapsPrintThroughTheDriverWithTheStoredPlacement) {
     }
 }
 
-int copyCalls = 0;
-
-// The spooler refuses the first copy's bytes and takes the second.
-LONG WINAPI FirstCopyFails(LPCSTR printer, LPCSTR file) {
-    return ++copyCalls == 1 ? ERROR_WRITE_FAULT : PrintFile(printer, file);
-}
-
 // A file is logged as printed, and moved, only when every copy was spooled.
 TEST_F(UnattendedRun, AFileCountsAsPrintedOnlyWhenEveryCopyWas) {
     Store("Number of copies by printer sw_unattended", "Copies", "2");
     WriteInFolder("copies.prn", "copies");
     swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
-    sw::PrintLibrary().printFile = FirstCopyFails;
-    copyCalls = 0;
+    // The spooler refuses the first copy's bytes and takes the second.
+    swtest::LibraryCallRecorder library(swtest::LibraryCallRecorder::Answers::Real);
+    library.printResults = {ERROR_WRITE_FAULT};
     PrinterInbox inbox(kSchedulePrinter);
 
     TickUntilSettled();
 
-    EXPECT_EQ(copyCalls, 2) << "every copy is tried";
+    EXPECT_EQ(library.Calls("PrintFile").size(), 2u) << "every copy is tried";
     EXPECT_EQ(inbox.NextJob(), "copies") << "the second copy";
     EXPECT_EQ(EventLogLines(),
               std::vector<std::string>{kLogTime + InFolder("copies.prn") + "   not printed to " +
@@ -403,36 +397,25 @@ TEST_F(UnattendedRun, ARemoteScheduleLogsWhyTheCompanionCannotBeReached) {
     EXPECT_TRUE(FileExists(InFolder("second.prn")));
 }
 
-struct ApplicationCall {
-    std::string printer, file;
-};
-std::vector<ApplicationCall> applicationCalls;
-std::int32_t applicationResult = 0;
-
-std::int32_t RecordApplicationPrint(std::string_view printer, std::string_view file) {
-    applicationCalls.push_back({std::string(printer), std::string(file)});
-    return applicationResult;
-}
-
 TEST_F(UnattendedRun, WordDocumentsGoToTheWordProcessorWithTheFilesCopies) {
     Store(std::string(sw::kNoBypassSection), "File_001", "*.doc");
     WriteInFolder("letter.doc", "letter");
     Store("Number of copies " + InFolder("letter.doc"), "Copies", "3");
     swtest::WriteScheduleFile({Watching("*.doc")});
-    sw::PrintLibrary().printWithApplication = RecordApplicationPrint;
-    applicationCalls.clear();
-    applicationResult = -2;
+    swtest::LibraryCallRecorder library;
+    library.applicationResult = -2;
 
     TickUntilSettled();
     EXPECT_EQ(EventLogLines(),
               std::vector<std::string>{kLogTime + InFolder("letter.doc") + "   not printed to " +
                                        kSchedulePrinter + "  due to Error -2"});
 
-    applicationCalls.clear();
-    applicationResult = 0;
+    library.Clear();
+    library.applicationResult = 0;
     Tick();
-    ASSERT_EQ(applicationCalls.size(), 3u) << "the copies stored for the file";
-    for (const ApplicationCall& call : applicationCalls) {
+    const std::vector<swtest::LibraryCall> calls = library.Calls("PrintWithApplication");
+    ASSERT_EQ(calls.size(), 3u) << "the copies stored for the file";
+    for (const swtest::LibraryCall& call : calls) {
         EXPECT_EQ(call.printer, kSchedulePrinter);
         EXPECT_EQ(call.file, InFolder("letter.doc"));
     }
@@ -442,25 +425,21 @@ TEST_F(UnattendedRun, WordDocumentsGoToTheWordProcessorWithTheFilesCopies) {
 // The word processor's route lets messages through while it prints: a timer
 // tick that arrives then, during a scan by the dialog's Test, finds the
 // scan under way and leaves the file to it.
-std::int32_t PrintWhileATickArrives(std::string_view printer, std::string_view file) {
-    RecordApplicationPrint(printer, file);
-    if (applicationCalls.size() == 1)
-        sw::UnattendedTick(nullptr, WM_TIMER, 0, 0);
-    return 0;
-}
-
 TEST_F(UnattendedRun, ATickDuringAScanByHandDoesNotPrintTheSameFileAgain) {
     Store(std::string(sw::kNoBypassSection), "File_001", "*.doc");
     WriteInFolder("letter.doc", "letter");
     const sw::ScheduleRecord schedule = Watching("*.doc");
     swtest::WriteScheduleFile({schedule});
-    sw::PrintLibrary().printWithApplication = PrintWhileATickArrives;
-    applicationCalls.clear();
+    swtest::LibraryCallRecorder library;
+    library.afterCall = [&library](const swtest::LibraryCall&, long) {
+        if (library.Calls("PrintWithApplication").size() == 1)
+            sw::UnattendedTick(nullptr, WM_TIMER, 0, 0);
+    };
 
     sw::RunSchedule(schedule); // sees the file
     sw::RunSchedule(schedule); // prints it; a tick arrives meanwhile
 
-    EXPECT_EQ(applicationCalls.size(), 1u) << "printed once";
+    EXPECT_EQ(library.Calls("PrintWithApplication").size(), 1u) << "printed once";
     EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("letter.doc")});
 }
 
