@@ -14,7 +14,6 @@
 // schedule file and event log are the ones beside it; the folder of files is
 // made in TEMP and removed again. Under Wine, making and removing 100,000
 // files takes most of the run's half hour.
-#include "common/program_state.h"
 #include "printengine/swprint.h"
 #include "unattended/data_files.h"
 #include "unattended/schedule_file.h"
@@ -27,6 +26,10 @@
 #include <vector>
 
 namespace {
+
+// A program that has met no companion and remembers no copies count.
+const sw::CompanionControls kNoCompanion = {};
+const sw::RememberedCopiesSetting kNothingRemembered;
 
 constexpr int kMatching = 100;
 constexpr int kIdleRuns = 5;
@@ -124,7 +127,7 @@ void WriteSchedules(const std::string& folder, const std::string& pattern, int c
 }
 
 void Tick() {
-    sw::UnattendedTick(nullptr, WM_TIMER, 0, 0);
+    sw::RunUnattendedPass({kNoCompanion, kNothingRemembered});
 }
 
 // Idle ticks for 1, 10 and 100 schedules on the folder, as printed lines.

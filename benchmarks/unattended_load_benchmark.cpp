@@ -11,7 +11,6 @@
 // sw_bench, then SW_TEST_RUN=RUN tools/run-under-wine.sh ... sw_bench): the
 // printer's jobs are read from RUN/printers/PRINTER. Its schedule file, event
 // log and state files are the ones beside it.
-#include "common/program_state.h"
 #include "printengine/swprint.h"
 #include "unattended/data_files.h"
 #include "unattended/schedule_file.h"
@@ -25,6 +24,10 @@
 #include <vector>
 
 namespace {
+
+// A program that has met no companion and remembers no copies count.
+const sw::CompanionControls kNoCompanion = {};
+const sw::RememberedCopiesSetting kNothingRemembered;
 
 constexpr DWORD kTickMs = 250;
 constexpr DWORD kTrickleGapMs = 200;
@@ -126,7 +129,7 @@ bool RunUntilPrinted(Printer& printer, std::map<std::string, Drop>& drops, std::
     std::size_t done = 0;
     while (done < total && GetTickCount() - start < kGiveUpMs) {
         dropDue();
-        sw::UnattendedTick(nullptr, WM_TIMER, 0, 0);
+        sw::RunUnattendedPass({kNoCompanion, kNothingRemembered});
         const DWORD tickEnd = GetTickCount() + kTickMs;
         do {
             for (const std::string& job : printer.Arrived()) {
@@ -231,8 +234,7 @@ int main(int argc, char** argv) {
         FindClose(search);
     }
     RemoveDirectoryA(folder.c_str());
-    for (const std::string& path :
-         {sw::DataFilePath(), sw::EventLogPath(), sw::PrintedFilesPath()})
+    for (const std::string& path : {sw::DataFilePath(), sw::EventLogPath(), sw::PrintedFilesPath()})
         DeleteFileA(path.c_str());
     return 0;
 }

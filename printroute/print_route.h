@@ -6,8 +6,8 @@
 // bitmap, the driver) with the printer's stored settings.
 #pragma once
 
-#include "common/remembered_copies.h"
 #include "printroute/companion_controls.h"
+#include "settings/remembered_copies.h"
 
 #include <windows.h>
 

@@ -1,7 +1,6 @@
 #include "settings/bypass_patterns_dialog.h"
 
 #include "common/dialog_controls.h"
-#include "common/program_state.h"
 #include "resources/resource.h"
 #include "settings/bypass_exceptions.h"
 
@@ -10,6 +9,10 @@
 
 namespace sw {
 namespace {
+
+// The patterns found when the dialog last opened: a save of a shorter list
+// empties the keys up to it. Kept while the program runs.
+short patternCount = 0;
 
 HWND PatternList(HWND dialog) {
     return GetDlgItem(dialog, IDC_WORD_PATTERNS);
@@ -23,7 +26,7 @@ void OnInitDialog(HWND dialog) {
     const std::vector<std::string> patterns = ReadBypassPatterns();
     for (const std::string& pattern : patterns)
         AddToList(dialog, pattern);
-    Program().PatternCount = static_cast<short>(patterns.size());
+    patternCount = static_cast<short>(patterns.size());
     SendDlgItemMessageA(dialog, IDC_WORD_PATTERN, EM_LIMITTEXT, kPatternLimit, 0);
 }
 
@@ -49,7 +52,7 @@ void OnSaveAndClose(HWND dialog) {
     std::vector<std::string> patterns;
     for (int index = 0; index < count; ++index)
         patterns.push_back(ListBoxItemText(list, index));
-    SaveBypassPatterns(patterns);
+    SaveBypassPatterns(patterns, patternCount);
     EndDialog(dialog, IDC_WORD_EXIT);
 }
 
@@ -85,6 +88,10 @@ INT_PTR CALLBACK BypassPatternsDialogProc(HWND dialog, UINT message, WPARAM wPar
 
 void ShowBypassPatternsDialog(HWND owner) {
     DialogBoxParamA(GetModuleHandleA(nullptr), IDD_WORD, owner, BypassPatternsDialogProc, 0);
+}
+
+short RememberedPatternCount() {
+    return patternCount;
 }
 
 } // namespace sw

@@ -11,4 +11,9 @@ namespace sw {
 // its length at opening are emptied, so that they end the list.
 void ShowBypassPatternsDialog(HWND owner);
 
+// The number of patterns the dialog found when it last opened, raised by a
+// save of a longer list; 0 until it opened. The dialog's memory while the
+// program runs.
+short RememberedPatternCount();
+
 } // namespace sw

@@ -3,7 +3,7 @@
 // Portable, so that the precedence is unit-tested.
 #pragma once
 
-#include "common/remembered_copies.h"
+#include "settings/remembered_copies.h"
 
 #include <cstdint>
 #include <string>

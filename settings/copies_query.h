@@ -1,7 +1,7 @@
 // The number of copies the print paths make of a file.
 #pragma once
 
-#include "common/remembered_copies.h"
+#include "settings/remembered_copies.h"
 
 #include <cstdint>
 #include <string_view>

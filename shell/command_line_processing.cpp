@@ -4,7 +4,6 @@
 #include "common/long_path.h"
 #include "common/path_helpers.h"
 #include "common/program_folder.h"
-#include "common/program_state.h"
 #include "common/text_helpers.h"
 #include "info/help_topic.h"
 #include "printengine/swprint.h"
@@ -18,6 +17,7 @@
 #include "shell/command_line.h"
 #include "shell/companion.h"
 #include "shell/print_dispatch.h"
+#include "shell/program_state.h"
 #include "shell/startup_lookups.h"
 
 #include <windows.h>

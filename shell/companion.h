@@ -4,9 +4,9 @@
 // (printroute/companion_launch.h).
 #pragma once
 
-#include "common/program_state.h"
 #include "printroute/companion_launch.h"
 #include "remote/companion_protocol.h"
+#include "shell/program_state.h"
 
 #include <windows.h>
 

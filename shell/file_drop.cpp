@@ -1,7 +1,7 @@
 #include "shell/file_drop.h"
 
 #include "common/long_path.h"
-#include "common/program_state.h"
+#include "shell/program_state.h"
 
 #include <commctrl.h>
 

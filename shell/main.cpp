@@ -1,12 +1,12 @@
 // Entry of swutil.exe: one copy only; the companion's messages and the window
 // class are registered, the command line is processed (it may print and
 // close the program at once), then the main window runs until it is closed.
-#include "common/program_state.h"
 #include "common/text_helpers.h"
 #include "resources/resource.h"
 #include "shell/command_line_processing.h"
 #include "shell/companion.h"
 #include "shell/main_window.h"
+#include "shell/program_state.h"
 #include "shell/single_instance.h"
 
 #include <windows.h>

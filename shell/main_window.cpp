@@ -5,7 +5,6 @@
 
 #include "common/dialog_controls.h"
 #include "common/program_folder.h"
-#include "common/program_state.h"
 #include "printengine/swprint.h"
 #include "resources/resource.h"
 #include "shell/command_line_processing.h"
@@ -15,6 +14,7 @@
 #include "shell/main_window_layout.h"
 #include "shell/print_dispatch.h"
 #include "shell/printer_list.h"
+#include "shell/program_state.h"
 #include "shell/shutdown.h"
 
 #include <commctrl.h>

@@ -1,10 +1,10 @@
 #include "shell/main_window_layout.h"
 
 #include "common/control_helpers.h"
-#include "common/program_state.h"
 #include "resources/resource.h"
 #include "shell/local_address.h"
 #include "shell/printer_list.h"
+#include "shell/program_state.h"
 
 #include <commctrl.h>
 

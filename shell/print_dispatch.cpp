@@ -1,6 +1,6 @@
 #include "shell/print_dispatch.h"
 
-#include "common/program_state.h"
+#include "shell/program_state.h"
 
 namespace sw {
 

@@ -4,12 +4,12 @@
 #include "common/dialog_controls.h"
 #include "common/library_text.h"
 #include "common/long_path.h"
-#include "common/program_state.h"
 #include "printengine/swprint.h"
 #include "resources/resource.h"
 #include "shell/companion.h"
 #include "shell/print_dispatch.h"
 #include "shell/print_failure.h"
+#include "shell/program_state.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #include "shell/shutdown.h"
 
-#include "common/program_state.h"
 #include "remote/dial_up.h"
+#include "shell/program_state.h"
 #include "unattended/unattended_printing.h"
 
 #include <windows.h>

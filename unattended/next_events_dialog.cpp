@@ -4,7 +4,6 @@
 #include "unattended/next_events_dialog.h"
 
 #include "common/dialog_controls.h"
-#include "common/program_state.h"
 #include "resources/resource.h"
 #include "unattended/column_sort.h"
 #include "unattended/list_view_helpers.h"
@@ -16,6 +15,10 @@
 namespace sw {
 
 namespace {
+
+// The direction of the next header sort, flipped before every sort, so the
+// first click sorts descending. Kept while the program runs.
+bool sortAscending = true;
 
 struct NextEventsDialogData {
     HWND list = nullptr;
@@ -66,8 +69,8 @@ void OnColumnClick(NextEventsDialogData* data, int column) {
             snapshot.cells[static_cast<std::size_t>(number)] =
                 ReportCellText(data->list, row, column);
     }
-    Program().EventSortAscending = !Program().EventSortAscending;
-    snapshot.ascending = Program().EventSortAscending;
+    sortAscending = !sortAscending;
+    snapshot.ascending = sortAscending;
     SendMessageA(data->list, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&snapshot),
                  reinterpret_cast<LPARAM>(CompareRows));
     RenumberReportRows(data->list);
@@ -103,6 +106,10 @@ void ShowNextEventsDialog(HWND owner) {
     NextEventsDialogData data;
     DialogBoxParamA(GetModuleHandleA(nullptr), IDD_ELIST, owner, NextEventsDialogProc,
                     reinterpret_cast<LPARAM>(&data));
+}
+
+bool LastSortWasAscending() {
+    return sortAscending;
 }
 
 } // namespace sw

@@ -5,8 +5,8 @@
 
 #include "common/control_helpers.h"
 #include "common/dialog_controls.h"
-#include "common/program_state.h"
 #include "resources/resource.h"
+#include "shell/program_state.h"
 #include "unattended/folder_browser.h"
 #include "unattended/schedule_file.h"
 #include "unattended/schedule_form.h"

@@ -3,7 +3,6 @@
 // program registered for web addresses (and as the system information tool),
 // which writes its command line to %TEMP%\sw_started.txt.
 #include "common/program_folder.h"
-#include "common/program_state.h"
 #include "info/about_box.h"
 #include "info/driver_download_dialog.h"
 #include "info/help_topic.h"
@@ -42,16 +41,15 @@ swtest::ScopedClassesText BrowserAssociation(const std::string& program) {
 // Each test starts with no stand-in started and no system information tool registered.
 class Information : public testing::Test {
   protected:
-    void SetUp() override {
-        TearDown();
-        sw::ResetProgramState();
-    }
+    void SetUp() override { TearDown(); }
     void TearDown() override {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSystemInfoKey);
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, sw::kSharedToolsKey);
         DeleteFileA(swtest::StartedLog().c_str());
     }
     static std::string StandIn() { return swtest::TestProgramFolder() + "started_program.exe"; }
+
+    sw::DialUpState dialUp_; // as the program starts: no remote access library
 };
 
 TEST_F(Information, RegistryTextIsReadWithReadAccessOnly) {
@@ -94,14 +92,14 @@ TEST_F(Information, SystemInfoStartsTheToolNamedByEitherValue) {
 
 TEST_F(Information, AWebLinkOpensItsPageWithoutDialingWhenNoLibraryIsLoaded) {
     const auto browser = BrowserAssociation(StandIn());
-    sw::OpenWebLink(sw::kMakerHomePage);
+    sw::OpenWebLink(sw::kMakerHomePage, dialUp_);
     const auto started = StartedCommands(1);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_NE(started[0].find(std::string(sw::WebLinkAddress(1))), std::string::npos) << started[0];
     // No connection is active, so the link asked for one; at exit the
     // hang-up finds nothing to hang up.
-    EXPECT_TRUE(sw::Program().DialedForWeb);
-    EXPECT_EQ(sw::HangUpConnections(""), 1002u);
+    EXPECT_TRUE(dialUp_.dialedForWeb);
+    EXPECT_EQ(sw::HangUpConnections(dialUp_.library, ""), 1002u);
 }
 
 TEST_F(Information, ABrowserThatCannotStartIsReported) {
@@ -112,7 +110,7 @@ TEST_F(Information, ABrowserThatCannotStartIsReported) {
                       "Sorry, neither Microsoft Explorer nor Netscape Navigator was found");
         })
         .Click(IDOK)
-        .Run([] { sw::OpenWebLink(sw::kMakerHomePage); });
+        .Run([this] { sw::OpenWebLink(sw::kMakerHomePage, dialUp_); });
 }
 
 TEST_F(Information, TheAboutBoxShowsTheProgramAndItsMaker) {
@@ -131,9 +129,9 @@ TEST_F(Information, TheAboutBoxShowsTheProgramAndItsMaker) {
                 EXPECT_FALSE(swtest::ItemText(box, id).empty()) << id;
         })
         .PressKey(IDOK, VK_RETURN)
-        .Run([] { EXPECT_EQ(sw::RunAboutBox(nullptr), 1); });
-    DialogDriver("About Spoolwright").PressKey(IDOK, VK_ESCAPE).Run([] {
-        EXPECT_EQ(sw::RunAboutBox(nullptr), 0);
+        .Run([this] { EXPECT_EQ(sw::RunAboutBox(nullptr, dialUp_), 1); });
+    DialogDriver("About Spoolwright").PressKey(IDOK, VK_ESCAPE).Run([this] {
+        EXPECT_EQ(sw::RunAboutBox(nullptr, dialUp_), 0);
     });
 }
 
@@ -147,7 +145,7 @@ TEST_F(Information, OrderAndSystemInfoLeaveTheAboutBoxOpen) {
         .On("About Spoolwright")
         .Inspect([](HWND box) { EXPECT_TRUE(IsWindowVisible(box)); })
         .CloseBox()
-        .Run([] { sw::ShowAboutBox(nullptr); });
+        .Run([this] { sw::ShowAboutBox(nullptr, dialUp_); });
     const auto started = StartedCommands(2);
     ASSERT_EQ(started.size(), 2u);
     const std::string both = started[0] + "\n" + started[1];
@@ -173,7 +171,7 @@ TEST_F(Information, TheDriverDialogListsTheMakersAndOpensTheSelectedOnesPage) {
     ASSERT_EQ(started.size(), 1u);
     EXPECT_NE(started[0].find(std::string(sw::DriverDownloadAddress(2))), std::string::npos)
         << started[0];
-    EXPECT_FALSE(sw::Program().DialedForWeb) << "the driver dialog makes no dial-up check";
+    EXPECT_FALSE(dialUp_.dialedForWeb) << "the driver dialog makes no dial-up check";
 }
 
 TEST_F(Information, ExitClosesTheDriverDialogWithoutOpeningAnything) {

@@ -1,7 +1,6 @@
 // The dial-up wrappers: with no remote access library nothing is called;
 // with a library loaded (a scripted stand-in) each function is looked up by
 // name and given the records of the sizes the platform defines.
-#include "common/program_state.h"
 #include "remote/dial_up.h"
 
 #include <gtest/gtest.h>
@@ -29,10 +28,8 @@ class DialUp : public testing::Test {
         log_ = reinterpret_cast<LogFn>(
             reinterpret_cast<void*>(GetProcAddress(library_, "FakeRasLog")));
         ASSERT_TRUE(setUp_ && log_);
-        sw::Program().DialUpLibrary = library_;
     }
     void TearDown() override {
-        sw::ResetProgramState();
         if (library_ != nullptr)
             FreeLibrary(library_);
     }
@@ -44,25 +41,26 @@ class DialUp : public testing::Test {
 };
 
 TEST(DialUpWithoutLibrary, EveryWrapperDoesNothing) {
-    ASSERT_EQ(sw::Program().DialUpLibrary, nullptr);
-    EXPECT_EQ(sw::IsDialUpConnected(), 0);
-    EXPECT_EQ(sw::DialFirstEntry(), nullptr);
-    EXPECT_EQ(sw::DialEntry(1), nullptr);
-    sw::HangUpAndWait(reinterpret_cast<HANDLE>(0x100));
-    EXPECT_EQ(sw::HangUpConnections(""), 1002u) << "no connection to hang up";
+    const HMODULE library = nullptr;
+    ASSERT_EQ(sw::DialUpState().library, library) << "the program starts without dial-up";
+    EXPECT_EQ(sw::IsDialUpConnected(library), 0);
+    EXPECT_EQ(sw::DialFirstEntry(library), nullptr);
+    EXPECT_EQ(sw::DialEntry(library, 1), nullptr);
+    sw::HangUpAndWait(library, reinterpret_cast<HANDLE>(0x100));
+    EXPECT_EQ(sw::HangUpConnections(library, ""), 1002u) << "no connection to hang up";
 }
 
 TEST_F(DialUp, AnActiveConnectionCountsAsConnected) {
     setUp_(1, 0, 0, 0x2000, 0);
-    EXPECT_EQ(sw::IsDialUpConnected(), 1);
+    EXPECT_EQ(sw::IsDialUpConnected(library_), 1);
     EXPECT_EQ(Log(), kConnections);
     setUp_(0, 0, 0, 0x2000, 0);
-    EXPECT_EQ(sw::IsDialUpConnected(), 0);
+    EXPECT_EQ(sw::IsDialUpConnected(library_), 0);
 }
 
 TEST_F(DialUp, DialingTheFirstEntryUsesItsTrimmedNameAndWaitsForTheConnection) {
     setUp_(0, 2, 0, 0x2000, 0);
-    EXPECT_EQ(sw::DialFirstEntry(), reinterpret_cast<HANDLE>(0x200));
+    EXPECT_EQ(sw::DialFirstEntry(library_), reinterpret_cast<HANDLE>(0x200));
     EXPECT_EQ(Log(), "EnumEntries size 264 bytes 264\n"
                      "EnumEntries size 264 bytes 26400\n"
                      "GetEntryDialParams size 1052 entry 'Entry 1'\n"
@@ -74,16 +72,16 @@ TEST_F(DialUp, DialingTheFirstEntryUsesItsTrimmedNameAndWaitsForTheConnection) {
 
 TEST_F(DialUp, AnEntryOutsideThePhonebookDialsNothing) {
     setUp_(0, 2, 0, 0x2000, 0);
-    EXPECT_EQ(sw::DialEntry(3), nullptr);
-    EXPECT_EQ(sw::DialEntry(0), nullptr);
+    EXPECT_EQ(sw::DialEntry(library_, 3), nullptr);
+    EXPECT_EQ(sw::DialEntry(library_, 0), nullptr);
     EXPECT_EQ(Log().find("Dial "), std::string::npos);
     setUp_(0, 0, 0, 0x2000, 0);
-    EXPECT_EQ(sw::DialFirstEntry(), nullptr);
+    EXPECT_EQ(sw::DialFirstEntry(library_), nullptr);
 }
 
 TEST_F(DialUp, AFailedDialIsHungUpUntilTheConnectionIsGone) {
     setUp_(0, 1, 633, 0x2000, 0);
-    EXPECT_EQ(sw::DialEntry(1), nullptr);
+    EXPECT_EQ(sw::DialEntry(library_, 1), nullptr);
     const std::string log = Log();
     EXPECT_NE(log.find("HangUp 512\nGetConnectStatus size 160 handle 512\n"
                        "GetConnectStatus size 160 handle 512\nGetConnectStatus gone\n"),
@@ -93,21 +91,21 @@ TEST_F(DialUp, AFailedDialIsHungUpUntilTheConnectionIsGone) {
 
 TEST_F(DialUp, AConnectionThatIsNotConnectedIsHungUp) {
     setUp_(0, 1, 0, 0x1000, 0);
-    EXPECT_EQ(sw::DialEntry(1), nullptr);
+    EXPECT_EQ(sw::DialEntry(library_, 1), nullptr);
     EXPECT_NE(Log().find("HangUp 512"), std::string::npos);
 }
 
 TEST_F(DialUp, HangingUpByNameOrEveryConnection) {
     setUp_(2, 0, 0, 0x2000, 0);
-    EXPECT_EQ(sw::HangUpConnections("OFFICE"), 0u);
+    EXPECT_EQ(sw::HangUpConnections(library_, "OFFICE"), 0u);
     EXPECT_EQ(Log(), kConnections + "HangUp 256\n");
     setUp_(2, 0, 0, 0x2000, 0);
-    EXPECT_EQ(sw::HangUpConnections(""), 0u);
+    EXPECT_EQ(sw::HangUpConnections(library_, ""), 0u);
     EXPECT_EQ(Log(), kConnections + "HangUp 256\nHangUp 257\n");
     setUp_(2, 0, 0, 0x2000, 5);
-    EXPECT_EQ(sw::HangUpConnections("home"), 1001u) << "the last hang-up failed";
+    EXPECT_EQ(sw::HangUpConnections(library_, "home"), 1001u) << "the last hang-up failed";
     setUp_(0, 0, 0, 0x2000, 0);
-    EXPECT_EQ(sw::HangUpConnections(""), 1002u);
+    EXPECT_EQ(sw::HangUpConnections(library_, ""), 1002u);
 }
 
 } // namespace

@@ -31,7 +31,7 @@ TEST_F(BitmapPlacementDialog, FreshFileShowsInchesAskAndZeros) {
                       "0 0 0 0");
         })
         .CloseBox()
-        .Run(sw::ShowBitmapPlacementDialog);
+        .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
     EXPECT_EQ(Stored("BMPprint", "Left"), "<missing>") << "the close box stores no measure";
 }
 
@@ -42,7 +42,7 @@ TEST_F(BitmapPlacementDialog, ReturnStoresTheTypedMeasuresInInches) {
         .SetText(IDC_BMP_WIDTH, "six")
         .SetText(IDC_BMP_HEIGHT, "-4")
         .Click(IDC_BMP_RETURN)
-        .Run(sw::ShowBitmapPlacementDialog);
+        .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
     EXPECT_EQ(Stored("BMPprint", "Left"), "1");
     EXPECT_EQ(Stored("BMPprint", "Top"), "1.5");
     EXPECT_EQ(Stored("BMPprint", "Width"), "0");
@@ -61,14 +61,12 @@ TEST_F(BitmapPlacementDialog, EachRadioClickIsStoredAtOnceEvenWhenClosedWithTheC
         })
         .SetText(IDC_BMP_LEFT, "3")
         .CloseBox()
-        .Run(sw::ShowBitmapPlacementDialog);
+        .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
     EXPECT_EQ(Stored("BMPprint", "Left"), "<missing>");
 
-    DialogDriver(kCaption)
-        .Click(IDC_BMP_ASK)
-        .Click(IDC_BMP_INCHES)
-        .CloseBox()
-        .Run(sw::ShowBitmapPlacementDialog);
+    DialogDriver(kCaption).Click(IDC_BMP_ASK).Click(IDC_BMP_INCHES).CloseBox().Run([] {
+        sw::ShowBitmapPlacementDialog(nullptr);
+    });
     EXPECT_EQ(Stored("BMPprint", "UseSaved"), "0");
     EXPECT_EQ(Stored("BMPprint", "Inches"), "-1");
 }
@@ -87,7 +85,7 @@ TEST_F(BitmapPlacementDialog, CentimetersAreShownAndTypedButInchesAreStored) {
         })
         .SetText(IDC_BMP_WIDTH, "5.08")
         .Click(IDC_BMP_RETURN)
-        .Run(sw::ShowBitmapPlacementDialog);
+        .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
     EXPECT_EQ(Stored("BMPprint", "Left"), "1");
     EXPECT_EQ(Stored("BMPprint", "Top"), "1.5");
     EXPECT_EQ(Stored("BMPprint", "Width"), "2");
@@ -99,7 +97,7 @@ TEST_F(BitmapPlacementDialog, SwitchingTheUnitKeepsTheNumbersShownAndSavesThemIn
         .Click(IDC_BMP_CENTIMETERS)
         .Inspect([](HWND dialog) { EXPECT_EQ(ItemText(dialog, IDC_BMP_LEFT), "1"); })
         .Click(IDC_BMP_RETURN)
-        .Run(sw::ShowBitmapPlacementDialog);
+        .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
     EXPECT_EQ(Stored("BMPprint", "Left"), "0.393700787401575"); // 1 cm in inches
 }
 

@@ -13,7 +13,7 @@ double placementDialogLeft = 0;
 
 // Stands in for the placement dialog: counts how often it was shown and plays
 // a user who types the given left measure and leaves with "&Return".
-void ShowPlacementDialog() {
+void ShowPlacementDialog(HWND) {
     ++placementDialogShown;
     sw::WriteSettingNumber(sw::SettingsFilePath(), sw::kBitmapSection, sw::kLeftKey,
                            placementDialogLeft);
@@ -29,7 +29,8 @@ class BitmapPlacement : public swtest::SettingsFileTest {
     // The box GetBitmapPlacement gives, every measure `start` before the call.
     static sw::BitmapPlacement Placement(double start = 0) {
         sw::BitmapPlacement box{start, start, start, start};
-        sw::GetBitmapPlacement(box.left, box.top, box.width, box.height, ShowPlacementDialog);
+        sw::GetBitmapPlacement(nullptr, box.left, box.top, box.width, box.height,
+                               ShowPlacementDialog);
         return box;
     }
 };

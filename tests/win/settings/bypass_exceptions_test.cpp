@@ -1,5 +1,4 @@
 // The driver-bypass exceptions against the pattern list in the real settings file.
-#include "common/program_state.h"
 #include "settings/bypass_exceptions.h"
 #include "support/settings_file.h"
 
@@ -70,34 +69,35 @@ TEST_F(BypassExceptions, ShorterListLeavesEmptyKeysBehind) {
     Write("NoBypass", "File_003", "*.c");
     Write("NoBypass", "File_004", "*.d");
     Write("NoBypass", "File_005", "*.e");
-    sw::Program().PatternCount = static_cast<short>(sw::ReadBypassPatterns().size());
-    sw::SaveBypassPatterns({"*.a", "*.b", "*.d", "*.e"});
+    short count = static_cast<short>(sw::ReadBypassPatterns().size());
+    sw::SaveBypassPatterns({"*.a", "*.b", "*.d", "*.e"}, count);
     EXPECT_EQ(Read("NoBypass", "File_004"), "*.e");
     EXPECT_EQ(Read("NoBypass", "File_005"), "");
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.a", "*.b", "*.d", "*.e"}));
     EXPECT_FALSE(sw::IsBypassException("x.c"));
-    EXPECT_EQ(sw::Program().PatternCount, 5);
+    EXPECT_EQ(count, 5);
 }
 
 TEST_F(BypassExceptions, LongerListRaisesThePatternCount) {
     sw::WriteDefaultBypassPatterns();
-    sw::Program().PatternCount = static_cast<short>(sw::ReadBypassPatterns().size());
-    sw::SaveBypassPatterns({"*.doc", "*.rtf", "*.txt", "*.wri"});
-    EXPECT_EQ(sw::Program().PatternCount, 4);
+    short count = static_cast<short>(sw::ReadBypassPatterns().size());
+    sw::SaveBypassPatterns({"*.doc", "*.rtf", "*.txt", "*.wri"}, count);
+    EXPECT_EQ(count, 4);
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri"}));
     EXPECT_TRUE(sw::IsBypassException("notes.TXT"));
 }
 
 TEST_F(BypassExceptions, PatternOfBlanksOnlyDoesNotEndTheList) {
-    sw::SaveBypassPatterns({"   ", " *.doc ", "*.wri"});
+    short count = 0;
+    sw::SaveBypassPatterns({"   ", " *.doc ", "*.wri"}, count);
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.doc", "*.wri"}));
     EXPECT_TRUE(sw::IsBypassException("a.wri"));
 }
 
 TEST_F(BypassExceptions, NegativePatternCountIsTreatedAsNone) {
-    sw::Program().PatternCount = -3;
-    sw::SaveBypassPatterns({"*.doc"});
-    EXPECT_EQ(sw::Program().PatternCount, 1);
+    short count = -3;
+    sw::SaveBypassPatterns({"*.doc"}, count);
+    EXPECT_EQ(count, 1);
     EXPECT_TRUE(sw::IsBypassException("a.doc"));
 }
 

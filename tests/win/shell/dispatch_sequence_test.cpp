@@ -1,8 +1,8 @@
 // The library calls of a local print, in order, as the recorder of library
 // calls sees them.
-#include "common/program_state.h"
 #include "printroute/driver_bypass_print.h"
 #include "shell/print_dispatch.h"
+#include "shell/program_state.h"
 #include "support/library_call_recorder.h"
 #include "support/settings_file.h"
 #include "support/temp_files.h"
@@ -21,9 +21,7 @@ class DispatchSequence : public swtest::SettingsFileTest {
         Write("NoBypass", "File_001", "*.doc");
     }
     std::vector<std::string> Dispatch(const std::string& printer, const std::string& file) {
-        sw::Program().CurrentPrinter = printer;
-        sw::Program().SelectedFile = file;
-        sw::DispatchPrint();
+        sw::DispatchPrint(printer, file);
         return library_.Texts();
     }
 
@@ -93,9 +91,7 @@ TEST_F(DispatchSequence, WordProcessorRouteChecksFileAndPrinterFirst) {
     for (const auto& c : cases) {
         library_.Clear();
         library_.applicationResult = c.application;
-        sw::Program().CurrentPrinter = c.printer;
-        sw::Program().SelectedFile = c.file;
-        EXPECT_EQ(sw::DispatchPrint(), c.result) << c.printer << " " << c.file;
+        EXPECT_EQ(sw::DispatchPrint(c.printer, c.file), c.result) << c.printer << " " << c.file;
         EXPECT_EQ(library_.Texts().size(), c.calls) << c.printer << " " << c.file;
     }
 }
@@ -106,8 +102,7 @@ TEST_F(DispatchSequence, NetworkPathWithoutColonIsLocal) {
         (std::vector<std::string>{"PrintFile(\\\\server\\laser,C:\\a.prn)", "SetAutoformfeed(0)"}));
     library_.Clear();
     // A remote printer without an announced companion prints nothing here.
-    sw::Program().CurrentPrinter = "site:laser";
-    EXPECT_EQ(sw::DispatchPrint(), ERROR_NOT_READY);
+    EXPECT_EQ(sw::DispatchPrint("site:laser", "C:\\a.prn"), ERROR_NOT_READY);
     EXPECT_TRUE(library_.Texts().empty());
 }
 
@@ -116,14 +111,14 @@ TEST_F(DispatchSequence, NetworkPathWithoutColonIsLocal) {
 TEST_F(DispatchSequence, FirstFailingCopyIsTheResult) {
     Write("Number of copies by printer Laser", "Copies", "3");
     library_.printResults = {0, ERROR_INVALID_PRINTER_NAME, ERROR_ACCESS_DENIED};
-    EXPECT_EQ(sw::PrintBypassingDriver("Laser", "C:\\a.prn", sw::BitmapPlacementSource::StoredOnly),
+    EXPECT_EQ(sw::PrintBypassingDriver("Laser", "C:\\a.prn", sw::kUnattendedRules, {}),
               ERROR_INVALID_PRINTER_NAME);
     EXPECT_EQ(library_.Texts().size(), 4u) << "three copies and the form feed switched off";
 
     // PrintBMP reports a failure as -1 and its reason in the last error.
     library_.printResults = {-1, 0, 0};
     library_.printErrors = {ERROR_FILE_NOT_FOUND};
-    EXPECT_EQ(sw::PrintBypassingDriver("Laser", "C:\\a.bmp", sw::BitmapPlacementSource::StoredOnly),
+    EXPECT_EQ(sw::PrintBypassingDriver("Laser", "C:\\a.bmp", sw::kUnattendedRules, {}),
               ERROR_FILE_NOT_FOUND);
 }
 

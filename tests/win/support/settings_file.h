@@ -4,7 +4,6 @@
 // platform's profile functions, independently of the code under test.
 #pragma once
 
-#include "common/program_state.h"
 #include "settings/settings_store.h"
 #include "support/file_writer.h"
 
@@ -58,14 +57,12 @@ inline bool SectionExists(const std::string& section) {
     return false;
 }
 
-// Every test starts from no settings file and from the program state of a
-// fresh start.
+// Every test starts from no settings file.
 class SettingsFileTest : public testing::Test {
   protected:
     void SetUp() override {
         path_ = sw::SettingsFilePath();
         Remove();
-        sw::ResetProgramState();
     }
     void TearDown() override { Remove(); }
 

@@ -1,10 +1,11 @@
 // The schedule dialog driven with real window messages: what it shows of the
 // schedule file, what Save and Delete write, stepping, the folder picker and
 // the Test button.
-#include "common/program_state.h"
 #include "resources/resource.h"
+#include "shell/program_state.h"
 #include "support/dialog_driver.h"
 #include "support/file_writer.h"
+#include "support/print_context.h"
 #include "support/print_server.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
@@ -88,14 +89,13 @@ class ScheduleDialog : public swtest::UnattendedTest {
         SendMessageA(printers_, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(swtest::kSchedulePrinter));
         SendMessageA(printers_, LB_SETCURSEL, 0, 0);
-        sw::Program().PrinterListBox = printers_;
     }
     void TearDown() override {
         sw::ResetProgramState();
         DestroyWindow(printers_);
         swtest::UnattendedTest::TearDown();
     }
-    static void Open() { sw::ShowScheduleDialog(nullptr); }
+    void Open() const { sw::ShowScheduleDialog(nullptr, printers_, swtest::FreshPrintContext()); }
 
   private:
     HWND printers_ = nullptr;
@@ -114,7 +114,9 @@ TEST_F(ScheduleDialog, OpensEmptyWithoutAFileAndSaveCreatesIt) {
     Shown shown;
     DialogDriver driver;
     driver.On(kCaption);
-    driver.Inspect(ReadShown(shown)).Click(IDC_SCHED_SAVE).Click(IDC_SCHED_EXIT).Run(Open);
+    driver.Inspect(ReadShown(shown)).Click(IDC_SCHED_SAVE).Click(IDC_SCHED_EXIT).Run([this] {
+        Open();
+    });
     EXPECT_EQ(shown.interval, "30000");
     EXPECT_EQ(shown.pattern, "");
     EXPECT_EQ(shown.folder, "");
@@ -141,7 +143,7 @@ TEST_F(ScheduleDialog, SaveStoresTheForm) {
         .Click(IDC_SCHED_SAVE)
         .Screenshot("sched")
         .Click(IDC_SCHED_EXIT)
-        .Run(Open);
+        .Run([this] { Open(); });
     const sw::ScheduleRecord saved = Stored(1);
     EXPECT_EQ(saved.IntervalMs, 2500);
     EXPECT_EQ(saved.FilePattern, "*.prn");
@@ -165,7 +167,7 @@ TEST_F(ScheduleDialog, RefusedInputWritesNothing) {
         .SetText(IDC_SCHED_INTERVAL, "60001")
         .Click(IDC_SCHED_SAVE)
         .Click(IDC_SCHED_EXIT)
-        .Run(Open);
+        .Run([this] { Open(); });
     EXPECT_FALSE(swtest::FileExists(sw::DataFilePath()));
     EXPECT_EQ(sw::Program().CurrentScheduleIndex, 0);
 }
@@ -179,7 +181,7 @@ TEST_F(ScheduleDialog, StepsThroughTheSchedulesAndStopsAtTheEnds) {
     driver.Inspect(ReadShown(shown[2])).Click(IDC_SCHED_LAST);
     driver.Inspect(ReadShown(shown[3])).Click(IDC_SCHED_NEXT);
     driver.Inspect(ReadShown(shown[4])).Click(IDC_SCHED_FIRST);
-    driver.Inspect(ReadShown(shown[5])).Click(IDC_SCHED_EXIT).Run(Open);
+    driver.Inspect(ReadShown(shown[5])).Click(IDC_SCHED_EXIT).Run([this] { Open(); });
     const char* folders[] = {"C:\\Folder1", "C:\\Folder1", "C:\\Folder2",
                              "C:\\Folder3", "C:\\Folder3", "C:\\Folder1"};
     for (std::size_t i = 0; i < shown.size(); ++i)
@@ -195,7 +197,7 @@ TEST_F(ScheduleDialog, DeletingTheSecondOfThreeShowsTheFirst) {
     Shown shown;
     DialogDriver driver;
     driver.On(kCaption).Click(IDC_SCHED_NEXT).Click(IDC_SCHED_DELETE);
-    driver.Inspect(ReadShown(shown)).Click(IDC_SCHED_EXIT).Run(Open);
+    driver.Inspect(ReadShown(shown)).Click(IDC_SCHED_EXIT).Run([this] { Open(); });
     ASSERT_EQ(sw::ScheduleCount(), 2);
     EXPECT_EQ(Stored(1), Numbered(1));
     EXPECT_EQ(Stored(2), Numbered(3));
@@ -211,7 +213,7 @@ TEST_F(ScheduleDialog, AddKeepsTheFormWithoutDaysAndSaveAppends) {
     driver.On(kCaption).Click(IDC_SCHED_ADD).Inspect(ReadShown(shown));
     SelectDays(driver, {2}).SetText(IDC_SCHED_PATTERN, "*.new").Click(IDC_SCHED_SAVE);
     driver.SetText(IDC_SCHED_PATTERN, "*.newer").Click(IDC_SCHED_SAVE).Click(IDC_SCHED_EXIT);
-    driver.Run(Open);
+    driver.Run([this] { Open(); });
     EXPECT_EQ(shown.folder, "C:\\Folder1") << "the values previously shown";
     EXPECT_TRUE(shown.days.empty());
     ASSERT_EQ(sw::ScheduleCount(), 3) << "the second Save overwrites the record just added";
@@ -232,7 +234,7 @@ TEST_F(ScheduleDialog, CancellingTheFolderPickerEmptiesTheFolder) {
         .Inspect([&](HWND dialog) { folderAfter = ItemText(dialog, IDC_SCHED_FOLDER); })
         .Click(IDC_SCHED_SAVE)
         .Click(IDC_SCHED_EXIT)
-        .Run(Open);
+        .Run([this] { Open(); });
     EXPECT_EQ(folderAfter, "");
     EXPECT_EQ(Stored(1).WatchFolder, "");
 }
@@ -256,7 +258,7 @@ TEST_F(ScheduleDialog, TheFolderPickerFillsInTheChosenFolder) {
         .On(kCaption)
         .Inspect([&](HWND dialog) { folderAfter = ItemText(dialog, IDC_SCHED_FOLDER); })
         .Click(IDC_SCHED_EXIT)
-        .Run(Open);
+        .Run([this] { Open(); });
     EXPECT_EQ(folderAfter, chosen);
 }
 
@@ -270,7 +272,7 @@ TEST_F(ScheduleDialog, TestScansTheStoredRecordAtOnce) {
         .Click(IDC_SCHED_TEST) // sees the file
         .Click(IDC_SCHED_TEST) // prints it, now that it has settled
         .Click(IDC_SCHED_EXIT)
-        .Run(Open);
+        .Run([this] { Open(); });
     EXPECT_EQ(inbox.NextJob(), "tested");
     EXPECT_EQ(swtest::EventLogLines().size(), 1u);
 }
@@ -296,7 +298,7 @@ TEST_F(ScheduleDialog, ShowsThePrinterTheSchedulePrintsToReadOnly) {
         .Click(IDC_SCHED_SAVE)
         .Inspect(ReadShown(saved))
         .Click(IDC_SCHED_EXIT)
-        .Run(Open);
+        .Run([this] { Open(); });
     EXPECT_EQ(stored.printer, "127.0.0.1:631:remote_queue");
     EXPECT_TRUE(readOnly);
     EXPECT_EQ(added.printer, swtest::kSchedulePrinter);
@@ -308,10 +310,11 @@ TEST_F(ScheduleDialog, ADamagedRecordIsShownAsItReads) {
     sw::ScheduleRecordBytes bytes = sw::EncodeScheduleRecord(Numbered(1));
     std::fill(bytes.begin() + 288, bytes.begin() + 368, 'x'); // pattern without NUL
     bytes[451] = 0x7F;                                        // From hour 32512
-    ASSERT_TRUE(
-        swtest::WriteToFile(sw::DataFilePath(), std::string(bytes.begin(), bytes.end())));
+    ASSERT_TRUE(swtest::WriteToFile(sw::DataFilePath(), std::string(bytes.begin(), bytes.end())));
     Shown shown;
-    DialogDriver().On(kCaption).Inspect(ReadShown(shown)).Click(IDC_SCHED_EXIT).Run(Open);
+    DialogDriver().On(kCaption).Inspect(ReadShown(shown)).Click(IDC_SCHED_EXIT).Run([this] {
+        Open();
+    });
     EXPECT_EQ(shown.pattern, std::string(80, 'x'));
     EXPECT_EQ(shown.folder, "C:\\Folder1");
     EXPECT_EQ(shown.times[0], "32513");

@@ -1,6 +1,5 @@
 // The schedule file "sw.dat" next to the program: counting, loading, saving
 // and deleting records against a real file.
-#include "common/program_state.h"
 #include "support/file_writer.h"
 #include "support/program_driver.h"
 #include "support/temp_files.h"
@@ -76,8 +75,7 @@ TEST_F(ScheduleFile, APartialRecordIsIgnoredAndAnAppendReplacesIt) {
     EXPECT_EQ(sw::ScheduleCount(), 1);
     EXPECT_EQ(sw::LoadAllSchedules().size(), 1u);
     EXPECT_EQ(sw::SaveSchedule(Named("next"), 0), 2);
-    EXPECT_EQ(ReadWholeFile(sw::DataFilePath()),
-              Encoded(Named("whole")) + Encoded(Named("next")))
+    EXPECT_EQ(ReadWholeFile(sw::DataFilePath()), Encoded(Named("whole")) + Encoded(Named("next")))
         << "the new record starts at a record boundary";
 }
 
@@ -116,8 +114,7 @@ TEST_F(ScheduleFile, DeleteKeepsTheOthersByteForByteInOrder) {
     EXPECT_TRUE(sw::DeleteSchedule(2));
     EXPECT_EQ(ReadWholeFile(sw::DataFilePath()), second);
     EXPECT_TRUE(sw::DeleteSchedule(1));
-    EXPECT_FALSE(FileExists(sw::DataFilePath()))
-        << "deleting the only schedule removes the file";
+    EXPECT_FALSE(FileExists(sw::DataFilePath())) << "deleting the only schedule removes the file";
 }
 
 TEST_F(ScheduleFile, DeleteOutsideTheRecordsKeepsThemAll) {
@@ -150,8 +147,7 @@ TEST_F(ScheduleFile, AStaleScratchFileIsReplaced) {
 TEST_F(ScheduleFile, AppendToScratch) {
     EXPECT_TRUE(sw::AppendScheduleToScratch(Named("x")));
     EXPECT_TRUE(sw::AppendScheduleToScratch(Named("y")));
-    EXPECT_EQ(ReadWholeFile(sw::DataFileBPath()),
-              Encoded(Named("x")) + Encoded(Named("y")));
+    EXPECT_EQ(ReadWholeFile(sw::DataFileBPath()), Encoded(Named("x")) + Encoded(Named("y")));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // at once when the first print has been spooled, as a kill or a power cut
 // would, before the file is moved or the log written.
 #include "support/library_call_recorder.h"
+#include "support/print_context.h"
 #include "unattended/unattended_run.h"
 
 #include <windows.h>
@@ -22,7 +23,7 @@ int main() {
     };
     // The first tick sees the files; a later one prints those that settled.
     for (int tick = 0; tick < 100; ++tick) {
-        sw::UnattendedTick(nullptr, WM_TIMER, 0, 0);
+        sw::RunUnattendedPass(swtest::FreshPrintContext());
         Sleep(100);
     }
     return 1; // nothing was printed

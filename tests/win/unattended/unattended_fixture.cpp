@@ -1,7 +1,7 @@
 #include "unattended_fixture.h"
 
-#include "common/program_state.h"
 #include "support/file_writer.h"
+#include "support/print_context.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/text_lines.h"
@@ -30,8 +30,7 @@ int WINAPI UnexpectedMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT) {
 }
 
 void DeleteDataFiles() {
-    for (const std::string& path :
-         {sw::DataFilePath(), sw::DataFileBPath(), sw::EventLogPath()})
+    for (const std::string& path : {sw::DataFilePath(), sw::DataFileBPath(), sw::EventLogPath()})
         DeleteFileA(path.c_str());
     ForgetPrintedFiles();
 }
@@ -116,11 +115,10 @@ std::string UnattendedTest::WriteInFolder(const std::string& name, const std::st
 }
 
 void UnattendedTest::Tick() const {
-    sw::UnattendedTick(nullptr, WM_TIMER, 0, 0);
+    sw::RunUnattendedPass(swtest::FreshPrintContext());
 }
 
 void UnattendedTest::TearDown() {
-    sw::StopUnattendedPrinting();
     folder_.reset();
     DeleteDataFiles();
     SettingsFileTest::TearDown();

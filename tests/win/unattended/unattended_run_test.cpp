@@ -2,13 +2,13 @@
 // schedule's virtual printer, what the event log says, and what becomes of
 // the files.
 #include "common/program_folder.h"
-#include "common/program_state.h"
 #include "printengine/swprint.h"
 #include "printroute/companion_launch.h"
 #include "remote/companion_protocol.h"
 #include "settings/setting_names.h"
 #include "support/file_writer.h"
 #include "support/library_call_recorder.h"
+#include "support/print_context.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/script_names.h"
@@ -50,7 +50,6 @@ void StoreSchedulePrinterSettings() {
     Store("Printers Orientation sw_unattended", "Landscape code", "027 065");
     Store("Printers Orientation sw_unattended", "Portrait code", "027 066");
     Store("Number of copies by printer sw_unattended", "Copies", "2");
-    sw::Program().CurrentPrinter = "sw_second";
     Store(std::string(sw::kAutoFormfeedSection), "sw_second", "0");
     Store("Printers Orientation sw_second", "Landscape status", "1");
     Store("Printers Orientation sw_second", "Landscape code", "027 088");
@@ -287,9 +286,9 @@ TEST_F(UnattendedRun, TheTimerKeepsToDaysAndHours) {
     // A scan by hand (the dialog's Test) runs whatever the days and hours;
     // a new file has settled at its second scan.
     WriteInFolder("office.prn", "office");
-    sw::RunSchedule(noDay);
+    sw::RunSchedule(noDay, swtest::FreshPrintContext());
     EXPECT_EQ(EventLogLines().size(), lines);
-    sw::RunSchedule(noDay);
+    sw::RunSchedule(noDay, swtest::FreshPrintContext());
     EXPECT_EQ(inbox.NextJob(), "office");
     EXPECT_EQ(EventLogLines().size(), lines + 1);
 }
@@ -433,11 +432,11 @@ TEST_F(UnattendedRun, ATickDuringAScanByHandDoesNotPrintTheSameFileAgain) {
     swtest::LibraryCallRecorder library;
     library.afterCall = [&library](const swtest::LibraryCall&, long) {
         if (library.Calls("PrintWithApplication").size() == 1)
-            sw::UnattendedTick(nullptr, WM_TIMER, 0, 0);
+            sw::RunUnattendedPass(swtest::FreshPrintContext());
     };
 
-    sw::RunSchedule(schedule); // sees the file
-    sw::RunSchedule(schedule); // prints it; a tick arrives meanwhile
+    sw::RunSchedule(schedule, swtest::FreshPrintContext()); // sees the file
+    sw::RunSchedule(schedule, swtest::FreshPrintContext()); // prints it; a tick arrives meanwhile
 
     EXPECT_EQ(library.Calls("PrintWithApplication").size(), 1u) << "printed once";
     EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("letter.doc")});

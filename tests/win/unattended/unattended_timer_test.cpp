@@ -1,6 +1,7 @@
 // Unattended printing switched on and off as the main window does it: a real
 // window-less timer whose ticks a message loop dispatches, the indicator's
 // text, and the state kept in "Spoolwright.ini".
+#include "support/print_context.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/temp_files.h"
@@ -16,7 +17,14 @@ namespace {
 
 using swtest::kSchedulePrinter;
 
-class UnattendedTimer : public swtest::UnattendedTest {};
+class UnattendedTimer : public swtest::UnattendedTest {
+  protected:
+    void TearDown() override {
+        sw::StopUnattendedPrinting(timer_);
+        swtest::UnattendedTest::TearDown();
+    }
+    UINT_PTR timer_ = 0; // the program's timer
+};
 
 TEST_F(UnattendedTimer, TicksFromTheMessageLoopPrintUntilSwitchedOff) {
     HWND indicator = CreateWindowA("EDIT", "No unattended", WS_POPUP, 0, 0, 100, 20, nullptr,
@@ -27,8 +35,8 @@ TEST_F(UnattendedTimer, TicksFromTheMessageLoopPrintUntilSwitchedOff) {
     WriteInFolder("timed-first.prn", "first");
     swtest::PrinterInbox inbox(kSchedulePrinter);
 
-    sw::ToggleUnattendedPrinting(indicator);
-    EXPECT_TRUE(sw::IsUnattendedPrintingOn());
+    sw::ToggleUnattendedPrinting(indicator, timer_, swtest::FreshPrintContext());
+    EXPECT_NE(timer_, 0u);
     EXPECT_EQ(swtest::WindowText(indicator), "Unattended");
     EXPECT_TRUE(swtest::WaitFor([] { return swtest::EventLogLines().size() == 1; }, 20000))
         << "a tick printed the file";
@@ -39,8 +47,8 @@ TEST_F(UnattendedTimer, TicksFromTheMessageLoopPrintUntilSwitchedOff) {
     EXPECT_TRUE(swtest::WaitFor([] { return swtest::EventLogLines().size() == 2; }, 20000));
     EXPECT_EQ(inbox.NextJob(), "second");
 
-    sw::ToggleUnattendedPrinting(indicator);
-    EXPECT_FALSE(sw::IsUnattendedPrintingOn());
+    sw::ToggleUnattendedPrinting(indicator, timer_, swtest::FreshPrintContext());
+    EXPECT_EQ(timer_, 0u);
     EXPECT_EQ(swtest::WindowText(indicator), "No unattended");
     WriteInFolder("timed-third.prn", "third");
     swtest::PumpMessagesFor(500);
@@ -50,12 +58,12 @@ TEST_F(UnattendedTimer, TicksFromTheMessageLoopPrintUntilSwitchedOff) {
 }
 
 TEST_F(UnattendedTimer, StopSaysWhetherItRanAndANullIndicatorIsFine) {
-    EXPECT_FALSE(sw::StopUnattendedPrinting());
-    sw::ToggleUnattendedPrinting(nullptr);
-    EXPECT_TRUE(sw::IsUnattendedPrintingOn());
-    EXPECT_TRUE(sw::StopUnattendedPrinting());
-    EXPECT_FALSE(sw::IsUnattendedPrintingOn());
-    EXPECT_FALSE(sw::StopUnattendedPrinting());
+    EXPECT_FALSE(sw::StopUnattendedPrinting(timer_));
+    sw::ToggleUnattendedPrinting(nullptr, timer_, swtest::FreshPrintContext());
+    EXPECT_NE(timer_, 0u);
+    EXPECT_TRUE(sw::StopUnattendedPrinting(timer_));
+    EXPECT_EQ(timer_, 0u);
+    EXPECT_FALSE(sw::StopUnattendedPrinting(timer_));
 }
 
 TEST_F(UnattendedTimer, StateAcrossRunsIsTheStatusKey) {

@@ -1,4 +1,4 @@
-#include "common/program_state.h"
+#include "shell/program_state.h"
 
 #include "common/control_helpers.h"
 

@@ -1,7 +1,8 @@
 // The program's state in one place: a reset gives the state of a fresh start,
 // with the schedule file's paths beside the program.
 #include "common/program_folder.h"
-#include "common/program_state.h"
+#include "shell/program_state.h"
+#include "unattended/data_files.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,6 @@ TEST(ProgramState, ResetGivesTheStateOfAFreshStart) {
     program.RememberedCopies = {4, "C:\\jobs\\*.*", "sw_raw"};
     program.PatternCount = 5;
     program.EventSortAscending = false;
-    program.DataFilePath = "elsewhere";
 
     sw::ResetProgramState();
     EXPECT_EQ(&sw::Program(), &program) << "one state, reached through one accessor";
@@ -28,8 +28,8 @@ TEST(ProgramState, ResetGivesTheStateOfAFreshStart) {
     EXPECT_EQ(program.RememberedCopies.file, "");
     EXPECT_EQ(program.PatternCount, 0);
     EXPECT_TRUE(program.EventSortAscending);
-    EXPECT_EQ(program.DataFilePath, sw::ProgramFolder() + "sw.dat");
-    EXPECT_EQ(program.DataFileBPath, sw::ProgramFolder() + "swb.dat");
+    EXPECT_EQ(sw::DataFilePath(), sw::ProgramFolder() + "sw.dat");
+    EXPECT_EQ(sw::DataFileBPath(), sw::ProgramFolder() + "swb.dat");
 }
 
 } // namespace

@@ -1,12 +1,14 @@
-// The process-wide state of swutil.exe, in one place: what the user chose,
-// what the start-up found, the companion's controls, the main window's
-// handles and timers, the files of unattended printing, and what the dialogs
-// remember while the program runs. Set by the shell and the dialogs, read by
-// the print paths. The program runs on one thread, so it is unguarded.
+// The process-wide state of swutil.exe, in one place, owned by the program:
+// what the user chose, what the start-up found, the companion's controls,
+// the main window's handles and timers, dial-up, and the copies count the
+// copies dialog remembers. Only the shell reads and writes it; what the
+// parts below need of it they are given as arguments (the print route's
+// PrintContext). The program runs on one thread, so it is unguarded.
 #pragma once
 
-#include "common/remembered_copies.h"
+#include "printroute/print_route.h"
 #include "remote/dial_up.h"
+#include "settings/remembered_copies.h"
 
 #include <windows.h>
 
@@ -18,11 +20,11 @@
 namespace sw {
 
 // Printer names and paths are kept to this many characters where they persist.
-inline constexpr std::size_t kStateTextLimit = 254;
+inline constexpr std::size_t kStateTextLimit = kPrinterNameLimit;
 
 // One handle for each of the ten messages the companion announces its
 // controls with.
-inline constexpr std::size_t kCompanionHandleCount = 10;
+inline constexpr std::size_t kCompanionHandleCount = kCompanionFieldCount;
 
 struct ProgramState {
     std::string SelectedFile;   // the file the user selected
@@ -43,7 +45,7 @@ struct ProgramState {
 
     // The companion's controls as last announced, in the order of its
     // messages; 0 for a control not announced yet.
-    std::array<HWND, kCompanionHandleCount> CompanionHandles = {};
+    CompanionControls CompanionHandles = {};
 
     // The main window, its menu and children, and the program's instance.
     HINSTANCE ProgramInstance = nullptr;
