@@ -16,20 +16,10 @@ struct UnmapView {
 };
 using FileView = HandleGuard<const void*, UnmapView>;
 
-// An info header followed by the three masks or up to 256 colours.
-struct DibInfo {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[256];
-};
-
-DibInfo DibInfoOf(const BitmapLayout& layout) {
-    DibInfo info = {};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = layout.width;
-    info.header.biHeight = layout.height;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = layout.bitsPerPixel;
-    info.header.biCompression = static_cast<DWORD>(layout.compression);
+// The info that describes the file's pixels to GDI, masks or colours included.
+BitmapInfo256 DibInfoOf(const BitmapLayout& layout) {
+    BitmapInfo256 info = DibInfo(layout.width, layout.height, layout.bitsPerPixel,
+                                 static_cast<DWORD>(layout.compression));
     info.header.biSizeImage = static_cast<DWORD>(layout.pixelBytes);
     info.header.biClrUsed = static_cast<DWORD>(layout.colours.size());
     if (layout.compression == BitmapCompression::BitFields) {
@@ -52,7 +42,7 @@ HBITMAP BitmapFromBytes(std::string_view file) {
         SetLastError(ERROR_INVALID_DATA);
         return nullptr;
     }
-    const DibInfo info = DibInfoOf(*layout);
+    const BitmapInfo256 info = DibInfoOf(*layout);
     const int rows = std::abs(layout->height);
     ClearLastError();
     const HDC screen = GetDC(nullptr);
@@ -77,6 +67,17 @@ HBITMAP BitmapFromBytes(std::string_view file) {
 }
 
 } // namespace
+
+BitmapInfo256 DibInfo(LONG width, LONG height, WORD bitsPerPixel, DWORD compression) {
+    BitmapInfo256 info = {};
+    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    info.header.biWidth = width;
+    info.header.biHeight = height;
+    info.header.biPlanes = 1;
+    info.header.biBitCount = bitsPerPixel;
+    info.header.biCompression = compression;
+    return info;
+}
 
 HBITMAP LoadBitmapFile(const std::string& path) {
     const FileHandle file(OpenForReading(path));

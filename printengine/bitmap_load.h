@@ -1,6 +1,7 @@
 // A bitmap file loaded as the system loads one for drawing, from a path of
 // any length: the file is opened through the wide long-path call, which the
-// system's own bitmap loader does not take.
+// system's own bitmap loader does not take. And the device-independent
+// bitmap info that loading and printing describe pixels with.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,16 @@
 #include <string>
 
 namespace sw {
+
+// A BITMAPINFO with room for the three masks or a full 256-entry colour table.
+struct BitmapInfo256 {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+};
+
+// The info of a device-independent bitmap of that size and format, without
+// masks or colours.
+BitmapInfo256 DibInfo(LONG width, LONG height, WORD bitsPerPixel, DWORD compression);
 
 // The file's bitmap, compatible with the screen (monochrome for a black and
 // white one), or null with the last error set: the open's error for a file

@@ -29,12 +29,6 @@ struct DeleteGdiObject {
 using OwnedDc = sw::HandleGuard<HDC, DeleteDeviceContext>;
 using OwnedBitmap = sw::HandleGuard<HBITMAP, DeleteGdiObject>;
 
-// A BITMAPINFO with room for a full 256-entry colour table.
-struct BitmapInfo256 {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[256];
-};
-
 void ShowSystemCursor(LPCSTR shape) {
     sw::Feedback().setCursor(LoadCursorA(nullptr, shape));
 }
@@ -60,13 +54,7 @@ void CopyBitmap(HDC target, const sw::DeviceBox& box, HDC memory, HBITMAP bitmap
 // format. False when the copy cannot be made.
 bool StretchBitmap(HDC target, const sw::DeviceBox& box, HDC memory, HBITMAP bitmap,
                    const BITMAP& size) {
-    BitmapInfo256 info = {};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = size.bmWidth;
-    info.header.biHeight = size.bmHeight;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = size.bmBitsPixel;
-    info.header.biCompression = BI_RGB;
+    sw::BitmapInfo256 info = sw::DibInfo(size.bmWidth, size.bmHeight, size.bmBitsPixel, BI_RGB);
 
     const auto bytes = sw::DibPixelBytes(size.bmWidth, size.bmHeight, size.bmBitsPixel);
     if (!bytes)
