@@ -1,5 +1,7 @@
 #include "common/print_to_verb.h"
 
+#include "common/handle_guard.h"
+#include "common/program_process.h"
 #include "common/word_pad_rules.h"
 
 #include <shellapi.h>
@@ -10,24 +12,6 @@ namespace {
 constexpr std::int32_t kNotPrinted = -2;
 
 } // namespace
-
-bool WaitForProcessEnd(HANDLE process, unsigned long limitMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= limitMs)
-            return false;
-        const DWORD woken =
-            MsgWaitForMultipleObjects(1, &process, FALSE, limitMs - elapsed, QS_ALLINPUT);
-        if (woken == WAIT_OBJECT_0)
-            return true;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-}
 
 std::int32_t PrintWithPrintToVerb(const std::string& printer, const std::string& document,
                                   unsigned long limitMs) {
@@ -46,9 +30,8 @@ std::int32_t PrintWithPrintToVerb(const std::string& printer, const std::string&
         return kNotPrinted;
     if (request.hProcess == nullptr)
         return 0;
-    const bool ended = WaitForProcessEnd(request.hProcess, limitMs);
-    CloseHandle(request.hProcess);
-    return ended ? 0 : kNotPrinted;
+    const FileHandle process(request.hProcess);
+    return WaitForProcessEnd(process.Get(), limitMs) ? 0 : kNotPrinted;
 }
 
 } // namespace sw

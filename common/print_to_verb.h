@@ -10,10 +10,6 @@
 
 namespace sw {
 
-// Waits for the process to end, at most `limitMs`, while the caller's windows
-// keep painting (its messages are dispatched). False when it did not end.
-bool WaitForProcessEnd(HANDLE process, unsigned long limitMs);
-
 // Asks the shell to print `document` on `printer` with its application's
 // "printto" verb and waits, dispatching the caller's messages, until the
 // application has ended, at most `limitMs`. Returns 0 when the application

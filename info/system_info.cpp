@@ -1,5 +1,8 @@
 #include "info/system_info.h"
 
+#include "common/program_process.h"
+#include "common/word_pad_rules.h"
+
 namespace sw {
 namespace {
 
@@ -10,18 +13,9 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// Started and left to run on its own.
 void StartProgram(const std::string& path) {
-    std::string commandLine = "\"" + path + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process = {};
-    if (CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    const ProgramProcess started(Quoted(path), SW_SHOWNORMAL, path);
 }
 
 } // namespace

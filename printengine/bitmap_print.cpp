@@ -4,6 +4,7 @@
 #include "common/handle_guard.h"
 #include "common/system_error.h"
 #include "printengine/bitmap_fit.h"
+#include "printengine/bitmap_load.h"
 #include "printengine/feedback_api.h"
 #include "printengine/raw_job.h"
 #include "printengine/swprint.h"
@@ -27,12 +28,6 @@ struct DeleteGdiObject {
 // A device context made with CreateDC or CreateCompatibleDC, and a bitmap.
 using OwnedDc = sw::HandleGuard<HDC, DeleteDeviceContext>;
 using OwnedBitmap = sw::HandleGuard<HBITMAP, DeleteGdiObject>;
-
-// A BITMAPINFO with room for a full 256-entry colour table.
-struct BitmapInfo256 {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[256];
-};
 
 void ShowSystemCursor(LPCSTR shape) {
     sw::Feedback().setCursor(LoadCursorA(nullptr, shape));
@@ -59,13 +54,7 @@ void CopyBitmap(HDC target, const sw::DeviceBox& box, HDC memory, HBITMAP bitmap
 // format. False when the copy cannot be made.
 bool StretchBitmap(HDC target, const sw::DeviceBox& box, HDC memory, HBITMAP bitmap,
                    const BITMAP& size) {
-    BitmapInfo256 info = {};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = size.bmWidth;
-    info.header.biHeight = size.bmHeight;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = size.bmBitsPixel;
-    info.header.biCompression = BI_RGB;
+    sw::BitmapInfo256 info = sw::DibInfo(size.bmWidth, size.bmHeight, size.bmBitsPixel, BI_RGB);
 
     const auto bytes = sw::DibPixelBytes(size.bmWidth, size.bmHeight, size.bmBitsPixel);
     if (!bytes)
@@ -104,11 +93,6 @@ SHORT DrawBitmap(HBITMAP bitmap, SHORT mode, double left, double top, double wid
     return StretchBitmap(target, fitted, memory.Get(), bitmap, size) ? 1 : 0;
 }
 
-HBITMAP LoadBitmapFile(const std::string& file) {
-    return static_cast<HBITMAP>(
-        LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-}
-
 // The error of the call that has just failed, after the document it
 // belonged to is abandoned, so that no partial page is printed.
 LONG AbandonDocument(HDC printer, DWORD fallback) {
@@ -131,7 +115,7 @@ LONG PrintBitmapPage(const std::string& printer, const std::string& file, double
     if (printerDc.Get() == nullptr)
         return sw::LastErrorOr(ERROR_INVALID_PRINTER_NAME);
     sw::ClearLastError();
-    const OwnedBitmap bitmap(LoadBitmapFile(file));
+    const OwnedBitmap bitmap(sw::LoadBitmapFile(file));
     if (bitmap.Get() == nullptr)
         return sw::LastErrorOr(ERROR_INVALID_DATA);
 
@@ -162,7 +146,7 @@ LONG PrintBitmapPage(const std::string& printer, const std::string& file, double
 
 extern "C" SHORT WINAPI BLTIMAGE(LPCSTR fileName, SHORT mode, double left, double top, double width,
                                  double height, HDC target) {
-    const OwnedBitmap bitmap(LoadBitmapFile(sw::TextArgument(fileName)));
+    const OwnedBitmap bitmap(sw::LoadBitmapFile(sw::TextArgument(fileName)));
     if (bitmap.Get() == nullptr) {
         sw::Feedback().messageBox(nullptr, kCantLoadBitmap, kMessageCaption, MB_OK);
         return 0;
@@ -173,7 +157,13 @@ extern "C" SHORT WINAPI BLTIMAGE(LPCSTR fileName, SHORT mode, double left, doubl
 extern "C" LONG WINAPI PrintBMP(LPCSTR printerName, LPCSTR fileName, double left, double top,
                                 double width, double height) {
     const std::string printer = sw::BoundedText(printerName, sw::kPrinterNameLimit);
-    const std::string file = sw::BoundedText(fileName, sw::kFileNameLimit);
+    // A path is taken whole, as PrintFile takes it: a cut one would name
+    // another file. One longer than any path the system takes is refused.
+    const std::string file = sw::BoundedText(fileName, sw::kFileArgumentLimit + 1);
+    if (file.size() > sw::kFileArgumentLimit) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return -1;
+    }
 
     ShowSystemCursor(IDC_WAIT);
     const LONG error = PrintBitmapPage(printer, file, left, top, width, height);

@@ -16,9 +16,9 @@ inline constexpr std::size_t kRawChunkSize = 5000;
 inline constexpr std::size_t kRawReadBlockSize = 13 * kRawChunkSize;
 inline constexpr std::size_t kPrinterNameLimit = 59;
 inline constexpr std::size_t kFileNameLimit = 259;
-// The longest file argument PrintFile takes whole: the system's longest path
-// (32767 UTF-16 units) at three bytes each in UTF-8. A path is never cut: a
-// longer one is refused.
+// The longest file argument PrintFile and PrintBMP take whole: the system's
+// longest path (32767 UTF-16 units) at three bytes each in UTF-8. A path is
+// never cut: a longer one is refused.
 inline constexpr std::size_t kFileArgumentLimit = 3 * 32767;
 inline constexpr std::size_t kLinePrinterNameLimit = 39;
 inline constexpr std::size_t kLineTextLimit = 39;

@@ -1,8 +1,7 @@
 #include "printengine/run_and_wait.h"
 
+#include "common/program_process.h"
 #include "common/word_pad_rules.h"
-
-#include <vector>
 
 namespace sw {
 namespace {
@@ -48,23 +47,15 @@ void DispatchPendingMessages(bool& quitSeen, WPARAM& quitCode) {
 } // namespace
 
 LONG RunAndWait(const std::string& commandLine, int showState, const std::string& program) {
-    std::vector<char> command(commandLine.begin(), commandLine.end());
-    command.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(showState);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(program.empty() ? nullptr : program.c_str(), command.data(), nullptr,
-                        nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    const ProgramProcess process(commandLine, showState, program);
+    if (!process.Started())
         return kProcessNotStarted;
-    CloseHandle(process.hThread);
 
     // The window to watch is looked for once, right after the start: a
     // program that has not created its window by then is only waited for.
     // Looking again later could close a WordPad that merely shows a document
     // whose name contains the word.
-    const HWND watched = FindMainWindow(process.dwProcessId);
+    const HWND watched = FindMainWindow(process.Id());
     bool quitSeen = false;
     WPARAM quitCode = 0;
     bool running = true;
@@ -74,15 +65,14 @@ LONG RunAndWait(const std::string& commandLine, int showState, const std::string
         // Waiting on the handle rather than for an exit code other than
         // STILL_ACTIVE also ends the wait for a program that exits with that
         // code.
-        running = WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
+        running = process.IsRunning();
         DispatchPendingMessages(quitSeen, quitCode);
         if (running)
             Sleep(kPollMs);
     } while (running);
 
     DWORD exitCode = 0;
-    const BOOL known = GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hProcess);
+    const BOOL known = GetExitCodeProcess(process.Handle(), &exitCode);
     if (quitSeen)
         PostQuitMessage(static_cast<int>(quitCode));
     return known ? static_cast<LONG>(exitCode) : kProcessNotStarted;

@@ -3,6 +3,7 @@
 #include "common/file_selection.h"
 #include "common/path_helpers.h"
 #include "common/program_folder.h"
+#include "common/program_process.h"
 #include "info/about_box.h"
 #include "info/driver_download_dialog.h"
 #include "info/help_topic.h"
@@ -95,18 +96,10 @@ void OnSetDefaultPrinter(HWND window) {
 
 // The printers folder, waited for as a modal step.
 void OnAddPrinter() {
-    std::string commandLine = "rundll32.exe shell32.dll,SHHelpShortcuts_RunDLL PrintersFolder";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const ProgramProcess folder("rundll32.exe shell32.dll,SHHelpShortcuts_RunDLL PrintersFolder",
+                                SW_SHOWNORMAL);
+    if (folder.Started())
+        folder.WaitUntilEnded();
 }
 
 // Polls until the started companion's window appears (or a while has

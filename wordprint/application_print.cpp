@@ -5,6 +5,7 @@
 #include "common/find_word_pad.h"
 #include "common/library_text.h"
 #include "common/print_to_verb.h"
+#include "common/program_process.h"
 #include "common/word_pad_rules.h"
 #include "printengine/swprint.h"
 #include "settings/setting_names.h"
@@ -22,28 +23,9 @@ constexpr DWORD kProgramRunLimitMs = 120000;
 constexpr DWORD kWindowWaitMs = 15000;
 constexpr std::int32_t kNotPrinted = -2;
 
-// The created process, or null.
-HANDLE StartProcess(std::string_view commandLine, int showState) {
-    std::string line(commandLine);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(showState);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return nullptr;
-    CloseHandle(process.hThread);
-    return process.hProcess;
-}
-
 bool RunToEnd(const std::string& commandLine, int showState) {
-    HANDLE process = StartProcess(commandLine, showState);
-    if (process == nullptr)
-        return false;
-    const bool ended = WaitForProcessEnd(process, kProgramRunLimitMs);
-    CloseHandle(process);
-    return ended;
+    const ProgramProcess process(commandLine, showState);
+    return process.Started() && process.WaitForEnd(kProgramRunLimitMs);
 }
 
 struct TopWindowSearch {
@@ -64,11 +46,11 @@ BOOL CALLBACK FindVisibleTopWindow(HWND window, LPARAM argument) {
 
 // The process's main window once it has the keyboard focus; null when that
 // does not happen in time.
-HWND WaitForFocusedWindow(const PROCESS_INFORMATION& process) {
+HWND WaitForFocusedWindow(const ProgramProcess& process) {
     const DWORD start = GetTickCount();
-    TopWindowSearch search{process.dwProcessId, nullptr};
+    TopWindowSearch search{process.Id(), nullptr};
     while (GetTickCount() - start < kWindowWaitMs) {
-        if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0)
+        if (!process.IsRunning())
             return nullptr;
         if (search.found == nullptr)
             EnumWindows(FindVisibleTopWindow, reinterpret_cast<LPARAM>(&search));
@@ -101,31 +83,20 @@ std::int32_t PrintWithMacro(const std::string& program, std::string_view file) {
 } // namespace
 
 std::int16_t LaunchProgram(std::string_view commandLine, std::int16_t showState) {
-    HANDLE process = StartProcess(commandLine, showState);
-    if (process == nullptr)
-        return 0;
-    CloseHandle(process);
-    return -1;
+    return ProgramProcess(std::string(commandLine), showState).Started() ? -1 : 0;
 }
 
 bool InstallPrintMacro(std::string_view programPath) {
-    std::string line = Quoted(programPath);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL; // the keys go to the focused window
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+    // Shown normally: the keys go to the focused window.
+    const ProgramProcess process(Quoted(programPath), SW_SHOWNORMAL);
+    if (!process.Started())
         return false;
     const bool focused = WaitForFocusedWindow(process) != nullptr;
     if (focused) {
         for (const std::string& script : PrintMacroScripts())
             SendKeyScript(script);
-        WaitForProcessEnd(process.hProcess, kWindowWaitMs);
+        process.WaitForEnd(kWindowWaitMs);
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     return focused;
 }
 

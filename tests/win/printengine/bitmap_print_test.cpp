@@ -4,6 +4,7 @@
 #include "common/path_helpers.h"
 #include "printengine/feedback_api.h"
 #include "printengine/swprint.h"
+#include "support/long_path_file.h"
 #include "support/print_server.h"
 #include "support/scoped_seam.h"
 #include "support/temp_files.h"
@@ -239,6 +240,23 @@ TEST(PrintBmp, UnloadableBitmapPrintsNothingAndGivesTheReason) {
     ASSERT_EQ(PrintBMP(kPrinter, bitmap.Path().c_str(), 0.5, 0.5, 4, 4), 0);
     EXPECT_NE(inbox.NextJob().find("%%Title: Spoolwright: " + sw::FileNamePart(bitmap.Path())),
               std::string::npos);
+}
+
+// A path is never cut, as PrintFile's never is: a bitmap at a path longer
+// than 259 characters prints, and a path longer than any the system takes is
+// refused with error 206.
+TEST(PrintBmp, PrintsABitmapAtALongPathAndRefusesALongerThanAnyPath) {
+    const swtest::LongPathFile bitmap(TwoColourBitmap(20, 10, kRed, kBlue, true));
+    ASSERT_GT(bitmap.Path().size(), 259u);
+    PrinterInbox inbox(kPrinter);
+    ASSERT_EQ(PrintBMP(kPrinter, bitmap.Path().c_str(), 0.5, 0.5, 4, 4), 0) << GetLastError();
+    EXPECT_NE(inbox.NextJob().find("/Width 20\n /Height 10"), std::string::npos);
+
+    const std::string beyondTheSystem = "C:\\" + std::string(33000, 'x');
+    swtest::PoisonLastError();
+    EXPECT_EQ(PrintBMP(kPrinter, beyondTheSystem.c_str(), 0.5, 0.5, 4, 4), -1);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
+    EXPECT_FALSE(inbox.HasNextJob());
 }
 
 TEST(PrintBmp, ZeroSizedBoxPrintsAPageWithoutImage) {
