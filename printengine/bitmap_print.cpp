@@ -6,6 +6,7 @@
 #include "printengine/bitmap_fit.h"
 #include "printengine/bitmap_load.h"
 #include "printengine/feedback_api.h"
+#include "printengine/export_arguments.h"
 #include "printengine/raw_job.h"
 #include "printengine/swprint.h"
 

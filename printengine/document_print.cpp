@@ -6,7 +6,7 @@
 #include "common/find_word_pad.h"
 #include "common/print_to_verb.h"
 #include "common/word_pad_rules.h"
-#include "printengine/raw_job.h"
+#include "printengine/export_arguments.h"
 #include "printengine/run_and_wait.h"
 #include "printengine/swprint.h"
 

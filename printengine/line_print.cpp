@@ -4,6 +4,7 @@
 // happen to be there.
 #include "common/system_error.h"
 #include "printengine/library_state.h"
+#include "printengine/export_arguments.h"
 #include "printengine/raw_job.h"
 #include "printengine/swprint.h"
 

@@ -6,7 +6,7 @@
 #include "printengine/library_state.h"
 #include "printengine/ole_string.h"
 #include "printengine/printer_names.h"
-#include "printengine/raw_job.h"
+#include "printengine/export_arguments.h"
 #include "printengine/spooler_api.h"
 #include "printengine/swprint.h"
 

@@ -14,14 +14,6 @@ namespace sw {
 inline constexpr std::size_t kRawChunkSize = 5000;
 // Reads are whole numbers of chunks, so chunk boundaries do not depend on them.
 inline constexpr std::size_t kRawReadBlockSize = 13 * kRawChunkSize;
-inline constexpr std::size_t kPrinterNameLimit = 59;
-inline constexpr std::size_t kFileNameLimit = 259;
-// The longest file argument PrintFile and PrintBMP take whole: the system's
-// longest path (32767 UTF-16 units) at three bytes each in UTF-8. A path is
-// never cut: a longer one is refused.
-inline constexpr std::size_t kFileArgumentLimit = 3 * 32767;
-inline constexpr std::size_t kLinePrinterNameLimit = 39;
-inline constexpr std::size_t kLineTextLimit = 39;
 inline constexpr std::size_t kFormFeedFieldSize = 40;
 inline constexpr char kFormFeed = '\x0C';
 inline constexpr std::string_view kDocumentNamePrefix = "Spoolwright: ";
@@ -30,12 +22,6 @@ inline constexpr std::string_view kScratchFileName = "SPWLTEMP.TXT";
 // PCL page orientation commands: ESC & l 1 O (landscape) and ESC & l 0 O (portrait).
 inline constexpr std::string_view kDefaultStartSequence = "\x1B&l1O";
 inline constexpr std::string_view kDefaultEndSequence = "\x1B&l0O";
-
-// A NUL-terminated argument as text; null counts as empty.
-std::string TextArgument(const char* text);
-
-// The first `limit` characters of a NUL-terminated argument; null counts as empty.
-std::string BoundedText(const char* text, std::size_t limit);
 
 // "Spoolwright: " followed by the file name part of the trimmed argument.
 std::string JobDocumentName(std::string_view fileArgument);

@@ -5,6 +5,7 @@
 #include "common/text_helpers.h"
 #include "printengine/library_state.h"
 #include "printengine/printer_driver.h"
+#include "printengine/export_arguments.h"
 #include "printengine/raw_job.h"
 #include "printengine/spooler_api.h"
 #include "printengine/swprint.h"

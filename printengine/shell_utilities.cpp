@@ -3,7 +3,7 @@
 // shortcut to it in the Recent folder, which is then moved where the caller
 // wants it.
 #include "printengine/ole_string.h"
-#include "printengine/raw_job.h"
+#include "printengine/export_arguments.h"
 #include "printengine/shell_api.h"
 #include "printengine/shortcut_name.h"
 #include "printengine/swprint.h"

@@ -1,7 +1,7 @@
 // Thin window-message helpers for callers that cannot send messages
 // themselves. The windows may belong to other processes.
 #include "printengine/ole_string.h"
-#include "printengine/raw_job.h"
+#include "printengine/export_arguments.h"
 #include "printengine/swprint.h"
 
 #include <string>

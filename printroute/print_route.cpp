@@ -32,10 +32,9 @@ std::int32_t PrintThroughApplication(const PrintRequest& request, const PrintRul
     if (!IsInstalledPrinter(request.printer))
         return ERROR_INVALID_PRINTER_NAME;
     const std::int32_t copies =
-        rules.documentOncePerCopy
-            ? GetCopiesSetting(TrimSpaces(request.file), TrimSpaces(request.printer),
-                               rememberedCopies)
-            : 1;
+        rules.documentOncePerCopy ? GetCopiesSetting(TrimSpaces(request.file),
+                                                     TrimSpaces(request.printer), rememberedCopies)
+                                  : 1;
     std::int32_t result = 0;
     for (std::int32_t copy = 0; copy < copies; ++copy) {
         const bool printed =
@@ -73,7 +72,7 @@ bool IsInstalledPrinter(std::string_view name) {
     const SHORT count = AvailablePrinters();
     for (SHORT index = 0; index < count; ++index) {
         const std::string listedName = TakeLibraryText(PrinterDeviceName(&index));
-        if (std::string_view(listedName).substr(0, kPrinterNameLimit) == name)
+        if (std::string_view(listedName).substr(0, kStoredNameLimit) == name)
             return true;
     }
     return false;

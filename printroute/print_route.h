@@ -19,7 +19,7 @@
 namespace sw {
 
 // Printer names are compared as they persist: cut to this many characters.
-inline constexpr std::size_t kPrinterNameLimit = 254;
+inline constexpr std::size_t kStoredNameLimit = 254;
 
 enum class PrintRoute {
     Companion,    // a remote printer: its name holds a ":"
@@ -81,7 +81,7 @@ std::int32_t PrintOnRoute(const PrintRequest& request, const PrintRules& rules,
 
 // True when the name equals, with letter case, the name of an installed
 // printer as the library's printer directory lists it (each cut to
-// kPrinterNameLimit characters).
+// kStoredNameLimit characters).
 bool IsInstalledPrinter(std::string_view name);
 
 } // namespace sw

@@ -2,9 +2,9 @@
 
 #include "common/control_helpers.h"
 #include "common/text_helpers.h"
+#include "printroute/driver_bypass_print.h"
 #include "printroute/remote_print_texts.h"
 #include "remote/companion_protocol.h"
-#include "printroute/driver_bypass_print.h"
 #include "settings/copies_query.h"
 #include "settings/printer_queries.h"
 
@@ -67,14 +67,13 @@ std::int32_t PrintThroughCompanion(const PrintRequest& request, const PrintRules
     const std::int16_t orientation = GetOrientationSetting(printer, landscape, portrait);
     const std::int32_t copies =
         GetCopiesSetting(TrimSpaces(file), trimmedPrinter, context.rememberedCopies);
-    const bool written =
-        WriteToCompanion(companion, kFieldAutoFormfeed,
-                         AutoFormfeedText(GetAutoFormfeedSetting(printer))) &&
-        WriteToCompanion(companion, kFieldCopies, CopiesText(copies)) &&
-        (!SendsBitmapPlacement(file) || WriteBitmapPlacement(companion, rules)) &&
-        WriteToCompanion(companion, kFieldPrintMethod, PrintMethodText(file)) &&
-        WriteToCompanion(companion, kFieldOrientation,
-                         OrientationText(orientation, landscape, portrait));
+    const bool written = WriteToCompanion(companion, kFieldAutoFormfeed,
+                                          AutoFormfeedText(GetAutoFormfeedSetting(printer))) &&
+                         WriteToCompanion(companion, kFieldCopies, CopiesText(copies)) &&
+                         (!SendsBitmapPlacement(file) || WriteBitmapPlacement(companion, rules)) &&
+                         WriteToCompanion(companion, kFieldPrintMethod, PrintMethodText(file)) &&
+                         WriteToCompanion(companion, kFieldOrientation,
+                                          OrientationText(orientation, landscape, portrait));
     if (!written)
         return ERROR_TIMEOUT;
     const bool listed = SelectCompanionPrinter(companion, printer);

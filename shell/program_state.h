@@ -20,7 +20,7 @@
 namespace sw {
 
 // Printer names and paths are kept to this many characters where they persist.
-inline constexpr std::size_t kStateTextLimit = kPrinterNameLimit;
+inline constexpr std::size_t kStateTextLimit = kStoredNameLimit;
 
 // One handle for each of the ten messages the companion announces its
 // controls with.

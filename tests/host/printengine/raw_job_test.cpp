@@ -1,3 +1,4 @@
+#include "printengine/export_arguments.h"
 #include "printengine/raw_job.h"
 
 #include <gtest/gtest.h>
