@@ -1,5 +1,6 @@
 #include "info/about_box.h"
 
+#include "common/dialog_skeleton.h"
 #include "info/system_info.h"
 #include "info/web_addresses.h"
 #include "info/web_links.h"
@@ -8,34 +9,32 @@
 namespace sw {
 namespace {
 
-INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_ABOUT_SYSTEM_INFO:
-            ShowSystemInfo();
-            break;
-        case IDC_ABOUT_ORDER:
-            OpenWebLink(kMakerOrderPage);
-            break;
-        case IDOK:
-            EndDialog(dialog, 1);
-            break;
-        case IDCANCEL:
-            EndDialog(dialog, 0);
-            break;
-        }
-        return TRUE;
-    }
-    return FALSE;
+void OnSystemInfo(HWND, void*) {
+    ShowSystemInfo();
+}
+
+void OnOrder(HWND, void*) {
+    OpenWebLink(kMakerOrderPage);
+}
+
+void OnOk(HWND dialog, void*) {
+    EndDialog(dialog, 1);
+}
+
+void OnCancel(HWND dialog, void*) {
+    EndDialog(dialog, 0);
 }
 
 } // namespace
 
 INT_PTR RunAboutBox(HWND owner) {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), IDD_ABOUT, owner, AboutBoxProc, 0);
+    DialogRules<void> rules{nullptr,
+                            {{IDC_ABOUT_SYSTEM_INFO, OnSystemInfo},
+                             {IDC_ABOUT_ORDER, OnOrder},
+                             {IDOK, OnOk},
+                             {IDCANCEL, OnCancel}}};
+    rules.colourEditables = false;
+    return ShowDialog(owner, IDD_ABOUT, rules, nullptr);
 }
 
 void ShowAboutBox(HWND owner) {

@@ -1,6 +1,6 @@
 #include "info/driver_download_dialog.h"
 
-#include "common/dialog_template.h"
+#include "common/dialog_skeleton.h"
 #include "info/web_addresses.h"
 
 #include <shellapi.h>
@@ -10,14 +10,14 @@
 namespace sw {
 namespace {
 
-void OnInitDialog(HWND dialog) {
+void OnInitDialog(HWND dialog, void*) {
     for (const char* maker : kDriverMakers)
         SendDlgItemMessageA(dialog, kDriverMakerList, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(maker));
 }
 
 // No dial-up check here, and whatever the browser does, the dialog closes.
-void OnDownload(HWND dialog) {
+void OnDownload(HWND dialog, void*) {
     const LRESULT selected = SendDlgItemMessageA(dialog, kDriverMakerList, LB_GETCURSEL, 0, 0);
     const std::string address(DriverDownloadAddress(static_cast<int>(selected)));
     if (selected == LB_ERR || address.empty())
@@ -26,26 +26,8 @@ void OnDownload(HWND dialog) {
     EndDialog(dialog, kDriverDownload);
 }
 
-INT_PTR CALLBACK DriverDownloadDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case kDriverDownload:
-            OnDownload(dialog);
-            break;
-        case kDriverExit:
-            EndDialog(dialog, kDriverExit);
-            break;
-        case IDCANCEL: // the close box and Escape
-            EndDialog(dialog, IDCANCEL);
-            break;
-        }
-        return TRUE;
-    }
-    return FALSE;
+void OnExit(HWND dialog, void*) {
+    EndDialog(dialog, kDriverExit);
 }
 
 } // namespace
@@ -60,8 +42,9 @@ void ShowDriverDownloadDialog(HWND owner) {
                     BS_DEFPUSHBUTTON | WS_TABSTOP, 20, 62, 50, 14);
     form.AddControl(kDriverExit, ControlClass::Button, "Exit", BS_PUSHBUTTON | WS_TABSTOP, 78, 62,
                     50, 14);
-    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), form.Template(), owner,
-                            DriverDownloadDialogProc, 0);
+    DialogRules<void> rules{OnInitDialog, {{kDriverDownload, OnDownload}, {kDriverExit, OnExit}}};
+    rules.colourEditables = false;
+    ShowDialog(owner, form, rules, nullptr);
 }
 
 } // namespace sw

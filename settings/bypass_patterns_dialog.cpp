@@ -1,6 +1,7 @@
 #include "settings/bypass_patterns_dialog.h"
 
 #include "common/dialog_controls.h"
+#include "common/dialog_skeleton.h"
 #include "common/program_state.h"
 #include "resources/resource.h"
 #include "settings/bypass_exceptions.h"
@@ -19,7 +20,7 @@ void AddToList(HWND dialog, const std::string& pattern) {
     SendMessageA(PatternList(dialog), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pattern.c_str()));
 }
 
-void OnInitDialog(HWND dialog) {
+void OnInitDialog(HWND dialog, void*) {
     const std::vector<std::string> patterns = ReadBypassPatterns();
     for (const std::string& pattern : patterns)
         AddToList(dialog, pattern);
@@ -27,7 +28,7 @@ void OnInitDialog(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_WORD_PATTERN, EM_LIMITTEXT, kPatternLimit, 0);
 }
 
-void OnAdd(HWND dialog) {
+void OnAdd(HWND dialog, void*) {
     const std::string pattern = ControlText(dialog, IDC_WORD_PATTERN, kPatternLimit);
     if (pattern.empty())
         return;
@@ -35,7 +36,7 @@ void OnAdd(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_WORD_PATTERN, "");
 }
 
-void OnDelete(HWND dialog) {
+void OnDelete(HWND dialog, void*) {
     HWND list = PatternList(dialog);
     const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
     if (selected == LB_ERR || ListBoxItemText(list, static_cast<int>(selected)).empty())
@@ -43,7 +44,7 @@ void OnDelete(HWND dialog) {
     SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
 }
 
-void OnSaveAndClose(HWND dialog) {
+void OnSaveAndClose(HWND dialog, void*) {
     HWND list = PatternList(dialog);
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     std::vector<std::string> patterns;
@@ -53,38 +54,16 @@ void OnSaveAndClose(HWND dialog) {
     EndDialog(dialog, IDC_WORD_EXIT);
 }
 
-INT_PTR CALLBACK BypassPatternsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return TRUE;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return EditableControlColors(message, wParam);
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_WORD_ADD:
-            OnAdd(dialog);
-            break;
-        case IDC_WORD_DELETE:
-            OnDelete(dialog);
-            break;
-        case IDC_WORD_EXIT:
-            OnSaveAndClose(dialog);
-            break;
-        case IDCANCEL:
-            OnSaveAndClose(dialog);
-            break; // Escape and the close box
-        }
-        return TRUE;
-    }
-    return FALSE;
-}
-
 } // namespace
 
 void ShowBypassPatternsDialog(HWND owner) {
-    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_WORD, owner, BypassPatternsDialogProc, 0);
+    // Cancelling stores the list too.
+    const DialogRules<void> rules{OnInitDialog,
+                                  {{IDC_WORD_ADD, OnAdd},
+                                   {IDC_WORD_DELETE, OnDelete},
+                                   {IDC_WORD_EXIT, OnSaveAndClose},
+                                   {IDCANCEL, OnSaveAndClose}}};
+    ShowDialog(owner, IDD_WORD, rules, nullptr);
 }
 
 } // namespace sw

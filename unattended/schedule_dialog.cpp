@@ -4,6 +4,7 @@
 #include "unattended/schedule_dialog.h"
 
 #include "common/dialog_controls.h"
+#include "common/dialog_skeleton.h"
 #include "common/program_state.h"
 #include "resources/resource.h"
 #include "unattended/folder_browser.h"
@@ -102,7 +103,7 @@ void OnInitDialog(HWND dialog, ScheduleDialogData* data) {
     }
 }
 
-void OnBrowse(HWND dialog) {
+void OnBrowse(HWND dialog, ScheduleDialogData*) {
     const std::string folder = BrowseForFolder(dialog, ResourceString(IDS_WATCH_FOLDER_TITLE));
     SetDlgItemTextA(dialog, IDC_SCHED_FOLDER, folder.c_str());
 }
@@ -143,7 +144,7 @@ void OnDelete(HWND dialog, ScheduleDialogData* data) {
 }
 
 // Tests the stored record, not unsaved edits; without one, the form's.
-void OnTest(ScheduleDialogData* data) {
+void OnTest(HWND, ScheduleDialogData* data) {
     LoadSchedule(data->form, Program().CurrentScheduleIndex);
     RunSchedule(data->form);
 }
@@ -162,68 +163,23 @@ void OnSave(HWND dialog, ScheduleDialogData* data) {
     ShowPrinter(dialog, record->PrinterName);
 }
 
-void OnCommand(HWND dialog, int command) {
-    ScheduleDialogData* data = DialogData<ScheduleDialogData>(dialog);
-    switch (command) {
-    case IDC_SCHED_BROWSE:
-        OnBrowse(dialog);
-        break;
-    case IDC_SCHED_RECYCLE:
-        OnRecycleBin(dialog, data);
-        break;
-    case IDC_SCHED_FIRST:
-        OnFirst(dialog, data);
-        break;
-    case IDC_SCHED_PREVIOUS:
-        OnPrevious(dialog, data);
-        break;
-    case IDC_SCHED_NEXT:
-        OnNext(dialog, data);
-        break;
-    case IDC_SCHED_LAST:
-        OnLast(dialog, data);
-        break;
-    case IDC_SCHED_ADD:
-        OnAdd(dialog, data);
-        break;
-    case IDC_SCHED_DELETE:
-        OnDelete(dialog, data);
-        break;
-    case IDC_SCHED_TEST:
-        OnTest(data);
-        break;
-    case IDC_SCHED_SAVE:
-        OnSave(dialog, data);
-        break;
-    case IDC_SCHED_EXIT:
-    case IDCANCEL: // Escape and the close box
-        EndDialog(dialog, 0);
-        break;
-    }
-}
-
-INT_PTR CALLBACK ScheduleDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        AttachDialogData(dialog, reinterpret_cast<void*>(lParam));
-        OnInitDialog(dialog, reinterpret_cast<ScheduleDialogData*>(lParam));
-        return TRUE;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return EditableControlColors(message, wParam);
-    case WM_COMMAND:
-        OnCommand(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
+void OnExit(HWND dialog, ScheduleDialogData*) {
+    EndDialog(dialog, 0);
 }
 
 } // namespace
 
 void ShowScheduleDialog(HWND owner) {
+    const DialogRules<ScheduleDialogData> rules{
+        OnInitDialog,
+        {{IDC_SCHED_BROWSE, OnBrowse},   {IDC_SCHED_RECYCLE, OnRecycleBin},
+         {IDC_SCHED_FIRST, OnFirst},     {IDC_SCHED_PREVIOUS, OnPrevious},
+         {IDC_SCHED_NEXT, OnNext},       {IDC_SCHED_LAST, OnLast},
+         {IDC_SCHED_ADD, OnAdd},         {IDC_SCHED_DELETE, OnDelete},
+         {IDC_SCHED_TEST, OnTest},       {IDC_SCHED_SAVE, OnSave},
+         {IDC_SCHED_EXIT, OnExit},       {IDCANCEL, OnExit}}};
     ScheduleDialogData data;
-    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_SCHED, owner, ScheduleDialogProc,
-                    reinterpret_cast<LPARAM>(&data));
+    ShowDialog(owner, IDD_SCHED, rules, &data);
 }
 
 } // namespace sw

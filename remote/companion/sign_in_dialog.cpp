@@ -1,6 +1,6 @@
 #include "remote/companion/sign_in_dialog.h"
 
-#include "common/dialog_template.h"
+#include "common/dialog_skeleton.h"
 
 namespace sw {
 namespace {
@@ -19,7 +19,6 @@ std::wstring FieldText(HWND dialog, int id) {
 }
 
 void OnInitDialog(HWND dialog, SignInData* data) {
-    SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
     const std::string reason = data->prompt->site + "\r\n" + data->prompt->reason;
     SetDlgItemTextA(dialog, kSignInReason, reason.c_str());
     SetDlgItemTextA(dialog, kSignInUser, data->prompt->user.c_str());
@@ -30,32 +29,12 @@ void OnInitDialog(HWND dialog, SignInData* data) {
     SetForegroundWindow(dialog);
 }
 
-void OnOk(HWND dialog) {
-    auto* data = reinterpret_cast<SignInData*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+void OnOk(HWND dialog, SignInData* data) {
     data->answer.user = FieldText(dialog, kSignInUser);
     data->answer.password = FieldText(dialog, kSignInPassword);
     // The password stays in the edit control no longer than needed.
     SetDlgItemTextA(dialog, kSignInPassword, "");
     EndDialog(dialog, IDOK);
-}
-
-INT_PTR CALLBACK SignInDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog, reinterpret_cast<SignInData*>(lParam));
-        return FALSE; // the focus is set
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            OnOk(dialog);
-            break;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            break;
-        }
-        return TRUE;
-    }
-    return FALSE;
 }
 
 } // namespace
@@ -73,11 +52,11 @@ std::optional<SiteCredential> AskForSignIn(HWND owner, const SignInPrompt& promp
                     50, 14);
     form.AddControl(IDCANCEL, ControlClass::Button, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 163, 82,
                     50, 14);
+    DialogRules<SignInData> rules{OnInitDialog, {{IDOK, OnOk}}};
+    rules.colourEditables = false;
+    rules.initSetsFocus = true;
     SignInData data{&prompt, SiteCredential()};
-    const INT_PTR result =
-        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), form.Template(), owner, SignInDialogProc,
-                                reinterpret_cast<LPARAM>(&data));
-    if (result != IDOK)
+    if (ShowDialog(owner, form, rules, &data) != IDOK)
         return std::nullopt;
     return data.answer;
 }
