@@ -1,6 +1,6 @@
-// Thin helpers over standard controls, for the main window's printer list and
-// for the companion's, which lives in another process. Requests to a handle
-// of 0 do nothing and return 0.
+// Thin helpers over standard controls, for the main window's printer list,
+// the companion's, which lives in another process, and the dialogs' lists.
+// Requests to a handle of 0 do nothing and return 0.
 #pragma once
 
 #include <windows.h>

@@ -19,16 +19,6 @@ std::string ControlText(HWND dialog, int id, std::size_t limit) {
     return std::string(buffer.data(), length);
 }
 
-std::string ListBoxItemText(HWND listBox, int index) {
-    const LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR)
-        return std::string();
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const LRESULT copied = SendMessageA(listBox, LB_GETTEXT, static_cast<WPARAM>(index),
-                                        reinterpret_cast<LPARAM>(buffer.data()));
-    return copied == LB_ERR ? std::string() : std::string(buffer.data(), copied);
-}
-
 std::string ResourceString(UINT id) {
     char buffer[512] = {};
     const int length = LoadStringA(GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));

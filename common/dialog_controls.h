@@ -18,9 +18,6 @@ INT_PTR EditableControlColors(UINT message, WPARAM wParam);
 // The text of a dialog control, cut to `limit` characters.
 std::string ControlText(HWND dialog, int id, std::size_t limit);
 
-// The text of list box item `index`; empty when there is no such item.
-std::string ListBoxItemText(HWND listBox, int index);
-
 // A string resource of the program; empty when it is missing.
 std::string ResourceString(UINT id);
 

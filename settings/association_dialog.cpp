@@ -1,5 +1,6 @@
 #include "settings/association_dialog.h"
 
+#include "common/control_helpers.h"
 #include "common/dialog_controls.h"
 #include "common/dialog_skeleton.h"
 #include "common/library_text.h"
@@ -61,10 +62,7 @@ void OnInitDialog(HWND dialog, AssociationDialogData* data) {
 }
 
 void OnAssociate(HWND dialog, AssociationDialogData* data) {
-    HWND list = GetDlgItem(dialog, IDC_PLIST_PRINTERS);
-    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    const std::string printer =
-        selected == LB_ERR ? std::string() : ListBoxItemText(list, static_cast<int>(selected));
+    const std::string printer = ListBoxText(GetDlgItem(dialog, IDC_PLIST_PRINTERS), -1);
     // A key without a name would be a malformed line in the settings file.
     if (!data->passedPrinter.empty())
         WriteSetting(SettingsFilePath(), kPrinterAssociationsSection, data->passedPrinter, printer);

@@ -1,5 +1,6 @@
 #include "settings/bypass_patterns_dialog.h"
 
+#include "common/control_helpers.h"
 #include "common/dialog_controls.h"
 #include "common/dialog_skeleton.h"
 #include "common/program_state.h"
@@ -39,7 +40,7 @@ void OnAdd(HWND dialog, void*) {
 void OnDelete(HWND dialog, void*) {
     HWND list = PatternList(dialog);
     const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    if (selected == LB_ERR || ListBoxItemText(list, static_cast<int>(selected)).empty())
+    if (selected == LB_ERR || ListBoxText(list, static_cast<int>(selected)).empty())
         return;
     SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
 }
@@ -49,7 +50,7 @@ void OnSaveAndClose(HWND dialog, void*) {
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     std::vector<std::string> patterns;
     for (int index = 0; index < count; ++index)
-        patterns.push_back(ListBoxItemText(list, index));
+        patterns.push_back(ListBoxText(list, index));
     SaveBypassPatterns(patterns);
     EndDialog(dialog, IDC_WORD_EXIT);
 }
