@@ -33,15 +33,10 @@ void OnExit(HWND dialog, void*) {
 } // namespace
 
 void ShowDriverDownloadDialog(HWND owner) {
-    DialogTemplate form(kDriverDialogCaption, 148, 80);
-    form.AddControl(kDriverMakerLabel, ControlClass::Static, "Printer Manufacturer", SS_LEFT, 7, 5,
-                    134, 8);
-    form.AddControl(kDriverMakerList, ControlClass::ListBox, "",
-                    LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 7, 15, 134, 44);
-    form.AddControl(kDriverDownload, ControlClass::Button, "Download",
-                    BS_DEFPUSHBUTTON | WS_TABSTOP, 20, 62, 50, 14);
-    form.AddControl(kDriverExit, ControlClass::Button, "Exit", BS_PUSHBUTTON | WS_TABSTOP, 78, 62,
-                    50, 14);
+    const DialogTemplate form = ListDialogTemplate(
+        {kDriverDialogCaption, kDriverMakerLabel, "Printer Manufacturer", 5, kDriverMakerList,
+         ControlClass::ListBox, LBS_NOTIFY | WS_VSCROLL | WS_BORDER, 15, 44, kDriverDownload,
+         "Download", kDriverExit, "Exit", 62});
     DialogRules<void> rules{OnInitDialog, {{kDriverDownload, OnDownload}, {kDriverExit, OnExit}}};
     rules.colourEditables = false;
     ShowDialog(owner, form, rules, nullptr);

@@ -68,15 +68,10 @@ void OnDelete(HWND dialog, void*) {
 } // namespace
 
 void ShowRemoteSitesDialog(HWND owner) {
-    DialogTemplate form(kRemoteSitesCaption, 148, 80);
-    form.AddControl(kRemoteSitesLabel, ControlClass::Static, "IP of remote sites", SS_LEFT, 7, 7,
-                    134, 8);
-    form.AddControl(kRemoteSitesCombo, ControlClass::ComboBox, "",
-                    CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 7, 18, 134, 56);
-    form.AddControl(kRemoteSitesAdd, ControlClass::Button, "Add", BS_DEFPUSHBUTTON | WS_TABSTOP, 20,
-                    56, 50, 14);
-    form.AddControl(kRemoteSitesDelete, ControlClass::Button, "Delete", BS_PUSHBUTTON | WS_TABSTOP,
-                    78, 56, 50, 14);
+    const DialogTemplate form = ListDialogTemplate(
+        {kRemoteSitesCaption, kRemoteSitesLabel, "IP of remote sites", 7, kRemoteSitesCombo,
+         ControlClass::ComboBox, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 18, 56,
+         kRemoteSitesAdd, "Add", kRemoteSitesDelete, "Delete", 56});
     // Escape and the close box close it; every change is saved already.
     DialogRules<void> rules{OnInitDialog,
                             {{kRemoteSitesAdd, OnAdd}, {kRemoteSitesDelete, OnDelete}}};

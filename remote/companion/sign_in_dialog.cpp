@@ -40,18 +40,17 @@ void OnOk(HWND dialog, SignInData* data) {
 } // namespace
 
 std::optional<SiteCredential> AskForSignIn(HWND owner, const SignInPrompt& prompt) {
-    DialogTemplate form(kSignInCaption, 220, 104);
-    form.AddControl(kSignInReason, ControlClass::Static, "", SS_LEFT, 7, 7, 206, 32);
-    form.AddControl(0xFFFF, ControlClass::Static, "&User name:", SS_LEFT, 7, 44, 60, 8);
-    form.AddControl(kSignInUser, ControlClass::Edit, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-                    70, 42, 143, 12);
-    form.AddControl(0xFFFF, ControlClass::Static, "&Password:", SS_LEFT, 7, 62, 60, 8);
-    form.AddControl(kSignInPassword, ControlClass::Edit, "",
-                    ES_AUTOHSCROLL | ES_PASSWORD | WS_BORDER | WS_TABSTOP, 70, 60, 143, 12);
-    form.AddControl(IDOK, ControlClass::Button, "Sign in", BS_DEFPUSHBUTTON | WS_TABSTOP, 106, 82,
-                    50, 14);
-    form.AddControl(IDCANCEL, ControlClass::Button, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 163, 82,
-                    50, 14);
+    const DialogTemplate form(
+        kSignInCaption, 220, 104,
+        {{kSignInReason, ControlClass::Static, "", SS_LEFT, 7, 7, 206, 32},
+         {0xFFFF, ControlClass::Static, "&User name:", SS_LEFT, 7, 44, 60, 8},
+         {kSignInUser, ControlClass::Edit, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 70, 42, 143,
+          12},
+         {0xFFFF, ControlClass::Static, "&Password:", SS_LEFT, 7, 62, 60, 8},
+         {kSignInPassword, ControlClass::Edit, "",
+          ES_AUTOHSCROLL | ES_PASSWORD | WS_BORDER | WS_TABSTOP, 70, 60, 143, 12},
+         {IDOK, ControlClass::Button, "Sign in", BS_DEFPUSHBUTTON | WS_TABSTOP, 106, 82, 50, 14},
+         {IDCANCEL, ControlClass::Button, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 163, 82, 50, 14}});
     DialogRules<SignInData> rules{OnInitDialog, {{IDOK, OnOk}}};
     rules.colourEditables = false;
     rules.initSetsFocus = true;
