@@ -2,6 +2,7 @@
 
 #include "common/dialog_controls.h"
 #include "common/dialog_skeleton.h"
+#include "common/message_captions.h"
 #include "resources/resource.h"
 #include "settings/escape_codes.h"
 #include "settings/setting_names.h"
@@ -87,7 +88,7 @@ void SaveAndClose(HWND dialog, OrientationDialogData* data) {
 void OnReturn(HWND dialog, OrientationDialogData* data) {
     const std::string warning =
         ResourceString(IDS_ORIENTATION_WARNING) + '\r' + ResourceString(IDS_ORIENTATION_REMEDY);
-    MessageBoxA(dialog, warning.c_str(), ResourceString(IDS_UTILITY_CAPTION).c_str(), MB_OK);
+    MessageBoxA(dialog, warning.c_str(), kUtilityCaption, MB_OK);
     SaveAndClose(dialog, data);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/main_commands.h"
 
 #include "common/file_selection.h"
+#include "common/message_captions.h"
 #include "common/path_helpers.h"
 #include "common/program_folder.h"
 #include "common/program_state.h"
@@ -86,8 +87,7 @@ void OnSetDefaultPrinter(HWND window) {
     if (printer.empty())
         return;
     if (IsRemotePrinter(printer)) {
-        MessageBoxA(window, "Remote printers can not be set as default", "Spoolwright Farreach",
-                    MB_OK);
+        MessageBoxA(window, "Remote printers can not be set as default", kProgramCaption, MB_OK);
         return;
     }
     SetDefaultPrinter(printer.c_str());
