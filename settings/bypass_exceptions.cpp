@@ -3,7 +3,6 @@
 #include "settings/bypass_exceptions.h"
 
 #include "common/path_helpers.h"
-#include "common/program_state.h"
 #include "common/text_helpers.h"
 #include "settings/file_patterns.h"
 #include "settings/setting_names.h"
@@ -55,7 +54,7 @@ std::vector<std::string> ReadBypassPatterns() {
     return patterns;
 }
 
-void SaveBypassPatterns(const std::vector<std::string>& patterns) {
+int SaveBypassPatterns(const std::vector<std::string>& patterns, int keysInUse) {
     // A pattern of blanks only would read back as empty and end the list,
     // hiding every pattern after it, so it is left out.
     std::vector<std::string> kept;
@@ -66,13 +65,13 @@ void SaveBypassPatterns(const std::vector<std::string>& patterns) {
     }
     constexpr std::size_t kMaxCount = std::numeric_limits<short>::max();
     const int count = static_cast<int>(std::min(kept.size(), kMaxCount));
-    if (Program().PatternCount < count)
-        Program().PatternCount = static_cast<short>(count);
+    const int keys = std::max(keysInUse, count);
     const std::string file = SettingsFilePath();
-    for (int i = 1; i <= Program().PatternCount; ++i) {
+    for (int i = 1; i <= keys; ++i) {
         const std::string_view pattern = i <= count ? std::string_view(kept[i - 1]) : "";
         WriteSetting(file, kNoBypassSection, BypassPatternKey(i), pattern);
     }
+    return keys;
 }
 
 } // namespace sw

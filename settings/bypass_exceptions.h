@@ -27,9 +27,9 @@ std::vector<std::string> ReadBypassPatterns();
 // Stores the list in the given order as "File_001", "File_002", ..., each
 // pattern without blanks at its ends; one that is only blanks is left out, as
 // it would read back as the end of the list. A list
-// shorter than `PatternCount` (the length when the dialog opened) empties the
-// keys after it up to that length, so that they end the list for every reader;
-// `PatternCount` becomes the larger of the two.
-void SaveBypassPatterns(const std::vector<std::string>& patterns);
+// shorter than `keysInUse` (the length when the dialog opened; negative counts
+// as none) empties the keys after it up to that length, so that they end the
+// list for every reader. Returns the larger of the two lengths.
+int SaveBypassPatterns(const std::vector<std::string>& patterns, int keysInUse);
 
 } // namespace sw

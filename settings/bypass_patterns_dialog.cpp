@@ -3,7 +3,6 @@
 #include "common/control_helpers.h"
 #include "common/dialog_controls.h"
 #include "common/dialog_skeleton.h"
-#include "common/program_state.h"
 #include "resources/resource.h"
 #include "settings/bypass_exceptions.h"
 
@@ -12,6 +11,10 @@
 
 namespace sw {
 namespace {
+
+// The keys the list filled when the dialog last opened, or since: a shorter
+// list saved later empties them. Kept while the program runs.
+int patternKeys = 0;
 
 HWND PatternList(HWND dialog) {
     return GetDlgItem(dialog, IDC_WORD_PATTERNS);
@@ -25,7 +28,7 @@ void OnInitDialog(HWND dialog, void*) {
     const std::vector<std::string> patterns = ReadBypassPatterns();
     for (const std::string& pattern : patterns)
         AddToList(dialog, pattern);
-    Program().PatternCount = static_cast<short>(patterns.size());
+    patternKeys = static_cast<int>(patterns.size());
     SendDlgItemMessageA(dialog, IDC_WORD_PATTERN, EM_LIMITTEXT, kPatternLimit, 0);
 }
 
@@ -51,11 +54,15 @@ void OnSaveAndClose(HWND dialog, void*) {
     std::vector<std::string> patterns;
     for (int index = 0; index < count; ++index)
         patterns.push_back(ListBoxText(list, index));
-    SaveBypassPatterns(patterns);
+    patternKeys = SaveBypassPatterns(patterns, patternKeys);
     EndDialog(dialog, IDC_WORD_EXIT);
 }
 
 } // namespace
+
+int BypassPatternKeys() {
+    return patternKeys;
+}
 
 void ShowBypassPatternsDialog(HWND owner) {
     // Cancelling stores the list too.

@@ -11,4 +11,8 @@ namespace sw {
 // its length at opening are emptied, so that they end the list.
 void ShowBypassPatternsDialog(HWND owner);
 
+// The keys the dialog fills or empties at its next save: the list's length
+// when it last opened, or the longer list saved since.
+int BypassPatternKeys();
+
 } // namespace sw

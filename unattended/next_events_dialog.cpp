@@ -5,7 +5,6 @@
 
 #include "common/dialog_controls.h"
 #include "common/dialog_skeleton.h"
-#include "common/program_state.h"
 #include "resources/resource.h"
 #include "unattended/column_sort.h"
 #include "unattended/list_view_helpers.h"
@@ -17,6 +16,10 @@
 namespace sw {
 
 namespace {
+
+// The direction of the next header sort, one for the whole program, flipped
+// before every sort, so the first click sorts descending.
+bool sortAscending = true;
 
 struct NextEventsDialogData {
     HWND list = nullptr;
@@ -67,8 +70,8 @@ void OnColumnClick(NextEventsDialogData* data, int column) {
             snapshot.cells[static_cast<std::size_t>(number)] =
                 ReportCellText(data->list, row, column);
     }
-    Program().EventSortAscending = !Program().EventSortAscending;
-    snapshot.ascending = Program().EventSortAscending;
+    sortAscending = !sortAscending;
+    snapshot.ascending = sortAscending;
     SendMessageA(data->list, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&snapshot),
                  reinterpret_cast<LPARAM>(CompareRows));
     RenumberReportRows(data->list);
@@ -82,6 +85,10 @@ void OnNotify(HWND, NextEventsDialogData* data, const NMHDR* header) {
 }
 
 } // namespace
+
+bool NextEventsSortAscending() {
+    return sortAscending;
+}
 
 void ShowNextEventsDialog(HWND owner) {
     // Only the close box ends it.

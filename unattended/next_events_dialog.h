@@ -7,9 +7,11 @@
 
 namespace sw {
 
-// The direction of the next header sort is the program state's
-// EventSortAscending, one for the whole program.
 // Shows the dialog modally; it saves nothing.
 void ShowNextEventsDialog(HWND owner);
+
+// The direction the last header sort took, one for the whole program (true
+// before the first); the next sort takes the other.
+bool NextEventsSortAscending();
 
 } // namespace sw

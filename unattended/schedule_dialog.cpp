@@ -16,6 +16,11 @@ namespace sw {
 
 namespace {
 
+// The schedule the dialog shows, numbered from 1; 0 until one was shown or
+// saved. It outlives the dialog and is reset to 1 whenever the dialog opens
+// on a file with schedules.
+std::int32_t currentIndex = 0;
+
 struct ScheduleDialogData {
     ScheduleRecord form; // the record last shown, with the check box's state
 };
@@ -57,11 +62,11 @@ void ShowPrinter(HWND dialog, const std::string& printer) {
     SetDlgItemTextA(dialog, IDC_SCHED_PRINTER, printer.c_str());
 }
 
-// Loads the record at CurrentScheduleIndex into the form; outside the stored
+// Loads the record at currentIndex into the form; outside the stored
 // records the form keeps what it shows, with no day selected, and the
 // printer shown is the one Save would take.
 void ShowCurrentSchedule(HWND dialog, ScheduleDialogData* data) {
-    if (LoadSchedule(data->form, Program().CurrentScheduleIndex) == ScheduleLoad::NoSuchRecord) {
+    if (LoadSchedule(data->form, currentIndex) == ScheduleLoad::NoSuchRecord) {
         SelectDays(dialog, DayFlags{});
         ShowPrinter(dialog, SelectedListPrinter());
         return;
@@ -73,7 +78,7 @@ void ShowCurrentSchedule(HWND dialog, ScheduleDialogData* data) {
 }
 
 void ShowSchedule(HWND dialog, ScheduleDialogData* data, std::int32_t index) {
-    Program().CurrentScheduleIndex = index;
+    currentIndex = index;
     ShowCurrentSchedule(dialog, data);
 }
 
@@ -118,15 +123,12 @@ void OnFirst(HWND dialog, ScheduleDialogData* data) {
 }
 
 void OnPrevious(HWND dialog, ScheduleDialogData* data) {
-    ShowSchedule(dialog, data,
-                 Program().CurrentScheduleIndex > 1 ? Program().CurrentScheduleIndex - 1 : 1);
+    ShowSchedule(dialog, data, currentIndex > 1 ? currentIndex - 1 : 1);
 }
 
 void OnNext(HWND dialog, ScheduleDialogData* data) {
     const std::int32_t count = ScheduleCount();
-    ShowSchedule(dialog, data,
-                 Program().CurrentScheduleIndex < count ? Program().CurrentScheduleIndex + 1
-                                                        : count);
+    ShowSchedule(dialog, data, currentIndex < count ? currentIndex + 1 : count);
 }
 
 void OnLast(HWND dialog, ScheduleDialogData* data) {
@@ -139,13 +141,13 @@ void OnAdd(HWND dialog, ScheduleDialogData* data) {
 }
 
 void OnDelete(HWND dialog, ScheduleDialogData* data) {
-    DeleteSchedule(Program().CurrentScheduleIndex);
+    DeleteSchedule(currentIndex);
     ShowSchedule(dialog, data, 1);
 }
 
 // Tests the stored record, not unsaved edits; without one, the form's.
 void OnTest(HWND, ScheduleDialogData* data) {
-    LoadSchedule(data->form, Program().CurrentScheduleIndex);
+    LoadSchedule(data->form, currentIndex);
     RunSchedule(data->form);
 }
 
@@ -157,9 +159,9 @@ void OnSave(HWND dialog, ScheduleDialogData* data) {
     data->form = *record;
     // After an append the index names the record just written, so that the
     // next Save overwrites it rather than another.
-    const std::int32_t written = SaveSchedule(*record, Program().CurrentScheduleIndex);
+    const std::int32_t written = SaveSchedule(*record, currentIndex);
     if (written > 0)
-        Program().CurrentScheduleIndex = written;
+        currentIndex = written;
     ShowPrinter(dialog, record->PrinterName);
 }
 
@@ -169,15 +171,28 @@ void OnExit(HWND dialog, ScheduleDialogData*) {
 
 } // namespace
 
+std::int32_t ShownScheduleIndex() {
+    return currentIndex;
+}
+
+void ResetScheduleDialog() {
+    currentIndex = 0;
+}
+
 void ShowScheduleDialog(HWND owner) {
-    const DialogRules<ScheduleDialogData> rules{
-        OnInitDialog,
-        {{IDC_SCHED_BROWSE, OnBrowse},   {IDC_SCHED_RECYCLE, OnRecycleBin},
-         {IDC_SCHED_FIRST, OnFirst},     {IDC_SCHED_PREVIOUS, OnPrevious},
-         {IDC_SCHED_NEXT, OnNext},       {IDC_SCHED_LAST, OnLast},
-         {IDC_SCHED_ADD, OnAdd},         {IDC_SCHED_DELETE, OnDelete},
-         {IDC_SCHED_TEST, OnTest},       {IDC_SCHED_SAVE, OnSave},
-         {IDC_SCHED_EXIT, OnExit},       {IDCANCEL, OnExit}}};
+    const DialogRules<ScheduleDialogData> rules{OnInitDialog,
+                                                {{IDC_SCHED_BROWSE, OnBrowse},
+                                                 {IDC_SCHED_RECYCLE, OnRecycleBin},
+                                                 {IDC_SCHED_FIRST, OnFirst},
+                                                 {IDC_SCHED_PREVIOUS, OnPrevious},
+                                                 {IDC_SCHED_NEXT, OnNext},
+                                                 {IDC_SCHED_LAST, OnLast},
+                                                 {IDC_SCHED_ADD, OnAdd},
+                                                 {IDC_SCHED_DELETE, OnDelete},
+                                                 {IDC_SCHED_TEST, OnTest},
+                                                 {IDC_SCHED_SAVE, OnSave},
+                                                 {IDC_SCHED_EXIT, OnExit},
+                                                 {IDCANCEL, OnExit}}};
     ScheduleDialogData data;
     ShowDialog(owner, IDD_SCHED, rules, &data);
 }

@@ -14,8 +14,8 @@ TEST(ProgramState, ResetGivesTheStateOfAFreshStart) {
     program.AskAssociation = -1;
     program.CompanionHandles[3] = reinterpret_cast<HWND>(7);
     program.RememberedCopies = {4, "C:\\jobs\\*.*", "sw_raw"};
-    program.PatternCount = 5;
-    program.EventSortAscending = false;
+    program.RemotePrintPending = true;
+    program.ExitCode = 5;
     program.DataFilePath = "elsewhere";
 
     sw::ResetProgramState();
@@ -26,8 +26,8 @@ TEST(ProgramState, ResetGivesTheStateOfAFreshStart) {
     EXPECT_EQ(program.CompanionHandles[3], nullptr);
     EXPECT_EQ(program.RememberedCopies.count, 0);
     EXPECT_EQ(program.RememberedCopies.file, "");
-    EXPECT_EQ(program.PatternCount, 0);
-    EXPECT_TRUE(program.EventSortAscending);
+    EXPECT_EQ(program.ExitCode, 0);
+    EXPECT_FALSE(program.RemotePrintPending);
     EXPECT_EQ(program.DataFilePath, sw::ProgramFolder() + "sw.dat");
     EXPECT_EQ(program.DataFileBPath, sw::ProgramFolder() + "swb.dat");
 }

@@ -1,5 +1,4 @@
 // The driver-bypass exceptions against the pattern list in the real settings file.
-#include "common/program_state.h"
 #include "settings/bypass_exceptions.h"
 #include "support/settings_file.h"
 
@@ -70,34 +69,31 @@ TEST_F(BypassExceptions, ShorterListLeavesEmptyKeysBehind) {
     Write("NoBypass", "File_003", "*.c");
     Write("NoBypass", "File_004", "*.d");
     Write("NoBypass", "File_005", "*.e");
-    sw::Program().PatternCount = static_cast<short>(sw::ReadBypassPatterns().size());
-    sw::SaveBypassPatterns({"*.a", "*.b", "*.d", "*.e"});
+    const int opened = static_cast<int>(sw::ReadBypassPatterns().size());
+    const int keys = sw::SaveBypassPatterns({"*.a", "*.b", "*.d", "*.e"}, opened);
     EXPECT_EQ(Read("NoBypass", "File_004"), "*.e");
     EXPECT_EQ(Read("NoBypass", "File_005"), "");
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.a", "*.b", "*.d", "*.e"}));
     EXPECT_FALSE(sw::IsBypassException("x.c"));
-    EXPECT_EQ(sw::Program().PatternCount, 5);
+    EXPECT_EQ(keys, 5);
 }
 
-TEST_F(BypassExceptions, LongerListRaisesThePatternCount) {
+TEST_F(BypassExceptions, LongerListRaisesTheKeyCount) {
     sw::WriteDefaultBypassPatterns();
-    sw::Program().PatternCount = static_cast<short>(sw::ReadBypassPatterns().size());
-    sw::SaveBypassPatterns({"*.doc", "*.rtf", "*.txt", "*.wri"});
-    EXPECT_EQ(sw::Program().PatternCount, 4);
+    const int opened = static_cast<int>(sw::ReadBypassPatterns().size());
+    EXPECT_EQ(sw::SaveBypassPatterns({"*.doc", "*.rtf", "*.txt", "*.wri"}, opened), 4);
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri"}));
     EXPECT_TRUE(sw::IsBypassException("notes.TXT"));
 }
 
 TEST_F(BypassExceptions, PatternOfBlanksOnlyDoesNotEndTheList) {
-    sw::SaveBypassPatterns({"   ", " *.doc ", "*.wri"});
+    sw::SaveBypassPatterns({"   ", " *.doc ", "*.wri"}, 0);
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.doc", "*.wri"}));
     EXPECT_TRUE(sw::IsBypassException("a.wri"));
 }
 
-TEST_F(BypassExceptions, NegativePatternCountIsTreatedAsNone) {
-    sw::Program().PatternCount = -3;
-    sw::SaveBypassPatterns({"*.doc"});
-    EXPECT_EQ(sw::Program().PatternCount, 1);
+TEST_F(BypassExceptions, NegativeKeyCountIsTreatedAsNone) {
+    EXPECT_EQ(sw::SaveBypassPatterns({"*.doc"}, -3), 1);
     EXPECT_TRUE(sw::IsBypassException("a.doc"));
 }
 

@@ -1,6 +1,5 @@
 // The driver-bypass exceptions dialog: the pattern list loaded from and saved
 // to the "NoBypass" section.
-#include "common/program_state.h"
 #include "resources/resource.h"
 #include "settings/bypass_patterns_dialog.h"
 #include "support/dialog_driver.h"
@@ -56,7 +55,7 @@ TEST_F(BypassPatternsDialog, EnterAddsAPatternAndExitStoresTheSortedList) {
         .Click(IDC_WORD_EXIT)
         .Run(Open);
     EXPECT_EQ(StoredPatterns(5), (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri", "<missing>"}));
-    EXPECT_EQ(sw::Program().PatternCount, 4);
+    EXPECT_EQ(sw::BypassPatternKeys(), 4);
 }
 
 TEST_F(BypassPatternsDialog, TabGoesFromThePatternToTheListThenToTheButtons) {

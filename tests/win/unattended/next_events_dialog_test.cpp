@@ -1,6 +1,5 @@
 // The next-events dialog: its report list of the schedules' next events,
 // earliest first, and the sort by a clicked column's header.
-#include "common/program_state.h"
 #include "resources/resource.h"
 #include "support/dialog_driver.h"
 #include "unattended/list_view_helpers.h"
@@ -126,7 +125,7 @@ TEST_F(NextEventsDialog, AHeaderClickSortsByItsColumnAndEachClickFlips) {
     EXPECT_EQ(secondSort, (std::vector<std::string>{"alpha", "bravo", "charlie"}));
     EXPECT_EQ(thirdSort, (std::vector<std::string>{"charlie", "alpha", "bravo"}))
         << "the direction flips whichever column is clicked: times descending";
-    EXPECT_TRUE(sw::Program().EventSortAscending == false);
+    EXPECT_FALSE(sw::NextEventsSortAscending());
 }
 
 TEST_F(NextEventsDialog, NoScheduleFileGivesAnEmptyList) {

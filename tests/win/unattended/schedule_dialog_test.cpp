@@ -92,6 +92,7 @@ class ScheduleDialog : public swtest::UnattendedTest {
     }
     void TearDown() override {
         sw::ResetProgramState();
+        sw::ResetScheduleDialog();
         DestroyWindow(printers_);
         swtest::UnattendedTest::TearDown();
     }
@@ -121,7 +122,7 @@ TEST_F(ScheduleDialog, OpensEmptyWithoutAFileAndSaveCreatesIt) {
     EXPECT_EQ(shown.times, std::vector<std::string>(6, ""));
     EXPECT_TRUE(shown.days.empty());
     ASSERT_EQ(sw::ScheduleCount(), 1);
-    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 1);
+    EXPECT_EQ(sw::ShownScheduleIndex(), 1);
     const sw::ScheduleRecord saved = Stored(1);
     EXPECT_EQ(saved.IntervalMs, 30000);
     EXPECT_EQ(saved.PrinterName, swtest::kSchedulePrinter) << "the main window's selected printer";
@@ -167,7 +168,7 @@ TEST_F(ScheduleDialog, RefusedInputWritesNothing) {
         .Click(IDC_SCHED_EXIT)
         .Run(Open);
     EXPECT_FALSE(swtest::FileExists(sw::Program().DataFilePath));
-    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 0);
+    EXPECT_EQ(sw::ShownScheduleIndex(), 0);
 }
 
 TEST_F(ScheduleDialog, StepsThroughTheSchedulesAndStopsAtTheEnds) {
@@ -200,7 +201,7 @@ TEST_F(ScheduleDialog, DeletingTheSecondOfThreeShowsTheFirst) {
     EXPECT_EQ(Stored(1), Numbered(1));
     EXPECT_EQ(Stored(2), Numbered(3));
     EXPECT_EQ(shown.folder, "C:\\Folder1");
-    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 1);
+    EXPECT_EQ(sw::ShownScheduleIndex(), 1);
     EXPECT_FALSE(swtest::FileExists(sw::Program().DataFileBPath));
 }
 
@@ -217,7 +218,7 @@ TEST_F(ScheduleDialog, AddKeepsTheFormWithoutDaysAndSaveAppends) {
     ASSERT_EQ(sw::ScheduleCount(), 3) << "the second Save overwrites the record just added";
     EXPECT_EQ(Stored(3).FilePattern, "*.newer");
     EXPECT_EQ(Stored(3).DayMask, 8);
-    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 3);
+    EXPECT_EQ(sw::ShownScheduleIndex(), 3);
 }
 
 TEST_F(ScheduleDialog, CancellingTheFolderPickerEmptiesTheFolder) {
