@@ -21,10 +21,6 @@ HWND CreateChildWindow(const char* windowClass, const char* title, DWORD style, 
 HWND CreateListBox(HWND parent, DWORD style, int x, int y, int width, int height, int id);
 HWND CreateEditControl(HWND parent, DWORD style, int x, int y, int width, int height, int id);
 
-// The modal dialog's end code.
-INT_PTR ShowModalDialog(HINSTANCE instance, const char* resourceName, HWND owner,
-                        DLGPROC procedure);
-
 void ClearListBox(HWND list);
 int ListBoxCount(HWND list);
 void AddListBoxText(HWND list, const std::string& text);

@@ -25,8 +25,4 @@ std::string ResourceString(UINT id) {
     return std::string(buffer, length > 0 ? length : 0);
 }
 
-void AttachDialogData(HWND dialog, void* data) {
-    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(data));
-}
-
 } // namespace sw

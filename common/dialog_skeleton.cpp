@@ -18,7 +18,7 @@ struct Start {
 void Attach(HWND dialog, LPARAM start) {
     const auto* what = reinterpret_cast<const Start*>(start);
     SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(what->rules));
-    AttachDialogData(dialog, what->data);
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(what->data));
 }
 
 const void* AttachedRules(HWND dialog) {
