@@ -35,11 +35,6 @@ HWND CreateEditControl(HWND parent, DWORD style, int x, int y, int width, int he
     return CreateControl("Edit", parent, style, x, y, width, height, id);
 }
 
-INT_PTR ShowModalDialog(HINSTANCE instance, const char* resourceName, HWND owner,
-                        DLGPROC procedure) {
-    return DialogBoxParamA(instance, resourceName, owner, procedure, 0);
-}
-
 void ClearListBox(HWND list) {
     if (list != nullptr)
         SendMessageA(list, LB_RESETCONTENT, 0, 0);

@@ -1,6 +1,6 @@
-// Thin helpers over standard controls, for the main window's printer list and
-// for the companion's, which lives in another process. Requests to a handle
-// of 0 do nothing and return 0.
+// Thin helpers over standard controls, for the main window's printer list,
+// the companion's, which lives in another process, and the dialogs' lists.
+// Requests to a handle of 0 do nothing and return 0.
 #pragma once
 
 #include <windows.h>
@@ -20,10 +20,6 @@ HWND CreateChildWindow(const char* windowClass, const char* title, DWORD style, 
 // added when a parent is given, the instance is the parent's.
 HWND CreateListBox(HWND parent, DWORD style, int x, int y, int width, int height, int id);
 HWND CreateEditControl(HWND parent, DWORD style, int x, int y, int width, int height, int id);
-
-// The modal dialog's end code.
-INT_PTR ShowModalDialog(HINSTANCE instance, const char* resourceName, HWND owner,
-                        DLGPROC procedure);
 
 void ClearListBox(HWND list);
 int ListBoxCount(HWND list);

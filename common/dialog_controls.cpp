@@ -19,24 +19,10 @@ std::string ControlText(HWND dialog, int id, std::size_t limit) {
     return std::string(buffer.data(), length);
 }
 
-std::string ListBoxItemText(HWND listBox, int index) {
-    const LRESULT length = SendMessageA(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR)
-        return std::string();
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const LRESULT copied = SendMessageA(listBox, LB_GETTEXT, static_cast<WPARAM>(index),
-                                        reinterpret_cast<LPARAM>(buffer.data()));
-    return copied == LB_ERR ? std::string() : std::string(buffer.data(), copied);
-}
-
 std::string ResourceString(UINT id) {
     char buffer[512] = {};
     const int length = LoadStringA(GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
     return std::string(buffer, length > 0 ? length : 0);
-}
-
-void AttachDialogData(HWND dialog, void* data) {
-    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(data));
 }
 
 } // namespace sw

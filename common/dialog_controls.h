@@ -1,6 +1,6 @@
 // Small helpers shared by the program's dialogs: the blue-on-white colours of
-// their editable fields and list boxes, control texts as std::string, string
-// resources, and the in/out data a dialog procedure keeps.
+// their editable fields and list boxes, control texts as std::string and
+// string resources.
 #pragma once
 
 #include <windows.h>
@@ -18,16 +18,7 @@ INT_PTR EditableControlColors(UINT message, WPARAM wParam);
 // The text of a dialog control, cut to `limit` characters.
 std::string ControlText(HWND dialog, int id, std::size_t limit);
 
-// The text of list box item `index`; empty when there is no such item.
-std::string ListBoxItemText(HWND listBox, int index);
-
 // A string resource of the program; empty when it is missing.
 std::string ResourceString(UINT id);
-
-// Puts the dialog's in/out data where its procedure finds it again.
-void AttachDialogData(HWND dialog, void* data);
-template <typename Data> Data* DialogData(HWND dialog) {
-    return reinterpret_cast<Data*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
 
 } // namespace sw

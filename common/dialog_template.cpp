@@ -27,6 +27,13 @@ DialogTemplate::DialogTemplate(const std::string& caption, short width, short he
     AddText("MS Sans Serif");
 }
 
+DialogTemplate::DialogTemplate(const std::string& caption, short width, short height,
+                               std::initializer_list<ControlRow> controls)
+    : DialogTemplate(caption, width, height) {
+    for (const ControlRow& row : controls)
+        AddControl(row.id, row.kind, row.text, row.style, row.x, row.y, row.width, row.height);
+}
+
 void DialogTemplate::AddControl(WORD id, ControlClass kind, const std::string& text, DWORD style,
                                 short x, short y, short width, short height) {
     AlignToDword();
@@ -45,6 +52,19 @@ void DialogTemplate::AddControl(WORD id, ControlClass kind, const std::string& t
     AddText(text);
     AddWord(0); // no creation data
     ++words_[kCountWord];
+}
+
+DialogTemplate ListDialogTemplate(const ListDialogForm& form) {
+    // In dialog units: a 7-unit margin, the label and the list across 134.
+    return DialogTemplate(
+        form.caption, 148, 80,
+        {{form.labelId, ControlClass::Static, form.label, SS_LEFT, 7, form.labelTop, 134, 8},
+         {form.listId, form.listKind, "", form.listStyle | WS_TABSTOP, 7, form.listTop, 134,
+          form.listHeight},
+         {form.defaultId, ControlClass::Button, form.defaultText, BS_DEFPUSHBUTTON | WS_TABSTOP, 20,
+          form.buttonsTop, 50, 14},
+         {form.otherId, ControlClass::Button, form.otherText, BS_PUSHBUTTON | WS_TABSTOP, 78,
+          form.buttonsTop, 50, 14}});
 }
 
 const DLGTEMPLATE* DialogTemplate::Template() const {

@@ -1,5 +1,6 @@
 #include "info/web_links.h"
 
+#include "common/message_captions.h"
 #include "info/web_addresses.h"
 #include "remote/dial_up.h"
 
@@ -13,7 +14,6 @@ namespace sw {
 namespace {
 
 constexpr char kNoBrowser[] = "Sorry, neither Microsoft Explorer nor Netscape Navigator was found";
-constexpr char kMessageTitle[] = "Spoolwright";
 
 } // namespace
 
@@ -27,7 +27,7 @@ void OpenWebLink(int which, DialUpState& dialUp) {
     }
     const HINSTANCE result = ShellExecuteA(nullptr, "open", address.c_str(), "", "", SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) < 32)
-        MessageBoxA(nullptr, kNoBrowser, kMessageTitle, MB_OK | MB_TASKMODAL);
+        MessageBoxA(nullptr, kNoBrowser, kShortCaption, MB_OK | MB_TASKMODAL);
 }
 
 } // namespace sw

@@ -2,11 +2,12 @@
 // it is drawn through GDI into a placement box given in inches, fitted to the
 // box with its proportions kept.
 #include "common/handle_guard.h"
+#include "common/message_captions.h"
 #include "common/system_error.h"
 #include "printengine/bitmap_fit.h"
 #include "printengine/bitmap_load.h"
-#include "printengine/feedback_api.h"
 #include "printengine/export_arguments.h"
+#include "printengine/feedback_api.h"
 #include "printengine/raw_job.h"
 #include "printengine/swprint.h"
 
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr char kCantLoadBitmap[] = "Can't load bitmap";
-constexpr char kMessageCaption[] = "Spoolwright";
 
 struct DeleteDeviceContext {
     void operator()(HDC dc) const { DeleteDC(dc); }
@@ -149,7 +149,7 @@ extern "C" SHORT WINAPI BLTIMAGE(LPCSTR fileName, SHORT mode, double left, doubl
                                  double height, HDC target) {
     const OwnedBitmap bitmap(sw::LoadBitmapFile(sw::TextArgument(fileName)));
     if (bitmap.Get() == nullptr) {
-        sw::Feedback().messageBox(nullptr, kCantLoadBitmap, kMessageCaption, MB_OK);
+        sw::Feedback().messageBox(nullptr, kCantLoadBitmap, sw::kShortCaption, MB_OK);
         return 0;
     }
     return DrawBitmap(bitmap.Get(), mode, left, top, width, height, target);

@@ -1,6 +1,6 @@
 #include "remote/remote_sites_dialog.h"
 
-#include "common/dialog_template.h"
+#include "common/dialog_skeleton.h"
 #include "common/text_helpers.h"
 #include "remote/remote_sites.h"
 #include "remote/remote_sites_dialog_ids.h"
@@ -35,7 +35,7 @@ std::string ComboItemText(HWND combo, LRESULT index) {
     return copied == CB_ERR ? std::string() : std::string(text.data(), copied);
 }
 
-void OnInitDialog(HWND dialog) {
+void OnInitDialog(HWND dialog, void*) {
     SendMessageA(SitesCombo(dialog), CB_LIMITTEXT, kSiteLimit, 0);
     LoadRemoteSites(SitesCombo(dialog));
 }
@@ -43,7 +43,7 @@ void OnInitDialog(HWND dialog) {
 // An entry already listed in any letter case is not added again. Nor is an
 // empty one, or one holding the file's separator, which would come back as
 // two entries.
-void OnAdd(HWND dialog) {
+void OnAdd(HWND dialog, void*) {
     const std::string site = TrimSpaces(ComboEditText(dialog));
     if (site.empty() || site.find(kSiteSeparator) != std::string::npos)
         return;
@@ -55,7 +55,7 @@ void OnAdd(HWND dialog) {
     AddRemoteSite(site);
 }
 
-void OnDelete(HWND dialog) {
+void OnDelete(HWND dialog, void*) {
     HWND combo = SitesCombo(dialog);
     const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
     if (selected == CB_ERR)
@@ -65,42 +65,18 @@ void OnDelete(HWND dialog) {
     RemoveRemoteSite(TrimSpaces(site));
 }
 
-INT_PTR CALLBACK RemoteSitesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case kRemoteSitesAdd:
-            OnAdd(dialog);
-            break;
-        case kRemoteSitesDelete:
-            OnDelete(dialog);
-            break;
-        case IDCANCEL: // the close box and Escape; everything is saved already
-            EndDialog(dialog, 0);
-            break;
-        }
-        return TRUE;
-    }
-    return FALSE;
-}
-
 } // namespace
 
 void ShowRemoteSitesDialog(HWND owner) {
-    DialogTemplate form(kRemoteSitesCaption, 148, 80);
-    form.AddControl(kRemoteSitesLabel, ControlClass::Static, "IP of remote sites", SS_LEFT, 7, 7,
-                    134, 8);
-    form.AddControl(kRemoteSitesCombo, ControlClass::ComboBox, "",
-                    CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 7, 18, 134, 56);
-    form.AddControl(kRemoteSitesAdd, ControlClass::Button, "Add", BS_DEFPUSHBUTTON | WS_TABSTOP, 20,
-                    56, 50, 14);
-    form.AddControl(kRemoteSitesDelete, ControlClass::Button, "Delete", BS_PUSHBUTTON | WS_TABSTOP,
-                    78, 56, 50, 14);
-    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), form.Template(), owner,
-                            RemoteSitesDialogProc, 0);
+    const DialogTemplate form = ListDialogTemplate(
+        {kRemoteSitesCaption, kRemoteSitesLabel, "IP of remote sites", 7, kRemoteSitesCombo,
+         ControlClass::ComboBox, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 18, 56,
+         kRemoteSitesAdd, "Add", kRemoteSitesDelete, "Delete", 56});
+    // Escape and the close box close it; every change is saved already.
+    DialogRules<void> rules{OnInitDialog,
+                            {{kRemoteSitesAdd, OnAdd}, {kRemoteSitesDelete, OnDelete}}};
+    rules.colourEditables = false;
+    ShowDialog(owner, form, rules, nullptr);
 }
 
 } // namespace sw

@@ -178,7 +178,6 @@
 
 // Strings. Tool bar tooltips use the ids of their commands (IDM_*).
 #define IDS_APP_TITLE 1000
-#define IDS_UTILITY_CAPTION 1001
 #define IDS_ORIENTATION_WARNING 1002
 #define IDS_INVALID_ENTRY 1003
 #define IDS_CHANGE_IGNORED 1004

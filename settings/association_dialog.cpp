@@ -1,6 +1,8 @@
 #include "settings/association_dialog.h"
 
+#include "common/control_helpers.h"
 #include "common/dialog_controls.h"
+#include "common/dialog_skeleton.h"
 #include "common/library_text.h"
 #include "printengine/swprint.h"
 #include "resources/resource.h"
@@ -59,56 +61,28 @@ void OnInitDialog(HWND dialog, AssociationDialogData* data) {
     SetDlgItemTextA(dialog, IDC_PLIST_PROMPT, PromptFor(data->passedPrinter).c_str());
 }
 
-void OnAssociate(HWND dialog, const AssociationDialogData* data) {
-    HWND list = GetDlgItem(dialog, IDC_PLIST_PRINTERS);
-    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    const std::string printer =
-        selected == LB_ERR ? std::string() : ListBoxItemText(list, static_cast<int>(selected));
+void OnAssociate(HWND dialog, AssociationDialogData* data) {
+    const std::string printer = ListBoxText(GetDlgItem(dialog, IDC_PLIST_PRINTERS), -1);
     // A key without a name would be a malformed line in the settings file.
     if (!data->passedPrinter.empty())
         WriteSetting(SettingsFilePath(), kPrinterAssociationsSection, data->passedPrinter, printer);
     EndDialog(dialog, IDC_PLIST_ASSOCIATE);
 }
 
-void OnClose(HWND dialog) {
+void OnClose(HWND dialog, AssociationDialogData*) {
     EndDialog(dialog, IDCANCEL);
-}
-
-INT_PTR CALLBACK AssociationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        AttachDialogData(dialog, reinterpret_cast<void*>(lParam));
-        OnInitDialog(dialog, reinterpret_cast<AssociationDialogData*>(lParam));
-        return TRUE;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return EditableControlColors(message, wParam);
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_PLIST_ASSOCIATE:
-            OnAssociate(dialog, DialogData<AssociationDialogData>(dialog));
-            break;
-        case IDC_PLIST_CANCEL:
-            OnClose(dialog);
-            break;
-        case IDCANCEL:
-            OnClose(dialog);
-            break; // Escape and the close box
-        case IDC_PLIST_ABORT:
-            OnClose(dialog);
-            break;
-        }
-        return TRUE;
-    }
-    return FALSE;
 }
 
 } // namespace
 
 void ShowAssociationDialog(HWND owner, const std::string& passedPrinter) {
     AssociationDialogData data{passedPrinter};
-    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_PLIST, owner, AssociationDialogProc,
-                    reinterpret_cast<LPARAM>(&data));
+    // "&Cancel" and IDABORT close it as Escape and the close box do.
+    const DialogRules<AssociationDialogData> rules{OnInitDialog,
+                                                   {{IDC_PLIST_ASSOCIATE, OnAssociate},
+                                                    {IDC_PLIST_CANCEL, OnClose},
+                                                    {IDC_PLIST_ABORT, OnClose}}};
+    ShowDialog(owner, IDD_PLIST, rules, &data);
 }
 
 } // namespace sw

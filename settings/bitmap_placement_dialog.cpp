@@ -5,6 +5,7 @@
 #include "settings/bitmap_placement_dialog.h"
 
 #include "common/dialog_controls.h"
+#include "common/dialog_skeleton.h"
 #include "resources/resource.h"
 #include "settings/bitmap_placement.h"
 #include "settings/bitmap_units.h"
@@ -35,7 +36,7 @@ PlacementUnit SelectedUnit(HWND dialog) {
                : PlacementUnit::Inches;
 }
 
-void OnInitDialog(HWND dialog) {
+void OnInitDialog(HWND dialog, void*) {
     const std::string file = SettingsFilePath();
     const PlacementUnit unit = PlacementUnitOf(ReadSetting(file, kBitmapSection, kInchesKey));
     const bool inches = unit == PlacementUnit::Inches;
@@ -56,14 +57,30 @@ void OnInitDialog(HWND dialog) {
 // One of a pair of radio buttons was clicked: the partner takes the opposite
 // state, and the choice is written at once as "-1" when `first` ends up
 // checked, "0" otherwise.
-void OnPairClicked(HWND dialog, int clicked, int partner, int first, std::string_view key) {
+void PairClicked(HWND dialog, int clicked, int partner, int first, std::string_view key) {
     const bool checked = IsDlgButtonChecked(dialog, clicked) == BST_CHECKED;
     CheckDlgButton(dialog, partner, checked ? BST_UNCHECKED : BST_CHECKED);
     const bool firstChecked = IsDlgButtonChecked(dialog, first) == BST_CHECKED;
     WriteSetting(SettingsFilePath(), kBitmapSection, key, firstChecked ? "-1" : "0");
 }
 
-void OnReturn(HWND dialog) {
+void OnUseSaved(HWND dialog, void*) {
+    PairClicked(dialog, IDC_BMP_USE_SAVED, IDC_BMP_ASK, IDC_BMP_USE_SAVED, kUseSavedKey);
+}
+
+void OnAsk(HWND dialog, void*) {
+    PairClicked(dialog, IDC_BMP_ASK, IDC_BMP_USE_SAVED, IDC_BMP_USE_SAVED, kUseSavedKey);
+}
+
+void OnInches(HWND dialog, void*) {
+    PairClicked(dialog, IDC_BMP_INCHES, IDC_BMP_CENTIMETERS, IDC_BMP_INCHES, kInchesKey);
+}
+
+void OnCentimeters(HWND dialog, void*) {
+    PairClicked(dialog, IDC_BMP_CENTIMETERS, IDC_BMP_INCHES, IDC_BMP_INCHES, kInchesKey);
+}
+
+void OnReturn(HWND dialog, void*) {
     const PlacementUnit unit = SelectedUnit(dialog);
     BitmapPlacement box;
     box.left = TypedMeasure(dialog, IDC_BMP_LEFT, unit);
@@ -74,48 +91,16 @@ void OnReturn(HWND dialog) {
     EndDialog(dialog, IDC_BMP_RETURN);
 }
 
-void OnClose(HWND dialog) {
-    EndDialog(dialog, IDCANCEL);
-}
-
-INT_PTR CALLBACK BitmapPlacementDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return TRUE;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return EditableControlColors(message, wParam);
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_BMP_USE_SAVED:
-            OnPairClicked(dialog, IDC_BMP_USE_SAVED, IDC_BMP_ASK, IDC_BMP_USE_SAVED, kUseSavedKey);
-            break;
-        case IDC_BMP_ASK:
-            OnPairClicked(dialog, IDC_BMP_ASK, IDC_BMP_USE_SAVED, IDC_BMP_USE_SAVED, kUseSavedKey);
-            break;
-        case IDC_BMP_INCHES:
-            OnPairClicked(dialog, IDC_BMP_INCHES, IDC_BMP_CENTIMETERS, IDC_BMP_INCHES, kInchesKey);
-            break;
-        case IDC_BMP_CENTIMETERS:
-            OnPairClicked(dialog, IDC_BMP_CENTIMETERS, IDC_BMP_INCHES, IDC_BMP_INCHES, kInchesKey);
-            break;
-        case IDC_BMP_RETURN:
-            OnReturn(dialog);
-            break;
-        case IDCANCEL:
-            OnClose(dialog);
-            break; // Escape and the close box
-        }
-        return TRUE;
-    }
-    return FALSE;
-}
-
 } // namespace
 
 void ShowBitmapPlacementDialog(HWND owner) {
-    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_BMPSET, owner, BitmapPlacementDialogProc, 0);
+    const DialogRules<void> rules{OnInitDialog,
+                                  {{IDC_BMP_USE_SAVED, OnUseSaved},
+                                   {IDC_BMP_ASK, OnAsk},
+                                   {IDC_BMP_INCHES, OnInches},
+                                   {IDC_BMP_CENTIMETERS, OnCentimeters},
+                                   {IDC_BMP_RETURN, OnReturn}}};
+    ShowDialog(owner, IDD_BMPSET, rules, nullptr);
 }
 
 } // namespace sw

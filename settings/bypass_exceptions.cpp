@@ -54,7 +54,7 @@ std::vector<std::string> ReadBypassPatterns() {
     return patterns;
 }
 
-void SaveBypassPatterns(const std::vector<std::string>& patterns, short& patternCount) {
+int SaveBypassPatterns(const std::vector<std::string>& patterns, int keysInUse) {
     // A pattern of blanks only would read back as empty and end the list,
     // hiding every pattern after it, so it is left out.
     std::vector<std::string> kept;
@@ -65,13 +65,13 @@ void SaveBypassPatterns(const std::vector<std::string>& patterns, short& pattern
     }
     constexpr std::size_t kMaxCount = std::numeric_limits<short>::max();
     const int count = static_cast<int>(std::min(kept.size(), kMaxCount));
-    if (patternCount < count)
-        patternCount = static_cast<short>(count);
+    const int keys = std::max(keysInUse, count);
     const std::string file = SettingsFilePath();
-    for (int i = 1; i <= patternCount; ++i) {
+    for (int i = 1; i <= keys; ++i) {
         const std::string_view pattern = i <= count ? std::string_view(kept[i - 1]) : "";
         WriteSetting(file, kNoBypassSection, BypassPatternKey(i), pattern);
     }
+    return keys;
 }
 
 } // namespace sw

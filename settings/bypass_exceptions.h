@@ -26,10 +26,10 @@ std::vector<std::string> ReadBypassPatterns();
 
 // Stores the list in the given order as "File_001", "File_002", ..., each
 // pattern without blanks at its ends; one that is only blanks is left out, as
-// it would read back as the end of the list. A list shorter than
-// `patternCount` (the dialog's count of the patterns it found when it
-// opened) empties the keys after it up to that length, so that they end the
-// list for every reader; `patternCount` becomes the larger of the two.
-void SaveBypassPatterns(const std::vector<std::string>& patterns, short& patternCount);
+// it would read back as the end of the list. A list
+// shorter than `keysInUse` (the length when the dialog opened; negative counts
+// as none) empties the keys after it up to that length, so that they end the
+// list for every reader. Returns the larger of the two lengths.
+int SaveBypassPatterns(const std::vector<std::string>& patterns, int keysInUse);
 
 } // namespace sw

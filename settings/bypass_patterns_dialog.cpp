@@ -1,6 +1,8 @@
 #include "settings/bypass_patterns_dialog.h"
 
+#include "common/control_helpers.h"
 #include "common/dialog_controls.h"
+#include "common/dialog_skeleton.h"
 #include "resources/resource.h"
 #include "settings/bypass_exceptions.h"
 
@@ -10,9 +12,9 @@
 namespace sw {
 namespace {
 
-// The patterns found when the dialog last opened: a save of a shorter list
-// empties the keys up to it. Kept while the program runs.
-short patternCount = 0;
+// The keys the list filled when the dialog last opened, or since: a shorter
+// list saved later empties them. Kept while the program runs.
+int patternKeys = 0;
 
 HWND PatternList(HWND dialog) {
     return GetDlgItem(dialog, IDC_WORD_PATTERNS);
@@ -22,15 +24,15 @@ void AddToList(HWND dialog, const std::string& pattern) {
     SendMessageA(PatternList(dialog), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pattern.c_str()));
 }
 
-void OnInitDialog(HWND dialog) {
+void OnInitDialog(HWND dialog, void*) {
     const std::vector<std::string> patterns = ReadBypassPatterns();
     for (const std::string& pattern : patterns)
         AddToList(dialog, pattern);
-    patternCount = static_cast<short>(patterns.size());
+    patternKeys = static_cast<int>(patterns.size());
     SendDlgItemMessageA(dialog, IDC_WORD_PATTERN, EM_LIMITTEXT, kPatternLimit, 0);
 }
 
-void OnAdd(HWND dialog) {
+void OnAdd(HWND dialog, void*) {
     const std::string pattern = ControlText(dialog, IDC_WORD_PATTERN, kPatternLimit);
     if (pattern.empty())
         return;
@@ -38,60 +40,38 @@ void OnAdd(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_WORD_PATTERN, "");
 }
 
-void OnDelete(HWND dialog) {
+void OnDelete(HWND dialog, void*) {
     HWND list = PatternList(dialog);
     const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    if (selected == LB_ERR || ListBoxItemText(list, static_cast<int>(selected)).empty())
+    if (selected == LB_ERR || ListBoxText(list, static_cast<int>(selected)).empty())
         return;
     SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
 }
 
-void OnSaveAndClose(HWND dialog) {
+void OnSaveAndClose(HWND dialog, void*) {
     HWND list = PatternList(dialog);
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     std::vector<std::string> patterns;
     for (int index = 0; index < count; ++index)
-        patterns.push_back(ListBoxItemText(list, index));
-    SaveBypassPatterns(patterns, patternCount);
+        patterns.push_back(ListBoxText(list, index));
+    patternKeys = SaveBypassPatterns(patterns, patternKeys);
     EndDialog(dialog, IDC_WORD_EXIT);
-}
-
-INT_PTR CALLBACK BypassPatternsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return TRUE;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return EditableControlColors(message, wParam);
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_WORD_ADD:
-            OnAdd(dialog);
-            break;
-        case IDC_WORD_DELETE:
-            OnDelete(dialog);
-            break;
-        case IDC_WORD_EXIT:
-            OnSaveAndClose(dialog);
-            break;
-        case IDCANCEL:
-            OnSaveAndClose(dialog);
-            break; // Escape and the close box
-        }
-        return TRUE;
-    }
-    return FALSE;
 }
 
 } // namespace
 
-void ShowBypassPatternsDialog(HWND owner) {
-    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_WORD, owner, BypassPatternsDialogProc, 0);
+int BypassPatternKeys() {
+    return patternKeys;
 }
 
-short RememberedPatternCount() {
-    return patternCount;
+void ShowBypassPatternsDialog(HWND owner) {
+    // Cancelling stores the list too.
+    const DialogRules<void> rules{OnInitDialog,
+                                  {{IDC_WORD_ADD, OnAdd},
+                                   {IDC_WORD_DELETE, OnDelete},
+                                   {IDC_WORD_EXIT, OnSaveAndClose},
+                                   {IDCANCEL, OnSaveAndClose}}};
+    ShowDialog(owner, IDD_WORD, rules, nullptr);
 }
 
 } // namespace sw

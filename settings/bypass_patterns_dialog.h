@@ -11,9 +11,8 @@ namespace sw {
 // its length at opening are emptied, so that they end the list.
 void ShowBypassPatternsDialog(HWND owner);
 
-// The number of patterns the dialog found when it last opened, raised by a
-// save of a longer list; 0 until it opened. The dialog's memory while the
-// program runs.
-short RememberedPatternCount();
+// The keys the dialog fills or empties at its next save: the list's length
+// when it last opened, or the longer list saved since.
+int BypassPatternKeys();
 
 } // namespace sw

@@ -1,6 +1,7 @@
 #include "settings/copies_dialog.h"
 
 #include "common/dialog_controls.h"
+#include "common/dialog_skeleton.h"
 #include "resources/resource.h"
 #include "settings/copies_dialog_rules.h"
 #include "settings/setting_names.h"
@@ -52,7 +53,7 @@ CopiesScope CheckedScope(HWND dialog) {
     return CopiesScope::PrinterOnly;
 }
 
-void OnInitDialog(HWND dialog, const CopiesDialogData* data) {
+void OnInitDialog(HWND dialog, CopiesDialogData* data) {
     std::string shownFile = data->file.substr(0, kTextLimit);
     std::int32_t fileCount = StoredCount(FileCopiesSection(shownFile));
     if (fileCount == 0) {
@@ -74,7 +75,8 @@ void OnInitDialog(HWND dialog, const CopiesDialogData* data) {
     SetDlgItemTextA(dialog, IDC_COPIES_COUNT, FormatSettingNumber(start.count).c_str());
 }
 
-void OnScope(HWND dialog, int button) {
+// Each scope button is a group of its own, so a click checks it alone.
+template <int button> void OnScope(HWND dialog, CopiesDialogData*) {
     if (IsDlgButtonChecked(dialog, button) == BST_CHECKED)
         CheckOnlyScope(dialog, button);
 }
@@ -99,50 +101,18 @@ void OnSave(HWND dialog, CopiesDialogData* data) {
     EndDialog(dialog, IDC_COPIES_SAVE);
 }
 
-void OnClose(HWND dialog) {
-    EndDialog(dialog, IDCANCEL);
-}
-
-INT_PTR CALLBACK CopiesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        AttachDialogData(dialog, reinterpret_cast<void*>(lParam));
-        OnInitDialog(dialog, reinterpret_cast<CopiesDialogData*>(lParam));
-        return TRUE;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return EditableControlColors(message, wParam);
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_COPIES_FILE_ONLY:
-            OnScope(dialog, IDC_COPIES_FILE_ONLY);
-            break;
-        case IDC_COPIES_PRINTER_ONLY:
-            OnScope(dialog, IDC_COPIES_PRINTER_ONLY);
-            break;
-        case IDC_COPIES_BOTH:
-            OnScope(dialog, IDC_COPIES_BOTH);
-            break;
-        case IDC_COPIES_SAVE:
-            OnSave(dialog, DialogData<CopiesDialogData>(dialog));
-            break;
-        case IDCANCEL:
-            OnClose(dialog);
-            break; // Escape and the close box
-        }
-        return TRUE;
-    }
-    return FALSE;
-}
-
 } // namespace
 
 bool ShowCopiesDialog(HWND owner, const std::string& file, const std::string& printer,
                       RememberedCopiesSetting& remembered) {
+    const DialogRules<CopiesDialogData> rules{
+        OnInitDialog,
+        {{IDC_COPIES_FILE_ONLY, OnScope<IDC_COPIES_FILE_ONLY>},
+         {IDC_COPIES_PRINTER_ONLY, OnScope<IDC_COPIES_PRINTER_ONLY>},
+         {IDC_COPIES_BOTH, OnScope<IDC_COPIES_BOTH>},
+         {IDC_COPIES_SAVE, OnSave}}};
     CopiesDialogData data{file, printer, remembered};
-    const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), IDD_COPIES, owner,
-                                           CopiesDialogProc, reinterpret_cast<LPARAM>(&data));
-    if (result != IDC_COPIES_SAVE)
+    if (ShowDialog(owner, IDD_COPIES, rules, &data) != IDC_COPIES_SAVE)
         return false;
     remembered = data.remembered;
     return true;

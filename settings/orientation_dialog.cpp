@@ -1,6 +1,8 @@
 #include "settings/orientation_dialog.h"
 
 #include "common/dialog_controls.h"
+#include "common/dialog_skeleton.h"
+#include "common/message_captions.h"
 #include "resources/resource.h"
 #include "settings/escape_codes.h"
 #include "settings/setting_names.h"
@@ -29,7 +31,7 @@ void CheckOrientation(HWND dialog, bool landscape) {
     CheckDlgButton(dialog, IDC_ORIENT_PORTRAIT, landscape ? BST_UNCHECKED : BST_CHECKED);
 }
 
-void OnInitDialog(HWND dialog, const OrientationDialogData* data) {
+void OnInitDialog(HWND dialog, OrientationDialogData* data) {
     SetDlgItemTextA(dialog, IDC_ORIENT_PRINTER, data->printer.c_str());
     SetDlgItemTextA(dialog, IDC_ORIENT_LANDSCAPE_CODE,
                     StoredCodeOr(data, kLandscapeCodeKey, kDefaultLandscapeCodeText).c_str());
@@ -40,24 +42,24 @@ void OnInitDialog(HWND dialog, const OrientationDialogData* data) {
     CheckOrientation(dialog, RoundToInt16(ParseSettingNumber(status)) != 0);
 }
 
-void OnLandscape(HWND dialog) {
+void OnLandscape(HWND dialog, OrientationDialogData*) {
     if (IsDlgButtonChecked(dialog, IDC_ORIENT_LANDSCAPE) == BST_CHECKED)
         CheckDlgButton(dialog, IDC_ORIENT_PORTRAIT, BST_UNCHECKED);
 }
 
-void OnPortrait(HWND dialog) {
+void OnPortrait(HWND dialog, OrientationDialogData*) {
     if (IsDlgButtonChecked(dialog, IDC_ORIENT_PORTRAIT) == BST_CHECKED)
         CheckDlgButton(dialog, IDC_ORIENT_LANDSCAPE, BST_UNCHECKED);
 }
 
-void OnRestoreDefaults(HWND dialog) {
+void OnRestoreDefaults(HWND dialog, OrientationDialogData*) {
     SetDlgItemTextA(dialog, IDC_ORIENT_LANDSCAPE_CODE,
                     std::string(kDefaultLandscapeCodeText).c_str());
     SetDlgItemTextA(dialog, IDC_ORIENT_PORTRAIT_CODE,
                     std::string(kDefaultPortraitCodeText).c_str());
 }
 
-void OnNoOrientation(HWND dialog, const OrientationDialogData* data) {
+void OnNoOrientation(HWND dialog, OrientationDialogData* data) {
     WriteSetting(SettingsFilePath(), data->section, kLandscapeStatusKey, kNoOrientationStatus);
     EndDialog(dialog, IDC_ORIENT_NONE);
 }
@@ -75,7 +77,7 @@ void SaveCode(HWND dialog, const OrientationDialogData* data, int editId, std::s
     MessageBoxA(dialog, message.c_str(), ResourceString(IDS_CHANGE_IGNORED).c_str(), MB_OK);
 }
 
-void SaveAndClose(HWND dialog, const OrientationDialogData* data) {
+void SaveAndClose(HWND dialog, OrientationDialogData* data) {
     SaveCode(dialog, data, IDC_ORIENT_LANDSCAPE_CODE, kLandscapeCodeKey);
     SaveCode(dialog, data, IDC_ORIENT_PORTRAIT_CODE, kPortraitCodeKey);
     const bool landscape = IsDlgButtonChecked(dialog, IDC_ORIENT_LANDSCAPE) == BST_CHECKED;
@@ -83,56 +85,26 @@ void SaveAndClose(HWND dialog, const OrientationDialogData* data) {
     EndDialog(dialog, IDC_ORIENT_RETURN);
 }
 
-void OnReturn(HWND dialog, const OrientationDialogData* data) {
+void OnReturn(HWND dialog, OrientationDialogData* data) {
     const std::string warning =
         ResourceString(IDS_ORIENTATION_WARNING) + '\r' + ResourceString(IDS_ORIENTATION_REMEDY);
-    MessageBoxA(dialog, warning.c_str(), ResourceString(IDS_UTILITY_CAPTION).c_str(), MB_OK);
+    MessageBoxA(dialog, warning.c_str(), kUtilityCaption, MB_OK);
     SaveAndClose(dialog, data);
-}
-
-INT_PTR CALLBACK OrientationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        AttachDialogData(dialog, reinterpret_cast<void*>(lParam));
-        OnInitDialog(dialog, reinterpret_cast<OrientationDialogData*>(lParam));
-        return TRUE;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return EditableControlColors(message, wParam);
-    case WM_COMMAND: {
-        const OrientationDialogData* data = DialogData<OrientationDialogData>(dialog);
-        switch (LOWORD(wParam)) {
-        case IDC_ORIENT_LANDSCAPE:
-            OnLandscape(dialog);
-            break;
-        case IDC_ORIENT_PORTRAIT:
-            OnPortrait(dialog);
-            break;
-        case IDC_ORIENT_DEFAULTS:
-            OnRestoreDefaults(dialog);
-            break;
-        case IDC_ORIENT_NONE:
-            OnNoOrientation(dialog, data);
-            break;
-        case IDC_ORIENT_RETURN:
-            OnReturn(dialog, data);
-            break;
-        case IDCANCEL:
-            SaveAndClose(dialog, data);
-            break; // Escape and the close box
-        }
-        return TRUE;
-    }
-    }
-    return FALSE;
 }
 
 } // namespace
 
 void ShowOrientationDialog(HWND owner, const std::string& printer) {
+    // Escape and the close box save without the warning.
+    const DialogRules<OrientationDialogData> rules{OnInitDialog,
+                                                   {{IDC_ORIENT_LANDSCAPE, OnLandscape},
+                                                    {IDC_ORIENT_PORTRAIT, OnPortrait},
+                                                    {IDC_ORIENT_DEFAULTS, OnRestoreDefaults},
+                                                    {IDC_ORIENT_NONE, OnNoOrientation},
+                                                    {IDC_ORIENT_RETURN, OnReturn},
+                                                    {IDCANCEL, SaveAndClose}}};
     OrientationDialogData data{printer, OrientationSection(printer)};
-    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_ORIENTATION, owner, OrientationDialogProc,
-                    reinterpret_cast<LPARAM>(&data));
+    ShowDialog(owner, IDD_ORIENTATION, rules, &data);
 }
 
 } // namespace sw

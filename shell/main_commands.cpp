@@ -1,6 +1,7 @@
 #include "shell/main_commands.h"
 
 #include "common/file_selection.h"
+#include "common/message_captions.h"
 #include "common/path_helpers.h"
 #include "common/program_folder.h"
 #include "common/program_process.h"
@@ -30,7 +31,6 @@
 #include "unattended/data_files.h"
 #include "unattended/unattended_printing.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <string>
@@ -87,8 +87,7 @@ void OnSetDefaultPrinter(HWND window) {
     if (printer.empty())
         return;
     if (IsRemotePrinter(printer)) {
-        MessageBoxA(window, "Remote printers can not be set as default", "Spoolwright Farreach",
-                    MB_OK);
+        MessageBoxA(window, "Remote printers can not be set as default", kProgramCaption, MB_OK);
         return;
     }
     SetDefaultPrinter(printer.c_str());
@@ -143,18 +142,9 @@ void OnOrientation(HWND window) {
         ShowOrientationDialog(window, Program().CurrentPrinter);
 }
 
-std::string StatusBarFile() {
-    // The length may be counted in characters, which UTF-8 writes in up to
-    // three bytes each: the buffer takes the whole text either way.
-    const LRESULT length = SendMessageA(Program().StatusBar, SB_GETTEXTLENGTHA, 0, 0);
-    std::string text(3 * static_cast<std::size_t>(LOWORD(length)) + 1, '\0');
-    SendMessageA(Program().StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(&text[0]));
-    return text.c_str();
-}
-
-// Copies belong to a file: without a file shown there is nothing to set.
+// Copies belong to a file: without a file selected there is nothing to set.
 void OnCopies(HWND window) {
-    const std::string file = StatusBarFile();
+    const std::string file = Program().SelectedFile;
     if (file.empty() || !TakeSelectedPrinter())
         return;
     ShowCopiesDialog(window, file, Program().CurrentPrinter, Program().RememberedCopies);

@@ -1,5 +1,6 @@
 #include "shell/print_failure.h"
 
+#include "common/message_captions.h"
 #include "shell/print_failure_text.h"
 
 namespace sw {
@@ -15,7 +16,7 @@ std::string SystemMessage(std::int32_t code) {
 void ShowPrintFailure(HWND owner, const std::string& file, const std::string& printer,
                       std::int32_t code) {
     const std::string text = PrintFailureText(file, printer, code, SystemMessage(code));
-    MessageBoxA(owner, text.c_str(), "Spoolwright Farreach", MB_OK | MB_ICONERROR);
+    MessageBoxA(owner, text.c_str(), kProgramCaption, MB_OK | MB_ICONERROR);
 }
 
 } // namespace sw

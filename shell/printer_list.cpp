@@ -4,6 +4,7 @@
 #include "common/dialog_controls.h"
 #include "common/library_text.h"
 #include "common/long_path.h"
+#include "common/message_captions.h"
 #include "printengine/swprint.h"
 #include "resources/resource.h"
 #include "shell/companion.h"
@@ -43,8 +44,8 @@ void PrintSelection() {
     // A path longer than the system's file calls take cannot be printed: it
     // is refused with a message rather than cut to a path of another file.
     if (!FitsSystemPathLimit(program.SelectedFile)) {
-        MessageBoxA(program.MainWindow, ResourceString(IDS_PATH_TOO_LONG).c_str(),
-                    "Spoolwright Farreach", MB_OK);
+        MessageBoxA(program.MainWindow, ResourceString(IDS_PATH_TOO_LONG).c_str(), kProgramCaption,
+                    MB_OK);
         return;
     }
     // Kept: the word processor's route lets messages through, and a drop may

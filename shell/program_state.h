@@ -64,14 +64,6 @@ struct ProgramState {
 
     // What the dialogs remember between openings.
     RememberedCopiesSetting RememberedCopies;
-    short PatternCount = 0; // "NoBypass" patterns found when its dialog last opened
-    // The schedule the schedule dialog shows, numbered from 1; 0 until one was
-    // shown or saved. It is reset to 1 whenever the dialog opens on a file
-    // with schedules.
-    std::int32_t CurrentScheduleIndex = 0;
-    // The direction of the next-events list's next header sort, flipped
-    // before every sort, so the first click sorts descending.
-    bool EventSortAscending = true;
 
     // The remote access library, and whether a web link dialed (the main
     // window hangs up at exit).

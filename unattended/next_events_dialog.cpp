@@ -4,6 +4,7 @@
 #include "unattended/next_events_dialog.h"
 
 #include "common/dialog_controls.h"
+#include "common/dialog_skeleton.h"
 #include "resources/resource.h"
 #include "unattended/column_sort.h"
 #include "unattended/list_view_helpers.h"
@@ -16,8 +17,8 @@ namespace sw {
 
 namespace {
 
-// The direction of the next header sort, flipped before every sort, so the
-// first click sorts descending. Kept while the program runs.
+// The direction of the next header sort, one for the whole program, flipped
+// before every sort, so the first click sorts descending.
 bool sortAscending = true;
 
 struct NextEventsDialogData {
@@ -78,38 +79,24 @@ void OnColumnClick(NextEventsDialogData* data, int column) {
 
 // The notification names the clicked column itself, also when the list is
 // scrolled sideways.
-void OnNotify(NextEventsDialogData* data, const NMHDR* header) {
+void OnNotify(HWND, NextEventsDialogData* data, const NMHDR* header) {
     if (data != nullptr && header->idFrom == IDC_ELIST_EVENTS && header->code == LVN_COLUMNCLICK)
         OnColumnClick(data, reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem);
 }
 
-INT_PTR CALLBACK NextEventsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        AttachDialogData(dialog, reinterpret_cast<void*>(lParam));
-        OnInitDialog(dialog, reinterpret_cast<NextEventsDialogData*>(lParam));
-        return TRUE;
-    case WM_NOTIFY:
-        OnNotify(DialogData<NextEventsDialogData>(dialog), reinterpret_cast<NMHDR*>(lParam));
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDCANCEL) // the close box
-            EndDialog(dialog, 0);
-        return TRUE;
-    }
-    return FALSE;
-}
-
 } // namespace
 
-void ShowNextEventsDialog(HWND owner) {
-    NextEventsDialogData data;
-    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_ELIST, owner, NextEventsDialogProc,
-                    reinterpret_cast<LPARAM>(&data));
+bool NextEventsSortAscending() {
+    return sortAscending;
 }
 
-bool LastSortWasAscending() {
-    return sortAscending;
+void ShowNextEventsDialog(HWND owner) {
+    // Only the close box ends it.
+    DialogRules<NextEventsDialogData> rules{OnInitDialog, {}};
+    rules.colourEditables = false;
+    rules.notify = OnNotify;
+    NextEventsDialogData data;
+    ShowDialog(owner, IDD_ELIST, rules, &data);
 }
 
 } // namespace sw

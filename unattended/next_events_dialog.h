@@ -10,8 +10,8 @@ namespace sw {
 // Shows the dialog modally; it saves nothing.
 void ShowNextEventsDialog(HWND owner);
 
-// The direction the last header sort took, one for the whole program: the
-// next sort takes the other; true until the first sort.
-bool LastSortWasAscending();
+// The direction the last header sort took, one for the whole program (true
+// before the first); the next sort takes the other.
+bool NextEventsSortAscending();
 
 } // namespace sw

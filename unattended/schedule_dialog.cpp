@@ -5,8 +5,8 @@
 
 #include "common/control_helpers.h"
 #include "common/dialog_controls.h"
+#include "common/dialog_skeleton.h"
 #include "resources/resource.h"
-#include "shell/program_state.h"
 #include "unattended/folder_browser.h"
 #include "unattended/schedule_file.h"
 #include "unattended/schedule_form.h"
@@ -15,6 +15,11 @@
 namespace sw {
 
 namespace {
+
+// The schedule the dialog shows, numbered from 1; 0 until one was shown or
+// saved. It outlives the dialog and is reset to 1 whenever the dialog opens
+// on a file with schedules.
+std::int32_t currentIndex = 0;
 
 struct ScheduleDialogData {
     HWND printerList;            // the main window's list: Save takes its selection
@@ -63,11 +68,11 @@ void ShowPrinter(HWND dialog, const std::string& printer) {
     SetDlgItemTextA(dialog, IDC_SCHED_PRINTER, printer.c_str());
 }
 
-// Loads the record at CurrentScheduleIndex into the form; outside the stored
+// Loads the record at currentIndex into the form; outside the stored
 // records the form keeps what it shows, with no day selected, and the
 // printer shown is the one Save would take.
 void ShowCurrentSchedule(HWND dialog, ScheduleDialogData* data) {
-    if (LoadSchedule(data->form, Program().CurrentScheduleIndex) == ScheduleLoad::NoSuchRecord) {
+    if (LoadSchedule(data->form, currentIndex) == ScheduleLoad::NoSuchRecord) {
         SelectDays(dialog, DayFlags{});
         ShowPrinter(dialog, SelectedPrinter(data));
         return;
@@ -79,7 +84,7 @@ void ShowCurrentSchedule(HWND dialog, ScheduleDialogData* data) {
 }
 
 void ShowSchedule(HWND dialog, ScheduleDialogData* data, std::int32_t index) {
-    Program().CurrentScheduleIndex = index;
+    currentIndex = index;
     ShowCurrentSchedule(dialog, data);
 }
 
@@ -109,7 +114,7 @@ void OnInitDialog(HWND dialog, ScheduleDialogData* data) {
     }
 }
 
-void OnBrowse(HWND dialog) {
+void OnBrowse(HWND dialog, ScheduleDialogData*) {
     const std::string folder = BrowseForFolder(dialog, ResourceString(IDS_WATCH_FOLDER_TITLE));
     SetDlgItemTextA(dialog, IDC_SCHED_FOLDER, folder.c_str());
 }
@@ -124,15 +129,12 @@ void OnFirst(HWND dialog, ScheduleDialogData* data) {
 }
 
 void OnPrevious(HWND dialog, ScheduleDialogData* data) {
-    ShowSchedule(dialog, data,
-                 Program().CurrentScheduleIndex > 1 ? Program().CurrentScheduleIndex - 1 : 1);
+    ShowSchedule(dialog, data, currentIndex > 1 ? currentIndex - 1 : 1);
 }
 
 void OnNext(HWND dialog, ScheduleDialogData* data) {
     const std::int32_t count = ScheduleCount();
-    ShowSchedule(dialog, data,
-                 Program().CurrentScheduleIndex < count ? Program().CurrentScheduleIndex + 1
-                                                        : count);
+    ShowSchedule(dialog, data, currentIndex < count ? currentIndex + 1 : count);
 }
 
 void OnLast(HWND dialog, ScheduleDialogData* data) {
@@ -145,13 +147,13 @@ void OnAdd(HWND dialog, ScheduleDialogData* data) {
 }
 
 void OnDelete(HWND dialog, ScheduleDialogData* data) {
-    DeleteSchedule(Program().CurrentScheduleIndex);
+    DeleteSchedule(currentIndex);
     ShowSchedule(dialog, data, 1);
 }
 
 // Tests the stored record, not unsaved edits; without one, the form's.
-void OnTest(ScheduleDialogData* data) {
-    LoadSchedule(data->form, Program().CurrentScheduleIndex);
+void OnTest(HWND, ScheduleDialogData* data) {
+    LoadSchedule(data->form, currentIndex);
     RunSchedule(data->form, data->context);
 }
 
@@ -163,74 +165,42 @@ void OnSave(HWND dialog, ScheduleDialogData* data) {
     data->form = *record;
     // After an append the index names the record just written, so that the
     // next Save overwrites it rather than another.
-    const std::int32_t written = SaveSchedule(*record, Program().CurrentScheduleIndex);
+    const std::int32_t written = SaveSchedule(*record, currentIndex);
     if (written > 0)
-        Program().CurrentScheduleIndex = written;
+        currentIndex = written;
     ShowPrinter(dialog, record->PrinterName);
 }
 
-void OnCommand(HWND dialog, int command) {
-    ScheduleDialogData* data = DialogData<ScheduleDialogData>(dialog);
-    switch (command) {
-    case IDC_SCHED_BROWSE:
-        OnBrowse(dialog);
-        break;
-    case IDC_SCHED_RECYCLE:
-        OnRecycleBin(dialog, data);
-        break;
-    case IDC_SCHED_FIRST:
-        OnFirst(dialog, data);
-        break;
-    case IDC_SCHED_PREVIOUS:
-        OnPrevious(dialog, data);
-        break;
-    case IDC_SCHED_NEXT:
-        OnNext(dialog, data);
-        break;
-    case IDC_SCHED_LAST:
-        OnLast(dialog, data);
-        break;
-    case IDC_SCHED_ADD:
-        OnAdd(dialog, data);
-        break;
-    case IDC_SCHED_DELETE:
-        OnDelete(dialog, data);
-        break;
-    case IDC_SCHED_TEST:
-        OnTest(data);
-        break;
-    case IDC_SCHED_SAVE:
-        OnSave(dialog, data);
-        break;
-    case IDC_SCHED_EXIT:
-    case IDCANCEL: // Escape and the close box
-        EndDialog(dialog, 0);
-        break;
-    }
-}
-
-INT_PTR CALLBACK ScheduleDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        AttachDialogData(dialog, reinterpret_cast<void*>(lParam));
-        OnInitDialog(dialog, reinterpret_cast<ScheduleDialogData*>(lParam));
-        return TRUE;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return EditableControlColors(message, wParam);
-    case WM_COMMAND:
-        OnCommand(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
+void OnExit(HWND dialog, ScheduleDialogData*) {
+    EndDialog(dialog, 0);
 }
 
 } // namespace
 
+std::int32_t ShownScheduleIndex() {
+    return currentIndex;
+}
+
+void ResetScheduleDialog() {
+    currentIndex = 0;
+}
+
 void ShowScheduleDialog(HWND owner, HWND printerList, const PrintContext& context) {
+    const DialogRules<ScheduleDialogData> rules{OnInitDialog,
+                                                {{IDC_SCHED_BROWSE, OnBrowse},
+                                                 {IDC_SCHED_RECYCLE, OnRecycleBin},
+                                                 {IDC_SCHED_FIRST, OnFirst},
+                                                 {IDC_SCHED_PREVIOUS, OnPrevious},
+                                                 {IDC_SCHED_NEXT, OnNext},
+                                                 {IDC_SCHED_LAST, OnLast},
+                                                 {IDC_SCHED_ADD, OnAdd},
+                                                 {IDC_SCHED_DELETE, OnDelete},
+                                                 {IDC_SCHED_TEST, OnTest},
+                                                 {IDC_SCHED_SAVE, OnSave},
+                                                 {IDC_SCHED_EXIT, OnExit},
+                                                 {IDCANCEL, OnExit}}};
     ScheduleDialogData data{printerList, context, ScheduleRecord()};
-    DialogBoxParamA(GetModuleHandleA(nullptr), IDD_SCHED, owner, ScheduleDialogProc,
-                    reinterpret_cast<LPARAM>(&data));
+    ShowDialog(owner, IDD_SCHED, rules, &data);
 }
 
 } // namespace sw

@@ -6,12 +6,20 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace sw {
 
 // Shows the dialog modally; changes reach "sw.dat" only by Save and Delete.
-// The schedule it shows is the program state's CurrentScheduleIndex, which
-// outlives the dialog. Save takes the printer selected in `printerList` (the
-// main window's list); Test prints with `context`.
+// Save takes the printer selected in `printerList` (the main window's list);
+// Test prints with `context`.
 void ShowScheduleDialog(HWND owner, HWND printerList, const PrintContext& context);
+
+// The number (from 1) of the schedule the dialog showed or saved last, which
+// outlives the dialog; 0 before any.
+std::int32_t ShownScheduleIndex();
+
+// Forgets it, as at the program's start; for tests.
+void ResetScheduleDialog();
 
 } // namespace sw

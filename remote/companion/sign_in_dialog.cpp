@@ -1,6 +1,6 @@
 #include "remote/companion/sign_in_dialog.h"
 
-#include "common/dialog_template.h"
+#include "common/dialog_skeleton.h"
 
 namespace sw {
 namespace {
@@ -19,7 +19,6 @@ std::wstring FieldText(HWND dialog, int id) {
 }
 
 void OnInitDialog(HWND dialog, SignInData* data) {
-    SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
     const std::string reason = data->prompt->site + "\r\n" + data->prompt->reason;
     SetDlgItemTextA(dialog, kSignInReason, reason.c_str());
     SetDlgItemTextA(dialog, kSignInUser, data->prompt->user.c_str());
@@ -30,8 +29,7 @@ void OnInitDialog(HWND dialog, SignInData* data) {
     SetForegroundWindow(dialog);
 }
 
-void OnOk(HWND dialog) {
-    auto* data = reinterpret_cast<SignInData*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+void OnOk(HWND dialog, SignInData* data) {
     data->answer.user = FieldText(dialog, kSignInUser);
     data->answer.password = FieldText(dialog, kSignInPassword);
     // The password stays in the edit control no longer than needed.
@@ -39,45 +37,25 @@ void OnOk(HWND dialog) {
     EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK SignInDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog, reinterpret_cast<SignInData*>(lParam));
-        return FALSE; // the focus is set
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            OnOk(dialog);
-            break;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            break;
-        }
-        return TRUE;
-    }
-    return FALSE;
-}
-
 } // namespace
 
 std::optional<SiteCredential> AskForSignIn(HWND owner, const SignInPrompt& prompt) {
-    DialogTemplate form(kSignInCaption, 220, 104);
-    form.AddControl(kSignInReason, ControlClass::Static, "", SS_LEFT, 7, 7, 206, 32);
-    form.AddControl(0xFFFF, ControlClass::Static, "&User name:", SS_LEFT, 7, 44, 60, 8);
-    form.AddControl(kSignInUser, ControlClass::Edit, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-                    70, 42, 143, 12);
-    form.AddControl(0xFFFF, ControlClass::Static, "&Password:", SS_LEFT, 7, 62, 60, 8);
-    form.AddControl(kSignInPassword, ControlClass::Edit, "",
-                    ES_AUTOHSCROLL | ES_PASSWORD | WS_BORDER | WS_TABSTOP, 70, 60, 143, 12);
-    form.AddControl(IDOK, ControlClass::Button, "Sign in", BS_DEFPUSHBUTTON | WS_TABSTOP, 106, 82,
-                    50, 14);
-    form.AddControl(IDCANCEL, ControlClass::Button, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 163, 82,
-                    50, 14);
+    const DialogTemplate form(
+        kSignInCaption, 220, 104,
+        {{kSignInReason, ControlClass::Static, "", SS_LEFT, 7, 7, 206, 32},
+         {0xFFFF, ControlClass::Static, "&User name:", SS_LEFT, 7, 44, 60, 8},
+         {kSignInUser, ControlClass::Edit, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 70, 42, 143,
+          12},
+         {0xFFFF, ControlClass::Static, "&Password:", SS_LEFT, 7, 62, 60, 8},
+         {kSignInPassword, ControlClass::Edit, "",
+          ES_AUTOHSCROLL | ES_PASSWORD | WS_BORDER | WS_TABSTOP, 70, 60, 143, 12},
+         {IDOK, ControlClass::Button, "Sign in", BS_DEFPUSHBUTTON | WS_TABSTOP, 106, 82, 50, 14},
+         {IDCANCEL, ControlClass::Button, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 163, 82, 50, 14}});
+    DialogRules<SignInData> rules{OnInitDialog, {{IDOK, OnOk}}};
+    rules.colourEditables = false;
+    rules.initSetsFocus = true;
     SignInData data{&prompt, SiteCredential()};
-    const INT_PTR result =
-        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), form.Template(), owner, SignInDialogProc,
-                                reinterpret_cast<LPARAM>(&data));
-    if (result != IDOK)
+    if (ShowDialog(owner, form, rules, &data) != IDOK)
         return std::nullopt;
     return data.answer;
 }

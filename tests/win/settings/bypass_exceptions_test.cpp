@@ -69,35 +69,31 @@ TEST_F(BypassExceptions, ShorterListLeavesEmptyKeysBehind) {
     Write("NoBypass", "File_003", "*.c");
     Write("NoBypass", "File_004", "*.d");
     Write("NoBypass", "File_005", "*.e");
-    short count = static_cast<short>(sw::ReadBypassPatterns().size());
-    sw::SaveBypassPatterns({"*.a", "*.b", "*.d", "*.e"}, count);
+    const int opened = static_cast<int>(sw::ReadBypassPatterns().size());
+    const int keys = sw::SaveBypassPatterns({"*.a", "*.b", "*.d", "*.e"}, opened);
     EXPECT_EQ(Read("NoBypass", "File_004"), "*.e");
     EXPECT_EQ(Read("NoBypass", "File_005"), "");
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.a", "*.b", "*.d", "*.e"}));
     EXPECT_FALSE(sw::IsBypassException("x.c"));
-    EXPECT_EQ(count, 5);
+    EXPECT_EQ(keys, 5);
 }
 
-TEST_F(BypassExceptions, LongerListRaisesThePatternCount) {
+TEST_F(BypassExceptions, LongerListRaisesTheKeyCount) {
     sw::WriteDefaultBypassPatterns();
-    short count = static_cast<short>(sw::ReadBypassPatterns().size());
-    sw::SaveBypassPatterns({"*.doc", "*.rtf", "*.txt", "*.wri"}, count);
-    EXPECT_EQ(count, 4);
+    const int opened = static_cast<int>(sw::ReadBypassPatterns().size());
+    EXPECT_EQ(sw::SaveBypassPatterns({"*.doc", "*.rtf", "*.txt", "*.wri"}, opened), 4);
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri"}));
     EXPECT_TRUE(sw::IsBypassException("notes.TXT"));
 }
 
 TEST_F(BypassExceptions, PatternOfBlanksOnlyDoesNotEndTheList) {
-    short count = 0;
-    sw::SaveBypassPatterns({"   ", " *.doc ", "*.wri"}, count);
+    sw::SaveBypassPatterns({"   ", " *.doc ", "*.wri"}, 0);
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.doc", "*.wri"}));
     EXPECT_TRUE(sw::IsBypassException("a.wri"));
 }
 
-TEST_F(BypassExceptions, NegativePatternCountIsTreatedAsNone) {
-    short count = -3;
-    sw::SaveBypassPatterns({"*.doc"}, count);
-    EXPECT_EQ(count, 1);
+TEST_F(BypassExceptions, NegativeKeyCountIsTreatedAsNone) {
+    EXPECT_EQ(sw::SaveBypassPatterns({"*.doc"}, -3), 1);
     EXPECT_TRUE(sw::IsBypassException("a.doc"));
 }
 

@@ -55,7 +55,7 @@ TEST_F(BypassPatternsDialog, EnterAddsAPatternAndExitStoresTheSortedList) {
         .Click(IDC_WORD_EXIT)
         .Run(Open);
     EXPECT_EQ(StoredPatterns(5), (Patterns{"*.doc", "*.rtf", "*.txt", "*.wri", "<missing>"}));
-    EXPECT_EQ(sw::RememberedPatternCount(), 4);
+    EXPECT_EQ(sw::BypassPatternKeys(), 4);
 }
 
 TEST_F(BypassPatternsDialog, TabGoesFromThePatternToTheListThenToTheButtons) {

@@ -15,8 +15,8 @@ TEST(ProgramState, ResetGivesTheStateOfAFreshStart) {
     program.AskAssociation = -1;
     program.CompanionHandles[3] = reinterpret_cast<HWND>(7);
     program.RememberedCopies = {4, "C:\\jobs\\*.*", "sw_raw"};
-    program.PatternCount = 5;
-    program.EventSortAscending = false;
+    program.RemotePrintPending = true;
+    program.ExitCode = 5;
 
     sw::ResetProgramState();
     EXPECT_EQ(&sw::Program(), &program) << "one state, reached through one accessor";
@@ -26,8 +26,8 @@ TEST(ProgramState, ResetGivesTheStateOfAFreshStart) {
     EXPECT_EQ(program.CompanionHandles[3], nullptr);
     EXPECT_EQ(program.RememberedCopies.count, 0);
     EXPECT_EQ(program.RememberedCopies.file, "");
-    EXPECT_EQ(program.PatternCount, 0);
-    EXPECT_TRUE(program.EventSortAscending);
+    EXPECT_EQ(program.ExitCode, 0);
+    EXPECT_FALSE(program.RemotePrintPending);
     EXPECT_EQ(sw::DataFilePath(), sw::ProgramFolder() + "sw.dat");
     EXPECT_EQ(sw::DataFileBPath(), sw::ProgramFolder() + "swb.dat");
 }

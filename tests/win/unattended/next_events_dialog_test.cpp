@@ -125,7 +125,7 @@ TEST_F(NextEventsDialog, AHeaderClickSortsByItsColumnAndEachClickFlips) {
     EXPECT_EQ(secondSort, (std::vector<std::string>{"alpha", "bravo", "charlie"}));
     EXPECT_EQ(thirdSort, (std::vector<std::string>{"charlie", "alpha", "bravo"}))
         << "the direction flips whichever column is clicked: times descending";
-    EXPECT_TRUE(sw::LastSortWasAscending() == false);
+    EXPECT_FALSE(sw::NextEventsSortAscending());
 }
 
 TEST_F(NextEventsDialog, NoScheduleFileGivesAnEmptyList) {

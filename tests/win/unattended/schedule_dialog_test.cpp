@@ -2,7 +2,6 @@
 // schedule file, what Save and Delete write, stepping, the folder picker and
 // the Test button.
 #include "resources/resource.h"
-#include "shell/program_state.h"
 #include "support/dialog_driver.h"
 #include "support/file_writer.h"
 #include "support/print_context.h"
@@ -91,7 +90,7 @@ class ScheduleDialog : public swtest::UnattendedTest {
         SendMessageA(printers_, LB_SETCURSEL, 0, 0);
     }
     void TearDown() override {
-        sw::ResetProgramState();
+        sw::ResetScheduleDialog();
         DestroyWindow(printers_);
         swtest::UnattendedTest::TearDown();
     }
@@ -123,7 +122,7 @@ TEST_F(ScheduleDialog, OpensEmptyWithoutAFileAndSaveCreatesIt) {
     EXPECT_EQ(shown.times, std::vector<std::string>(6, ""));
     EXPECT_TRUE(shown.days.empty());
     ASSERT_EQ(sw::ScheduleCount(), 1);
-    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 1);
+    EXPECT_EQ(sw::ShownScheduleIndex(), 1);
     const sw::ScheduleRecord saved = Stored(1);
     EXPECT_EQ(saved.IntervalMs, 30000);
     EXPECT_EQ(saved.PrinterName, swtest::kSchedulePrinter) << "the main window's selected printer";
@@ -169,7 +168,7 @@ TEST_F(ScheduleDialog, RefusedInputWritesNothing) {
         .Click(IDC_SCHED_EXIT)
         .Run([this] { Open(); });
     EXPECT_FALSE(swtest::FileExists(sw::DataFilePath()));
-    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 0);
+    EXPECT_EQ(sw::ShownScheduleIndex(), 0);
 }
 
 TEST_F(ScheduleDialog, StepsThroughTheSchedulesAndStopsAtTheEnds) {
@@ -202,7 +201,7 @@ TEST_F(ScheduleDialog, DeletingTheSecondOfThreeShowsTheFirst) {
     EXPECT_EQ(Stored(1), Numbered(1));
     EXPECT_EQ(Stored(2), Numbered(3));
     EXPECT_EQ(shown.folder, "C:\\Folder1");
-    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 1);
+    EXPECT_EQ(sw::ShownScheduleIndex(), 1);
     EXPECT_FALSE(swtest::FileExists(sw::DataFileBPath()));
 }
 
@@ -219,7 +218,7 @@ TEST_F(ScheduleDialog, AddKeepsTheFormWithoutDaysAndSaveAppends) {
     ASSERT_EQ(sw::ScheduleCount(), 3) << "the second Save overwrites the record just added";
     EXPECT_EQ(Stored(3).FilePattern, "*.newer");
     EXPECT_EQ(Stored(3).DayMask, 8);
-    EXPECT_EQ(sw::Program().CurrentScheduleIndex, 3);
+    EXPECT_EQ(sw::ShownScheduleIndex(), 3);
 }
 
 TEST_F(ScheduleDialog, CancellingTheFolderPickerEmptiesTheFolder) {
