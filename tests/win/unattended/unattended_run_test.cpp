@@ -421,6 +421,21 @@ TEST_F(UnattendedRun, WordDocumentsGoToTheWordProcessorWithTheFilesCopies) {
     EXPECT_EQ(EventLogLines().back(), Printed("letter.doc"));
 }
 
+// The word processor would print a document for a printer that is not
+// installed on the system's default printer: it is refused before it starts.
+TEST_F(UnattendedRun, ADocumentForAPrinterNotInstalledNeverReachesTheWordProcessor) {
+    Store(std::string(sw::kNoBypassSection), "File_001", "*.doc");
+    WriteInFolder("letter.doc", "letter");
+    swtest::WriteScheduleFile({swtest::ScheduleBuilder(Folder(), "*.doc", "sw_no_such_queue")});
+    swtest::LibraryCallRecorder library;
+
+    TickUntilSettled();
+    EXPECT_EQ(EventLogLines(),
+              std::vector<std::string>{kLogTime + InFolder("letter.doc") +
+                                       "   not printed to sw_no_such_queue  due to Error 1801"});
+    EXPECT_TRUE(library.Calls("PrintWithApplication").empty());
+}
+
 // The word processor's route lets messages through while it prints: a timer
 // tick that arrives then, during a scan by the dialog's Test, finds the
 // scan under way and leaves the file to it.
