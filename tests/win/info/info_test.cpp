@@ -115,7 +115,6 @@ TEST_F(Information, ABrowserThatCannotStartIsReported) {
 
 TEST_F(Information, TheAboutBoxShowsTheProgramAndItsMaker) {
     DialogDriver("About Spoolwright")
-        .Screenshot("about")
         .Inspect([](HWND box) {
             std::vector<std::string> texts;
             for (int id : {IDC_ABOUT_PRODUCT, IDC_ABOUT_VERSION, IDC_ABOUT_SYSTEM_INFO,
@@ -155,7 +154,6 @@ TEST_F(Information, OrderAndSystemInfoLeaveTheAboutBoxOpen) {
 TEST_F(Information, TheDriverDialogListsTheMakersAndOpensTheSelectedOnesPage) {
     const auto browser = BrowserAssociation(StandIn());
     DialogDriver(sw::kDriverDialogCaption)
-        .Screenshot("driver_download")
         .Inspect([](HWND dialog) {
             EXPECT_EQ(swtest::ListItems(dialog, sw::kDriverMakerList),
                       (std::vector<std::string>{"Apollo", "Canon", "Epson", "Hewlett-Packard",

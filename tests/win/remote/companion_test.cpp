@@ -365,13 +365,6 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     // The print button keeps its caption; the file it was given is only used.
     EXPECT_EQ(swtest::WindowText(GetDlgItem(CompanionWindow(), sw::kCompanionPrint)), "&Print");
 
-    HWND companion = CompanionWindow();
-    SetWindowPos(companion, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
-    swtest::BringToFront(companion);
-    RECT frame = {};
-    GetWindowRect(companion, &frame);
-    swtest::Screenshot("companion", frame.right - frame.left, frame.bottom - frame.top);
-
     // The job names are the library's: "Spoolwright: " and the file name.
     const std::vector<std::string> names =
         swtest::CompletedJobNames("sw_remote", SitesRun() + "/site");
@@ -470,10 +463,6 @@ TEST_F(Companion, AsksForASignInOnceAndReplacesAWrongOne) {
         return dialog != nullptr && IsWindowVisible(dialog);
     })) << "no sign-in dialog\n"
         << LogText();
-    SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
-    RECT frame = {};
-    GetWindowRect(dialog, &frame);
-    swtest::Screenshot("companion_sign_in", frame.right - frame.left, frame.bottom - frame.top);
     ASSERT_TRUE(AnswerSignIn(kUser, "wrong-password")) << LogText();
     EXPECT_TRUE(WaitForLog("the site asks for a user name and password")) << LogText();
     ASSERT_TRUE(AnswerSignIn(kUser, kPassword)) << "no second dialog\n" << LogText();

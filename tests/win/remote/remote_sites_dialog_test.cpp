@@ -46,7 +46,6 @@ TEST_F(RemoteSitesDialog, ShowsItsControlsAtTheirSize) {
     Items items;
     DialogDriver()
         .On(sw::kRemoteSitesCaption)
-        .Screenshot("remote_sites")
         .Inspect([&](HWND dialog) {
             label = swtest::ItemText(dialog, sw::kRemoteSitesLabel);
             add = swtest::ItemText(dialog, sw::kRemoteSitesAdd);

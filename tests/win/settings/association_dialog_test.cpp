@@ -30,7 +30,6 @@ TEST_F(AssociationDialog, ListsThePrintersSortedWithTheDefaultSelected) {
     const std::string defaultPrinter = swtest::TakeOleText(DefaultPrinter());
     ASSERT_FALSE(defaultPrinter.empty());
     DialogDriver(kCaption)
-        .Screenshot("plist")
         .Inspect([&](HWND dialog) {
             const std::vector<std::string> items = swtest::ListItems(dialog, IDC_PLIST_PRINTERS);
             EXPECT_EQ(swtest::ItemText(dialog, IDC_PLIST_PROMPT),

@@ -20,7 +20,6 @@ class BitmapPlacementDialog : public swtest::SettingsFileTest {};
 
 TEST_F(BitmapPlacementDialog, FreshFileShowsInchesAskAndZeros) {
     DialogDriver(kCaption)
-        .Screenshot("bmpset")
         .Inspect([](HWND dialog) {
             EXPECT_TRUE(IsChecked(dialog, IDC_BMP_INCHES));
             EXPECT_FALSE(IsChecked(dialog, IDC_BMP_CENTIMETERS));

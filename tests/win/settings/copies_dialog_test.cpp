@@ -33,7 +33,6 @@ class CopiesDialog : public swtest::SettingsFileTest {
 
 TEST_F(CopiesDialog, NothingStoredShowsOneCopyForBoth) {
     DialogDriver(kCaption)
-        .Screenshot("copies")
         .Inspect([](HWND dialog) {
             EXPECT_EQ(ItemText(dialog, IDC_COPIES_FILE), kFile);
             EXPECT_EQ(ItemText(dialog, IDC_COPIES_PRINTER), kPrinter);

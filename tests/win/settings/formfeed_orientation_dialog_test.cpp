@@ -29,7 +29,6 @@ class OrientationDialog : public swtest::SettingsFileTest {};
 
 TEST_F(FormfeedDialog, OpensUncheckedForANewPrinterAndReturnStoresZero) {
     DialogDriver(kFeedCaption)
-        .Screenshot("dlg_feed")
         .Inspect([](HWND dialog) {
             EXPECT_EQ(ItemText(dialog, IDC_FEED_PRINTER), kPrinter);
             EXPECT_FALSE(IsChecked(dialog, IDC_FEED_ON));
@@ -61,7 +60,6 @@ TEST_F(FormfeedDialog, AnyStoredNonZeroValueShowsCheckedAndSurvivesAReturn) {
 
 TEST_F(OrientationDialog, FreshPrinterShowsDefaultsAndReturnWarnsThenStoresPortrait) {
     DialogDriver(kOrientationCaption)
-        .Screenshot("dlg_orientation")
         .Inspect([](HWND dialog) {
             EXPECT_EQ(ItemText(dialog, IDC_ORIENT_PRINTER), kPrinter);
             EXPECT_EQ(ItemText(dialog, IDC_ORIENT_LANDSCAPE_CODE), "027 038 108 049 079");

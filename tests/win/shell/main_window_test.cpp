@@ -64,8 +64,6 @@ TEST_F(MainWindow, OpensWithTitleSizePrintersStatusAndIndicator) {
     GetWindowRect(indicator, &box);
     MapWindowPoints(nullptr, Child(IDC_MAIN_TOOLBAR), reinterpret_cast<POINT*>(&box), 2);
     EXPECT_EQ(box.left, 383);
-    swtest::BringToFront(window_);
-    swtest::Screenshot("main_window", 500, 340);
 }
 
 TEST_F(MainWindow, DropSelectsTheLastFileAndNeverAFolder) {
@@ -207,23 +205,6 @@ TEST_F(MainWindow, UnattendedPrintingOnAtExitIsOnAgainAtTheNextStart) {
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(next.WaitForExit(), 0u);
     EXPECT_EQ(Read("Unattended", "Status"), "0");
-}
-
-// Pictures for the README: each menu open, and the window after a drop.
-TEST_F(MainWindow, ScreenshotsOfTheMenusAndADrop) {
-    swtest::BringToFront(window_);
-    for (const char* menu : {"f", "p", "o", "h"}) {
-        PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(menu[0]));
-        swtest::Screenshot(std::string("menu_") + menu, 720, 340);
-        PostMessageA(window_, WM_CANCELMODE, 0, 0);
-        keybd_event(VK_ESCAPE, 0, 0, 0);
-        keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
-        Sleep(300);
-    }
-    swtest::TempFile file("dropped");
-    swtest::DropFiles(window_, {file.Path()});
-    ASSERT_TRUE(swtest::WaitFor([&] { return Status(0) == file.Path(); }));
-    swtest::Screenshot("after_drop", 500, 340);
 }
 
 } // namespace

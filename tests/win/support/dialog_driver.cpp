@@ -12,9 +12,6 @@ namespace {
 constexpr UINT kTickMs = 20;
 // How long a step may wait for its window: generous, it only guards a hang.
 constexpr int kTicksPerStep = 1500;
-// Ticks between redrawing a window and taking its picture, so that Wine has
-// passed what was drawn on to the X server.
-constexpr int kSettleTicks = 10;
 
 DialogDriver* activeDriver = nullptr;
 
@@ -97,25 +94,6 @@ DialogDriver& DialogDriver::CloseBox() {
 DialogDriver& DialogDriver::Inspect(std::function<void(HWND window)> action) {
     return Add("inspect", false, [action](DialogDriver& driver) {
         action(driver.window_);
-        return true;
-    });
-}
-
-DialogDriver& DialogDriver::Screenshot(const std::string& name) {
-    if (EnvironmentText("SW_SCREENSHOT_DIR").empty())
-        return *this;
-    Add("redraw for " + name, false, [](DialogDriver& driver) {
-        SetForegroundWindow(driver.window_);
-        RedrawWindow(driver.window_, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        return true;
-    });
-    return Add("picture " + name, false, [name](DialogDriver& driver) {
-        if (driver.ticksOnStep_ < kSettleTicks)
-            return false;
-        RECT frame = {};
-        GetWindowRect(driver.window_, &frame);
-        swtest::Screenshot(name, frame);
         return true;
     });
 }

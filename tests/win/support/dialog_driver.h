@@ -34,9 +34,6 @@ class DialogDriver {
     DialogDriver& CloseBox();
     // Runs a check or a read on the current window.
     DialogDriver& Inspect(std::function<void(HWND window)> action);
-    // Saves a picture of the current window as NAME.png in the folder named
-    // by SW_SCREENSHOT_DIR (a Linux path); nothing when it is not set.
-    DialogDriver& Screenshot(const std::string& name);
 
     // Arms the script, runs `open` (which shows a modal dialog and returns
     // when it is closed) and fails the test when a step did not run. A step

@@ -216,25 +216,6 @@ void BringToFront(HWND window) {
     Sleep(500);
 }
 
-void Screenshot(const std::string& name, const RECT& area) {
-    const std::string folder = EnvironmentText("SW_SCREENSHOT_DIR");
-    const std::string display = EnvironmentText("DISPLAY");
-    if (folder.empty() || display.empty())
-        return;
-    Sleep(300); // let the windows finish painting
-    const std::string path = folder + "/" + name + ".png";
-    const std::string geometry = std::to_string(area.right - area.left) + "x" +
-                                 std::to_string(area.bottom - area.top) + "+" +
-                                 std::to_string(area.left) + "+" + std::to_string(area.top);
-    std::string output;
-    EXPECT_EQ(RunHostCommand("mkdir -p '" + folder + "' && import -display '" + display +
-                                 "' -window root -crop " + geometry +
-                                 " +repage -depth 8 -colors 64 '" + path + "'",
-                             &output),
-              0)
-        << output;
-}
-
 void PostCommand(HWND window, int command) {
     PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0);
 }

@@ -93,16 +93,8 @@ std::string StatusBarText(HWND statusBar, int part);
 void DropFiles(HWND window, const std::vector<std::string>& paths);
 
 // A window of another process shown to the screen: the main window restored
-// and in front, for screenshots and the keyboard.
+// and in front, for the keyboard.
 void BringToFront(HWND window);
-
-// Saves the part of the screen that `area` covers as NAME.png in the folder
-// named by SW_SCREENSHOT_DIR (a Linux path); nothing when it is not set.
-void Screenshot(const std::string& name, const RECT& area);
-// The screen's top-left `width` x `height`.
-inline void Screenshot(const std::string& name, int width, int height) {
-    Screenshot(name, RECT{0, 0, width, height});
-}
 
 // The text of a window of any process.
 std::string WindowText(HWND window);

@@ -86,7 +86,6 @@ TEST_F(NextEventsDialog, ListsEveryScheduleEarliestFirst) {
                 widths.push_back(info.cx);
             }
         })
-        .Screenshot("elist")
         .CloseBox()
         .Run(Open);
     EXPECT_TRUE(placeholderHidden);

@@ -140,7 +140,6 @@ TEST_F(ScheduleDialog, SaveStoresTheForm) {
     SetTimes(driver, {"123", "5", "0", "24", "00", "00"})
         .Click(IDC_SCHED_RECYCLE)
         .Click(IDC_SCHED_SAVE)
-        .Screenshot("sched")
         .Click(IDC_SCHED_EXIT)
         .Run([this] { Open(); });
     const sw::ScheduleRecord saved = Stored(1);
