@@ -1,6 +1,7 @@
 // Feeds arbitrary text to the escape-code checks and the settings number
 // parse: no input crashes them, a valid code text converts to one byte per
 // group, and every number written reads back as the same text.
+#include "fuzz_check.h"
 #include "settings/escape_codes.h"
 #include "settings/setting_numbers.h"
 
@@ -10,27 +11,22 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string text = swfuzz::Text(data, size);
 
     const std::string bytes = sw::EscapeCodeTextToBytes(text);
-    if (bytes.size() > (text.size() + 2) / 3)
-        std::abort();
+    swfuzz::CrashIf(bytes.size() > (text.size() + 2) / 3);
     if (sw::IsValidEscapeCodeText(text)) {
-        if (bytes.size() != (text.size() + 1) / 4 || bytes[0] != '\x1B')
-            std::abort();
+        swfuzz::CrashIf(bytes.size() != (text.size() + 1) / 4 || bytes[0] != '\x1B');
         for (std::size_t group = 0; group < bytes.size(); ++group) {
             const int code = std::atoi(text.substr(group * 4, 3).c_str());
-            if (static_cast<unsigned char>(bytes[group]) != code % 256)
-                std::abort();
+            swfuzz::CrashIf(static_cast<unsigned char>(bytes[group]) != code % 256);
         }
     }
 
     const double value = sw::ParseSettingNumber(text);
-    if (!std::isfinite(value))
-        std::abort();
+    swfuzz::CrashIf(!std::isfinite(value));
     const std::string written = sw::FormatSettingNumber(value);
-    if (sw::FormatSettingNumber(sw::ParseSettingNumber(written)) != written)
-        std::abort();
+    swfuzz::CrashIf(sw::FormatSettingNumber(sw::ParseSettingNumber(written)) != written);
     sw::RoundToInt16(value);
     sw::RoundToInt32(value);
     return 0;

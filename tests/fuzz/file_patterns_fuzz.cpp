@@ -1,10 +1,10 @@
 // Feeds arbitrary names and patterns to the matcher: no input crashes it, a
 // name matches itself in any letter case, and a lone "*" matches every name.
 #include "common/path_helpers.h"
+#include "fuzz_check.h"
 #include "settings/file_patterns.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -22,7 +22,7 @@ std::string SwappedCase(std::string text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::string input = swfuzz::Text(data, size);
     // The name and the pattern are separated by the first zero byte.
     const std::size_t split = input.find('\0');
     const std::string name = input.substr(0, split);
@@ -32,12 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sw::MatchSameLength(name, pattern);
     sw::BasePart(pattern);
 
-    if (!sw::MatchFilePattern(name, "*") || !sw::MatchSameLength(name, name))
-        std::abort();
+    swfuzz::CrashIf(!sw::MatchFilePattern(name, "*") || !sw::MatchSameLength(name, name));
     const std::string fileName = sw::FileNamePart(name);
-    if (fileName.find('*') == std::string::npos &&
-        (!sw::MatchFilePattern(name, fileName) ||
-         !sw::MatchFilePattern(name, SwappedCase(fileName))))
-        std::abort();
+    swfuzz::CrashIf(fileName.find('*') == std::string::npos &&
+                    (!sw::MatchFilePattern(name, fileName) ||
+                     !sw::MatchFilePattern(name, SwappedCase(fileName))));
     return 0;
 }

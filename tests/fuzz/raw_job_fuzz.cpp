@@ -2,10 +2,10 @@
 // invariants every job keeps: the file's bytes arrive unchanged between the
 // sequences, no write exceeds a chunk, and a form feed ends the file when asked.
 #include "common/path_helpers.h"
+#include "fuzz_check.h"
 #include "printengine/raw_job.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -28,13 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return true;
     };
     auto write = [&](const char* bytes, std::size_t length) {
-        if (length > sw::kRawChunkSize)
-            std::abort();
+        swfuzz::CrashIf(length > sw::kRawChunkSize);
         sent.append(bytes, length);
         return true;
     };
-    if (sw::StreamRawJob(additions, file.size(), read, write) != sw::RawJobOutcome::Sent)
-        std::abort();
+    swfuzz::CrashIf(sw::StreamRawJob(additions, file.size(), read, write) !=
+                    sw::RawJobOutcome::Sent);
 
     std::string expected;
     if (additions.orientation)
@@ -44,14 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected += sw::kFormFeed;
     if (additions.orientation)
         expected += additions.EndSequence();
-    if (sent != expected)
-        std::abort();
+    swfuzz::CrashIf(sent != expected);
 
     // The path helpers split any text into parts that join up again.
-    if (sw::FolderPart(file) + sw::FileNamePart(file) != file)
-        std::abort();
+    swfuzz::CrashIf(sw::FolderPart(file) + sw::FileNamePart(file) != file);
     const std::string extension = sw::ExtensionPart(file);
-    if (!extension.empty() && sw::FileNamePart(file).size() <= extension.size())
-        std::abort();
+    swfuzz::CrashIf(!extension.empty() && sw::FileNamePart(file).size() <= extension.size());
     return 0;
 }

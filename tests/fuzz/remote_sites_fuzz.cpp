@@ -3,40 +3,37 @@
 // itself when no entry is empty at its front or holds a separator or a line
 // break, and an accepted site has a host that is accepted again, a path
 // free of blanks and separators, and a URI that reads back as the same site.
+#include "fuzz_check.h"
 #include "remote/remote_sites_line.h"
 #include "remote/site_address.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::string input = swfuzz::Text(data, size);
     const std::vector<std::string> sites = sw::SitesFromFileText(input);
 
     bool plain = sites.empty() || !sites.front().empty();
     for (const std::string& site : sites)
         plain = plain && site.find_first_of("|\r\n") == std::string::npos;
-    if (plain && !(sites.size() == 1 && sites.front().empty()) &&
-        sw::SitesFromFileText(sw::SitesFileText(sites)) != sites)
-        std::abort();
+    swfuzz::CrashIf(plain && !(sites.size() == 1 && sites.front().empty()) &&
+                    sw::SitesFromFileText(sw::SitesFileText(sites)) != sites);
 
     for (const std::string& site : sites) {
         const auto address = sw::ParseSiteAddress(site);
-        if (address &&
-            (address->host.empty() || address->host.find_first_of(" /@\r\n") != std::string::npos ||
-             address->port == 0 || address->port > 65535 ||
-             address->path.find_first_of(" |\r\n?#") != std::string::npos))
-            std::abort();
+        swfuzz::CrashIf(address && (address->host.empty() ||
+                                    address->host.find_first_of(" /@\r\n") != std::string::npos ||
+                                    address->port == 0 || address->port > 65535 ||
+                                    address->path.find_first_of(" |\r\n?#") != std::string::npos));
         if (address) {
             const auto again = sw::ParseSiteAddress(sw::SiteUri(*address));
-            if (!again || again->host != address->host || again->port != address->port ||
-                again->tls != address->tls || again->path != address->path)
-                std::abort();
+            swfuzz::CrashIf(!again || again->host != address->host ||
+                            again->port != address->port || again->tls != address->tls ||
+                            again->path != address->path);
         }
         const auto name = sw::SplitRemotePrinterItem(site);
-        if (name && sw::RemotePrinterItem(name->site, name->printer) != site)
-            std::abort();
+        swfuzz::CrashIf(name && sw::RemotePrinterItem(name->site, name->printer) != site);
     }
     sw::WithSiteRemoved(sw::WithSiteAdded(sites, input), input);
     return 0;

@@ -26,6 +26,12 @@ const char kSource[] = "# comment\n"
                        "== 10 setup Set-up done\n"
                        "Installed.\n";
 
+// The program's own help source, as the build reads it.
+std::string ProgramsHelpSource() {
+    std::ifstream in(std::string(SW_SOURCE_DIR) + "/info/help/Spoolwright.txt");
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 TEST(HelpFile, TheHashIsTheViewersContextHash) {
     // Values the format's hash gives: letters 17.., digits, '.', '_'; others skipped.
     EXPECT_EQ(sw::HelpContextHash(""), 0);
@@ -112,9 +118,8 @@ TEST(HelpFile, TopicsSpanningSeveralBlocksKeepTheirOffsets) {
 }
 
 TEST(HelpFile, TheProgramsHelpSourceHasBothContexts) {
-    std::ifstream in(std::string(SW_SOURCE_DIR) + "/info/help/Spoolwright.txt");
-    ASSERT_TRUE(in);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = ProgramsHelpSource();
+    ASSERT_FALSE(text.empty()) << "cannot read the program's help source";
     std::string error;
     const auto source = sw::ParseHelpSource(text, &error);
     ASSERT_TRUE(source) << error;
@@ -165,9 +170,8 @@ TEST(HelpPages, OnePagePerTopicWithLinksAndEscapedText) {
 
 // The program opens the pages of contexts 1 and 10 by these names.
 TEST(HelpPages, TheProgramsContextsHaveTheirPages) {
-    std::ifstream in(std::string(SW_SOURCE_DIR) + "/info/help/Spoolwright.txt");
-    ASSERT_TRUE(in);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = ProgramsHelpSource();
+    ASSERT_FALSE(text.empty()) << "cannot read the program's help source";
     std::string error;
     const auto source = sw::ParseHelpSource(text, &error);
     ASSERT_TRUE(source) << error;
@@ -184,17 +188,17 @@ TEST(HelpPages, TheProgramsContextsHaveTheirPages) {
 // What the help says of the main window matches the program: a drop selects,
 // the globe is the maker's web site, the unattended state is in the tool bar.
 TEST(HelpPages, TheMainWindowTopicDescribesTheWindowAsItIs) {
-    std::ifstream in(std::string(SW_SOURCE_DIR) + "/info/help/Spoolwright.txt");
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text.find("it is selected and printed"), std::string::npos);
-    EXPECT_NE(text.find("it is selected, not printed"), std::string::npos);
-    EXPECT_EQ(text.find("the tool bar button with the globe) keeps the list of remote sites"),
-              std::string::npos);
-    EXPECT_NE(text.find("the maker's web site (the globe)"), std::string::npos);
-    EXPECT_EQ(text.find("status bar shows the selected file, the state of unattended printing"),
-              std::string::npos);
-    EXPECT_NE(text.find("At the right end of the tool bar, the indicator shows whether unattended"),
-              std::string::npos);
+    const std::string text = ProgramsHelpSource();
+    const std::pair<const char*, bool> phrases[] = {
+        {"it is selected and printed", false},
+        {"it is selected, not printed", true},
+        {"the tool bar button with the globe) keeps the list of remote sites", false},
+        {"the maker's web site (the globe)", true},
+        {"status bar shows the selected file, the state of unattended printing", false},
+        {"At the right end of the tool bar, the indicator shows whether unattended", true},
+    };
+    for (const auto& [phrase, present] : phrases)
+        EXPECT_EQ(text.find(phrase) != std::string::npos, present) << phrase;
 }
 
 } // namespace

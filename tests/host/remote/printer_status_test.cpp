@@ -77,37 +77,27 @@ TEST(PrinterStatus, DocumentFormatFromThoseThePrinterTakes) {
         const char* sniffed;
         const char* chosen; // nullptr: refused
     };
-    const std::vector<std::string> everywhere = {"application/pdf", "image/pwg-raster",
-                                                 "application/vnd.hp-pcl",
-                                                 "application/octet-stream", "text/plain"};
+    const RemotePrintMethod bypass = RemotePrintMethod::Bypass, bitmap = RemotePrintMethod::Bitmap,
+                            document = RemotePrintMethod::Document;
+    const char pdf[] = "application/pdf", pcl[] = "application/vnd.hp-pcl",
+               raw[] = "application/vnd.cups-raw", octets[] = "application/octet-stream",
+               pwg[] = "image/pwg-raster", text[] = "text/plain";
+    const std::vector<std::string> everywhere = {pdf, pwg, pcl, octets, text};
     const Case cases[] = {
-        {RemotePrintMethod::Bypass,
-         {"application/pdf", "application/vnd.cups-raw", "application/octet-stream"},
-         "application/vnd.hp-pcl",
-         "application/vnd.cups-raw"},
-        {RemotePrintMethod::Bypass, everywhere, "application/vnd.hp-pcl", "application/vnd.hp-pcl"},
-        {RemotePrintMethod::Bypass, everywhere, "text/plain", "text/plain"},
-        {RemotePrintMethod::Bypass, everywhere, "application/postscript",
-         "application/octet-stream"},
-        {RemotePrintMethod::Bypass, everywhere, "", "application/octet-stream"},
-        {RemotePrintMethod::Bypass,
-         {"image/pwg-raster", "application/vnd.hp-pcl"},
-         "application/vnd.hp-pcl",
-         "application/vnd.hp-pcl"},
-        {RemotePrintMethod::Bypass,
-         {"image/pwg-raster", "application/vnd.hp-pcl"},
-         "text/plain",
-         nullptr},
-        {RemotePrintMethod::Bypass, {"application/pdf", "image/urf"}, "", nullptr},
-        {RemotePrintMethod::Bypass, {}, "text/plain", "application/vnd.cups-raw"},
-        {RemotePrintMethod::Bitmap, {"image/bmp", "application/octet-stream"}, "", "image/bmp"},
-        {RemotePrintMethod::Bitmap, {"application/octet-stream"}, "", "application/octet-stream"},
-        {RemotePrintMethod::Bitmap, {"application/pdf"}, "", nullptr},
-        {RemotePrintMethod::Document,
-         {"application/pdf", "application/octet-stream"},
-         "",
-         "application/octet-stream"},
-        {RemotePrintMethod::Document, {"application/pdf"}, "", nullptr},
+        {bypass, {pdf, raw, octets}, pcl, raw},
+        {bypass, everywhere, pcl, pcl},
+        {bypass, everywhere, text, text},
+        {bypass, everywhere, "application/postscript", octets},
+        {bypass, everywhere, "", octets},
+        {bypass, {pwg, pcl}, pcl, pcl},
+        {bypass, {pwg, pcl}, text, nullptr},
+        {bypass, {pdf, "image/urf"}, "", nullptr},
+        {bypass, {}, text, raw},
+        {bitmap, {"image/bmp", octets}, "", "image/bmp"},
+        {bitmap, {octets}, "", octets},
+        {bitmap, {pdf}, "", nullptr},
+        {document, {pdf, octets}, "", octets},
+        {document, {pdf}, "", nullptr},
     };
     for (const Case& c : cases) {
         const auto chosen = sw::ChooseDocumentFormat(c.method, c.supported, c.sniffed);

@@ -22,47 +22,31 @@ constexpr std::uint64_t kSecond = sw::kTicksPerSecond;
 constexpr std::uint64_t kNow = 1000 * kSecond;
 
 TEST(FileSightings, AFileSettlesWhenTwoPassesSawItUnchangedAndTwoSecondsOld) {
+    // Versions are (size, written at); every row is looked at again at kNow.
+    const std::uint64_t old = kNow - 10 * kSecond, recent = kNow - 19 * kSecond / 10;
+    const std::uint64_t future = kNow + 60 * kSecond;
     const struct {
         const char* what;
         FileVersion first;
         std::uint64_t firstPass;
         FileVersion second;
         std::uint64_t secondPass;
-        std::uint64_t now;
         bool settled;
     } cases[] = {
-        {"unchanged, old", {5, kNow - 10 * kSecond}, 1, {5, kNow - 10 * kSecond}, 2, kNow, true},
-        {"exactly two seconds", {5, kNow - 2 * kSecond}, 1, {5, kNow - 2 * kSecond}, 2, kNow, true},
-        {"written 1.9 s ago",
-         {5, kNow - 19 * kSecond / 10},
-         1,
-         {5, kNow - 19 * kSecond / 10},
-         2,
-         kNow,
-         false},
-        {"grew", {5, kNow - 10 * kSecond}, 1, {6, kNow - 10 * kSecond}, 2, kNow, false},
-        {"grew, time kept (a copy)", {5, 7}, 1, {9, 7}, 2, kNow, false},
-        {"rewritten, same size",
-         {5, kNow - 10 * kSecond},
-         1,
-         {5, kNow - 9 * kSecond},
-         2,
-         kNow,
-         false},
-        {"seen twice in one pass", {5, 7}, 3, {5, 7}, 3, kNow, false},
-        {"written in the future",
-         {5, kNow + 60 * kSecond},
-         1,
-         {5, kNow + 60 * kSecond},
-         2,
-         kNow,
-         false},
+        {"unchanged, old", {5, old}, 1, {5, old}, 2, true},
+        {"exactly two seconds", {5, kNow - 2 * kSecond}, 1, {5, kNow - 2 * kSecond}, 2, true},
+        {"written 1.9 s ago", {5, recent}, 1, {5, recent}, 2, false},
+        {"grew", {5, old}, 1, {6, old}, 2, false},
+        {"grew, time kept (a copy)", {5, 7}, 1, {9, 7}, 2, false},
+        {"rewritten, same size", {5, old}, 1, {5, kNow - 9 * kSecond}, 2, false},
+        {"seen twice in one pass", {5, 7}, 3, {5, 7}, 3, false},
+        {"written in the future", {5, future}, 1, {5, future}, 2, false},
     };
     for (const auto& c : cases) {
         sw::FileSightings sightings;
-        EXPECT_FALSE(sightings.Settled("C:\\In\\a.prn", c.first, c.firstPass, c.now))
+        EXPECT_FALSE(sightings.Settled("C:\\In\\a.prn", c.first, c.firstPass, kNow))
             << c.what << ": never at the first look";
-        EXPECT_EQ(sightings.Settled("c:\\in\\A.PRN", c.second, c.secondPass, c.now), c.settled)
+        EXPECT_EQ(sightings.Settled("c:\\in\\A.PRN", c.second, c.secondPass, kNow), c.settled)
             << c.what;
     }
 }

@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -183,8 +184,10 @@ bool Contains(const std::vector<std::string>& items, const std::string& item) {
     return std::find(items.begin(), items.end(), item) != items.end();
 }
 
+// What the main program writes into the companion's controls for a job of `file`.
 struct RemoteJobTexts {
-    std::string copies = "1", autoFormfeed = "0", orientation, method = "BYPASS", file;
+    explicit RemoteJobTexts(std::string path) : file(std::move(path)) {}
+    std::string file, copies = "1", autoFormfeed = "0", orientation, method = "BYPASS";
     std::string bitmap[4];
 };
 
@@ -235,6 +238,11 @@ class Companion : public testing::Test {
 
     static void WriteSites(const std::string& line) {
         swtest::WriteToFile(sw::RemoteSitesFile(), line + "\r\n");
+    }
+
+    // swutil.exe "site:printer|file", as a user or a script starts it; its exit code.
+    static DWORD PrintFromCommandLine(const std::string& printer, const std::string& file) {
+        return swtest::StartProgram("\"" + printer + "|" + file + "\"").WaitForExit(60000);
     }
 
     static std::string CompanionProgram() {
@@ -293,14 +301,21 @@ class Companion : public testing::Test {
             << LogText();
     }
 
+    // The sign-in dialog once it is shown, which is only once its controls
+    // are made and filled in; nullptr when it is not shown in time.
+    static HWND WaitForSignIn() {
+        const auto shown = [] {
+            HWND dialog = FindWindowA("#32770", sw::kSignInCaption);
+            return dialog != nullptr && IsWindowVisible(dialog) ? dialog : nullptr;
+        };
+        swtest::WaitFor([&] { return shown() != nullptr; });
+        return shown();
+    }
+
     // The sign-in dialog the companion shows, answered as a user would.
     static bool AnswerSignIn(const std::string& user, const std::string& password) {
-        HWND dialog = nullptr;
-        // Shown only once its controls are made and filled in.
-        if (!swtest::WaitFor([&] {
-                dialog = FindWindowA("#32770", sw::kSignInCaption);
-                return dialog != nullptr && IsWindowVisible(dialog);
-            }))
+        HWND dialog = WaitForSignIn();
+        if (dialog == nullptr)
             return false;
         SetText(GetDlgItem(dialog, sw::kSignInUser), user);
         SetText(GetDlgItem(dialog, sw::kSignInPassword), password);
@@ -311,6 +326,22 @@ class Companion : public testing::Test {
     static std::string FileName(const swtest::TempFile& file) {
         return file.Path().substr(file.Path().rfind('\\') + 1);
     }
+
+    // The plain, TLS and sign-in queues and the IPP printer, which each route
+    // of the main program prints to.
+    struct EverySite {
+        swtest::PrinterInbox plain = SiteInbox(kPlainQueue), tls = SiteInbox(kTlsQueue),
+                             signIn = SiteInbox(kSignInQueue);
+        PrinterSpool spool;
+
+        // Each got `bytes` as its next job.
+        void ExpectNextJobs(const std::string& bytes, const std::string& why = "") {
+            EXPECT_EQ(plain.NextJob(), bytes) << why << LogText();
+            EXPECT_EQ(tls.NextJob(), bytes) << why << LogText();
+            EXPECT_EQ(signIn.NextJob(), bytes) << why << LogText();
+            EXPECT_EQ(spool.NextJob(bytes), bytes) << why << LogText();
+        }
+    };
 
     std::optional<swtest::RunningProgram> companion_;
 };
@@ -338,11 +369,10 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
     // completed by a form feed, exactly as the library sends it.
     auto inbox = SiteInbox(kPlainQueue);
     const swtest::TempFile report("line 1\r\nline 2\r\n");
-    RemoteJobTexts raw;
+    RemoteJobTexts raw(report.Path());
     raw.copies = "3";
     raw.autoFormfeed = "-1";
     raw.orientation = "1|\x1B&l1O|\x1B&l0O";
-    raw.file = report.Path();
     PrintRemotely(main, raw, Entry(kPlainQueue));
     const std::string expected = "\x1B&l1Oline 1\r\nline 2\r\n\f\x1B&l0O";
     for (int copy = 0; copy < 3; ++copy)
@@ -399,10 +429,9 @@ TEST_F(Companion, PrintsOverTlsAndToAnIppPrinter) {
 
     auto inbox = SiteInbox(kTlsQueue);
     const swtest::TempFile report("over TLS\r\n");
-    RemoteJobTexts raw;
+    RemoteJobTexts raw(report.Path());
     raw.autoFormfeed = "-1";
     raw.orientation = "1|\x1B&l1O|\x1B&l0O";
-    raw.file = report.Path();
     PrintRemotely(main, raw, Entry(kTlsQueue));
     EXPECT_EQ(inbox.NextJob(), "\x1B&l1Oover TLS\r\n\f\x1B&l0O") << LogText();
 
@@ -415,8 +444,7 @@ TEST_F(Companion, PrintsOverTlsAndToAnIppPrinter) {
     EXPECT_TRUE(WaitForLog("on " + Entry(kIppPrinter) + " (job ")) << LogText();
     EXPECT_TRUE(LogHas("application/vnd.hp-pcl); the printer is ")) << LogText();
     const swtest::TempFile text("plain words\r\n");
-    RemoteJobTexts plain;
-    plain.file = text.Path();
+    RemoteJobTexts plain(text.Path());
     PrintRemotely(main, plain, Entry(kIppPrinter));
     EXPECT_EQ(spool.NextJob("plain words\r\n"), "plain words\r\n") << LogText();
     EXPECT_TRUE(WaitForLog(", text/plain); the printer is ")) << LogText();
@@ -453,16 +481,11 @@ TEST_F(Companion, AsksForASignInOnceAndReplacesAWrongOne) {
     StartAndWaitForPrinters(main);
     auto inbox = SiteInbox(kSignInQueue);
     const swtest::TempFile report("signed in\r\n");
-    RemoteJobTexts raw;
-    raw.file = report.Path();
+    RemoteJobTexts raw(report.Path());
 
     PrintRemotely(main, raw, Entry(kSignInQueue));
-    HWND dialog = nullptr;
-    ASSERT_TRUE(swtest::WaitFor([&] {
-        dialog = FindWindowA("#32770", sw::kSignInCaption);
-        return dialog != nullptr && IsWindowVisible(dialog);
-    })) << "no sign-in dialog\n"
-        << LogText();
+    HWND dialog = WaitForSignIn();
+    ASSERT_NE(dialog, nullptr) << "no sign-in dialog\n" << LogText();
     ASSERT_TRUE(AnswerSignIn(kUser, "wrong-password")) << LogText();
     EXPECT_TRUE(WaitForLog("the site asks for a user name and password")) << LogText();
     ASSERT_TRUE(AnswerSignIn(kUser, kPassword)) << "no second dialog\n" << LogText();
@@ -484,8 +507,7 @@ TEST_F(Companion, ClosingWhileItAsksForASignInEndsIt) {
     MainWindowStandIn main;
     StartAndWaitForPrinters(main);
     const swtest::TempFile report("never sent\r\n");
-    RemoteJobTexts raw;
-    raw.file = report.Path();
+    RemoteJobTexts raw(report.Path());
     PrintRemotely(main, raw, Entry(kSignInQueue));
     ASSERT_TRUE(
         swtest::WaitFor([] { return FindWindowA("#32770", sw::kSignInCaption) != nullptr; }));
@@ -505,8 +527,7 @@ TEST_F(Companion, NeverSendsAPasswordInTheClearAndShowsTheWholeRefusal) {
 
     auto inbox = SiteInbox(kPlainSignInQueue);
     const swtest::TempFile report("secret\r\n");
-    RemoteJobTexts raw;
-    raw.file = report.Path();
+    RemoteJobTexts raw(report.Path());
     PrintRemotely(main, raw, Entry(kPlainSignInQueue));
     const std::string whole =
         "Not printed on " + Entry(kPlainSignInQueue) + ": ipp://" + Address(kPlainSite) +
@@ -527,9 +548,8 @@ TEST_F(Companion, RefusedJobsAreReportedInItsWindowAndNothingIsSent) {
     auto inbox = SiteInbox(kPlainQueue);
     const swtest::TempFile data("data");
 
-    RemoteJobTexts texts;
+    RemoteJobTexts texts(data.Path());
     texts.copies = "many";
-    texts.file = data.Path();
     PrintRemotely(main, texts, Entry(kPlainQueue));
     EXPECT_TRUE(WaitForLog("The number of copies \"many\"")) << LogText();
 
@@ -596,10 +616,7 @@ TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToEachSite) {
     swtest::Store("Number of copies by printer " + printer, "Copies", "2");
     auto plain = SiteInbox(kPlainQueue);
     const swtest::TempFile report("remote report\r\n");
-    {
-        auto program = swtest::StartProgram("\"" + printer + "|" + report.Path() + "\"");
-        EXPECT_EQ(program.WaitForExit(60000), 0u) << "the main program did not end";
-    }
+    EXPECT_EQ(PrintFromCommandLine(printer, report.Path()), 0u) << "the main program did not end";
     const std::string expected = "\x1B&l1Oremote report\r\n\f\x1B&l0O";
     EXPECT_EQ(plain.NextJob(), expected) << "copy 1";
     EXPECT_EQ(plain.NextJob(), expected) << "copy 2";
@@ -607,10 +624,8 @@ TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToEachSite) {
     auto tls = SiteInbox(kTlsQueue);
     auto signIn = SiteInbox(kSignInQueue);
     PrinterSpool spool;
-    for (const std::string& target : {Entry(kTlsQueue), Entry(kSignInQueue), Entry(kIppPrinter)}) {
-        auto program = swtest::StartProgram("\"" + target + "|" + report.Path() + "\"");
-        EXPECT_EQ(program.WaitForExit(60000), 0u) << target;
-    }
+    for (const std::string& target : {Entry(kTlsQueue), Entry(kSignInQueue), Entry(kIppPrinter)})
+        EXPECT_EQ(PrintFromCommandLine(target, report.Path()), 0u) << target;
     EXPECT_EQ(tls.NextJob(), "remote report\r\n") << LogText();
     EXPECT_EQ(signIn.NextJob(), "remote report\r\n") << LogText();
     EXPECT_EQ(spool.NextJob("remote report\r\n"), "remote report\r\n") << LogText();
@@ -639,16 +654,10 @@ TEST_F(Companion, CarriesAnUnattendedScheduleToEachSite) {
     }
     ASSERT_TRUE(swtest::WriteToFile(programFolder + "sw.dat", schedules));
     swtest::Store("Unattended", "Status", "1"); // on since the last run
-    auto plain = SiteInbox(kPlainQueue);
-    auto tls = SiteInbox(kTlsQueue);
-    auto signIn = SiteInbox(kSignInQueue);
-    PrinterSpool spool;
+    EverySite sites;
 
     auto program = swtest::StartProgram("");
-    EXPECT_EQ(plain.NextJob(), "scheduled report\r\n") << LogText();
-    EXPECT_EQ(tls.NextJob(), "scheduled report\r\n") << LogText();
-    EXPECT_EQ(signIn.NextJob(), "scheduled report\r\n") << LogText();
-    EXPECT_EQ(spool.NextJob("scheduled report\r\n"), "scheduled report\r\n") << LogText();
+    sites.ExpectNextJobs("scheduled report\r\n");
     std::string log;
     EXPECT_TRUE(swtest::WaitFor([&] {
         log = swtest::ReadWholeFile(programFolder + "Unattended.txt");
@@ -660,14 +669,10 @@ TEST_F(Companion, CarriesAnUnattendedScheduleToEachSite) {
     // A file written now is printed some ticks later: by then a schedule
     // that prints a file more than once would have printed the first again.
     watched.Write("later.prn", "later\r\n");
-    EXPECT_EQ(plain.NextJob(), "later\r\n") << "the first file printed again\n" << LogText();
-    EXPECT_EQ(tls.NextJob(), "later\r\n") << "the first file printed again\n" << LogText();
-    EXPECT_EQ(signIn.NextJob(), "later\r\n") << "the first file printed again\n" << LogText();
-    EXPECT_EQ(spool.NextJob("later\r\n"), "later\r\n") << LogText();
+    sites.ExpectNextJobs("later\r\n", "the first file printed again\n");
     EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
-    EXPECT_FALSE(plain.HasNextJob());
-    EXPECT_FALSE(tls.HasNextJob());
-    EXPECT_FALSE(signIn.HasNextJob());
+    for (swtest::PrinterInbox* inbox : {&sites.plain, &sites.tls, &sites.signIn})
+        EXPECT_FALSE(inbox->HasNextJob());
     removeProgramFiles();
 }
 
@@ -690,10 +695,7 @@ TEST_F(Companion, CarriesTheMainWindowsPrintToEachSite) {
 
     const swtest::TempFile report("from the window\r\n");
     swtest::DropFiles(window, {report.Path()});
-    auto plain = SiteInbox(kPlainQueue);
-    auto tls = SiteInbox(kTlsQueue);
-    auto signIn = SiteInbox(kSignInQueue);
-    PrinterSpool spool;
+    EverySite sites;
     for (const std::string& target :
          {Entry(kPlainQueue), Entry(kTlsQueue), Entry(kSignInQueue), Entry(kIppPrinter)}) {
         const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
@@ -702,10 +704,7 @@ TEST_F(Companion, CarriesTheMainWindowsPrintToEachSite) {
         SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
         swtest::SendCommand(window, IDM_PRINT);
     }
-    EXPECT_EQ(plain.NextJob(), "from the window\r\n") << LogText();
-    EXPECT_EQ(tls.NextJob(), "from the window\r\n") << LogText();
-    EXPECT_EQ(signIn.NextJob(), "from the window\r\n") << LogText();
-    EXPECT_EQ(spool.NextJob("from the window\r\n"), "from the window\r\n") << LogText();
+    sites.ExpectNextJobs("from the window\r\n");
     EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
 }
 
@@ -716,8 +715,7 @@ TEST_F(Companion, CarriesNamesInAnyScriptToTheSite) {
     auto plain = SiteInbox(kPlainQueue);
     for (const std::string& name : swtest::NamesInOtherScripts()) {
         const std::string path = folder.Write(name, "remote " + name);
-        auto program = swtest::StartProgram("\"" + Entry(kPlainQueue) + "|" + path + "\"");
-        EXPECT_EQ(program.WaitForExit(60000), 0u) << name;
+        EXPECT_EQ(PrintFromCommandLine(Entry(kPlainQueue), path), 0u) << name;
         EXPECT_EQ(plain.NextJob(), "remote " + name);
     }
 }

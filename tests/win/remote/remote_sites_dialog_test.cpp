@@ -41,29 +41,22 @@ class RemoteSitesDialog : public testing::Test {
 
 TEST_F(RemoteSitesDialog, ShowsItsControlsAtTheirSize) {
     sw::AddRemoteSite("10.0.0.5");
-    RECT client = {}, units = {0, 0, 148, 80};
-    std::string label, add, remove;
-    Items items;
-    DialogDriver()
-        .On(sw::kRemoteSitesCaption)
-        .Inspect([&](HWND dialog) {
-            label = swtest::ItemText(dialog, sw::kRemoteSitesLabel);
-            add = swtest::ItemText(dialog, sw::kRemoteSitesAdd);
-            remove = swtest::ItemText(dialog, sw::kRemoteSitesDelete);
-            items = ComboItems(dialog);
+    DialogDriver(sw::kRemoteSitesCaption)
+        .Inspect([](HWND dialog) {
+            EXPECT_EQ(swtest::ItemText(dialog, sw::kRemoteSitesLabel), "IP of remote sites");
+            EXPECT_EQ(swtest::ItemText(dialog, sw::kRemoteSitesAdd), "Add");
+            EXPECT_EQ(swtest::ItemText(dialog, sw::kRemoteSitesDelete), "Delete");
+            EXPECT_EQ(ComboItems(dialog), (Items{"10.0.0.5"}));
+            RECT client = {}, units = {0, 0, 148, 80};
             GetClientRect(dialog, &client);
             MapDialogRect(dialog, &units);
+            EXPECT_EQ(client.right, units.right);
+            EXPECT_EQ(client.bottom, units.bottom);
             EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0),
                       MAKELRESULT(sw::kRemoteSitesAdd, DC_HASDEFID));
         })
         .CloseBox()
         .Run(Open);
-    EXPECT_EQ(label, "IP of remote sites");
-    EXPECT_EQ(add, "Add");
-    EXPECT_EQ(remove, "Delete");
-    EXPECT_EQ(items, (Items{"10.0.0.5"}));
-    EXPECT_EQ(client.right, units.right);
-    EXPECT_EQ(client.bottom, units.bottom);
 }
 
 TEST_F(RemoteSitesDialog, AddingSavesAtOnceAndRefusesAnEntryListedInAnyCase) {
@@ -71,8 +64,7 @@ TEST_F(RemoteSitesDialog, AddingSavesAtOnceAndRefusesAnEntryListedInAnyCase) {
     sw::AddRemoteSite("printhost");
     Items items;
     std::string afterFirstAdd;
-    DialogDriver()
-        .On(sw::kRemoteSitesCaption)
+    DialogDriver(sw::kRemoteSitesCaption)
         .SetText(sw::kRemoteSitesCombo, "  10.0.0.7 ")
         .Click(sw::kRemoteSitesAdd)
         .Inspect([&](HWND) { afterFirstAdd = Text(); })
@@ -96,8 +88,7 @@ TEST_F(RemoteSitesDialog, AddingSavesAtOnceAndRefusesAnEntryListedInAnyCase) {
 // other, kept as typed beside the older ones.
 TEST_F(RemoteSitesDialog, AcceptsIppAndIppsAddresses) {
     sw::AddRemoteSite("10.0.0.5");
-    DialogDriver()
-        .On(sw::kRemoteSitesCaption)
+    DialogDriver(sw::kRemoteSitesCaption)
         .SetText(sw::kRemoteSitesCombo, "ipps://printhost.example.com:8443")
         .Click(sw::kRemoteSitesAdd)
         .SetText(sw::kRemoteSitesCombo, " ipp://10.0.0.9:631/ipp/print ")
@@ -111,8 +102,7 @@ TEST_F(RemoteSitesDialog, AcceptsIppAndIppsAddresses) {
 }
 
 TEST_F(RemoteSitesDialog, EnterAddsThroughTheDefaultButton) {
-    DialogDriver()
-        .On(sw::kRemoteSitesCaption)
+    DialogDriver(sw::kRemoteSitesCaption)
         .SetText(sw::kRemoteSitesCombo, "10.0.0.9")
         .Inspect([](HWND dialog) {
             // The combo box's edit field, where the user types.
@@ -128,12 +118,10 @@ TEST_F(RemoteSitesDialog, EnterAddsThroughTheDefaultButton) {
 }
 
 TEST_F(RemoteSitesDialog, DeletingRemovesTheSelectedEntryFromListAndFile) {
-    sw::AddRemoteSite("10.0.0.5");
-    sw::AddRemoteSite("10.0.0.6");
-    sw::AddRemoteSite("10.0.0.7");
+    for (const char* site : {"10.0.0.5", "10.0.0.6", "10.0.0.7"})
+        sw::AddRemoteSite(site);
     Items items;
-    DialogDriver()
-        .On(sw::kRemoteSitesCaption)
+    DialogDriver(sw::kRemoteSitesCaption)
         .Inspect([](HWND dialog) { SelectComboItem(dialog, 1); })
         .Click(sw::kRemoteSitesDelete)
         .Inspect([&](HWND dialog) { items = ComboItems(dialog); })

@@ -4,6 +4,7 @@
 #include "settings/bitmap_placement_dialog.h"
 #include "support/dialog_driver.h"
 #include "support/settings_file.h"
+#include "support/stored_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -42,10 +43,8 @@ TEST_F(BitmapPlacementDialog, ReturnStoresTheTypedMeasuresInInches) {
         .SetText(IDC_BMP_HEIGHT, "-4")
         .Click(IDC_BMP_RETURN)
         .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
-    EXPECT_EQ(Stored("BMPprint", "Left"), "1");
-    EXPECT_EQ(Stored("BMPprint", "Top"), "1.5");
-    EXPECT_EQ(Stored("BMPprint", "Width"), "0");
-    EXPECT_EQ(Stored("BMPprint", "Height"), "-4");
+    swtest::ExpectStored("BMPprint",
+                         {{"Left", "1"}, {"Top", "1.5"}, {"Width", "0"}, {"Height", "-4"}});
 }
 
 TEST_F(BitmapPlacementDialog, EachRadioClickIsStoredAtOnceEvenWhenClosedWithTheCloseBox) {
@@ -53,8 +52,7 @@ TEST_F(BitmapPlacementDialog, EachRadioClickIsStoredAtOnceEvenWhenClosedWithTheC
         .Click(IDC_BMP_USE_SAVED)
         .Click(IDC_BMP_CENTIMETERS)
         .Inspect([](HWND dialog) {
-            EXPECT_EQ(Stored("BMPprint", "UseSaved"), "-1");
-            EXPECT_EQ(Stored("BMPprint", "Inches"), "0");
+            swtest::ExpectStored("BMPprint", {{"UseSaved", "-1"}, {"Inches", "0"}});
             EXPECT_FALSE(IsChecked(dialog, IDC_BMP_ASK));
             EXPECT_FALSE(IsChecked(dialog, IDC_BMP_INCHES));
         })
@@ -66,15 +64,12 @@ TEST_F(BitmapPlacementDialog, EachRadioClickIsStoredAtOnceEvenWhenClosedWithTheC
     DialogDriver(kCaption).Click(IDC_BMP_ASK).Click(IDC_BMP_INCHES).CloseBox().Run([] {
         sw::ShowBitmapPlacementDialog(nullptr);
     });
-    EXPECT_EQ(Stored("BMPprint", "UseSaved"), "0");
-    EXPECT_EQ(Stored("BMPprint", "Inches"), "-1");
+    swtest::ExpectStored("BMPprint", {{"UseSaved", "0"}, {"Inches", "-1"}});
 }
 
 TEST_F(BitmapPlacementDialog, CentimetersAreShownAndTypedButInchesAreStored) {
-    swtest::Store("BMPprint", "Inches", "0");
-    swtest::Store("BMPprint", "UseSaved", "-1");
-    swtest::Store("BMPprint", "Left", "1");
-    swtest::Store("BMPprint", "Top", "1.5");
+    swtest::StoreAll("BMPprint",
+                     {{"Inches", "0"}, {"UseSaved", "-1"}, {"Left", "1"}, {"Top", "1.5"}});
     DialogDriver(kCaption)
         .Inspect([](HWND dialog) {
             EXPECT_TRUE(IsChecked(dialog, IDC_BMP_CENTIMETERS));
@@ -85,9 +80,7 @@ TEST_F(BitmapPlacementDialog, CentimetersAreShownAndTypedButInchesAreStored) {
         .SetText(IDC_BMP_WIDTH, "5.08")
         .Click(IDC_BMP_RETURN)
         .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
-    EXPECT_EQ(Stored("BMPprint", "Left"), "1");
-    EXPECT_EQ(Stored("BMPprint", "Top"), "1.5");
-    EXPECT_EQ(Stored("BMPprint", "Width"), "2");
+    swtest::ExpectStored("BMPprint", {{"Left", "1"}, {"Top", "1.5"}, {"Width", "2"}});
 }
 
 TEST_F(BitmapPlacementDialog, SwitchingTheUnitKeepsTheNumbersShownAndSavesThemInTheNewUnit) {

@@ -3,6 +3,7 @@
 #include "settings/bitmap_placement.h"
 #include "settings/setting_names.h"
 #include "support/settings_file.h"
+#include "support/stored_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -35,13 +36,17 @@ class BitmapPlacement : public swtest::SettingsFileTest {
     }
 };
 
+void ExpectBox(const sw::BitmapPlacement& box, const sw::BitmapPlacement& expected) {
+    EXPECT_EQ(box.left, expected.left) << "left";
+    EXPECT_EQ(box.top, expected.top) << "top";
+    EXPECT_EQ(box.width, expected.width) << "width";
+    EXPECT_EQ(box.height, expected.height) << "height";
+}
+
 TEST_F(BitmapPlacement, FreshFileShowsTheDialogAndGivesAnEmptyBox) {
     const sw::BitmapPlacement box = Placement(9);
     EXPECT_EQ(placementDialogShown, 1);
-    EXPECT_EQ(box.left, 0);
-    EXPECT_EQ(box.top, 0);
-    EXPECT_EQ(box.width, 0);
-    EXPECT_EQ(box.height, 0);
+    ExpectBox(box, {0, 0, 0, 0});
 }
 
 TEST_F(BitmapPlacement, TheBoxIsReadAfterTheDialogCloses) {
@@ -49,10 +54,8 @@ TEST_F(BitmapPlacement, TheBoxIsReadAfterTheDialogCloses) {
     placementDialogLeft = 2.25;
     const sw::BitmapPlacement box = Placement(9);
     EXPECT_EQ(placementDialogShown, 1);
-    EXPECT_EQ(box.left, 2.25);
-    EXPECT_EQ(box.top, 0) << "not stored: read as 0";
-    EXPECT_EQ(box.width, 0);
-    EXPECT_EQ(box.height, 0);
+    // Not stored: read as 0.
+    ExpectBox(box, {2.25, 0, 0, 0});
 }
 
 TEST_F(BitmapPlacement, UseSavedPrintsTheStoredBoxWithoutAsking) {
@@ -60,10 +63,7 @@ TEST_F(BitmapPlacement, UseSavedPrintsTheStoredBoxWithoutAsking) {
                  "Width=6\r\nHeight=4\r\n");
     for (int copy = 0; copy < 3; ++copy) {
         const sw::BitmapPlacement box = Placement();
-        EXPECT_EQ(box.left, 1);
-        EXPECT_EQ(box.top, 1.5);
-        EXPECT_EQ(box.width, 6);
-        EXPECT_EQ(box.height, 4);
+        ExpectBox(box, {1, 1.5, 6, 4});
     }
     EXPECT_EQ(placementDialogShown, 0);
 }
@@ -72,25 +72,18 @@ TEST_F(BitmapPlacement, MeasuresAreInchesWhateverTheUnit) {
     Write("BMPprint", "Inches", "0"); // the dialog shows centimeters
     Write("BMPprint", "UseSaved", "-1");
     sw::WriteBitmapPlacement({1, 1.5, 6, 4});
-    EXPECT_EQ(Read("BMPprint", "Left"), "1");
-    EXPECT_EQ(Read("BMPprint", "Top"), "1.5");
-    EXPECT_EQ(Read("BMPprint", "Width"), "6");
-    EXPECT_EQ(Read("BMPprint", "Height"), "4");
+    swtest::ExpectStored("BMPprint",
+                         {{"Left", "1"}, {"Top", "1.5"}, {"Width", "6"}, {"Height", "4"}});
     const sw::BitmapPlacement box = Placement();
-    EXPECT_EQ(box.left, 1);
-    EXPECT_EQ(box.top, 1.5);
-    EXPECT_EQ(box.width, 6);
-    EXPECT_EQ(box.height, 4);
+    ExpectBox(box, {1, 1.5, 6, 4});
     EXPECT_EQ(placementDialogShown, 0);
 }
 
 TEST_F(BitmapPlacement, TextThatIsNoNumberReadsAsZero) {
     WriteRawFile("[BMPprint]\r\nUseSaved=-1\r\nLeft=abc\r\nTop=-2\r\nWidth=3cm\r\n");
     const sw::BitmapPlacement box = sw::ReadBitmapPlacement();
-    EXPECT_EQ(box.left, 0);
-    EXPECT_EQ(box.top, -2) << "negative numbers are kept";
-    EXPECT_EQ(box.width, 3);
-    EXPECT_EQ(box.height, 0);
+    // Negative numbers are kept.
+    ExpectBox(box, {0, -2, 3, 0});
 }
 
 } // namespace

@@ -28,6 +28,11 @@ class CopiesDialog : public swtest::SettingsFileTest {
     void Look(const std::function<void(HWND)>& check) {
         DialogDriver(kCaption).Inspect(check).CloseBox().Run([this] { Open(); });
     }
+    void ExpectRemembered(int count, const std::string& file, const std::string& printer) const {
+        EXPECT_EQ(remembered_.count, count);
+        EXPECT_EQ(remembered_.file, file);
+        EXPECT_EQ(remembered_.printer, printer);
+    }
     sw::RememberedCopiesSetting remembered_;
 };
 
@@ -90,12 +95,9 @@ TEST_F(CopiesDialog, SavingWithoutStoreRemovesTheStoredCountsAndRemembersTheCoun
         .Click(IDC_COPIES_STORE) // it opened checked for the count of 5
         .Click(IDC_COPIES_SAVE)
         .Run([this] { EXPECT_TRUE(Open()); });
-    EXPECT_FALSE(swtest::SectionExists(kFileSection));
-    EXPECT_FALSE(swtest::SectionExists(kFolderSection));
-    EXPECT_FALSE(swtest::SectionExists(kPrinterSection));
-    EXPECT_EQ(remembered_.count, 4);
-    EXPECT_EQ(remembered_.file, "");
-    EXPECT_EQ(remembered_.printer, kPrinter);
+    for (const char* section : {kFileSection, kFolderSection, kPrinterSection})
+        EXPECT_FALSE(swtest::SectionExists(section)) << section;
+    ExpectRemembered(4, "", kPrinter);
 }
 
 TEST_F(CopiesDialog, SavingForTheFolderStoresTheFolderCount) {
@@ -111,11 +113,9 @@ TEST_F(CopiesDialog, SavingForTheFolderStoresTheFolderCount) {
         .Click(IDC_COPIES_SAVE)
         .Run([this] { Open(); });
     EXPECT_EQ(Stored(kFolderSection, "Copies"), "4");
-    EXPECT_FALSE(swtest::SectionExists(kFileSection));
-    EXPECT_FALSE(swtest::SectionExists(kPrinterSection));
-    EXPECT_EQ(remembered_.count, 4);
-    EXPECT_EQ(remembered_.file, "C:\\reports\\*.*");
-    EXPECT_EQ(remembered_.printer, "");
+    for (const char* section : {kFileSection, kPrinterSection})
+        EXPECT_FALSE(swtest::SectionExists(section)) << section;
+    ExpectRemembered(4, "C:\\reports\\*.*", "");
 }
 
 TEST_F(CopiesDialog, SavingForBothStoresForFileAndPrinter) {

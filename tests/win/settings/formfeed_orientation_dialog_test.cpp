@@ -5,12 +5,14 @@
 #include "settings/orientation_dialog.h"
 #include "support/dialog_driver.h"
 #include "support/settings_file.h"
+#include "support/stored_settings.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using swtest::DialogDriver;
+using swtest::ExpectStored;
 using swtest::IsChecked;
 using swtest::ItemText;
 using swtest::Stored;
@@ -72,9 +74,9 @@ TEST_F(OrientationDialog, FreshPrinterShowsDefaultsAndReturnWarnsThenStoresPortr
         .Inspect([](HWND box) { EXPECT_EQ(swtest::MessageBoxText(box), kWarning); })
         .Click(IDOK)
         .Run([] { sw::ShowOrientationDialog(nullptr, kPrinter); });
-    EXPECT_EQ(Stored(kOrientationSection, "Landscape code"), "027 038 108 049 079");
-    EXPECT_EQ(Stored(kOrientationSection, "Portrait code"), "027 038 108 048 079");
-    EXPECT_EQ(Stored(kOrientationSection, "Landscape status"), "0");
+    ExpectStored(kOrientationSection, {{"Landscape code", "027 038 108 049 079"},
+                                       {"Portrait code", "027 038 108 048 079"},
+                                       {"Landscape status", "0"}});
 }
 
 TEST_F(OrientationDialog, EnterInACodeFieldMeansNoOrientationAndKeepsTheCodes) {
@@ -83,8 +85,7 @@ TEST_F(OrientationDialog, EnterInACodeFieldMeansNoOrientationAndKeepsTheCodes) {
         .SetText(IDC_ORIENT_LANDSCAPE_CODE, "027 040")
         .PressKey(IDC_ORIENT_LANDSCAPE_CODE, VK_RETURN)
         .Run([] { sw::ShowOrientationDialog(nullptr, kPrinter); });
-    EXPECT_EQ(Stored(kOrientationSection, "Landscape status"), "N");
-    EXPECT_EQ(Stored(kOrientationSection, "Landscape code"), "<missing>");
+    ExpectStored(kOrientationSection, {{"Landscape status", "N"}, {"Landscape code", "<missing>"}});
 }
 
 TEST_F(OrientationDialog, InvalidCodeIsReportedAndIgnoredWhileTheRestIsSaved) {
@@ -99,9 +100,9 @@ TEST_F(OrientationDialog, InvalidCodeIsReportedAndIgnoredWhileTheRestIsSaved) {
             [](HWND box) { EXPECT_EQ(swtest::MessageBoxText(box), "Invalid entry:\r027 38 108"); })
         .Click(IDOK)
         .Run([] { sw::ShowOrientationDialog(nullptr, kPrinter); });
-    EXPECT_EQ(Stored(kOrientationSection, "Landscape code"), "027 038 108 049 079");
-    EXPECT_EQ(Stored(kOrientationSection, "Portrait code"), "027 038 108 048 079");
-    EXPECT_EQ(Stored(kOrientationSection, "Landscape status"), "1");
+    ExpectStored(kOrientationSection, {{"Landscape code", "027 038 108 049 079"},
+                                       {"Portrait code", "027 038 108 048 079"},
+                                       {"Landscape status", "1"}});
 }
 
 TEST_F(OrientationDialog, RadioButtonsStayExclusiveAndRestoreDefaultsRefillsTheCodes) {
@@ -124,8 +125,8 @@ TEST_F(OrientationDialog, RadioButtonsStayExclusiveAndRestoreDefaultsRefillsTheC
 }
 
 TEST_F(OrientationDialog, NoOrientationStatusReopensAsPortraitAndReturnReplacesIt) {
-    swtest::Store(kOrientationSection, "Landscape status", "N");
-    swtest::Store(kOrientationSection, "Landscape code", "027 099");
+    swtest::StoreAll(kOrientationSection,
+                     {{"Landscape status", "N"}, {"Landscape code", "027 099"}});
     DialogDriver(kOrientationCaption)
         .Inspect([](HWND dialog) {
             EXPECT_TRUE(IsChecked(dialog, IDC_ORIENT_PORTRAIT));
@@ -136,10 +137,10 @@ TEST_F(OrientationDialog, NoOrientationStatusReopensAsPortraitAndReturnReplacesI
         .On("Spoolwright utility")
         .Click(IDOK)
         .Run([] { sw::ShowOrientationDialog(nullptr, kPrinter); });
-    EXPECT_EQ(Stored(kOrientationSection, "Landscape status"), "0");
     // A valid text with a trailing blank is stored as typed; the profile
     // functions read it back without the blank.
-    EXPECT_EQ(Stored(kOrientationSection, "Portrait code"), "027 038 108 048 079");
+    ExpectStored(kOrientationSection,
+                 {{"Landscape status", "0"}, {"Portrait code", "027 038 108 048 079"}});
 }
 
 TEST_F(OrientationDialog, LongPrinterNamesKeepTheirWholeNameInTheSection) {
