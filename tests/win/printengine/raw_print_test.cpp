@@ -16,6 +16,7 @@
 
 namespace {
 
+using swtest::ExpectNothingSentBefore;
 using swtest::PrinterInbox;
 using swtest::TempFile;
 
@@ -140,14 +141,6 @@ class SpoolerRecorder : public swtest::ScopedSeam<sw::SpoolerApi, SpoolerRecorde
     int failWriteAt_;
     Driver driver_ = Driver::AsItIs;
 };
-
-// Prints a small marker job: when it is the next job a printer receives,
-// nothing was sent before it.
-void ExpectNothingSentBefore(PrinterInbox& inbox, const char* printer) {
-    TempFile marker("marker");
-    ASSERT_EQ(PrintFile(printer, marker.Path().c_str()), 0);
-    EXPECT_EQ(inbox.NextJob(), "marker") << "a job was sent before the marker";
-}
 
 std::string Pattern(size_t size) {
     std::string bytes(size, '\0');

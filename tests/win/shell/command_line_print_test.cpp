@@ -13,6 +13,7 @@
 
 namespace {
 
+using swtest::ExpectNothingSentBefore;
 using swtest::PrinterInbox;
 using swtest::StartProgram;
 using swtest::TempFile;
@@ -29,14 +30,6 @@ class CommandLinePrint : public swtest::SettingsFileTest {
         EXPECT_EQ(program.WaitForExit(), exitCode) << commandLine.substr(0, 300);
     }
 };
-
-// Prints a small marker job: when it is the next job a printer receives,
-// nothing was sent before it.
-void ExpectNothingSentBefore(PrinterInbox& inbox, const char* printer) {
-    TempFile marker("marker");
-    ASSERT_EQ(PrintFile(printer, marker.Path().c_str()), 0);
-    EXPECT_EQ(inbox.NextJob(), "marker") << "a job was sent before the marker";
-}
 
 TEST_F(CommandLinePrint, LandscapePrinterGetsEachCopyWrappedAndFed) {
     Write("Printers AutoFormfeed", "sw_raw", "1");

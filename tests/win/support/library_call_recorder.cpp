@@ -1,12 +1,17 @@
 #include "support/library_call_recorder.h"
 
 #include <sstream>
+#include <type_traits>
 
 namespace swtest {
 namespace {
 
 std::string Flag(const SHORT* flag) {
     return flag == nullptr ? "null" : std::to_string(*flag);
+}
+
+std::string Length(LPCSTR text) {
+    return std::to_string(std::string(text).size());
 }
 
 } // namespace
@@ -31,26 +36,25 @@ std::vector<LibraryCall> LibraryCallRecorder::Calls(std::string_view function) c
     return matching;
 }
 
-LibraryCall LibraryCallRecorder::Record(std::string function, std::string printer, std::string file,
-                                        const std::string& arguments) {
-    std::string text = function + "(" + arguments + ")";
-    calls_.push_back({std::move(function), std::move(printer), std::move(file), std::move(text)});
-    return calls_.back();
-}
-
-bool LibraryCallRecorder::NextListedResult(LONG& result) {
-    if (printResults.empty())
-        return false;
-    result = printResults.front();
-    printResults.erase(printResults.begin());
-    if (!printErrors.empty()) {
-        SetLastError(printErrors.front());
-        printErrors.erase(printErrors.begin());
+template <typename Function, typename... Arguments>
+long LibraryCallRecorder::Answer(LibraryCall call, bool listed, long scripted,
+                                 Function sw::PrintLibraryApi::*real, Arguments... arguments) {
+    call.text = call.function + "(" + call.text + ")";
+    calls_.push_back(call);
+    long result = scripted;
+    if (listed && !printResults.empty()) {
+        result = printResults.front();
+        printResults.erase(printResults.begin());
+        if (!printErrors.empty()) {
+            SetLastError(printErrors.front());
+            printErrors.erase(printErrors.begin());
+        }
+    } else if (answers_ == Answers::Real) {
+        if constexpr (std::is_void_v<decltype((Real().*real)(arguments...))>)
+            (Real().*real)(arguments...);
+        else
+            result = (Real().*real)(arguments...);
     }
-    return true;
-}
-
-long LibraryCallRecorder::Finish(const LibraryCall& call, long result) {
     if (afterCall)
         afterCall(call, result);
     return result;
@@ -58,57 +62,36 @@ long LibraryCallRecorder::Finish(const LibraryCall& call, long result) {
 
 void WINAPI LibraryCallRecorder::Orientation(const SHORT* flag, SHORT* previous, LPCSTR start,
                                              LPCSTR end) {
-    LibraryCallRecorder* self = Active();
-    const LibraryCall call =
-        self->Record("Orientation", "", "",
-                     Flag(flag) + "," + std::to_string(std::string(start).size()) + "," +
-                         std::to_string(std::string(end).size()));
-    if (self->answers_ == Answers::Real)
-        self->Real().orientation(flag, previous, start, end);
-    self->Finish(call, 0);
+    Active()->Answer({"Orientation", "", "", Flag(flag) + "," + Length(start) + "," + Length(end)},
+                     false, 0, &sw::PrintLibraryApi::orientation, flag, previous, start, end);
 }
 
 void WINAPI LibraryCallRecorder::SetAutoformfeed(const SHORT* flag) {
-    LibraryCallRecorder* self = Active();
-    const LibraryCall call = self->Record("SetAutoformfeed", "", "", Flag(flag));
-    if (self->answers_ == Answers::Real)
-        self->Real().setAutoformfeed(flag);
-    self->Finish(call, 0);
+    Active()->Answer({"SetAutoformfeed", "", "", Flag(flag)}, false, 0,
+                     &sw::PrintLibraryApi::setAutoformfeed, flag);
 }
 
 LONG WINAPI LibraryCallRecorder::PrintFile(LPCSTR printer, LPCSTR file) {
-    LibraryCallRecorder* self = Active();
-    const LibraryCall call =
-        self->Record("PrintFile", printer, file, std::string(printer) + "," + file);
-    LONG result = 0;
-    if (!self->NextListedResult(result) && self->answers_ == Answers::Real)
-        result = self->Real().printFile(printer, file);
-    return self->Finish(call, result);
+    return Active()->Answer({"PrintFile", printer, file, std::string(printer) + "," + file}, true,
+                            0, &sw::PrintLibraryApi::printFile, printer, file);
 }
 
 LONG WINAPI LibraryCallRecorder::PrintBmp(LPCSTR printer, LPCSTR file, double left, double top,
                                           double width, double height) {
-    LibraryCallRecorder* self = Active();
     std::ostringstream arguments;
     arguments << printer << "," << file << "," << left << "," << top << "," << width << ","
               << height;
-    const LibraryCall call = self->Record("PrintBMP", printer, file, arguments.str());
-    LONG result = 0;
-    if (!self->NextListedResult(result) && self->answers_ == Answers::Real)
-        result = self->Real().printBmp(printer, file, left, top, width, height);
-    return self->Finish(call, result);
+    return Active()->Answer({"PrintBMP", printer, file, arguments.str()}, true, 0,
+                            &sw::PrintLibraryApi::printBmp, printer, file, left, top, width,
+                            height);
 }
 
 std::int32_t LibraryCallRecorder::PrintWithApplication(std::string_view printer,
                                                        std::string_view file) {
-    LibraryCallRecorder* self = Active();
-    const LibraryCall call =
-        self->Record("PrintWithApplication", std::string(printer), std::string(file),
-                     std::string(printer) + "," + std::string(file));
-    const std::int32_t result = self->answers_ == Answers::Real
-                                    ? self->Real().printWithApplication(printer, file)
-                                    : self->applicationResult;
-    return static_cast<std::int32_t>(self->Finish(call, result));
+    const std::string arguments = std::string(printer) + "," + std::string(file);
+    return static_cast<std::int32_t>(Active()->Answer(
+        {"PrintWithApplication", std::string(printer), std::string(file), arguments}, false,
+        Active()->applicationResult, &sw::PrintLibraryApi::printWithApplication, printer, file));
 }
 
 } // namespace swtest

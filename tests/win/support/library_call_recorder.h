@@ -7,7 +7,6 @@
 #include "printroute/print_library_api.h"
 #include "support/scoped_seam.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -30,11 +29,9 @@ class LibraryCallRecorder : public ScopedSeam<sw::PrintLibraryApi, LibraryCallRe
     enum class Answers { Scripted, Real };
     explicit LibraryCallRecorder(Answers answers = Answers::Scripted);
 
-    // The recorded calls' texts, as "Orientation(-1,5,0)" (the flag, then
-    // the lengths of the start and end sequences), "SetAutoformfeed(0)",
-    // "PrintBMP(Laser,C:\a.bmp,1.5,2,3,4)".
+    // The recorded calls' texts: "Orientation(-1,5,0)" gives the flag and the
+    // lengths of the start and end sequences, "PrintBMP(Laser,C:\a.bmp,1.5,2,3,4)".
     std::vector<std::string> Texts() const;
-    // The recorded calls of one function.
     std::vector<LibraryCall> Calls(std::string_view function) const;
     void Clear() { calls_.clear(); }
 
@@ -44,8 +41,7 @@ class LibraryCallRecorder : public ScopedSeam<sw::PrintLibraryApi, LibraryCallRe
     std::vector<DWORD> printErrors;
     // What PrintWithApplication answers when it is scripted.
     std::int32_t applicationResult = 0;
-    // Runs after each call, with its answer: something that happens while
-    // a print is under way.
+    // Runs after each call, with its answer: what happens while a print runs.
     std::function<void(const LibraryCall&, long result)> afterCall;
 
   private:
@@ -56,12 +52,13 @@ class LibraryCallRecorder : public ScopedSeam<sw::PrintLibraryApi, LibraryCallRe
                                 double height);
     static std::int32_t PrintWithApplication(std::string_view printer, std::string_view file);
 
-    // Kept by value: a call made while another runs may grow the list.
-    LibraryCall Record(std::string function, std::string printer, std::string file,
-                       const std::string& arguments);
-    // Takes the next listed answer, when there is one, into `result`.
-    bool NextListedResult(LONG& result);
-    long Finish(const LibraryCall& call, long result);
+    // Records the call (`call.text` holding its arguments) and answers it:
+    // a print call from the lists, else the library when Real, else
+    // `scripted`. afterCall gets the call by value: a call made while
+    // another runs may grow the list.
+    template <typename Function, typename... Arguments>
+    long Answer(LibraryCall call, bool listed, long scripted, Function sw::PrintLibraryApi::*real,
+                Arguments... arguments);
 
     Answers answers_;
     std::vector<LibraryCall> calls_;

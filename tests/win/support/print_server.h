@@ -2,6 +2,11 @@
 // virtual printer received, and what CUPS recorded about the jobs.
 #pragma once
 
+#include "printengine/swprint.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <string>
@@ -34,6 +39,14 @@ class PrinterInbox {
     std::string folder_;
     int seen_;
 };
+
+// Prints a small marker job: when it is the next job the printer receives,
+// nothing was sent before it.
+inline void ExpectNothingSentBefore(PrinterInbox& inbox, const char* printer) {
+    TempFile marker("marker");
+    ASSERT_EQ(PrintFile(printer, marker.Path().c_str()), 0);
+    EXPECT_EQ(inbox.NextJob(), "marker") << "a job was sent before the marker";
+}
 
 // A word for the shell, whatever its characters: blanks in a build path are common.
 std::string ShellQuoted(const std::string& text);

@@ -25,6 +25,8 @@ inline constexpr char kSchedulePrinter[] = "sw_unattended";
 
 // Wednesday 9 December 2026, the week the tests' clock runs in; Monday is the 7th.
 inline constexpr WORD kWednesday = 9;
+// The time each test's clock starts at, as the event log writes it.
+inline constexpr char kLogTime[] = "12-09-2026   10:00:00   ";
 
 // Sets the clock unattended printing reads.
 void SetClock(WORD day, WORD hour, WORD minute, WORD second);
@@ -71,6 +73,18 @@ class UnattendedTest : public SettingsFileTest {
     // kSchedulePrinter.
     ScheduleBuilder Watching(const std::string& pattern) const {
         return ScheduleBuilder(Folder(), pattern, kSchedulePrinter);
+    }
+    // The event log's lines for a file of the folder, at the time the clock
+    // starts at.
+    std::string Logged(const std::string& name, const std::string& what) const {
+        return kLogTime + InFolder(name) + "   " + what;
+    }
+    std::string Printed(const std::string& name) const {
+        return Logged(name, std::string("printed successfully to ") + kSchedulePrinter);
+    }
+    std::string NotPrinted(const std::string& name, int code,
+                           const std::string& printer = kSchedulePrinter) const {
+        return Logged(name, "not printed to " + printer + "  due to Error " + std::to_string(code));
     }
 
   private:

@@ -22,8 +22,6 @@ using swtest::kSchedulePrinter;
 using swtest::PrinterInbox;
 using swtest::ShellQuoted;
 
-const char kLogTime[] = "12-09-2026   10:00:00   ";
-
 // The Linux path of a path on Wine's Z: drive.
 std::string UnixPathOf(const std::string& windowsPath) {
     std::string path = windowsPath.substr(2);
@@ -57,12 +55,7 @@ class ImmovableFolder {
     std::string message_;
 };
 
-class UnattendedOnce : public swtest::UnattendedTest {
-  protected:
-    std::string Printed(const std::string& name) const {
-        return kLogTime + InFolder(name) + "   printed successfully to " + kSchedulePrinter;
-    }
-};
+class UnattendedOnce : public swtest::UnattendedTest {};
 
 // A program that appends to a file without a share lock (here a Linux
 // process, as a copy through a network share would) leaves nothing for the
@@ -113,8 +106,9 @@ TEST_F(UnattendedOnce, APrintedFileThatCannotBeMovedIsPrintedOnceAlsoAfterAResta
     EXPECT_EQ(inbox.NextJob(), "kept");
     const std::vector<std::string> lines = EventLogLines();
     ASSERT_EQ(lines.size(), 1u);
-    const std::string prefix = kLogTime + InFolder("kept.prn") + "   printed to " +
-                               kSchedulePrinter + " but not moved to the Recycle Bin due to Error ";
+    const std::string prefix =
+        Logged("kept.prn", std::string("printed to ") + kSchedulePrinter +
+                               " but not moved to the Recycle Bin due to Error ");
     EXPECT_EQ(lines[0].substr(0, prefix.size()), prefix);
     EXPECT_NE(lines[0].substr(prefix.size()), "0");
     EXPECT_TRUE(FileExists(InFolder("kept.prn")));
@@ -146,10 +140,9 @@ TEST_F(UnattendedOnce, AProgramStoppedBetweenPrintAndMoveDoesNotPrintAgain) {
     Tick();
     EXPECT_TRUE(FileExists(InFolder("noted.prn"))) << "left in its folder";
     EXPECT_EQ(EventLogLines(),
-              std::vector<std::string>{kLogTime + InFolder("noted.prn") +
-                                       "   may have been printed to " + kSchedulePrinter +
-                                       " before the program stopped; not "
-                                       "printed again"});
+              std::vector<std::string>{
+                  Logged("noted.prn", std::string("may have been printed to ") + kSchedulePrinter +
+                                          " before the program stopped; not printed again")});
     EXPECT_FALSE(inbox.HasNextJob()) << "not printed again";
     EXPECT_FALSE(FileExists(sw::PrintingNotePath()));
 }

@@ -33,14 +33,9 @@ using swtest::kSchedulePrinter;
 using swtest::PrinterInbox;
 using swtest::Store;
 
-const char kLogTime[] = "12-09-2026   10:00:00   ";
+using swtest::kLogTime;
 
-class UnattendedRun : public swtest::UnattendedTest {
-  protected:
-    std::string Printed(const std::string& name) const {
-        return kLogTime + InFolder(name) + "   printed successfully to " + kSchedulePrinter;
-    }
-};
+class UnattendedRun : public swtest::UnattendedTest {};
 
 // Orientation "ESC A" / "ESC B", a form feed and two copies for the schedule's
 // printer; the printer selected in the main window has other settings.
@@ -330,8 +325,7 @@ TEST_F(UnattendedRun, BitmapsPrintThroughTheDriverWithTheStoredPlacement) {
     EXPECT_EQ(lines.size(), 2u);
     for (const std::string& line : lines) {
         if (line.find("broken.bmp") != std::string::npos)
-            EXPECT_EQ(line, kLogTime + InFolder("broken.bmp") + "   not printed to " +
-                                kSchedulePrinter + "  due to Error 13");
+            EXPECT_EQ(line, NotPrinted("broken.bmp", 13));
         else
             EXPECT_EQ(line, Printed("picture.bmp"));
     }
@@ -351,9 +345,7 @@ TEST_F(UnattendedRun, AFileCountsAsPrintedOnlyWhenEveryCopyWas) {
 
     EXPECT_EQ(library.Calls("PrintFile").size(), 2u) << "every copy is tried";
     EXPECT_EQ(inbox.NextJob(), "copies") << "the second copy";
-    EXPECT_EQ(EventLogLines(),
-              std::vector<std::string>{kLogTime + InFolder("copies.prn") + "   not printed to " +
-                                       kSchedulePrinter + "  due to Error 29"});
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{NotPrinted("copies.prn", 29)});
     EXPECT_TRUE(FileExists(InFolder("copies.prn"))) << "not moved to the Recycle Bin";
 }
 
@@ -367,11 +359,8 @@ TEST_F(UnattendedRun, ARemoteScheduleLogsWhyTheCompanionCannotBeReached) {
     WriteInFolder("second.prn", "second");
     swtest::WriteScheduleFile({swtest::ScheduleBuilder(Folder(), "*.prn", printer).ToRecycleBin()});
     const auto failures = [&](int code) {
-        std::vector<std::string> lines;
-        for (const char* name : {"first.prn", "second.prn"})
-            lines.push_back(kLogTime + InFolder(name) + "   not printed to " + printer +
-                            "  due to Error " + std::to_string(code));
-        return lines;
+        return std::vector<std::string>{NotPrinted("first.prn", code, printer),
+                                        NotPrinted("second.prn", code, printer)};
     };
     const auto sortedLog = [] {
         std::vector<std::string> lines = EventLogLines();
@@ -405,9 +394,7 @@ TEST_F(UnattendedRun, WordDocumentsGoToTheWordProcessorWithTheFilesCopies) {
     library.applicationResult = -2;
 
     TickUntilSettled();
-    EXPECT_EQ(EventLogLines(),
-              std::vector<std::string>{kLogTime + InFolder("letter.doc") + "   not printed to " +
-                                       kSchedulePrinter + "  due to Error -2"});
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{NotPrinted("letter.doc", -2)});
 
     library.Clear();
     library.applicationResult = 0;
