@@ -21,6 +21,8 @@ packages=(
     wixl msitools
     # chattr: a test makes a watched folder immovable
     e2fsprogs
+    # pgrep: the harness test finds the Wine process the wrapper started
+    procps
 )
 
 installed() {

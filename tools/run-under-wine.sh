@@ -7,7 +7,8 @@
 # With SW_TEST_RUN set to a run folder made by test-fixture.sh, the program uses that run's
 # Wine prefix, print server and display. Without it, the program gets a prefix of its own
 # that is removed afterwards (copied from WINE_TEMPLATE_PREFIX when that is set), and no
-# print server. The program's output and exit code pass through unchanged.
+# print server. The program's output (once it has ended) and exit code pass through
+# unchanged.
 #
 # Nothing is stopped after a program: the fixture keeps the run's Wine session (wineserver,
 # services, desktop) up, so that programs start warm and Wine's background processes never
@@ -32,8 +33,26 @@ if [[ -n ${SW_TEST_RUN:-} ]]; then
         # shellcheck disable=SC1090
         [[ ! -f $SW_TEST_RUN/$extra ]] || source "$SW_TEST_RUN/$extra"
     done
-    # exec keeps the pid, so a test runner's timeout reaches the program itself.
-    exec wine "$@"
+    # The program writes to files, passed on once it has ended: a Wine process that it
+    # brings up again (a desktop, a wineserver once the session has gone) outlives it, and
+    # holding the runner's output open it would make the runner wait long after the
+    # program ended. A runner's timeout or interrupt stops the program.
+    output=$(mktemp "$SW_TEST_RUN/stdout.XXXXXX")
+    errors=$(mktemp "$SW_TEST_RUN/stderr.XXXXXX")
+    wine "$@" <&0 >"$output" 2>"$errors" &
+    program=$!
+    trap 'kill "$program" 2>/dev/null || true' TERM INT
+    status=0
+    wait "$program" || status=$?
+    # A signal ends the wait early; the program's own end gives the exit code.
+    while kill -0 "$program" 2>/dev/null; do
+        status=0
+        wait "$program" || status=$?
+    done
+    cat "$output"
+    cat "$errors" >&2
+    rm -f "$output" "$errors"
+    exit "$status"
 fi
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/sw-wine.XXXXXX")

@@ -154,11 +154,14 @@ for f in "$run"/pids/*.pid; do pids+=("$(head -n 1 "$f")"); done
 mkfifo "$scratch/stdin"
 exec 7<>"$scratch/stdin"
 SW_TEST_RUN=$run "$tools/run-under-wine.sh" cmd <&7 >/dev/null 2>&1 &
-wine_pid=$!
-# Once Wine has loaded it, the process's command line is a Windows one (start.exe /exec).
+wrapper_pid=$!
+# The wrapper's child is Wine; once Wine has loaded the program, the process's command
+# line is a Windows one (start.exe /exec).
+wine_pid=
 deadline=$((SECONDS + 20))
-until tr '\0' ' ' 2>/dev/null <"/proc/$wine_pid/cmdline" | grep -qi '\.exe'; do
-    if ((SECONDS >= deadline)) || ! alive "$wine_pid"; then break; fi
+until [[ -n $wine_pid ]] && tr '\0' ' ' 2>/dev/null <"/proc/$wine_pid/cmdline" | grep -qi '\.exe'; do
+    if ((SECONDS >= deadline)) || ! alive "$wrapper_pid"; then break; fi
+    wine_pid=$(pgrep -P "$wrapper_pid" | head -n 1 || true)
     sleep 0.1
 done
 check "a Windows program is left running before stop" \
