@@ -1,5 +1,6 @@
 #include "common/find_word_pad.h"
 
+#include "common/long_path.h"
 #include "common/path_helpers.h"
 #include "common/word_pad_rules.h"
 
@@ -12,11 +13,6 @@ namespace {
 
 constexpr unsigned kScratchNameAttempts = 100;
 constexpr DWORD kProgramPathLimit = 559;
-
-bool IsFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 std::string TempFolder() {
     char folder[MAX_PATH + 1] = {};

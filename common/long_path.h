@@ -31,6 +31,9 @@ HANDLE OpenForReading(const std::string& path, DWORD flags = FILE_ATTRIBUTE_NORM
 // The file's attributes, or INVALID_FILE_ATTRIBUTES.
 DWORD PathAttributes(const std::string& path);
 
+// True when the path names a file (not a folder).
+bool IsFile(const std::string& path);
+
 // Text between the process's code page and UTF-16.
 std::wstring WideText(const std::string& text);
 std::string CodePageText(const std::wstring& text);

@@ -1,5 +1,6 @@
 #include "info/help_topic.h"
 
+#include "common/long_path.h"
 #include "common/path_helpers.h"
 #include "common/program_folder.h"
 #include "info/help_pages.h"
@@ -11,11 +12,6 @@
 
 namespace sw {
 namespace {
-
-bool IsFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 std::string WindowsFolder() {
     char windows[MAX_PATH] = {};

@@ -1,5 +1,6 @@
 #include "printroute/companion_launch.h"
 
+#include "common/long_path.h"
 #include "common/path_helpers.h"
 #include "common/program_folder.h"
 #include "remote/companion_protocol.h"
@@ -11,11 +12,6 @@ namespace {
 
 // The longest pause between two looks at the announcements.
 constexpr DWORD kWaitStepMs = 100;
-
-bool IsFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 // The file as the shell will find it: a name without a folder in `folder`.
 std::string PathInFolder(const std::string& file, const std::string& folder) {

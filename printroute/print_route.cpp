@@ -16,18 +16,13 @@
 namespace sw {
 namespace {
 
-bool IsExistingFile(const std::string& path) {
-    const DWORD attributes = PathAttributes(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 // The application says only whether it ran. A file that is not there would
 // print nothing, and a printer that is not installed would leave the
 // system's default printer in place: both are found before it starts. The
 // first failure of any copy is the outcome.
 std::int32_t PrintThroughApplication(const PrintRequest& request, const PrintRules& rules,
                                      const RememberedCopiesSetting& rememberedCopies) {
-    if (!IsExistingFile(request.file))
+    if (!IsFile(request.file))
         return ERROR_FILE_NOT_FOUND;
     if (!IsInstalledPrinter(request.printer))
         return ERROR_INVALID_PRINTER_NAME;

@@ -13,6 +13,7 @@
 #include "common/text_helpers.h"
 #include "printroute/companion_launch.h"
 #include "printroute/print_route.h"
+#include "printroute/remote_print.h"
 #include "unattended/companion_copies.h"
 #include "unattended/data_files.h"
 #include "unattended/event_log_line.h"
@@ -132,7 +133,7 @@ std::int32_t PrepareCompanion(const CompanionControls& companion, const std::str
 std::int32_t PrintScheduledFile(const std::string& printer, const std::string& name,
                                 const std::string& path, const PrintContext& context) {
     PrintRequest request{printer, path, std::string()};
-    if (RouteOf(printer, path) == PrintRoute::Companion) {
+    if (IsRemotePrinter(printer)) {
         const std::int32_t prepared =
             PrepareCompanion(context.companion, name, path, request.handedFile);
         if (prepared != 0)
