@@ -32,6 +32,17 @@ installed() {
 as_root=()
 ((EUID == 0)) || as_root=(sudo)
 
+# A mirror in the middle of a sync serves an index of the wrong size for a
+# minute or two; a few tries a little apart get past it.
+update_package_lists() {
+    local try
+    for try in 1 2 3 4; do
+        "${as_root[@]}" apt-get update -q && return 0
+        ((try < 4)) && sleep $((try * 15))
+    done
+    return 1
+}
+
 missing=()
 for package in "${packages[@]}"; do
     installed "$package" || missing+=("$package")
@@ -42,7 +53,7 @@ if ((${#missing[@]} > 0)); then
         exit 1
     fi
     echo "Installing: ${missing[*]}"
-    "${as_root[@]}" apt-get update -q
+    update_package_lists || echo "install-deps.sh: some package lists could not be read; trying with what is there" >&2
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q "${missing[@]}"
 fi
 
@@ -54,7 +65,7 @@ if "$here/runs-32bit.sh" && ! installed wine32:i386; then
     {
         dpkg --print-foreign-architectures | grep -qx i386 ||
             "${as_root[@]}" dpkg --add-architecture i386
-        "${as_root[@]}" apt-get update -q &&
+        update_package_lists &&
             DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q wine32:i386
     } || echo "install-deps.sh: 32-bit Wine could not be installed" >&2
 fi
