@@ -5,6 +5,7 @@ namespace {
 
 // ERROR_WINHTTP_* codes.
 constexpr std::uint32_t kTimeout = 12002;
+constexpr std::uint32_t kSocketTimedOut = 10060; // WSAETIMEDOUT
 constexpr std::uint32_t kNameNotResolved = 12007;
 constexpr std::uint32_t kCannotConnect = 12029;
 constexpr std::uint32_t kConnectionError = 12030;
@@ -89,6 +90,10 @@ std::string DescribeTransportError(std::uint32_t error) {
         break;
     }
     return text + " (" + std::to_string(error) + ")";
+}
+
+std::uint32_t HttpClientError(std::uint32_t error) {
+    return error == kSocketTimedOut ? kTimeout : error;
 }
 
 } // namespace sw

@@ -33,4 +33,9 @@ std::uint32_t CertificateProblemOfError(std::uint32_t error);
 // "cannot connect: the site is down or refuses connections (12029)".
 std::string DescribeTransportError(std::uint32_t error);
 
+// The HTTP client's own code for an error: a wait that ran out is 12002
+// (ERROR_WINHTTP_TIMEOUT) also where the client passes on the socket's
+// WSAETIMEDOUT (10060), as Wine does.
+std::uint32_t HttpClientError(std::uint32_t error);
+
 } // namespace sw

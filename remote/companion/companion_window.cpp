@@ -1,6 +1,7 @@
 #include "remote/companion/companion_window.h"
 
 #include "common/path_helpers.h"
+#include "common/text_helpers.h"
 #include "remote/companion/companion_ids.h"
 #include "remote/companion/job_worker.h"
 #include "remote/companion/print_button.h"
@@ -11,6 +12,7 @@
 #include "remote/remote_sites_file.h"
 #include "remote/remote_sites_line.h"
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <memory>
@@ -22,6 +24,10 @@ namespace {
 
 constexpr UINT_PTR kWatchTimer = 1;
 constexpr UINT kWatchPeriodMs = 500;
+// The sites that have not answered a listing after this long are waited for
+// no more before the controls are announced: the main program waits 15 s.
+constexpr UINT_PTR kListingTimer = 2;
+constexpr UINT kListingPatienceMs = 5000;
 constexpr UINT kAnnounceTimeoutMs = 5000;
 constexpr std::size_t kLogLimit = 500;
 // A task whose sign-in was refused this often is given up.
@@ -35,11 +41,20 @@ const CompanionField kValueFields[] = {kFieldCopies,      kFieldAutoFormfeed, kF
                                        kFieldPrintMethod, kFieldBitmapLeft,   kFieldBitmapTop,
                                        kFieldBitmapWidth, kFieldBitmapHeight};
 
+// A site of the current listing round and the entries it gave the list.
+struct ListedSite {
+    std::string site;
+    std::vector<std::string> entries;
+    bool answered = false;
+};
+
 struct CompanionState {
     std::unique_ptr<JobWorker> worker;
     UINT messages[kCompanionFieldCount] = {};
     HWND announcedTo = nullptr; // the main window that has our handles
-    bool listed = false;        // the printer list is filled
+    bool listed = false;        // the printer list is filled, or waited for long enough
+    unsigned generation = 0;    // the listing round under way
+    std::vector<ListedSite> sites;
     std::deque<std::string> log;
     std::map<std::string, std::string> printerStates; // list entry -> state
     std::deque<SignInRequest> signIns;                // waiting for the dialog
@@ -133,7 +148,28 @@ void OnRefresh(HWND window) {
     }
     if (sites->empty())
         Log(window, "No remote sites: add them with Set remote printers in Spoolwright");
-    State(window)->worker->ListPrinters(*sites);
+    CompanionState* state = State(window);
+    ++state->generation;
+    state->sites.clear();
+    for (const std::string& entry : *sites) {
+        const std::string site = TrimSpaces(entry);
+        const bool known =
+            std::any_of(state->sites.begin(), state->sites.end(),
+                        [&](const ListedSite& listed) { return listed.site == site; });
+        if (!site.empty() && !known)
+            state->sites.push_back(ListedSite{site, {}, false});
+    }
+    SendMessageA(Control(window, kCompanionPrinterList), LB_RESETCONTENT, 0, 0);
+    state->printerStates.clear();
+    if (state->sites.empty()) {
+        Log(window, "Listed 0 remote printers");
+        state->listed = true;
+        return;
+    }
+    // Each site is listed on its own queue; the list keeps the file's order.
+    for (std::size_t slot = 0; slot < state->sites.size(); ++slot)
+        state->worker->ListSite(state->sites[slot].site, slot, state->generation);
+    SetTimer(window, kListingTimer, kListingPatienceMs, nullptr);
 }
 
 void OnCreate(HWND window) {
@@ -163,10 +199,6 @@ void OnCreate(HWND window) {
              236, 484, 120);
 
     state->worker = std::make_unique<JobWorker>(window);
-    if (!state->worker->Started()) {
-        Log(window, "Cannot start the printing thread; nothing can be printed");
-        return;
-    }
     OnRefresh(window);
     SetTimer(window, kWatchTimer, kWatchPeriodMs, nullptr);
 }
@@ -234,7 +266,58 @@ void OnPrint(HWND window) {
         ComeForward(window);
         return;
     }
-    State(window)->worker->Print(*check.job);
+    if (State(window)->worker->Print(*check.job))
+        Log(window, check.job->file + " waits: " + check.job->site +
+                        " has not yet answered what was sent to it before");
+}
+
+// The sites that have not answered yet are said to be waited for, and the
+// controls are announced with the printers listed so far.
+void OnListingPatienceOver(HWND window) {
+    KillTimer(window, kListingTimer);
+    CompanionState* state = State(window);
+    for (const ListedSite& site : state->sites) {
+        if (!site.answered)
+            Log(window,
+                "Waiting for " + site.site + " to answer; its printers are listed once it does");
+    }
+    state->listed = true;
+    OnWatch(window);
+}
+
+// Puts a site's printers in its place in the list, after those of the sites
+// before it in the file, in place of what it gave before.
+void PlaceListing(HWND window, const WorkerResult& result) {
+    CompanionState* state = State(window);
+    if (result.generation != state->generation || result.slot >= state->sites.size())
+        return; // an answer to a listing round that a refresh has replaced
+    HWND printers = Control(window, kCompanionPrinterList);
+    std::size_t at = 0;
+    for (std::size_t slot = 0; slot < result.slot; ++slot)
+        at += state->sites[slot].entries.size();
+    ListedSite& site = state->sites[result.slot];
+    for (std::size_t i = 0; i < site.entries.size(); ++i)
+        SendMessageA(printers, LB_DELETESTRING, at, 0);
+    site.entries = result.printers;
+    for (std::size_t i = 0; i < site.entries.size(); ++i)
+        SendMessageA(printers, LB_INSERTSTRING, at + i,
+                     reinterpret_cast<LPARAM>(site.entries[i].c_str()));
+    const bool again = site.answered;
+    site.answered = true;
+    if (again) {
+        Log(window, "Listed " + std::to_string(site.entries.size()) + " more remote printers");
+        return;
+    }
+    if (std::any_of(state->sites.begin(), state->sites.end(),
+                    [](const ListedSite& listed) { return !listed.answered; }))
+        return;
+    std::size_t total = 0;
+    for (const ListedSite& listed : state->sites)
+        total += listed.entries.size();
+    Log(window, "Listed " + std::to_string(total) + " remote printers");
+    KillTimer(window, kListingTimer);
+    state->listed = true;
+    OnWatch(window);
 }
 
 // Asks for the sign-ins the sites asked for, one dialog at a time; a
@@ -274,7 +357,8 @@ void AskPendingSignIns(HWND window) {
         Log(window, "The sign-in of " + AnsiFromWide(answer->user) + " for " + request.site +
                         " is kept in the credential store");
         if (request.listing)
-            state->worker->ListPrinters({request.site}, true);
+            state->worker->ListSite(request.site, request.slot, request.generation,
+                                    request.round + 1);
         else
             state->worker->Print(request.job, request.round + 1);
     }
@@ -284,22 +368,13 @@ void AskPendingSignIns(HWND window) {
 void OnWorkerResult(HWND window, LPARAM lParam) {
     std::unique_ptr<WorkerResult> result(TakeWorkerResult(lParam));
     CompanionState* state = State(window);
-    if (result->listing) {
-        HWND printers = Control(window, kCompanionPrinterList);
-        if (!result->appendListing) {
-            SendMessageA(printers, LB_RESETCONTENT, 0, 0);
-            state->printerStates.clear();
-        }
-        for (const std::string& printer : result->printers)
-            SendMessageA(printers, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(printer.c_str()));
-        state->listed = true;
-        OnWatch(window);
-    }
     for (const auto& entry : result->states)
         state->printerStates[entry.first] = entry.second;
     ShowSelectedState(window);
     for (const std::string& message : result->messages)
         Log(window, message);
+    if (result->listing)
+        PlaceListing(window, *result);
     if (result->failed)
         ComeForward(window);
     state->signIns.insert(state->signIns.end(), result->signIns.begin(), result->signIns.end());
@@ -324,6 +399,7 @@ void OnCommand(HWND window, int id, int code) {
 
 void OnDestroy(HWND window) {
     KillTimer(window, kWatchTimer);
+    KillTimer(window, kListingTimer);
     delete State(window);
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     PostQuitMessage(0);
@@ -340,6 +416,8 @@ LRESULT CALLBACK CompanionWindowProc(HWND window, UINT message, WPARAM wParam, L
     case WM_TIMER:
         if (wParam == kWatchTimer)
             OnWatch(window);
+        else if (wParam == kListingTimer)
+            OnListingPatienceOver(window);
         return 0;
     case kWorkerResultMessage:
         OnWorkerResult(window, lParam);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <vector>
 
 namespace sw {
@@ -25,8 +26,9 @@ std::string SystemMessage(DWORD error) {
 // it prints another.
 constexpr std::uint16_t kServerBusy = 0x0507;
 
+// Each site's queue asks from its own thread.
 std::uint32_t NextRequestId() {
-    static std::uint32_t id = 0;
+    static std::atomic<std::uint32_t> id{0};
     return ++id;
 }
 
@@ -39,7 +41,8 @@ void TakeOutcome(const IppExchange& exchange, OperationOutcome& outcome) {
 
 IppExchange Exchange(SiteContext& context, const std::string& resource,
                      const IppRequestBody& body) {
-    return ExchangeIpp(context.address, resource, body, context.credential, context.scheme);
+    return ExchangeIpp(context.address, resource, body, context.credential, context.scheme,
+                       context.answerWaitSeconds);
 }
 
 // The file's last byte is a form feed: the job's length depends on it.

@@ -6,6 +6,7 @@
 #include "remote/companion/site_credentials.h"
 #include "remote/printer_status.h"
 #include "remote/remote_job.h"
+#include "remote/request_waits.h"
 #include "remote/site_address.h"
 
 #include <optional>
@@ -21,6 +22,7 @@ struct SiteContext {
     std::string userName; // requesting-user-name: the sign-in's user, else the logon name
     std::optional<SiteCredential> credential;
     unsigned scheme = 0; // the sign-in scheme, once a 401 has named it
+    std::uint32_t answerWaitSeconds = kDefaultAnswerWaitSeconds; // see request_waits.h
 };
 
 struct OperationOutcome {

@@ -1,6 +1,7 @@
 #include "remote/companion/ipp_exchange.h"
 
 #include "remote/companion/certificate_check.h"
+#include "remote/request_waits.h"
 #include "remote/sign_in_rules.h"
 #include "remote/transport_problems.h"
 
@@ -22,9 +23,6 @@ static_assert(kCertUntrustedAuthority == WINHTTP_CALLBACK_STATUS_FLAG_INVALID_CA
                   kCertDateInvalid == WINHTTP_CALLBACK_STATUS_FLAG_CERT_DATE_INVALID,
               "the portable certificate bits are the HTTP client's");
 
-constexpr int kResolveTimeoutMs = 10000;
-constexpr int kConnectTimeoutMs = 5000;
-constexpr int kTransferTimeoutMs = 30000;
 // A print server's answer to these requests is small; a larger one is refused.
 constexpr std::size_t kLargestResponse = 1024 * 1024;
 // A request is sent at most this often: once, and once more with a sign-in.
@@ -131,7 +129,7 @@ IppRequestBody BodyOf(const std::string& bytes) {
 
 IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
                         const IppRequestBody& body, const std::optional<SiteCredential>& credential,
-                        unsigned& knownScheme) {
+                        unsigned& knownScheme, std::uint32_t answerWaitSeconds) {
     IppExchange exchange;
     InternetHandle client(WinHttpOpen(L"Spoolwright Remote", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
                                       WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
@@ -140,8 +138,10 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
             "the HTTP client cannot start: " + DescribeTransportError(GetLastError());
         return exchange;
     }
-    WinHttpSetTimeouts(client.handle, kResolveTimeoutMs, kConnectTimeoutMs, kTransferTimeoutMs,
-                       kTransferTimeoutMs);
+    const RequestWaits waits = RequestWaitsFor(body.length, answerWaitSeconds);
+    WinHttpSetTimeouts(client.handle, static_cast<int>(waits.resolveMs),
+                       static_cast<int>(waits.connectMs), static_cast<int>(waits.sendMs),
+                       static_cast<int>(waits.answerMs));
     InternetHandle connection(WinHttpConnect(client.handle, Wide(site.host).c_str(),
                                              static_cast<INTERNET_PORT>(site.port), 0));
     if (connection.handle == nullptr) {
@@ -155,6 +155,11 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
         exchange.problem = TransportProblem(site, GetLastError(), 0);
         return exchange;
     }
+    // The wait for the answer's headers is an option of its own: Windows
+    // gives up after 90 s by default, Wine never does.
+    DWORD answerMs = waits.answerMs;
+    WinHttpSetOption(request.handle, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &answerMs,
+                     sizeof(answerMs));
     DWORD certificateFlags = 0;
     WinHttpSetStatusCallback(request.handle, OnStatus, WINHTTP_CALLBACK_FLAG_SECURE_FAILURE, 0);
 
@@ -170,7 +175,7 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
                                 static_cast<DWORD>(-1), WINHTTP_NO_REQUEST_DATA, 0, length,
                                 reinterpret_cast<DWORD_PTR>(&certificateFlags)) ||
             !SendBody(request.handle, body) || !WinHttpReceiveResponse(request.handle, nullptr)) {
-            const DWORD error = GetLastError();
+            const DWORD error = HttpClientError(GetLastError());
             // The client may name the certificate's fault by a bare error code
             // only (Wine does): then the certificate is fetched and checked here.
             if (site.tls && certificateFlags == 0 && IsSecureFailure(error))
@@ -206,7 +211,8 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
         }
         std::string answer;
         if (!ReadBody(request.handle, answer)) {
-            exchange.problem = TransportProblem(site, GetLastError(), certificateFlags);
+            exchange.problem =
+                TransportProblem(site, HttpClientError(GetLastError()), certificateFlags);
             return exchange;
         }
         exchange.answer = DecodeIpp(answer);

@@ -1,8 +1,8 @@
 // One IPP request and its answer over the system's HTTP client (WinHTTP):
 // plain or TLS, the server's certificate checked against the system's
 // trusted roots, proxies as the system is set, a 401 answered with the
-// site's stored sign-in. Time limits make a site that does not answer cost
-// seconds, never a hang.
+// site's stored sign-in. The program's own time limits (request_waits.h)
+// end a request to a site that does not answer with 12002, never a hang.
 #pragma once
 
 #include "remote/companion/site_credentials.h"
@@ -38,10 +38,11 @@ struct IppExchange {
 
 // Posts the body to `resource` on the site and decodes the answer. With a
 // credential, a 401 is answered with it (Digest, or Basic over TLS only);
-// `knownScheme`, when not 0, sends it with the first request already.
+// `knownScheme`, when not 0, sends it with the first request already. The
+// site is waited for as RequestWaitsFor gives for the body and `answerWaitSeconds`.
 IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
                         const IppRequestBody& body, const std::optional<SiteCredential>& credential,
-                        unsigned& knownScheme);
+                        unsigned& knownScheme, std::uint32_t answerWaitSeconds);
 
 // The whole body for a request that carries no document.
 IppRequestBody BodyOf(const std::string& bytes);

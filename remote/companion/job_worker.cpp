@@ -1,10 +1,13 @@
 #include "remote/companion/job_worker.h"
 
+#include "common/path_helpers.h"
 #include "common/text_helpers.h"
 #include "remote/companion/ipp_client.h"
 #include "remote/printer_status.h"
+#include "remote/request_waits.h"
 #include "remote/sign_in_rules.h"
 #include "remote/site_address.h"
+#include "settings/setting_names.h"
 
 #include <memory>
 
@@ -22,6 +25,22 @@ std::string CurrentUserName() {
     return GetUserNameA(name, &size) ? std::string(name) : std::string("spoolwright");
 }
 
+// The entry of the answer wait in "Spoolwright.ini" in the Windows folder,
+// read at each task so that a change counts at once.
+std::string AnswerWaitEntry() {
+    char folder[MAX_PATH] = {};
+    const UINT length = GetWindowsDirectoryA(folder, sizeof(folder));
+    if (length == 0 || length >= sizeof(folder))
+        return std::string();
+    const std::string file =
+        AddTrailingBackslash(std::string(folder, length)) + std::string(kSettingsFileName);
+    char entry[16] = {};
+    GetPrivateProfileStringA(std::string(kRemoteSitesSection).c_str(),
+                             std::string(kAnswerWaitKey).c_str(), "", entry, sizeof(entry),
+                             file.c_str());
+    return entry;
+}
+
 std::string BadSiteMessage(const std::string& site) {
     return "The site \"" + site +
            "\" is neither a host name, an address nor an ipp:// or ipps:// address; nothing is "
@@ -36,42 +55,40 @@ WorkerResult* TakeWorkerResult(LPARAM lParam) {
 
 JobWorker::JobWorker(HWND window) : window_(window), userName_(CurrentUserName()) {
     InitializeCriticalSection(&lock_);
-    wake_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    if (wake_ != nullptr)
-        thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
 }
 
 JobWorker::~JobWorker() {
     EnterCriticalSection(&lock_);
     stopping_ = true;
-    tasks_.clear();
     LeaveCriticalSection(&lock_);
-    if (thread_ != nullptr) {
-        SetEvent(wake_);
-        // A task waiting on the network ends within its time limits; the
-        // process ends with it if it does not.
-        if (WaitForSingleObject(thread_, kStopWaitMs) != WAIT_OBJECT_0)
-            TerminateThread(thread_, 0);
-        CloseHandle(thread_);
+    for (auto& queue : queues_)
+        queue.second->Stop();
+    // All the sites share the one wait.
+    const DWORD start = GetTickCount();
+    for (auto& queue : queues_) {
+        const DWORD spent = GetTickCount() - start;
+        queue.second->Finish(spent < kStopWaitMs ? kStopWaitMs - spent : 0);
     }
-    if (wake_ != nullptr)
-        CloseHandle(wake_);
+    queues_.clear();
     DeleteCriticalSection(&lock_);
 }
 
-void JobWorker::ListPrinters(const std::vector<std::string>& sites, bool append) {
+void JobWorker::ListSite(const std::string& site, std::size_t slot, unsigned generation,
+                         int round) {
     Task task;
     task.listing = true;
-    task.append = append;
-    task.sites = sites;
-    Add(std::move(task));
+    task.site = site;
+    task.slot = slot;
+    task.generation = generation;
+    task.round = round;
+    Add(site, std::move(task));
 }
 
-void JobWorker::Print(const RemoteJob& job, int round) {
+bool JobWorker::Print(const RemoteJob& job, int round) {
     Task task;
     task.job = job;
     task.round = round;
-    Add(std::move(task));
+    return Add(job.site, std::move(task));
 }
 
 bool JobWorker::Stopping() {
@@ -81,41 +98,29 @@ bool JobWorker::Stopping() {
     return stopping;
 }
 
-void JobWorker::Add(Task task) {
-    EnterCriticalSection(&lock_);
-    tasks_.push_back(std::move(task));
-    LeaveCriticalSection(&lock_);
-    SetEvent(wake_);
-}
-
-DWORD WINAPI JobWorker::Run(LPVOID self) {
-    static_cast<JobWorker*>(self)->Work();
-    return 0;
-}
-
-void JobWorker::Work() {
-    for (;;) {
-        WaitForSingleObject(wake_, INFINITE);
-        for (;;) {
-            EnterCriticalSection(&lock_);
-            if (stopping_) {
-                LeaveCriticalSection(&lock_);
-                return;
-            }
-            if (tasks_.empty()) {
-                LeaveCriticalSection(&lock_);
-                break;
-            }
-            Task task = std::move(tasks_.front());
-            tasks_.erase(tasks_.begin());
-            LeaveCriticalSection(&lock_);
-
-            std::unique_ptr<WorkerResult> result(Do(task));
-            if (PostMessageA(window_, kWorkerResultMessage, 0,
-                             reinterpret_cast<LPARAM>(result.get())))
-                result.release();
-        }
+bool JobWorker::Add(const std::string& site, Task task) {
+    std::unique_ptr<SiteQueue>& queue = queues_[site];
+    if (!queue)
+        queue = std::make_unique<SiteQueue>();
+    if (!queue->Started()) {
+        queues_.erase(site);
+        auto result = std::make_unique<WorkerResult>();
+        result->listing = task.listing;
+        result->slot = task.slot;
+        result->generation = task.generation;
+        result->messages.push_back("Cannot start the thread that works for " + site +
+                                   "; nothing is sent to it");
+        result->failed = !task.listing;
+        Post(result.release());
+        return false;
     }
+    return queue->Add([this, task] { Post(Do(task)); });
+}
+
+void JobWorker::Post(WorkerResult* result) {
+    std::unique_ptr<WorkerResult> owned(result);
+    if (PostMessageA(window_, kWorkerResultMessage, 0, reinterpret_cast<LPARAM>(owned.get())))
+        owned.release();
 }
 
 namespace {
@@ -155,54 +160,58 @@ SiteContext JobWorker::OpenSite(const SiteAddress& address) {
     context.userName = context.credential && !context.credential->user.empty()
                            ? AnsiFromWide(context.credential->user)
                            : userName_;
+    context.answerWaitSeconds = AnswerWaitSeconds(AnswerWaitEntry());
+    EnterCriticalSection(&lock_);
     const auto known = schemes_.find(target);
     if (known != schemes_.end())
         context.scheme = known->second;
+    LeaveCriticalSection(&lock_);
     return context;
 }
 
 void JobWorker::CloseSite(const SiteContext& context) {
-    if (context.scheme != 0)
-        schemes_[CredentialTarget(context.address)] = context.scheme;
+    if (context.scheme == 0)
+        return;
+    EnterCriticalSection(&lock_);
+    schemes_[CredentialTarget(context.address)] = context.scheme;
+    LeaveCriticalSection(&lock_);
 }
 
 void JobWorker::List(const Task& task, WorkerResult& result) {
-    for (const std::string& entry : task.sites) {
-        const std::string site = TrimSpaces(entry);
-        if (site.empty())
-            continue;
-        const std::optional<SiteAddress> address = ParseSiteAddress(site);
-        if (!address) {
-            result.messages.push_back(BadSiteMessage(site));
-            continue;
-        }
-        SiteContext context = OpenSite(*address);
-        const PrinterListing listing = ListSitePrinters(context);
-        CloseSite(context);
-        if (listing.needsSignIn) {
-            SignInRequest request = AskSignIn(site, context, listing.problem, task.round);
-            request.listing = true;
-            result.signIns.push_back(request);
-            continue;
-        }
-        if (!listing.problem.empty())
-            result.messages.push_back("No printers of " + site + ": " + listing.problem);
-        for (const PrinterStatus& printer : listing.printers) {
-            const bool onePrinter = NamesPrinter(*address);
-            // A print server's queue whose name would not split back into
-            // site and printer is left out; a printer site's name is only shown.
-            if (!onePrinter && printer.name.find(':') != std::string::npos)
-                continue;
-            const std::string item =
-                RemotePrinterItem(site, onePrinter ? ListedName(printer.name) : printer.name);
-            result.printers.push_back(item);
-            result.states[item] = DescribePrinterState(printer);
-            if (onePrinter)
-                result.messages.push_back(item + " is " + result.states[item]);
-        }
+    const std::string site = TrimSpaces(task.site);
+    if (site.empty())
+        return;
+    const std::optional<SiteAddress> address = ParseSiteAddress(site);
+    if (!address) {
+        result.messages.push_back(BadSiteMessage(site));
+        return;
     }
-    result.messages.push_back("Listed " + std::to_string(result.printers.size()) +
-                              (task.append ? " more" : "") + " remote printers");
+    SiteContext context = OpenSite(*address);
+    const PrinterListing listing = ListSitePrinters(context);
+    CloseSite(context);
+    if (listing.needsSignIn) {
+        SignInRequest request = AskSignIn(site, context, listing.problem, task.round);
+        request.listing = true;
+        request.slot = task.slot;
+        request.generation = task.generation;
+        result.signIns.push_back(request);
+        return;
+    }
+    if (!listing.problem.empty())
+        result.messages.push_back("No printers of " + site + ": " + listing.problem);
+    for (const PrinterStatus& printer : listing.printers) {
+        const bool onePrinter = NamesPrinter(*address);
+        // A print server's queue whose name would not split back into
+        // site and printer is left out; a printer site's name is only shown.
+        if (!onePrinter && printer.name.find(':') != std::string::npos)
+            continue;
+        const std::string item =
+            RemotePrinterItem(site, onePrinter ? ListedName(printer.name) : printer.name);
+        result.printers.push_back(item);
+        result.states[item] = DescribePrinterState(printer);
+        if (onePrinter)
+            result.messages.push_back(item + " is " + result.states[item]);
+    }
 }
 
 void JobWorker::Send(const Task& task, WorkerResult& result) {
@@ -282,7 +291,8 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
 WorkerResult* JobWorker::Do(const Task& task) {
     auto result = std::make_unique<WorkerResult>();
     result->listing = task.listing;
-    result->appendListing = task.append;
+    result->slot = task.slot;
+    result->generation = task.generation;
     if (task.listing)
         List(task, *result);
     else

@@ -1,15 +1,18 @@
-// The companion's one worker thread: it lists the sites' printers and sends
-// print jobs in the order they were asked for, so that the window (and the
-// main program writing into it) never waits for the network. Results come
-// back to the window as posted messages.
+// The companion's work on the network: each site's printers are listed and
+// its jobs sent on that site's own queue (site_queue.h), in the order they
+// were asked for, so that neither the window (and the main program writing
+// into it) nor the other sites wait for a site that does not answer.
+// Results come back to the window as posted messages.
 #pragma once
 
 #include "remote/companion/ipp_client.h"
+#include "remote/companion/site_queue.h"
 #include "remote/remote_job.h"
 
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,13 +30,16 @@ struct SignInRequest {
     std::string reason; // why the user is asked
     std::string user;   // the user name tried last, to start from
     bool listing = false;
-    RemoteJob job; // the job to send again, when not a listing
-    int round = 0; // how often the user was asked for this task
+    std::size_t slot = 0;    // a listing's place in the list of sites
+    unsigned generation = 0; // a listing's round of listing
+    RemoteJob job;           // the job to send again, when not a listing
+    int round = 0;           // how often the user was asked for this task
 };
 
 struct WorkerResult {
-    bool listing = false;                      // true: the answer to a listing
-    bool appendListing = false;                // a listing of one more site: keeps the others
+    bool listing = false;                      // true: the answer to a listing of one site
+    std::size_t slot = 0;                      // the listed site's place in the list of sites
+    unsigned generation = 0;                   // the round of listing it answers
     std::vector<std::string> printers;         // "site:printer" entries of a listing
     std::map<std::string, std::string> states; // entry -> its state, for the window
     std::vector<std::string> messages;         // lines for the companion's log
@@ -51,23 +57,25 @@ class JobWorker {
     JobWorker(const JobWorker&) = delete;
     JobWorker& operator=(const JobWorker&) = delete;
 
-    bool Started() const { return thread_ != nullptr; }
-    // Lists the sites' printers; `append` keeps the printers listed before.
-    void ListPrinters(const std::vector<std::string>& sites, bool append = false);
-    // Sends the job; `round` counts the sign-ins asked for it so far.
-    void Print(const RemoteJob& job, int round = 0);
+    // Lists the printers of the site, the `slot`th of the sites of listing
+    // round `generation`; `round` counts the sign-ins asked for it so far.
+    void ListSite(const std::string& site, std::size_t slot, unsigned generation, int round = 0);
+    // Sends the job; `round` counts the sign-ins asked for it so far. True
+    // when the job waits behind another task of its site.
+    bool Print(const RemoteJob& job, int round = 0);
 
   private:
     struct Task {
         bool listing = false;
-        bool append = false;
-        std::vector<std::string> sites;
+        std::string site; // a listing's site
+        std::size_t slot = 0;
+        unsigned generation = 0;
         RemoteJob job;
         int round = 0;
     };
-    static DWORD WINAPI Run(LPVOID self);
-    void Add(Task task);
-    void Work();
+    // Queues the task on its site's queue; true when it waits there.
+    bool Add(const std::string& site, Task task);
+    void Post(WorkerResult* result);
     WorkerResult* Do(const Task& task);
     void List(const Task& task, WorkerResult& result);
     void Send(const Task& task, WorkerResult& result);
@@ -77,15 +85,14 @@ class JobWorker {
     bool Stopping();
 
     HWND window_;
-    HANDLE thread_ = nullptr;
-    HANDLE wake_ = nullptr;
-    CRITICAL_SECTION lock_;
-    std::vector<Task> tasks_;
+    CRITICAL_SECTION lock_; // guards stopping_ and schemes_
     bool stopping_ = false;
-    std::string userName_;
+    const std::string userName_;
     // The sign-in scheme each site named in its last 401, by credential
-    // name: later requests send the sign-in at once. Worker thread only.
+    // name: later requests send the sign-in at once.
     std::map<std::string, unsigned> schemes_;
+    // Each site's queue, by its entry as written; the window's thread only.
+    std::map<std::string, std::unique_ptr<SiteQueue>> queues_;
 };
 
 } // namespace sw

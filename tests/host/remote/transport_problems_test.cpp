@@ -34,4 +34,9 @@ TEST(TransportProblems, CertificateFlagsInAFixedOrder) {
     EXPECT_EQ(sw::CertificateProblemOfError(12029), 0u);
 }
 
+TEST(TransportProblems, ASocketTimeoutIsTheClientsTimeout) {
+    EXPECT_EQ(sw::HttpClientError(10060), 12002u);
+    EXPECT_EQ(sw::HttpClientError(12029), 12029u);
+}
+
 } // namespace

@@ -12,6 +12,7 @@
 #include "remote/companion_protocol.h"
 #include "remote/remote_sites.h"
 #include "resources/resource.h"
+#include "silent_site.h"
 #include "support/credentials.h"
 #include "support/file_writer.h"
 #include "support/print_server.h"
@@ -567,6 +568,55 @@ TEST_F(Companion, RefusedJobsAreReportedInItsWindowAndNothingIsSent) {
     PrintRemotely(main, texts, Entry(kPlainQueue));
     EXPECT_EQ(inbox.NextJob(), "marker") << "a refused job was sent\n" << LogText();
     EXPECT_FALSE(inbox.HasNextJob());
+}
+
+// A site that accepts jobs and never answers holds up only its own: the
+// next job to it says that it waits, a job to another site arrives
+// meanwhile, and each of its jobs ends with the timeout's code once the wait
+// set in "Spoolwright.ini" is over. A site silent from the start is waited
+// for no longer than that before the others' printers are announced.
+TEST_F(Companion, ASilentSiteHoldsUpOnlyItsOwnJobs) {
+    swtest::Store("Remote sites", "Answer wait", "8");
+    swtest::SilentSite mute(false), silent(true);
+    WriteSites(mute.Address() + "|" + silent.Address() + "|" + Address(kPlainSite));
+    const std::string silentEntry = silent.Address() + ":sw_silent";
+    MainWindowStandIn main;
+    StartCompanion();
+    ASSERT_TRUE(swtest::WaitFor(
+        [&] {
+            const auto items = swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList));
+            return main.AllAnnounced() && Contains(items, silentEntry) &&
+                   Contains(items, Entry(kPlainQueue));
+        },
+        kWaitMs))
+        << LogText();
+    EXPECT_TRUE(LogHas("Waiting for " + mute.Address() + " to answer")) << LogText();
+
+    auto inbox = SiteInbox(kPlainQueue);
+    const swtest::TempFile first("never answered\r\n"), second("waits\r\n"), good("goes on\r\n");
+    PrintRemotely(main, RemoteJobTexts(first.Path()), silentEntry);
+    PrintRemotely(main, RemoteJobTexts(second.Path()), silentEntry);
+    EXPECT_TRUE(WaitForLog(second.Path() + " waits: " + silent.Address())) << LogText();
+    PrintRemotely(main, RemoteJobTexts(good.Path()), Entry(kPlainQueue));
+    EXPECT_EQ(inbox.NextJob(), "goes on\r\n") << LogText();
+    ASSERT_TRUE(WaitForLog("Printed " + good.Path())) << LogText();
+    const std::string timedOut = "Not printed on " + silentEntry + ": ipp://" + silent.Address() +
+                                 ": the site did not answer in time (12002)";
+    const std::string log = LogText();
+    EXPECT_LT(log.find("Printed " + good.Path()), log.find(timedOut)) << "held up\n" << log;
+
+    const auto count = [](const std::string& text, const std::string& part) {
+        std::size_t found = 0;
+        for (std::size_t at = text.find(part); at != std::string::npos;
+             at = text.find(part, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_TRUE(swtest::WaitFor([&] { return count(LogText(), timedOut) == 2; }, 60000))
+        << LogText();
+    EXPECT_TRUE(LogHas("No printers of " + mute.Address() + ": ipp://" + mute.Address() +
+                       ": the site did not answer in time (12002)"))
+        << LogText();
 }
 
 TEST_F(Companion, AnnouncesAgainToANewMainWindow) {
