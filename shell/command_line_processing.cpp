@@ -57,7 +57,7 @@ std::int16_t EndWith(std::int32_t exitCode) {
 bool CompanionCouldList(const std::string& printer) {
     const std::optional<std::vector<std::string>> sites = ReadSitesFile(RemoteSitesFile());
     // A file that cannot be read is left to the companion to judge.
-    return !sites || IsPrinterOfListedSite(printer, *sites);
+    return !sites || IsPrinterOfListedSite(printer, UsableSites(*sites));
 }
 
 } // namespace
