@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,9 @@ struct CommandLineRequest {
     bool namesPrinter = false; // a separated form: `printer` is the text before the separator
     std::string printer;
     std::string file;
+    // Split at a "{": the whole text, which may be one path holding a
+    // brace ("C:\jobs\report{1}.prn", "Temp\{GUID}\a.prn").
+    std::string wholeText;
 };
 
 // The command line as the program receives it, without the blanks at its
@@ -27,6 +31,19 @@ struct CommandLineRequest {
 // around the printer or the file part, are taken off. Blanks inside the parts
 // stay as they are.
 CommandLineRequest SplitCommandLine(std::string_view commandLine);
+
+// What the start-up knows of the texts a "{" form may name.
+struct BraceFormLookups {
+    std::function<bool(const std::string&)> isFile;
+    // Installed, or associated with an installed printer.
+    std::function<bool(const std::string&)> isKnownPrinter;
+};
+
+// A command line split at a "{" whose whole text names an existing file is
+// that file for the default printer, unless the text before the "{" is a
+// printer the user has (so "printer{file" keeps working). Any other request
+// comes back as it is.
+CommandLineRequest ReadBraceForm(CommandLineRequest request, const BraceFormLookups& lookups);
 
 // The text that one pair of double quotes encloses, or the text unchanged
 // when it is not enclosed in exactly one pair.

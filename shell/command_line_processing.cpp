@@ -60,6 +60,13 @@ bool CompanionCouldList(const std::string& printer) {
     return !sites || IsPrinterOfListedSite(printer, UsableSites(*sites));
 }
 
+// Whether the text before a "{" is a printer the user has: installed, or
+// associated with one.
+bool IsKnownPrinter(const std::string& printer) {
+    return IsInstalledPrinter(printer) ||
+           !ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, printer).empty();
+}
+
 } // namespace
 
 void RunSetup() {
@@ -82,7 +89,9 @@ void RunSetup() {
 std::int16_t ProcessCommandLine(std::string_view commandLine) {
     ProgramState& program = Program();
     program.CurrentPrinter = LimitedState(TakeLibraryText(DefaultPrinter()));
-    const CommandLineRequest request = SplitCommandLine(commandLine);
+    const CommandLineRequest request =
+        ReadBraceForm(SplitCommandLine(commandLine),
+                      {[](const std::string& path) { return FileExists(path); }, IsKnownPrinter});
     if (request.kind == CommandLineRequest::Kind::SetupRun) {
         RunSetup();
         return 0;

@@ -72,6 +72,21 @@ TEST(CommandLineSplit, KeepsEveryByteOfAnUnusualText) {
     EXPECT_EQ(request.file, std::string("F\t\x80"));
 }
 
+// A "{" in a path ("report{1}.prn", a folder "{GUID}") leaves the whole text
+// one file for the default printer, unless the text before it is a printer.
+TEST(CommandLineBraces, AWholePathWithABraceIsAFileUnlessItsFrontIsAPrinter) {
+    const sw::BraceFormLookups lookups{
+        [](const std::string& path) { return path == "C:\\jobs\\report{1}.prn"; },
+        [](const std::string& printer) { return printer == "Laser"; }};
+    const auto read = [&](const char* text) {
+        return sw::ReadBraceForm(SplitCommandLine(text), lookups);
+    };
+    EXPECT_EQ(read("\"C:\\jobs\\report{1}.prn\"").file, "C:\\jobs\\report{1}.prn");
+    EXPECT_FALSE(read("C:\\jobs\\report{1}.prn").namesPrinter);
+    EXPECT_EQ(read("Laser{C:\\jobs\\report{1}.prn").printer, "Laser");
+    EXPECT_EQ(read("C:\\jobs\\missing{1}.prn").file, "1}.prn");
+}
+
 TEST(CommandLineFile, DevicesAndOverlongPartsAreNoFileToPrint) {
     using sw::FilePartProblem;
     const struct {
