@@ -70,6 +70,10 @@ CommandLineRequest SplitCommandLine(std::string_view commandLine) {
         request.kind = CommandLineRequest::Kind::SetupRun;
         return request;
     }
+    if (trimmed == kQuietSetupRunCommand) {
+        request.kind = CommandLineRequest::Kind::QuietSetupRun;
+        return request;
+    }
     const std::string_view text = WithoutEnclosingQuotes(trimmed);
     if (text.empty())
         return request;

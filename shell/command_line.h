@@ -1,7 +1,7 @@
-// The command line of swutil.exe: empty, the set-up run "ACSI", a printer and
-// a file separated by "|" (or "{" when the text holds no "|"), or a bare file
-// for the default printer. Portable, so that the split is unit-tested and
-// fuzzed on the host.
+// The command line of swutil.exe: empty, the set-up run "ACSI" (or its quiet
+// form "ACSI /quiet"), a printer and a file separated by "|" (or "{" when the
+// text holds no "|"), or a bare file for the default printer. Portable, so
+// that the split is unit-tested and fuzzed on the host.
 #pragma once
 
 #include <cstddef>
@@ -12,9 +12,12 @@
 namespace sw {
 
 inline constexpr std::string_view kSetupRunCommand = "ACSI";
+// The set-up run of a quiet or basic-UI install: the shortcuts and the
+// default patterns only, then the program ends, showing nothing.
+inline constexpr std::string_view kQuietSetupRunCommand = "ACSI /quiet";
 
 struct CommandLineRequest {
-    enum class Kind { Empty, SetupRun, Print };
+    enum class Kind { Empty, SetupRun, QuietSetupRun, Print };
     Kind kind = Kind::Empty;
     bool namesPrinter = false; // a separated form: `printer` is the text before the separator
     std::string printer;

@@ -30,6 +30,7 @@ namespace sw {
 namespace {
 
 constexpr LONG kStartupFolder = 7;
+constexpr LONG kSendToFolder = 9;
 constexpr LONG kDesktopFolder = 16;
 
 std::string LimitedState(std::string_view text) {
@@ -69,7 +70,7 @@ bool IsKnownPrinter(const std::string& printer) {
 
 } // namespace
 
-void RunSetup() {
+void RunSetup(SetupRun run) {
     const std::string companion = CompanionProgramPath();
     if (!RunsFromFloppy(companion))
         MakeShortcut(companion, "SWRemote", kStartupFolder);
@@ -77,6 +78,11 @@ void RunSetup() {
     // wherever it was installed.
     MakeShortcut(ProgramPath(), "Spoolwright Farreach", kDesktopFolder);
     WriteDefaultBypassPatterns();
+    if (run == SetupRun::Quiet) {
+        // No window is made, and with it no Send To shortcut.
+        MakeShortcut(ProgramPath(), "Spoolwright Farreach", kSendToFolder);
+        return;
+    }
     ShowHelpTopic(nullptr, kHelpSetUp);
 
     const LONG startup = kStartupFolder;
@@ -93,8 +99,12 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
         ReadBraceForm(SplitCommandLine(commandLine),
                       {[](const std::string& path) { return FileExists(path); }, IsKnownPrinter});
     if (request.kind == CommandLineRequest::Kind::SetupRun) {
-        RunSetup();
+        RunSetup(SetupRun::Full);
         return 0;
+    }
+    if (request.kind == CommandLineRequest::Kind::QuietSetupRun) {
+        RunSetup(SetupRun::Quiet);
+        return EndWith(0);
     }
     if (request.kind == CommandLineRequest::Kind::Empty)
         return 0;

@@ -36,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{"   ", Kind::Empty, false, "", ""},
                     SplitCase{"ACSI", Kind::SetupRun, false, "", ""},
                     SplitCase{"  ACSI ", Kind::SetupRun, false, "", ""},
+                    SplitCase{" ACSI /quiet ", Kind::QuietSetupRun, false, "", ""},
                     // Only the exact upper-case word is the set-up run.
                     SplitCase{"acsi", Kind::Print, false, "", "acsi"},
                     SplitCase{"  Laser|C:\\a.prn  ", Kind::Print, true, "Laser", "C:\\a.prn"},
