@@ -108,8 +108,10 @@ std::string FindWordPad() {
     const std::string fixed(kFixedWordPadPath);
     if (IsFile(fixed))
         return fixed;
+    // An association outlives its program (Windows 11 removes WordPad and
+    // leaves ".wri" to it): a program whose file is gone prints nothing.
     const std::string associated = ProgramOfWriDocuments();
-    if (!associated.empty())
+    if (!associated.empty() && IsFile(associated))
         return associated;
     return WordPadOfAppPaths();
 }

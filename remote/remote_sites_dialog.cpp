@@ -4,8 +4,11 @@
 #include "common/text_helpers.h"
 #include "remote/remote_sites.h"
 #include "remote/remote_sites_dialog_ids.h"
+#include "remote/remote_sites_file.h"
 #include "remote/remote_sites_line.h"
+#include "remote/site_address.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,9 +38,20 @@ std::string ComboItemText(HWND combo, LRESULT index) {
     return copied == CB_ERR ? std::string() : std::string(text.data(), copied);
 }
 
+// An entry that is no site stays in the list, where it can be deleted, and
+// is named under it: nothing is listed or printed for it.
+void ShowUnusableSites(HWND dialog) {
+    const std::optional<std::vector<std::string>> sites = ReadSitesFile(RemoteSitesFile());
+    std::string note;
+    for (const std::string& site : sites ? UnusableSites(*sites) : std::vector<std::string>())
+        note += (note.empty() ? "Not a site, not used: " : ", ") + site;
+    SetDlgItemTextA(dialog, kRemoteSitesUnusable, note.c_str());
+}
+
 void OnInitDialog(HWND dialog, void*) {
     SendMessageA(SitesCombo(dialog), CB_LIMITTEXT, kSiteLimit, 0);
     LoadRemoteSites(SitesCombo(dialog));
+    ShowUnusableSites(dialog);
 }
 
 // An entry already listed in any letter case is not added again. Nor is an
@@ -53,6 +67,7 @@ void OnAdd(HWND dialog, void*) {
         return;
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(site.c_str()));
     AddRemoteSite(site);
+    ShowUnusableSites(dialog);
 }
 
 void OnDelete(HWND dialog, void*) {
@@ -63,15 +78,19 @@ void OnDelete(HWND dialog, void*) {
     const std::string site = ComboItemText(combo, selected);
     SendMessageA(combo, CB_DELETESTRING, static_cast<WPARAM>(selected), 0);
     RemoveRemoteSite(TrimSpaces(site));
+    ShowUnusableSites(dialog);
 }
 
 } // namespace
 
 void ShowRemoteSitesDialog(HWND owner) {
-    const DialogTemplate form = ListDialogTemplate(
+    DialogTemplate form = ListDialogTemplate(
         {kRemoteSitesCaption, kRemoteSitesLabel, "IP of remote sites", 7, kRemoteSitesCombo,
          ControlClass::ComboBox, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 18, 56,
          kRemoteSitesAdd, "Add", kRemoteSitesDelete, "Delete", 56});
+    // Between the closed combo box and the buttons; its drop-down list covers it.
+    form.AddControl(kRemoteSitesUnusable, ControlClass::Static, "", SS_LEFT | SS_NOPREFIX, 7, 34,
+                    134, 20);
     // Escape and the close box close it; every change is saved already.
     DialogRules<void> rules{OnInitDialog,
                             {{kRemoteSitesAdd, OnAdd}, {kRemoteSitesDelete, OnDelete}}};

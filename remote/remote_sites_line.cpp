@@ -2,6 +2,8 @@
 
 #include "common/text_helpers.h"
 
+#include <algorithm>
+
 namespace sw {
 
 void SplitList(std::string_view text, char separator, std::vector<std::string>& list) {
@@ -34,12 +36,23 @@ std::string SitesFileText(const std::vector<std::string>& sites) {
 
 std::vector<std::string> SitesFromFileText(std::string_view text) {
     std::vector<std::string> sites;
+    std::vector<std::string> seen; // the entries in upper case
+    std::vector<std::string> parts;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos)
             end = text.size();
-        SplitList(text.substr(start, end - start), kSiteSeparator, sites);
+        parts.clear();
+        SplitList(text.substr(start, end - start), kSiteSeparator, parts);
+        for (const std::string& part : parts) {
+            std::string site = TrimSpaces(part);
+            std::string key = UpperCase(site);
+            if (site.empty() || std::find(seen.begin(), seen.end(), key) != seen.end())
+                continue;
+            seen.push_back(std::move(key));
+            sites.push_back(std::move(site));
+        }
         // CR LF ends one line, not two.
         start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }

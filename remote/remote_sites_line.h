@@ -24,8 +24,11 @@ std::string JoinSites(const std::vector<std::string>& sites);
 // The whole file as written: the joined entries followed by CR LF.
 std::string SitesFileText(const std::vector<std::string>& sites);
 
-// The list a file's text holds: every line that is not empty (lines end in
-// CR LF, LF or CR) replaces what the earlier lines gave, so the last one wins.
+// The list a file's text holds: the entries of every line (lines end in
+// CR LF, LF or CR) and of every "|"-separated part of a line, in order, each
+// without the blanks at its ends. Empty entries are left out, and so is one
+// that repeats an earlier entry in any letter case, as the dialog keeps them
+// out. A hand-written file with one site per line gives every site.
 std::vector<std::string> SitesFromFileText(std::string_view text);
 
 // The list with the trimmed site appended.

@@ -295,6 +295,24 @@ std::optional<RemotePrinterName> SplitRemotePrinterItem(std::string_view item) {
                              std::string(item.substr(colon + 1))};
 }
 
+std::vector<std::string> UnusableSites(const std::vector<std::string>& sites) {
+    std::vector<std::string> unusable;
+    for (const std::string& site : sites) {
+        if (!ParseSiteAddress(site))
+            unusable.push_back(site);
+    }
+    return unusable;
+}
+
+std::vector<std::string> UsableSites(const std::vector<std::string>& sites) {
+    std::vector<std::string> usable;
+    for (const std::string& site : sites) {
+        if (ParseSiteAddress(site))
+            usable.push_back(site);
+    }
+    return usable;
+}
+
 bool IsPrinterOfListedSite(std::string_view item, const std::vector<std::string>& sites) {
     const std::optional<RemotePrinterName> name = SplitRemotePrinterItem(item);
     if (!name)

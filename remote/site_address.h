@@ -35,6 +35,14 @@ struct SiteAddress {
 // address. Ports are 1 to 65535. Anything else gives no address.
 std::optional<SiteAddress> ParseSiteAddress(std::string_view site);
 
+// The entries of a sites list that name no site (ParseSiteAddress refuses
+// them, as "socket://host:port" or a typing error), in their order: nothing
+// is listed or sent for them.
+std::vector<std::string> UnusableSites(const std::vector<std::string>& sites);
+
+// The entries that name a site, in their order.
+std::vector<std::string> UsableSites(const std::vector<std::string>& sites);
+
 // True when the site is one printer rather than a print server.
 inline bool NamesPrinter(const SiteAddress& address) {
     return !address.path.empty();

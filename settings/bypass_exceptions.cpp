@@ -35,6 +35,9 @@ bool IsBypassException(std::string_view fileName) {
 }
 
 void WriteDefaultBypassPatterns() {
+    // A reinstall runs the set-up again: the user's own list stays.
+    if (!ReadBypassPatterns().empty())
+        return;
     const std::string file = SettingsFilePath();
     int n = 0;
     for (const char* pattern : kDefaultPatterns)

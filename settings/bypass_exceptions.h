@@ -17,8 +17,9 @@ inline constexpr std::size_t kPatternLimit = 79;
 // extension and matches one pattern of the list, read from the file now.
 bool IsBypassException(std::string_view fileName);
 
-// Writes "*.doc", "*.wri" and "*.rtf" as "File_001" to "File_003"; keys after
-// them are left as they are.
+// Writes "*.doc", "*.wri" and "*.rtf" as "File_001" to "File_003" when no
+// list is stored ("File_001" is missing or empty); keys after them are left
+// as they are. A stored list is kept as it is.
 void WriteDefaultBypassPatterns();
 
 // The list as the dialog shows it: each pattern kept to 79 characters.

@@ -70,14 +70,21 @@ CommandLineRequest SplitCommandLine(std::string_view commandLine) {
         request.kind = CommandLineRequest::Kind::SetupRun;
         return request;
     }
+    if (trimmed == kQuietSetupRunCommand) {
+        request.kind = CommandLineRequest::Kind::QuietSetupRun;
+        return request;
+    }
     const std::string_view text = WithoutEnclosingQuotes(trimmed);
     if (text.empty())
         return request;
 
     request.kind = CommandLineRequest::Kind::Print;
     std::size_t separator = text.find('|');
-    if (separator == std::string_view::npos)
+    if (separator == std::string_view::npos) {
         separator = text.find('{');
+        if (separator != std::string_view::npos)
+            request.wholeText = std::string(text);
+    }
     if (separator == std::string_view::npos) {
         request.file = std::string(WithoutEnclosingQuotes(text));
         return request;
@@ -85,6 +92,16 @@ CommandLineRequest SplitCommandLine(std::string_view commandLine) {
     request.namesPrinter = true;
     request.printer = std::string(WithoutEnclosingQuotes(text.substr(0, separator)));
     request.file = std::string(WithoutEnclosingQuotes(text.substr(separator + 1)));
+    return request;
+}
+
+CommandLineRequest ReadBraceForm(CommandLineRequest request, const BraceFormLookups& lookups) {
+    if (request.wholeText.empty() || lookups.isKnownPrinter(request.printer) ||
+        !lookups.isFile(request.wholeText))
+        return request;
+    request.namesPrinter = false;
+    request.printer.clear();
+    request.file = request.wholeText;
     return request;
 }
 

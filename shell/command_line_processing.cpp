@@ -30,6 +30,7 @@ namespace sw {
 namespace {
 
 constexpr LONG kStartupFolder = 7;
+constexpr LONG kSendToFolder = 9;
 constexpr LONG kDesktopFolder = 16;
 
 std::string LimitedState(std::string_view text) {
@@ -57,12 +58,19 @@ std::int16_t EndWith(std::int32_t exitCode) {
 bool CompanionCouldList(const std::string& printer) {
     const std::optional<std::vector<std::string>> sites = ReadSitesFile(RemoteSitesFile());
     // A file that cannot be read is left to the companion to judge.
-    return !sites || IsPrinterOfListedSite(printer, *sites);
+    return !sites || IsPrinterOfListedSite(printer, UsableSites(*sites));
+}
+
+// Whether the text before a "{" is a printer the user has: installed, or
+// associated with one.
+bool IsKnownPrinter(const std::string& printer) {
+    return IsInstalledPrinter(printer) ||
+           !ReadSetting(SettingsFilePath(), kPrinterAssociationsSection, printer).empty();
 }
 
 } // namespace
 
-void RunSetup() {
+void RunSetup(SetupRun run) {
     const std::string companion = CompanionProgramPath();
     if (!RunsFromFloppy(companion))
         MakeShortcut(companion, "SWRemote", kStartupFolder);
@@ -70,6 +78,11 @@ void RunSetup() {
     // wherever it was installed.
     MakeShortcut(ProgramPath(), "Spoolwright Farreach", kDesktopFolder);
     WriteDefaultBypassPatterns();
+    if (run == SetupRun::Quiet) {
+        // No window is made, and with it no Send To shortcut.
+        MakeShortcut(ProgramPath(), "Spoolwright Farreach", kSendToFolder);
+        return;
+    }
     ShowHelpTopic(nullptr, kHelpSetUp);
 
     const LONG startup = kStartupFolder;
@@ -82,10 +95,16 @@ void RunSetup() {
 std::int16_t ProcessCommandLine(std::string_view commandLine) {
     ProgramState& program = Program();
     program.CurrentPrinter = LimitedState(TakeLibraryText(DefaultPrinter()));
-    const CommandLineRequest request = SplitCommandLine(commandLine);
+    const CommandLineRequest request =
+        ReadBraceForm(SplitCommandLine(commandLine),
+                      {[](const std::string& path) { return FileExists(path); }, IsKnownPrinter});
     if (request.kind == CommandLineRequest::Kind::SetupRun) {
-        RunSetup();
+        RunSetup(SetupRun::Full);
         return 0;
+    }
+    if (request.kind == CommandLineRequest::Kind::QuietSetupRun) {
+        RunSetup(SetupRun::Quiet);
+        return EndWith(0);
     }
     if (request.kind == CommandLineRequest::Kind::Empty)
         return 0;

@@ -17,9 +17,15 @@ namespace sw {
 // installed nor associated sets AskAssociation.
 std::int16_t ProcessCommandLine(std::string_view commandLine);
 
+enum class SetupRun {
+    Full,  // an install the user follows: then the help and the companion too
+    Quiet, // a quiet or basic-UI install: nothing is shown or started
+};
+
 // The set-up run: the companion's Startup shortcut, the program's desktop
-// shortcut, the default driver-bypass patterns, the help topic for new
-// users, and the companion when it is set to start with Windows.
-void RunSetup();
+// shortcut, the default driver-bypass patterns; in full, the help topic for
+// new users and the companion when it is set to start with Windows; quiet,
+// the Send To shortcut that every shown start makes.
+void RunSetup(SetupRun run);
 
 } // namespace sw

@@ -1,4 +1,5 @@
 #include "remote/remote_sites_line.h"
+#include "remote/site_address.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ TEST(RemoteSitesLine, JoiningDropsEmptyEntriesOnlyAtTheFront) {
     EXPECT_EQ(sw::SitesFileText({}), "\r\n");
 }
 
-TEST(RemoteSitesLine, TheLastNonEmptyLineOfTheFileIsTheList) {
+TEST(RemoteSitesLine, EveryLineAndEveryPartOfTheFileIsInTheList) {
     struct Case {
         const char* text;
         Sites sites;
@@ -49,13 +50,18 @@ TEST(RemoteSitesLine, TheLastNonEmptyLineOfTheFileIsTheList) {
         {"\r\n", {}},
         {"10.0.0.5\r\n", {"10.0.0.5"}},
         {"10.0.0.5|10.0.0.6", {"10.0.0.5", "10.0.0.6"}},
-        {"a|b\r\nc\r\n\r\n", {"c"}},
-        {"a|b\nc|d\n", {"c", "d"}},
-        {"a\rb\r", {"b"}},
-        {"a|b\r\n   \r\n", {"   "}},
+        {"a|b\r\nc\r\n\r\n", {"a", "b", "c"}},
+        {"a|b\nc|d\n", {"a", "b", "c", "d"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a|b\r\n   \r\n", {"a", "b"}},
+        // Blanks at the ends and empty parts do not count; a repeat in any
+        // letter case is left out.
+        {" a || host \r\nb|HOST|A\r\n", {"a", "host", "b"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(sw::SitesFromFileText(c.text), c.sites) << c.text;
+    EXPECT_EQ(sw::UnusableSites({"10.0.0.5", "socket://127.0.0.1:9626", "ipp://h/ipp/print"}),
+              (Sites{"socket://127.0.0.1:9626"}));
 }
 
 TEST(RemoteSitesLine, AddingAppendsTheTrimmedSite) {

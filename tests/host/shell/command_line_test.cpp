@@ -36,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{"   ", Kind::Empty, false, "", ""},
                     SplitCase{"ACSI", Kind::SetupRun, false, "", ""},
                     SplitCase{"  ACSI ", Kind::SetupRun, false, "", ""},
+                    SplitCase{" ACSI /quiet ", Kind::QuietSetupRun, false, "", ""},
                     // Only the exact upper-case word is the set-up run.
                     SplitCase{"acsi", Kind::Print, false, "", "acsi"},
                     SplitCase{"  Laser|C:\\a.prn  ", Kind::Print, true, "Laser", "C:\\a.prn"},
@@ -70,6 +71,21 @@ TEST(CommandLineSplit, KeepsEveryByteOfAnUnusualText) {
     const CommandLineRequest request = SplitCommandLine(bytes);
     EXPECT_EQ(request.printer, std::string("P\x01\xff"));
     EXPECT_EQ(request.file, std::string("F\t\x80"));
+}
+
+// A "{" in a path ("report{1}.prn", a folder "{GUID}") leaves the whole text
+// one file for the default printer, unless the text before it is a printer.
+TEST(CommandLineBraces, AWholePathWithABraceIsAFileUnlessItsFrontIsAPrinter) {
+    const sw::BraceFormLookups lookups{
+        [](const std::string& path) { return path == "C:\\jobs\\report{1}.prn"; },
+        [](const std::string& printer) { return printer == "Laser"; }};
+    const auto read = [&](const char* text) {
+        return sw::ReadBraceForm(SplitCommandLine(text), lookups);
+    };
+    EXPECT_EQ(read("\"C:\\jobs\\report{1}.prn\"").file, "C:\\jobs\\report{1}.prn");
+    EXPECT_FALSE(read("C:\\jobs\\report{1}.prn").namesPrinter);
+    EXPECT_EQ(read("Laser{C:\\jobs\\report{1}.prn").printer, "Laser");
+    EXPECT_EQ(read("C:\\jobs\\missing{1}.prn").file, "1}.prn");
 }
 
 TEST(CommandLineFile, DevicesAndOverlongPartsAreNoFileToPrint) {

@@ -1,8 +1,9 @@
 // The installer package through the platform's msiexec: a quiet install puts
-// the four files in the folder given, runs the set-up run and registers the
-// product; a command-line print through the installed program reaches a
-// printer; a quiet uninstall removes the files, the registration and the
-// shortcuts the program made, and keeps what the program wrote beside itself.
+// the four files in the folder given, runs the quiet set-up run (shortcuts,
+// no window) and registers the product; a command-line print through the
+// installed program reaches a printer; a quiet uninstall removes the files,
+// the registration and the shortcuts the program made, and keeps what the
+// program wrote beside itself; a full-UI install starts the program.
 #include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
@@ -57,11 +58,6 @@ class Installer : public testing::Test {
         ASSERT_FALSE(Package().empty()) << "SW_INSTALLER names the built package";
         installExitCode_ = RunToEnd("msiexec", "/i \"" + Package() + "\" /qn INSTALLDIR=\"" +
                                                    kInstallFolder + "\"");
-        // The set-up run goes on as the running program, with its help and
-        // companion; they are closed so that the next steps start afresh.
-        EXPECT_TRUE(swtest::CloseWindowAndWait("SpoolwrightFarreach", nullptr, 20000));
-        EXPECT_TRUE(swtest::CloseWindowAndWait("MS_WINHELP", nullptr, 2000));
-        EXPECT_TRUE(swtest::CloseWindowAndWait(nullptr, "Spoolwright Remote", 2000));
     }
 
     static inline DWORD installExitCode_ = STILL_ACTIVE;
@@ -72,8 +68,13 @@ TEST_F(Installer, AQuietInstallPutsTheFilesInTheChosenFolderAndRunsTheSetUpRun) 
     for (const char* name : kInstalledFiles)
         EXPECT_TRUE(swtest::FileExists(Installed(name))) << name;
     EXPECT_TRUE(ProductInstalled());
-    // The set-up run has made the program's Send To shortcut.
+    // The quiet set-up run has ended with the install: it made the
+    // shortcuts, and showed and started nothing, as deployment needs.
     EXPECT_TRUE(swtest::FileExists(SpecialFolder(CSIDL_SENDTO) + "\\SpoolwrightFarreach.lnk"));
+    EXPECT_TRUE(swtest::FileExists(SpecialFolder(CSIDL_STARTUP) + "\\SWRemote.lnk"));
+    EXPECT_EQ(FindWindowA("SpoolwrightFarreach", nullptr), nullptr);
+    EXPECT_EQ(FindWindowA("MS_WINHELP", nullptr), nullptr);
+    EXPECT_EQ(FindWindowA(nullptr, "Spoolwright Remote"), nullptr);
 }
 
 TEST_F(Installer, TheInstalledProgramPrintsFromItsCommandLine) {
@@ -83,7 +84,8 @@ TEST_F(Installer, TheInstalledProgramPrintsFromItsCommandLine) {
     EXPECT_EQ(inbox.NextJob(), "installed print\r\n");
 }
 
-// Runs last (gtest keeps the order of a file's tests): afterwards nothing is installed.
+// Runs after the quiet install's tests (gtest keeps the order of a file's
+// tests): afterwards nothing is installed.
 TEST_F(Installer, AQuietUninstallClosesTheProgramAndRemovesItsFilesAndShortcuts) {
     // The shortcuts the set-up run and every start make, under their names.
     const std::string shortcuts[] = {
@@ -112,6 +114,20 @@ TEST_F(Installer, AQuietUninstallClosesTheProgramAndRemovesItsFilesAndShortcuts)
     EXPECT_FALSE(ProductInstalled());
     EXPECT_TRUE(swtest::FileExists(Installed("Unattended.txt")));
     DeleteFileA(Installed("Unattended.txt").c_str());
+    RemoveDirectoryA(kInstallFolder);
+}
+
+// An install the user follows ends in the set-up run as it always did: the
+// program's window and help come up.
+TEST_F(Installer, AFullUiInstallStartsTheProgramAndItsHelp) {
+    ASSERT_EQ(RunToEnd("msiexec", "/i \"" + Package() + "\" INSTALLDIR=\"" + kInstallFolder + "\""),
+              0u);
+    EXPECT_TRUE(
+        swtest::WaitFor([] { return FindWindowA("SpoolwrightFarreach", nullptr) != nullptr; }));
+    EXPECT_TRUE(swtest::CloseWindowAndWait("SpoolwrightFarreach", nullptr, 20000));
+    EXPECT_TRUE(swtest::CloseWindowAndWait("MS_WINHELP", nullptr, 2000));
+    EXPECT_TRUE(swtest::CloseWindowAndWait(nullptr, "Spoolwright Remote", 2000));
+    EXPECT_EQ(RunToEnd("msiexec", "/x \"" + Package() + "\" /qn"), 0u);
     RemoveDirectoryA(kInstallFolder);
 }
 

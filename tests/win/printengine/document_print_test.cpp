@@ -239,4 +239,17 @@ TEST_F(PrintDocTest, WithoutWordPadTheDocumentsApplicationPrintsIt) {
         << standIn.Log();
 }
 
+// A WordPad removed while ".wri" documents still name it (and its App Paths
+// key too) is passed over: the document's application prints it.
+TEST_F(PrintDocTest, ARemovedWordPadIsPassedOverForThePrintToVerb) {
+    WriAssociation removed("C:\\Program Files\\Removed WordPad\\wordpad.exe");
+    swtest::WordPadAppPath appPath("C:\\Program Files\\Removed WordPad\\WORDPAD.EXE");
+    swtest::PrintToAssociation printTo(FakeWordPad());
+    StandIn standIn("no-window");
+    const TempFile letter("letter", ".swdoc");
+    EXPECT_EQ(PrintDoc(kTarget, letter.Path().c_str()), 0);
+    EXPECT_NE(standIn.Entry("COMMAND").find(" /pt \"" + letter.Path() + "\""), std::string::npos)
+        << standIn.Log();
+}
+
 } // namespace

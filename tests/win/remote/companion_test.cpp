@@ -219,9 +219,10 @@ class Companion : public testing::Test {
 
     void SetUp() override {
         ASSERT_GT(PortOf("site\\ipp.port"), 0) << "the remote sites did not start";
-        WriteSites("bad site!|" + Address(kPlainSite) + "|" + Address(kTlsSite) + "|" +
-                   Address(kPrinterSite) + "|" + Address(kUntrustedSite) + "|" +
-                   Address(kDownSite));
+        // Written by hand, over several lines, one of them no site.
+        WriteSites("bad site!|" + Address(kPlainSite) + "\r\nsocket://127.0.0.1:9626\r\n" +
+                   Address(kTlsSite) + "\r\n" + Address(kPrinterSite) + "|" +
+                   Address(kUntrustedSite) + "|" + Address(kDownSite));
         swtest::ForgetGenericCredential(CredentialName());
     }
 
@@ -411,6 +412,7 @@ TEST_F(Companion, ReportsEverySiteThatCannotBeListed) {
     EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name, an address nor an ipp:// "
                        "or ipps:// address"))
         << LogText();
+    EXPECT_TRUE(LogHas("The site \"socket://127.0.0.1:9626\" is neither")) << LogText();
     EXPECT_TRUE(LogHas("No printers of " + Address(kUntrustedSite) + ": " +
                        Address(kUntrustedSite) +
                        ": the server's certificate was refused: the certificate was not issued "

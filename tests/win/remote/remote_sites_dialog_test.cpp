@@ -3,6 +3,7 @@
 #include "remote/remote_sites_dialog.h"
 #include "remote/remote_sites_dialog_ids.h"
 #include "support/dialog_driver.h"
+#include "support/file_writer.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -131,6 +132,23 @@ TEST_F(RemoteSitesDialog, DeletingRemovesTheSelectedEntryFromListAndFile) {
         .Run(Open);
     EXPECT_EQ(items, (Items{"10.0.0.5", "10.0.0.7"}));
     EXPECT_EQ(Text(), "10.0.0.5|10.0.0.7\r\n");
+}
+
+// A hand-written file of one site per line lists every site; an entry that
+// is no site is listed too, so that it can be deleted, and named as such.
+TEST_F(RemoteSitesDialog, ListsEveryLineAndNamesTheOneThatIsNoSite) {
+    ASSERT_TRUE(swtest::WriteToFile(sw::RemoteSitesFile(), "10.0.0.5\r\nsocket://h:9626\r\nh\r\n"));
+    Items items;
+    std::string note;
+    DialogDriver(sw::kRemoteSitesCaption)
+        .Inspect([&](HWND dialog) {
+            items = ComboItems(dialog);
+            note = swtest::ItemText(dialog, sw::kRemoteSitesUnusable);
+        })
+        .CloseBox()
+        .Run(Open);
+    EXPECT_EQ(items, (Items{"10.0.0.5", "socket://h:9626", "h"}));
+    EXPECT_EQ(note, "Not a site, not used: socket://h:9626");
 }
 
 } // namespace

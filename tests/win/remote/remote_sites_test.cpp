@@ -32,12 +32,12 @@ TEST_F(RemoteSitesFile, AddingAppendsAndRemovingDropsEveryEqualEntry) {
     ASSERT_TRUE(
         swtest::WriteToFile(sw::RemoteSitesFile(), "old|line\r\n10.0.0.5|10.0.0.6\r\n\r\n"));
     sw::AddRemoteSite(" 10.0.0.7 ");
-    EXPECT_EQ(Text(), "10.0.0.5|10.0.0.6|10.0.0.7\r\n");
+    EXPECT_EQ(Text(), "old|line|10.0.0.5|10.0.0.6|10.0.0.7\r\n");
     sw::AddRemoteSite("10.0.0.6");
     sw::RemoveRemoteSite("10.0.0.6 ");
-    EXPECT_EQ(Text(), "10.0.0.5|10.0.0.7\r\n");
-    sw::RemoveRemoteSite("10.0.0.5");
-    sw::RemoveRemoteSite("10.0.0.7");
+    EXPECT_EQ(Text(), "old|line|10.0.0.5|10.0.0.7\r\n");
+    for (const char* site : {"old", "line", "10.0.0.5", "10.0.0.7"})
+        sw::RemoveRemoteSite(site);
     EXPECT_EQ(Text(), "\r\n");
 }
 

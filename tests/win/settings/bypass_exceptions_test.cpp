@@ -31,10 +31,16 @@ TEST_F(BypassExceptions, DefaultsMakeDocWriAndRtfExceptions) {
 }
 
 TEST_F(BypassExceptions, DefaultsLeaveFurtherKeysAsTheyAre) {
-    Write("NoBypass", "File_001", "*.txt");
     Write("NoBypass", "File_004", "*.pcl");
     sw::WriteDefaultBypassPatterns();
     EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.doc", "*.wri", "*.rtf", "*.pcl"}));
+}
+
+// A reinstall runs the set-up again over the user's own list.
+TEST_F(BypassExceptions, DefaultsKeepAStoredListAsItIs) {
+    sw::SaveBypassPatterns({"*.doc", "*.txt", "*.pdf", "*.wri"}, 0);
+    sw::WriteDefaultBypassPatterns();
+    EXPECT_EQ(sw::ReadBypassPatterns(), (Patterns{"*.doc", "*.txt", "*.pdf", "*.wri"}));
 }
 
 TEST_F(BypassExceptions, FileWithoutExtensionAlwaysBypasses) {

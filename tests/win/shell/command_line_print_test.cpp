@@ -2,6 +2,7 @@
 // bytes each virtual printer receives follow the printer's stored settings,
 // and the program ends without showing a window, with an exit code that says
 // whether the print was handed on (0) or why not.
+#include "common/library_text.h"
 #include "common/path_helpers.h"
 #include "printengine/swprint.h"
 #include "support/print_server.h"
@@ -62,6 +63,16 @@ TEST_F(CommandLinePrint, QuotedPathWithSpacesAndStatusKept) {
     EXPECT_EQ(inbox.NextJob(), "quoted");
     // A print from the command line leaves unattended printing as it was.
     EXPECT_EQ(Read("Unattended", "Status"), "1");
+}
+
+// Send To of a file in a folder such as "{GUID}" whose name holds a brace
+// too: the whole path is the file, for the default printer.
+TEST_F(CommandLinePrint, PathWithBracesIsOneFileForTheDefaultPrinter) {
+    const swtest::TempFolder folder("{5F2A0C11}", swtest::RunFolder());
+    const std::string path = folder.Write("report{1}.prn", "braced");
+    PrinterInbox inbox(sw::TakeLibraryText(DefaultPrinter()));
+    RunProgram("\"" + path + "\"");
+    EXPECT_EQ(inbox.NextJob(), "braced");
 }
 
 TEST_F(CommandLinePrint, BitmapIsDrawnThroughTheDriverAsAPage) {

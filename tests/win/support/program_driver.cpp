@@ -281,10 +281,12 @@ void DropFiles(HWND window, const std::vector<std::string>& paths) {
     PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory.Address()), 0);
 }
 
+// The whole text: a window's log grows past any fixed buffer.
 std::string WindowText(HWND window) {
-    char text[1024] = {};
-    SendMessageA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
-    return text;
+    const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    return text.c_str();
 }
 
 } // namespace swtest
