@@ -1,13 +1,16 @@
 // The rules that make unattended printing print each version of a file once:
 // when a file has settled, what is remembered of printed and failing files,
 // how often a failure is logged, and the state file's text.
+#include "unattended/calendar.h"
 #include "unattended/file_sightings.h"
+#include "unattended/pause_text.h"
 #include "unattended/printed_files.h"
 #include "unattended/printed_files_codec.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -108,6 +111,47 @@ TEST(PrintedFiles, ANoteLeftByAStopBecomesMaybePrinted) {
     finished.TakeNote(note);
     EXPECT_FALSE(finished.TakeChanged()) << "the print was done, only the note was left";
     EXPECT_EQ(finished.Consider(note.path, "Laser", note.version), FileVerdict::AlreadyPrinted);
+}
+
+TEST(PrintedFiles, TheJournalPrintsAgainAStartedJobAndFinishesATakenOne) {
+    FileEntry note;
+    note.version = {10, 100};
+    note.loggedAt = sw::MomentSeconds({2026, 12, 9, 10, 0, 5});
+    note.printer = "Laser";
+    note.path = "C:\\In\\a.prn";
+    PrintedFiles files;
+    note.mark = FileMark::Started;
+    files.TakeNote(note);
+    EXPECT_EQ(files.Consider(note.path, "Laser", note.version), FileVerdict::Print);
+    note.mark = FileMark::Taken;
+    files.TakeNote(note);
+    EXPECT_EQ(files.Consider(note.path, "Laser", {11, 100}), FileVerdict::LineOwed)
+        << "owed whatever the file became";
+    ASSERT_NE(files.Taken(note.path, "LASER"), nullptr);
+    const sw::LocalTime at = sw::MomentOfSeconds(files.Taken(note.path, "Laser")->loggedAt);
+    EXPECT_EQ(sw::FormatDate(at) + " " + sw::FormatTime(at), "12-09-2026 10:00:05");
+}
+
+TEST(UnattendedSettings, SettleSecondsAndThePausedIndicator) {
+    const std::pair<const char*, int> settle[] = {{"", 2},
+                                                  {"abc", 2},
+                                                  {"5s", 2},
+                                                  {"2.5", 2},
+                                                  {" 30 ", 30},
+                                                  {"1", 1},
+                                                  {"0", 1},
+                                                  {"-5", 1},
+                                                  {"600", 600},
+                                                  {"601", 600},
+                                                  {"99999999999999999999", 600}};
+    for (const auto& [text, seconds] : settle)
+        EXPECT_EQ(sw::SettleSecondsFrom(text), seconds) << "\"" << text << "\"";
+    sw::FileSightings sightings;
+    sightings.Settled("a", {5, kNow - 9 * kSecond}, 1, kNow, 10);
+    EXPECT_FALSE(sightings.Settled("a", {5, kNow - 9 * kSecond}, 2, kNow, 10));
+    EXPECT_EQ(sw::PausedIndicatorText(112), "Unattended printing: paused, the disk is full (112)");
+    EXPECT_EQ(sw::PausedIndicatorText(5),
+              "Unattended printing: paused, its records cannot be written (5)");
 }
 
 TEST(PrintedFiles, FailuresAreLoggedFirstThenEveryTenMinutesPerCode) {
