@@ -6,8 +6,10 @@
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/temp_files.h"
+#include "support/text_lines.h"
 #include "unattended/data_files.h"
 #include "unattended/printed_files_codec.h"
+#include "unattended/schedule_record.h"
 #include "unattended/unattended_run.h"
 #include "unattended_fixture.h"
 
@@ -15,6 +17,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -209,6 +212,69 @@ TEST_F(UnattendedOnce, KilledADozenTimesWhilePrintingEveryFileIsPrintedOnce) {
     }
     EXPECT_TRUE(swtest::FolderListing(Folder()).empty());
     EXPECT_FALSE(FileExists(sw::PrintingNotePath()));
+}
+
+// A copy of the program on a small disk of its own, a watched folder of 60
+// files. Full from the start, it prints nothing and says why; with four
+// pages of room it pauses once its records cannot grow, having printed
+// nothing twice and moved nothing without its line; with room again, at
+// the next start, it finishes: every file printed once, with one line.
+TEST_F(UnattendedOnce, AFullDiskPausesPrintingUntilThereIsRoom) {
+    const std::string disk = ShellQuoted(swtest::UnixRunFolder() + "/small-disk");
+    std::string output;
+    if (swtest::RunHostCommand(
+            "mkdir -p " + disk + " && mount -t tmpfs -o size=32m sw_small " + disk, &output) != 0)
+        GTEST_SKIP() << "cannot mount a small file system here (it needs root): " << output;
+    const std::shared_ptr<void> unmount(nullptr,
+                                        [&](void*) { swtest::RunHostCommand("umount " + disk); });
+    const std::string program = swtest::RunFolder() + "\\small-disk\\stopped_tick.exe";
+    ASSERT_TRUE(CopyFileA(swtest::ProgramFromEnvironment("SW_STOPPED_TICK").c_str(),
+                          program.c_str(), FALSE));
+    const sw::ScheduleRecordBytes record =
+        sw::EncodeScheduleRecord(Watching("*.prn").ToRecycleBin());
+    ASSERT_TRUE(swtest::WriteToFile(swtest::RunFolder() + "\\small-disk\\sw.dat",
+                                    std::string(record.begin(), record.end())));
+    constexpr int kFiles = 60;
+    for (int number = 1; number <= kFiles; ++number)
+        WriteInFolder(BurstName(number), BurstBytes(number));
+    PrinterInbox inbox(kSchedulePrinter);
+    std::map<std::string, int> received;
+    const auto run = [&](const char* room, DWORD code) {
+        swtest::RunHostCommand(std::string("cd ") + disk + " && " + room);
+        swtest::RunningProgram copy(program, "ticks 4");
+        EXPECT_EQ(copy.WaitForExit(120000), code) << room;
+        ReceiveAll(inbox, received);
+    };
+    const auto log = [&] {
+        return swtest::SplitLines(
+            swtest::ReadWholeFile(swtest::RunFolder() + "\\small-disk\\Unattended.txt"), "\r\n");
+    };
+
+    run("dd if=/dev/zero of=filler bs=4k 2>/dev/null; true", ERROR_DISK_FULL);
+    EXPECT_TRUE(received.empty()) << "nothing printed without its note";
+    EXPECT_EQ(swtest::FolderListing(Folder()).size(), static_cast<std::size_t>(kFiles));
+
+    run("truncate -s -16k filler", ERROR_DISK_FULL);
+    const std::vector<std::string> paused = log();
+    std::size_t left = 0;
+    for (int number = 1; number <= kFiles; ++number) {
+        const bool stays = FileExists(InFolder(BurstName(number)));
+        left += stays;
+        EXPECT_LE(received[BurstBytes(number)], 1) << BurstName(number);
+        EXPECT_EQ(SuccessLines(paused, BurstName(number)), stays ? 0 : 1)
+            << "moved only with its line";
+    }
+    EXPECT_GT(left, 0u);
+    EXPECT_LT(left, static_cast<std::size_t>(kFiles)) << "paused in the middle of the burst";
+
+    run("rm filler", 0);
+    const std::vector<std::string> lines = log();
+    EXPECT_EQ(lines.size(), static_cast<std::size_t>(kFiles));
+    for (int number = 1; number <= kFiles; ++number) {
+        EXPECT_EQ(received[BurstBytes(number)], 1) << BurstName(number);
+        EXPECT_EQ(SuccessLines(lines, BurstName(number)), 1) << BurstName(number);
+    }
+    EXPECT_TRUE(swtest::FolderListing(Folder()).empty());
 }
 
 // The state files are replaced in one step and read for what they hold: a
