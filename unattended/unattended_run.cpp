@@ -207,9 +207,9 @@ struct ScanPlace {
 };
 
 // Writes the line of a printed file, then moves it when the schedule says
-// so and it is still the version printed; the record goes to the disk before
-// the move. A line that cannot be written leaves the file owing it, in its
-// folder; a later pass writes it with the moment of printing.
+// so and it is still the version printed: its record as printed is on the
+// disk already. A line that cannot be written leaves the file owing it, in
+// its folder; a later pass writes it with the moment of printing.
 void FinishPrinted(const ScanPlace& place, const std::string& name, const std::string& key,
                    const FileVersion& listed) {
     PrintedFiles& printed = Memory().printed;
@@ -226,8 +226,6 @@ void FinishPrinted(const ScanPlace& place, const std::string& name, const std::s
         SaveOrPause();
         return;
     }
-    if (!SaveOrPause())
-        return;
     const std::int32_t moveError = SendToRecycleBin(place.folder + name);
     if (moveError == 0) {
         printed.Forget(key, printer);

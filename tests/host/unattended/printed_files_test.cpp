@@ -113,26 +113,7 @@ TEST(PrintedFiles, ANoteLeftByAStopBecomesMaybePrinted) {
     EXPECT_EQ(finished.Consider(note.path, "Laser", note.version), FileVerdict::AlreadyPrinted);
 }
 
-TEST(PrintedFiles, TheJournalPrintsAgainAStartedJobAndFinishesATakenOne) {
-    FileEntry note;
-    note.version = {10, 100};
-    note.loggedAt = sw::MomentSeconds({2026, 12, 9, 10, 0, 5});
-    note.printer = "Laser";
-    note.path = "C:\\In\\a.prn";
-    PrintedFiles files;
-    note.mark = FileMark::Started;
-    files.TakeNote(note);
-    EXPECT_EQ(files.Consider(note.path, "Laser", note.version), FileVerdict::Print);
-    note.mark = FileMark::Taken;
-    files.TakeNote(note);
-    EXPECT_EQ(files.Consider(note.path, "Laser", {11, 100}), FileVerdict::LineOwed)
-        << "owed whatever the file became";
-    ASSERT_NE(files.Taken(note.path, "LASER"), nullptr);
-    const sw::LocalTime at = sw::MomentOfSeconds(files.Taken(note.path, "Laser")->loggedAt);
-    EXPECT_EQ(sw::FormatDate(at) + " " + sw::FormatTime(at), "12-09-2026 10:00:05");
-}
-
-TEST(UnattendedSettings, SettleSecondsAndThePausedIndicator) {
+TEST(UnattendedSettings, SettleSecondsAMomentOfPrintingAndThePausedIndicator) {
     const std::pair<const char*, int> settle[] = {{"", 2},
                                                   {"abc", 2},
                                                   {"5s", 2},
@@ -149,6 +130,8 @@ TEST(UnattendedSettings, SettleSecondsAndThePausedIndicator) {
     sw::FileSightings sightings;
     sightings.Settled("a", {5, kNow - 9 * kSecond}, 1, kNow, 10);
     EXPECT_FALSE(sightings.Settled("a", {5, kNow - 9 * kSecond}, 2, kNow, 10));
+    const sw::LocalTime at = sw::MomentOfSeconds(sw::MomentSeconds({2026, 12, 9, 10, 0, 5}));
+    EXPECT_EQ(sw::FormatDate(at) + " " + sw::FormatTime(at), "12-09-2026 10:00:05");
     EXPECT_EQ(sw::PausedIndicatorText(112), "Unattended printing: paused, the disk is full (112)");
     EXPECT_EQ(sw::PausedIndicatorText(5),
               "Unattended printing: paused, its records cannot be written (5)");

@@ -1,7 +1,6 @@
 // Stands in for the program stopped in the middle of unattended printing:
 // runs it with the real print library and ends its process at once, as a
 // kill or a power cut would, at the moment its arguments name:
-//   start N           as the Nth job of this run starts, after its journal note;
 //   end N             as the Nth job is about to end, all its bytes written;
 //   taken N           after the Nth print, once the journal says the spooler
 //                     took it (at the clock read that dates it).
@@ -28,18 +27,9 @@ bool stopAtClock = false;
 sw::SpoolerApi realSpooler;
 sw::LocalClockApi realClock;
 
-void StopWhenCountedDown() {
+BOOL WINAPI StopBeforeEndDoc(HANDLE printer) {
     if (--countdown == 0)
         TerminateProcess(GetCurrentProcess(), kPrintedAndStopped);
-}
-
-DWORD WINAPI StartDocThenStop(HANDLE printer, DWORD level, LPBYTE info) {
-    StopWhenCountedDown();
-    return realSpooler.startDocPrinter(printer, level, info);
-}
-
-BOOL WINAPI StopBeforeEndDoc(HANDLE printer) {
-    StopWhenCountedDown();
     return realSpooler.endDocPrinter(printer);
 }
 
@@ -57,9 +47,7 @@ int main(int argc, char** argv) {
     realClock = sw::LocalClock();
     const char* point = argc > 2 ? argv[1] : "";
     countdown = argc > 2 ? std::atoi(argv[2]) : 0;
-    if (std::strcmp(point, "start") == 0) {
-        sw::Spooler().startDocPrinter = StartDocThenStop;
-    } else if (std::strcmp(point, "end") == 0) {
+    if (std::strcmp(point, "end") == 0) {
         sw::Spooler().endDocPrinter = StopBeforeEndDoc;
     } else if (std::strcmp(point, "taken") == 0) {
         sw::LocalClock().getLocalTime = ClockThenStop;

@@ -1,7 +1,7 @@
 // Each file printed exactly once, whatever happens around it, against the
 // real print server: a file written slowly by a program that holds no share
-// lock, a printed file that cannot be moved, and a program stopped between
-// its print and the move.
+// lock, a printed file that cannot be moved, a journal of an earlier version,
+// a program killed again and again while it prints, and a full disk.
 #include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
@@ -19,6 +19,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -157,68 +158,72 @@ TEST_F(UnattendedOnce, AOneStepNoteOfAnEarlierVersionIsNotPrintedAgain) {
     EXPECT_FALSE(FileExists(sw::PrintingNotePath()));
 }
 
-// The test files of a burst, each of its own bytes, and what the printer got.
+// The files of a burst, each with bytes of its own.
 std::string BurstName(int number) {
     return "burst-" + std::to_string(1000 + number).substr(1) + ".prn";
 }
 std::string BurstBytes(int number) {
     return "file " + std::to_string(number) + "\r\n";
 }
-void ReceiveAll(PrinterInbox& inbox, std::map<std::string, int>& received) {
+
+// Reads what the printer got once the print server is idle, and checks each
+// file: printed at most once, and gone from its folder only once printed and
+// logged, with one line. How many files stay, and how many were printed.
+std::pair<int, int> CheckBurst(int files, const std::string& folder, PrinterInbox& inbox,
+                               std::map<std::string, int>& received,
+                               const std::vector<std::string>& lines) {
     swtest::RunHostCommand(
         swtest::PrintServerCommand("wait-idle " + ShellQuoted(swtest::UnixRunFolder())));
     while (inbox.HasNextJob())
         ++received[inbox.NextJob()];
-}
-int SuccessLines(const std::vector<std::string>& lines, const std::string& name) {
-    const std::string end = "\\" + name + "   printed successfully to " + kSchedulePrinter;
-    int count = 0;
-    for (const std::string& line : lines)
-        count += line.size() > end.size() && line.substr(line.size() - end.size()) == end;
-    return count;
+    int left = 0, printed = 0;
+    for (int number = 1; number <= files; ++number) {
+        const std::string end =
+            BurstName(number) + "   printed successfully to " + kSchedulePrinter;
+        const bool stays = FileExists(folder + "\\" + BurstName(number));
+        const int jobs = received[BurstBytes(number)];
+        left += stays;
+        printed += jobs;
+        int logged = 0;
+        for (const std::string& line : lines)
+            logged += line.size() > end.size() &&
+                      line.compare(line.size() - end.size(), end.size(), end) == 0;
+        EXPECT_TRUE(stays ? jobs <= 1 : jobs == 1) << BurstName(number) << ": " << jobs << " jobs";
+        EXPECT_EQ(logged, stays ? 0 : 1) << BurstName(number);
+    }
+    EXPECT_EQ(received.size(), static_cast<std::size_t>(files)) << "no other job";
+    EXPECT_EQ(lines.size(), static_cast<std::size_t>(files - left)) << "no other line";
+    return {left, printed};
 }
 
-// The program killed a dozen times while it prints a folder: as a job starts
-// (after its journal note), before the job ends, and once the journal says
-// the spooler took it. Each start prints again what never reached the
-// spooler whole and finishes the record of what did: every file reaches the
-// printer once, has one line, and leaves the folder.
+// The program killed a dozen times while it prints a folder: before a job
+// ends, and once the journal says the spooler took it. Each start prints
+// again what never reached the spooler whole and finishes the record of what
+// did: every file reaches the printer once, has one line, and leaves.
 TEST_F(UnattendedOnce, KilledADozenTimesWhilePrintingEveryFileIsPrintedOnce) {
     constexpr int kFiles = 300;
     for (int number = 1; number <= kFiles; ++number)
         WriteInFolder(BurstName(number), BurstBytes(number));
     swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
     PrinterInbox inbox(kSchedulePrinter);
-    const char* const points[] = {"start", "end", "taken"};
     for (int stop = 0; stop < 12; ++stop) {
+        const std::string point = stop % 2 == 0 ? "end " : "taken ";
         swtest::RunningProgram stopped(swtest::ProgramFromEnvironment("SW_STOPPED_TICK"),
-                                       std::string(points[stop % 3]) + " " +
-                                           std::to_string(3 + 2 * stop));
-        ASSERT_TRUE(stopped.Started());
-        ASSERT_EQ(stopped.WaitForExit(60000), 7u) << "stop " << stop << " at " << points[stop % 3];
+                                       point + std::to_string(3 + 2 * stop));
+        ASSERT_EQ(stopped.WaitForExit(60000), 7u) << "stop " << stop << ": " << point;
     }
     sw::ForgetUnattendedMemory(); // this process is the last start
-    for (int tick = 0; tick < 10 && !swtest::FolderListing(Folder(), "*.prn").empty(); ++tick)
+    for (int tick = 0; tick < 10 && !swtest::FolderListing(Folder()).empty(); ++tick)
         Tick();
-
     std::map<std::string, int> received;
-    ReceiveAll(inbox, received);
-    const std::vector<std::string> lines = EventLogLines();
-    EXPECT_EQ(received.size(), static_cast<std::size_t>(kFiles));
-    EXPECT_EQ(lines.size(), static_cast<std::size_t>(kFiles));
-    for (int number = 1; number <= kFiles; ++number) {
-        EXPECT_EQ(received[BurstBytes(number)], 1) << BurstName(number);
-        EXPECT_EQ(SuccessLines(lines, BurstName(number)), 1) << BurstName(number);
-    }
-    EXPECT_TRUE(swtest::FolderListing(Folder()).empty());
+    EXPECT_EQ(CheckBurst(kFiles, Folder(), inbox, received, EventLogLines()).first, 0);
     EXPECT_FALSE(FileExists(sw::PrintingNotePath()));
 }
 
-// A copy of the program on a small disk of its own, a watched folder of 60
-// files. Full from the start, it prints nothing and says why; with four
-// pages of room it pauses once its records cannot grow, having printed
-// nothing twice and moved nothing without its line; with room again, at
-// the next start, it finishes: every file printed once, with one line.
+// A copy of the program on a small disk of its own. Full from the start, it
+// prints nothing and says why; with four pages of room it pauses in the
+// middle of the burst, once its records cannot grow; with room again, at the
+// next start, it finishes.
 TEST_F(UnattendedOnce, AFullDiskPausesPrintingUntilThereIsRoom) {
     const std::string disk = ShellQuoted(swtest::UnixRunFolder() + "/small-disk");
     std::string output;
@@ -227,54 +232,35 @@ TEST_F(UnattendedOnce, AFullDiskPausesPrintingUntilThereIsRoom) {
         GTEST_SKIP() << "cannot mount a small file system here (it needs root): " << output;
     const std::shared_ptr<void> unmount(nullptr,
                                         [&](void*) { swtest::RunHostCommand("umount " + disk); });
-    const std::string program = swtest::RunFolder() + "\\small-disk\\stopped_tick.exe";
+    const std::string copy = swtest::RunFolder() + "\\small-disk\\";
     ASSERT_TRUE(CopyFileA(swtest::ProgramFromEnvironment("SW_STOPPED_TICK").c_str(),
-                          program.c_str(), FALSE));
+                          (copy + "stopped_tick.exe").c_str(), FALSE));
     const sw::ScheduleRecordBytes record =
         sw::EncodeScheduleRecord(Watching("*.prn").ToRecycleBin());
-    ASSERT_TRUE(swtest::WriteToFile(swtest::RunFolder() + "\\small-disk\\sw.dat",
-                                    std::string(record.begin(), record.end())));
+    ASSERT_TRUE(swtest::WriteToFile(copy + "sw.dat", std::string(record.begin(), record.end())));
     constexpr int kFiles = 60;
     for (int number = 1; number <= kFiles; ++number)
         WriteInFolder(BurstName(number), BurstBytes(number));
     PrinterInbox inbox(kSchedulePrinter);
     std::map<std::string, int> received;
     const auto run = [&](const char* room, DWORD code) {
-        swtest::RunHostCommand(std::string("cd ") + disk + " && " + room);
-        swtest::RunningProgram copy(program, "ticks 4");
-        EXPECT_EQ(copy.WaitForExit(120000), code) << room;
-        ReceiveAll(inbox, received);
+        swtest::RunHostCommand("cd " + disk + " && " + room);
+        swtest::RunningProgram program(copy + "stopped_tick.exe", "ticks 4");
+        EXPECT_EQ(program.WaitForExit(120000), code) << room;
+        const std::string log = copy + "Unattended.txt";
+        return CheckBurst(kFiles, Folder(), inbox, received,
+                          FileExists(log) ? swtest::SplitLines(swtest::ReadWholeFile(log), "\r\n")
+                                          : std::vector<std::string>());
     };
-    const auto log = [&] {
-        return swtest::SplitLines(
-            swtest::ReadWholeFile(swtest::RunFolder() + "\\small-disk\\Unattended.txt"), "\r\n");
-    };
-
-    run("dd if=/dev/zero of=filler bs=4k 2>/dev/null; true", ERROR_DISK_FULL);
-    EXPECT_TRUE(received.empty()) << "nothing printed without its note";
-    EXPECT_EQ(swtest::FolderListing(Folder()).size(), static_cast<std::size_t>(kFiles));
-
-    run("truncate -s -16k filler", ERROR_DISK_FULL);
-    const std::vector<std::string> paused = log();
-    std::size_t left = 0;
-    for (int number = 1; number <= kFiles; ++number) {
-        const bool stays = FileExists(InFolder(BurstName(number)));
-        left += stays;
-        EXPECT_LE(received[BurstBytes(number)], 1) << BurstName(number);
-        EXPECT_EQ(SuccessLines(paused, BurstName(number)), stays ? 0 : 1)
-            << "moved only with its line";
-    }
-    EXPECT_GT(left, 0u);
-    EXPECT_LT(left, static_cast<std::size_t>(kFiles)) << "paused in the middle of the burst";
-
-    run("rm filler", 0);
-    const std::vector<std::string> lines = log();
-    EXPECT_EQ(lines.size(), static_cast<std::size_t>(kFiles));
-    for (int number = 1; number <= kFiles; ++number) {
-        EXPECT_EQ(received[BurstBytes(number)], 1) << BurstName(number);
-        EXPECT_EQ(SuccessLines(lines, BurstName(number)), 1) << BurstName(number);
-    }
-    EXPECT_TRUE(swtest::FolderListing(Folder()).empty());
+    // Nothing printed without its note, ...
+    EXPECT_EQ(run("dd if=/dev/zero of=filler bs=4k 2>/dev/null; true", ERROR_DISK_FULL),
+              std::make_pair(kFiles, 0));
+    // ... nothing moved without its line, nothing printed twice, ...
+    const std::pair<int, int> paused = run("truncate -s -16k filler", ERROR_DISK_FULL);
+    EXPECT_GT(paused.first, 0);
+    EXPECT_LT(paused.first, kFiles);
+    // ... and every file once, with its line, once there is room.
+    EXPECT_EQ(run("rm filler", 0), std::make_pair(0, kFiles));
 }
 
 // The state files are replaced in one step and read for what they hold: a
