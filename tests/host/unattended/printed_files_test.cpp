@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -114,19 +114,12 @@ TEST(PrintedFiles, ANoteLeftByAStopBecomesMaybePrinted) {
 }
 
 TEST(UnattendedSettings, SettleSecondsAMomentOfPrintingAndThePausedIndicator) {
-    const std::pair<const char*, int> settle[] = {{"", 2},
-                                                  {"abc", 2},
-                                                  {"5s", 2},
-                                                  {"2.5", 2},
-                                                  {" 30 ", 30},
-                                                  {"1", 1},
-                                                  {"0", 1},
-                                                  {"-5", 1},
-                                                  {"600", 600},
-                                                  {"601", 600},
-                                                  {"99999999999999999999", 600}};
-    for (const auto& [text, seconds] : settle)
-        EXPECT_EQ(sw::SettleSecondsFrom(text), seconds) << "\"" << text << "\"";
+    // Missing or not a whole number: 2; outside 1 ... 600: clamped.
+    const char* const texts[] = {
+        "", "abc", "5s", "2.5", " 30 ", "1", "0", "-5", "600", "601", "99999999999999999999"};
+    const int seconds[] = {2, 2, 2, 2, 30, 1, 1, 1, 600, 600, 600};
+    for (std::size_t row = 0; row < std::size(texts); ++row)
+        EXPECT_EQ(sw::SettleSecondsFrom(texts[row]), seconds[row]) << "\"" << texts[row] << "\"";
     sw::FileSightings sightings;
     sightings.Settled("a", {5, kNow - 9 * kSecond}, 1, kNow, 10);
     EXPECT_FALSE(sightings.Settled("a", {5, kNow - 9 * kSecond}, 2, kNow, 10));
