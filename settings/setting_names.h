@@ -39,6 +39,8 @@ inline constexpr std::string_view kPrinterAssociationsSection = "Printer Associa
 
 inline constexpr std::string_view kUnattendedSection = "Unattended";
 inline constexpr std::string_view kStatusKey = "Status"; // "1" running at close, "0" not
+// Seconds a watched file must stay unchanged before it is printed.
+inline constexpr std::string_view kSettleSecondsKey = "SettleSeconds";
 
 inline constexpr std::string_view kWordDocumentsSection = "Word documents";
 inline constexpr std::string_view kMacroAddedKey = "Macro added"; // "1" once installed

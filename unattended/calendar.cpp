@@ -61,6 +61,22 @@ std::int64_t MomentSeconds(const LocalTime& moment) {
     return days * 86400 + SecondsOfDay(moment.hour, moment.minute, moment.second);
 }
 
+LocalTime MomentOfSeconds(std::int64_t seconds) {
+    LocalTime moment;
+    const std::int64_t days = seconds < 0 ? -1 : seconds / 86400;
+    const std::int64_t ofDay = seconds < 0 ? 0 : seconds % 86400;
+    moment.hour = static_cast<int>(ofDay / 3600);
+    moment.minute = static_cast<int>(ofDay / 60 % 60);
+    moment.second = static_cast<int>(ofDay % 60);
+    const std::string date = DateFromDayNumber(static_cast<double>(days));
+    if (date.size() == 10) {
+        moment.month = static_cast<int>(DigitsValue(Part(date, 0, 2)));
+        moment.day = static_cast<int>(DigitsValue(Part(date, 3, 2)));
+        moment.year = static_cast<int>(DigitsValue(Part(date, 6, 4)));
+    }
+    return moment;
+}
+
 double DayNumber(std::string_view date) {
     const std::string text = TrimSpaces(date);
     if (text.size() != 10 || text[2] != '-' || text[5] != '-')

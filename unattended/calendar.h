@@ -35,6 +35,9 @@ std::int32_t SecondsOfDay(std::int32_t hour, std::int32_t minute, std::int32_t s
 // Seconds since the start of the day numbers: day number x 86400 + seconds of
 // the day; only the time of day for a date outside the valid range.
 std::int64_t MomentSeconds(const LocalTime& moment);
+// The moment MomentSeconds gave these seconds for; a date outside the valid
+// range keeps only the time of day (year, month and day 0).
+LocalTime MomentOfSeconds(std::int64_t seconds);
 
 // The Julian Day Number of a Gregorian date "mm-dd-yyyy" (spaces at the ends
 // are ignored), or -1 when the text is not such a date between 10-15-1582 and

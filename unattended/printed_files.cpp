@@ -55,6 +55,8 @@ FileVerdict PrintedFiles::Consider(const std::string& path, const std::string& p
     const auto found = entries_.find(key);
     if (found == entries_.end())
         return FileVerdict::Print;
+    if (found->second.mark == FileMark::Taken)
+        return FileVerdict::LineOwed;
     if (found->second.version != version) {
         entries_.erase(found);
         changed_ = true;
@@ -84,6 +86,26 @@ void PrintedFiles::MarkPrinted(const std::string& path, const std::string& print
         stored = entry;
         changed_ = true;
     }
+}
+
+void PrintedFiles::MarkTaken(const std::string& path, const std::string& printer,
+                             const FileVersion& version, std::int64_t moment) {
+    FileEntry entry;
+    entry.mark = FileMark::Taken;
+    entry.version = version;
+    entry.loggedAt = moment;
+    entry.printer = printer;
+    entry.path = path;
+    const Key key = KeyOf(path, printer);
+    ForgetFailures(key);
+    entries_[key] = entry;
+    changed_ = true;
+}
+
+const FileEntry* PrintedFiles::Taken(const std::string& path, const std::string& printer) const {
+    const auto found = entries_.find(KeyOf(path, printer));
+    return found != entries_.end() && found->second.mark == FileMark::Taken ? &found->second
+                                                                            : nullptr;
 }
 
 void PrintedFiles::Forget(const std::string& path, const std::string& printer) {
@@ -142,6 +164,17 @@ void PrintedFiles::TakeNote(const FileEntry& note) {
     if (found != entries_.end() && found->second.mark == FileMark::Printed &&
         found->second.version == note.version)
         return; // the print finished; only clearing the note was left
+    switch (note.mark) {
+    case FileMark::Started:
+        return; // the job never reached the spooler whole: printed again
+    case FileMark::Taken:
+        MarkTaken(note.path, note.printer, note.version, note.loggedAt);
+        return;
+    case FileMark::Printing:
+        break;
+    default:
+        return; // not a note
+    }
     FileEntry entry = note;
     entry.mark = FileMark::MaybePrinted;
     entry.code = 0;

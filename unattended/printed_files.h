@@ -1,8 +1,9 @@
 // What unattended printing remembers of the files it printed, so that each
 // version of a file is printed once: the files printed that stayed in their
 // folder (the Recycle Bin was not asked for, or the move failed), the files
-// that were being printed when the program stopped, and the files that keep
-// failing, with the time their failure was last logged. Kept in a state file
+// printed whose log line is not written yet, the files that may have been
+// printed when an earlier version of the program stopped, and the files that
+// keep failing, with the time their failure was last logged. Kept in a state file
 // beside the schedule file; a file is forgotten when it is gone or changed.
 #pragma once
 
@@ -22,17 +23,19 @@ namespace sw {
 inline constexpr std::int64_t kFailureLogSeconds = 10 * 60;
 
 enum class FileMark : char {
-    Printed = 'P',      // printed; stays in its folder
+    Printed = 'P',      // printed and logged; stays in its folder
     MaybePrinted = 'M', // was being printed when the program stopped
     Failing = 'F',      // failed; `code` last logged at `loggedAt`
-    Printing = 'N',     // the note written just before a print
+    Printing = 'N',     // the one-step note of earlier versions: may have been printed
+    Started = 'S',      // the journal's note before a job starts; `loggedAt` its moment
+    Taken = 'T',        // the spooler took the whole job at `loggedAt`; not logged yet
 };
 
 struct FileEntry {
     FileMark mark = FileMark::Printed;
     FileVersion version;
     std::int32_t code = 0;     // Failing: the code last logged
-    std::int64_t loggedAt = 0; // Failing: seconds of the clock the log shows
+    std::int64_t loggedAt = 0; // Failing, Started, Taken: seconds of the clock the log shows
     std::string printer;
     std::string path;
 
@@ -44,6 +47,7 @@ enum class FileVerdict {
     Print,              // never printed in this version (or failing so far)
     AlreadyPrinted,     // this version was printed: leave it
     MayHaveBeenPrinted, // noted when the program stopped: log so, then leave it
+    LineOwed,           // printed, its log line not written yet: write it, then finish
 };
 
 class PrintedFiles {
@@ -53,7 +57,8 @@ class PrintedFiles {
     explicit PrintedFiles(const std::vector<FileEntry>& entries);
 
     // The verdict for this version of the file on this printer. An entry for
-    // another version is forgotten: the file has changed.
+    // another version is forgotten: the file has changed. A printed file
+    // whose line is owed is LineOwed whatever its version now.
     FileVerdict Consider(const std::string& path, const std::string& printer,
                          const FileVersion& version);
 
@@ -61,6 +66,13 @@ class PrintedFiles {
     // forgotten.
     void MarkPrinted(const std::string& path, const std::string& printer,
                      const FileVersion& version);
+    // This version was taken by the spooler at `moment` (seconds of the
+    // clock the log shows); its log line is owed.
+    void MarkTaken(const std::string& path, const std::string& printer, const FileVersion& version,
+                   std::int64_t moment);
+    // The entry of a file whose line is owed; null when there is none.
+    const FileEntry* Taken(const std::string& path, const std::string& printer) const;
+
     // The file left its folder (or is to be looked at afresh): all that is
     // remembered of it for the printer goes.
     void Forget(const std::string& path, const std::string& printer);
@@ -79,8 +91,11 @@ class PrintedFiles {
     std::vector<std::string> Unlisted(const std::string& folder, const std::string& printer,
                                       const std::set<std::string>& listedNames) const;
 
-    // Turns a note left by a print the program did not finish into
-    // MaybePrinted, unless that version is already known as printed.
+    // Takes in the journal's note of a print the program did not finish,
+    // unless that version is already known as printed: a job only started
+    // is forgotten (it never reached the printer, the file is printed
+    // again), a job the spooler took owes its line, and the one-step note
+    // of earlier versions becomes MaybePrinted.
     void TakeNote(const FileEntry& note);
 
     // The printed and noted files, then a Failing entry per file, printer and code.
@@ -89,6 +104,8 @@ class PrintedFiles {
 
     // Whether anything changed since the last call of TakeChanged.
     bool TakeChanged();
+    // Flags a change again: what TakeChanged gave could not be saved.
+    void MarkChanged() { changed_ = true; }
 
   private:
     using Key = std::pair<std::string, std::string>; // upper-case path, printer
@@ -96,7 +113,7 @@ class PrintedFiles {
     static Key KeyOf(const std::string& path, const std::string& printer);
     void ForgetFailures(const Key& key);
 
-    std::map<Key, FileEntry> entries_;         // Printed and MaybePrinted
+    std::map<Key, FileEntry> entries_;         // Printed, MaybePrinted and Taken
     std::map<FailureKey, FileEntry> failures_; // Failing
     bool changed_ = false;
 };

@@ -70,7 +70,9 @@ template <typename Number> bool ParseNumber(std::string_view text, Number& value
 bool IsMark(char c) {
     return c == static_cast<char>(FileMark::Printed) ||
            c == static_cast<char>(FileMark::MaybePrinted) ||
-           c == static_cast<char>(FileMark::Failing) || c == static_cast<char>(FileMark::Printing);
+           c == static_cast<char>(FileMark::Failing) ||
+           c == static_cast<char>(FileMark::Printing) ||
+           c == static_cast<char>(FileMark::Started) || c == static_cast<char>(FileMark::Taken);
 }
 
 // Splits at tabs; false unless there are exactly `count` fields.

@@ -36,6 +36,10 @@ std::vector<FileEntry> EntriesOf(const std::string& path) {
     return DecodePrintedFiles(ReadStateText(path)).entries;
 }
 
+bool IsNote(FileMark mark) {
+    return mark == FileMark::Printing || mark == FileMark::Started;
+}
+
 } // namespace
 
 bool IsFileGone(const std::string& path) {
@@ -63,28 +67,37 @@ bool ReplaceFileText(const std::string& path, const std::string& text) {
     if (written && MoveFileExA(scratch.c_str(), path.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
+    const DWORD error = GetLastError();
     DeleteFileA(scratch.c_str());
+    SetLastError(error != 0 ? error : ERROR_WRITE_FAULT);
     return false;
 }
 
-PrintedFiles LoadPrintedFiles() {
+PrintedFiles LoadPrintedFiles(bool& journalKept) {
     std::vector<FileEntry> kept;
     for (const FileEntry& entry : EntriesOf(PrintedFilesPath())) {
-        if (entry.mark != FileMark::Printing && !IsFileGone(entry.path))
+        if (IsNote(entry.mark))
+            continue;
+        // A file gone whose line is owed still gets its line.
+        if (entry.mark == FileMark::Taken || !IsFileGone(entry.path))
             kept.push_back(entry);
     }
     PrintedFiles files(kept);
     bool noted = false;
     for (const FileEntry& note : EntriesOf(PrintingNotePath())) {
-        if (note.mark == FileMark::Printing && !IsFileGone(note.path)) {
+        if (note.mark == FileMark::Taken ||
+            (note.mark == FileMark::Printing && !IsFileGone(note.path))) {
             files.TakeNote(note);
             noted = true;
         }
     }
     // The note goes only once the table holds what it said.
-    if (!noted || SavePrintedFiles(files))
-        ClearPrintingNote();
     files.TakeChanged();
+    journalKept = noted && !SavePrintedFiles(files);
+    if (journalKept)
+        files.MarkChanged();
+    else
+        ClearPrintingNote();
     return files;
 }
 
@@ -94,6 +107,28 @@ bool SavePrintedFiles(const PrintedFiles& files) {
 
 bool WritePrintingNote(const FileEntry& note) {
     return ReplaceFileText(PrintingNotePath(), EncodePrintedFiles({note}));
+}
+
+bool MarkPrintingNoteTaken() {
+    // The note holds one entry: its mark is the first byte after the header line.
+    const LONG markAt = static_cast<LONG>(sizeof(kPrintedFilesHeader) - 1 + 2);
+    const FileHandle file(CreateFileA(PrintingNotePath().c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return false;
+    char mark = 0;
+    DWORD done = 0;
+    if (SetFilePointer(file.Get(), markAt, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER ||
+        !ReadFile(file.Get(), &mark, 1, &done, nullptr) || done != 1)
+        return false;
+    if (mark != static_cast<char>(FileMark::Started)) {
+        SetLastError(ERROR_INVALID_DATA);
+        return false;
+    }
+    mark = static_cast<char>(FileMark::Taken);
+    return SetFilePointer(file.Get(), markAt, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+           WriteFile(file.Get(), &mark, 1, &done, nullptr) && done == 1 &&
+           FlushFileBuffers(file.Get());
 }
 
 void ClearPrintingNote() {

@@ -5,6 +5,7 @@
 #include "settings/setting_names.h"
 #include "settings/setting_numbers.h"
 #include "settings/settings_store.h"
+#include "unattended/pause_text.h"
 #include "unattended/schedule_file.h"
 #include "unattended/unattended_run.h"
 
@@ -13,15 +14,16 @@
 namespace sw {
 namespace {
 
-// What the running timer prints with: a timer procedure takes no argument.
+// What the running timer prints with, and the indicator it shows its state
+// in: a timer procedure takes no argument.
 std::optional<PrintContext>& TickContext() {
     static std::optional<PrintContext> context;
     return context;
 }
 
-void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
-    if (TickContext())
-        RunUnattendedPass(*TickContext());
+HWND& TickIndicator() {
+    static HWND indicator = nullptr;
+    return indicator;
 }
 
 void ShowState(HWND indicator, bool on) {
@@ -31,11 +33,31 @@ void ShowState(HWND indicator, bool on) {
     SetWindowTextA(indicator, text.c_str());
 }
 
+// The indicator says while a pass cannot record, and goes back once one can;
+// it is written only when its text changes.
+void ShowPassState(const UnattendedPassResult& result) {
+    const HWND indicator = TickIndicator();
+    if (indicator == nullptr || !IsWindow(indicator))
+        return;
+    const std::string text =
+        result.paused ? PausedIndicatorText(result.error) : ResourceString(IDS_UNATTENDED_ON);
+    char shown[256] = {};
+    GetWindowTextA(indicator, shown, sizeof(shown));
+    if (text != shown)
+        SetWindowTextA(indicator, text.c_str());
+}
+
+void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (TickContext())
+        ShowPassState(RunUnattendedPass(*TickContext()));
+}
+
 } // namespace
 
 void ToggleUnattendedPrinting(HWND indicator, UINT_PTR& timer, const PrintContext& context) {
     if (!StopUnattendedPrinting(timer)) {
         TickContext().emplace(context);
+        TickIndicator() = indicator;
         timer = SetTimer(nullptr, 0, static_cast<UINT>(MinimumInterval()), UnattendedTick);
     }
     ShowState(indicator, timer != 0);

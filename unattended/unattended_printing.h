@@ -13,7 +13,9 @@ namespace sw {
 // Starts the window-less timer with the period MinimumInterval() when
 // `timer` (the program's) is 0, stops it otherwise, and writes "Unattended"
 // or "No unattended" into `indicator` unless it is null. Every tick prints
-// with `context`, which must outlive the timer. The period stays as started
+// with `context`, which must outlive the timer, and shows in `indicator`
+// when its pass paused because it could not record ("Unattended printing:
+// paused, the disk is full (112)"), and "Unattended" again once it can. The period stays as started
 // until the timer is switched off and on again.
 void ToggleUnattendedPrinting(HWND indicator, UINT_PTR& timer, const PrintContext& context);
 

@@ -3,8 +3,12 @@
 // word processor for the driver-bypass exceptions, or through the companion
 // for a remote printer. Printer and file come from the schedule, never from
 // the main window. A file is printed once it has settled, once per version: what was
-// printed is remembered in the state files, and the file about to be printed
-// is noted first, so that a stop in between never prints it twice unsaid.
+// printed is remembered in the state files. The journal notes the file
+// before its job starts and again once the spooler has taken the whole job,
+// so that a stop during the job prints it again and a stop after it only
+// finishes the record. Nothing is printed without its note on the disk and
+// nothing moved before its log line and record are: a pass that cannot
+// write them pauses until a later one can.
 #include "unattended/unattended_run.h"
 
 #include "common/handle_guard.h"
@@ -14,6 +18,8 @@
 #include "printroute/companion_launch.h"
 #include "printroute/print_route.h"
 #include "printroute/remote_print.h"
+#include "settings/setting_names.h"
+#include "settings/settings_store.h"
 #include "unattended/companion_copies.h"
 #include "unattended/data_files.h"
 #include "unattended/event_log_line.h"
@@ -96,6 +102,9 @@ struct ScanMemory {
     std::uint64_t pass = 0;
     std::uint64_t companionMissedPass = 0;
     std::int32_t companionMissed = 0;
+    int settleSeconds = kDefaultSettleSeconds; // read at each pass
+    UnattendedPassResult pause;                // of the pass under way
+    bool journalKept = false;                  // the journal holds a print the saved table does not
 };
 
 ScanMemory& StoredMemory() {
@@ -106,7 +115,7 @@ ScanMemory& StoredMemory() {
 ScanMemory& Memory() {
     ScanMemory& memory = StoredMemory();
     if (!memory.loaded) {
-        memory.printed = LoadPrintedFiles();
+        memory.printed = LoadPrintedFiles(memory.journalKept);
         memory.loaded = true;
     }
     return memory;
@@ -142,9 +151,28 @@ std::int32_t PrintScheduledFile(const std::string& printer, const std::string& n
     return PrintOnRoute(request, kUnattendedRules, context);
 }
 
-void SaveIfChanged(PrintedFiles& printed) {
-    if (printed.TakeChanged())
-        SavePrintedFiles(printed);
+void Pause(DWORD error) {
+    ScanMemory& memory = Memory();
+    if (!memory.pause.paused)
+        memory.pause = {true, error != 0 ? error : static_cast<std::uint32_t>(ERROR_WRITE_FAULT)};
+}
+
+// Saves the printed files when they changed; pauses the pass when they
+// could not be saved, and keeps them as changed for the next try.
+bool SaveOrPause() {
+    PrintedFiles& printed = Memory().printed;
+    if (!printed.TakeChanged() || SavePrintedFiles(printed))
+        return true;
+    Pause(GetLastError());
+    printed.MarkChanged();
+    return false;
+}
+
+bool LogOrPause(const std::string& line) {
+    if (AppendEventLog(line))
+        return true;
+    Pause(GetLastError());
+    return false;
 }
 
 std::uint64_t SystemTimeNow() {
@@ -178,72 +206,118 @@ struct ScanPlace {
     std::string fullFolder; // as the printed files remember it
 };
 
-void RecordPrinted(const ScanPlace& place, const ListedFile& file, const std::string& key) {
-    const std::string path = place.folder + file.name;
-    const std::string& printer = place.record.PrinterName;
+// Writes the line of a printed file, then moves it when the schedule says
+// so and it is still the version printed: its record as printed is on the
+// disk already. A line that cannot be written leaves the file owing it, in
+// its folder; a later pass writes it with the moment of printing.
+void FinishPrinted(const ScanPlace& place, const std::string& name, const std::string& key,
+                   const FileVersion& listed) {
     PrintedFiles& printed = Memory().printed;
-    const LocalTime now = CurrentLocalTime();
-    if (place.record.MoveToRecycleBin == 0) {
-        AppendEventLog(PrintedLine(now, place.folder, file.name, printer));
-        printed.MarkPrinted(key, printer, file.version);
+    const std::string& printer = place.record.PrinterName;
+    const FileEntry* taken = printed.Taken(key, printer);
+    if (taken == nullptr)
+        return;
+    const FileVersion version = taken->version;
+    const LocalTime at = MomentOfSeconds(taken->loggedAt);
+    if (!LogOrPause(PrintedLine(at, place.folder, name, printer)))
+        return;
+    printed.MarkPrinted(key, printer, version);
+    if (place.record.MoveToRecycleBin == 0 || listed != version) {
+        SaveOrPause();
         return;
     }
-    const std::int32_t moveError = SendToRecycleBin(path);
+    const std::int32_t moveError = SendToRecycleBin(place.folder + name);
     if (moveError == 0) {
-        AppendEventLog(PrintedLine(now, place.folder, file.name, printer));
         printed.Forget(key, printer);
+    } else {
+        // Left in its folder: never printed again while it stays as it is.
+        LogOrPause(PrintedNotMovedLine(CurrentLocalTime(), place.folder, name, printer, moveError));
+    }
+    SaveOrPause();
+}
+
+// After the spooler took the whole job: the journal says so, then the
+// printed files hold it, and only then is the journal cleared. When the
+// printed files cannot be saved the journal stays, so that a stop still
+// finds the print.
+void RecordTaken(const ScanPlace& place, const ListedFile& file, const std::string& key) {
+    ScanMemory& memory = Memory();
+    MarkPrintingNoteTaken();
+    memory.printed.MarkTaken(key, place.record.PrinterName, file.version,
+                             MomentSeconds(CurrentLocalTime()));
+    if (!SaveOrPause()) {
+        memory.journalKept = true;
         return;
     }
-    // Left in its folder: never printed again while it stays as it is.
-    AppendEventLog(PrintedNotMovedLine(now, place.folder, file.name, printer, moveError));
-    printed.MarkPrinted(key, printer, file.version);
+    ClearPrintingNote();
+    FinishPrinted(place, file.name, key, file.version);
 }
 
 void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t now) {
     ScanMemory& memory = Memory();
+    if (memory.pause.paused)
+        return;
     const std::string path = place.folder + file.name;
     const std::string key = place.fullFolder + file.name;
     const std::string& printer = place.record.PrinterName;
-    const bool settled = memory.sightings.Settled(key, file.version, memory.pass, now);
+    const bool settled =
+        memory.sightings.Settled(key, file.version, memory.pass, now, memory.settleSeconds);
     const FileVerdict verdict = memory.printed.Consider(key, printer, file.version);
+    if (verdict == FileVerdict::LineOwed) {
+        FinishPrinted(place, file.name, key, file.version);
+        return;
+    }
     if (verdict == FileVerdict::AlreadyPrinted || !settled)
         return;
     if (verdict == FileVerdict::MayHaveBeenPrinted) {
-        AppendEventLog(
-            MayHaveBeenPrintedLine(CurrentLocalTime(), place.folder, file.name, printer));
-        memory.printed.MarkPrinted(key, printer, file.version);
+        if (LogOrPause(
+                MayHaveBeenPrintedLine(CurrentLocalTime(), place.folder, file.name, printer))) {
+            memory.printed.MarkPrinted(key, printer, file.version);
+            SaveOrPause();
+        }
         return;
     }
     if (IsBeingWritten(path))
         return;
 
     FileEntry note;
-    note.mark = FileMark::Printing;
+    note.mark = FileMark::Started;
     note.version = file.version;
+    note.loggedAt = MomentSeconds(CurrentLocalTime());
     note.printer = printer;
     note.path = key;
-    // Without a note the file is still printed: the note only guards a stop.
-    WritePrintingNote(note);
+    // A print the journal does not know of could not be told from one never
+    // made after a stop: without its note the file waits.
+    if (!WritePrintingNote(note)) {
+        Pause(GetLastError());
+        return;
+    }
     const std::int32_t result = PrintScheduledFile(printer, file.name, path, place.context);
     if (result == 0) {
-        RecordPrinted(place, file, key);
-    } else {
-        const LocalTime at = CurrentLocalTime();
-        if (memory.printed.ShouldLogFailure(key, printer, file.version, result, MomentSeconds(at)))
-            AppendEventLog(NotPrintedLine(at, place.folder, file.name, printer, result));
+        RecordTaken(place, file, key);
+        return;
     }
-    SaveIfChanged(memory.printed);
+    const LocalTime at = CurrentLocalTime();
+    if (memory.printed.ShouldLogFailure(key, printer, file.version, result, MomentSeconds(at)))
+        AppendEventLog(NotPrintedLine(at, place.folder, file.name, printer, result));
     ClearPrintingNote();
 }
 
 // Files remembered in the folder for the printer that this scan did not list
-// are forgotten when they are gone.
+// are forgotten when they are gone; one gone while its line was owed gets
+// its line first.
 void ForgetGoneFiles(const ScanPlace& place, const std::set<std::string>& listed) {
     PrintedFiles& printed = Memory().printed;
-    for (const std::string& path :
-         printed.Unlisted(place.fullFolder, place.record.PrinterName, listed)) {
-        if (IsFileGone(path))
-            printed.Forget(path, place.record.PrinterName);
+    const std::string& printer = place.record.PrinterName;
+    for (const std::string& path : printed.Unlisted(place.fullFolder, printer, listed)) {
+        if (!IsFileGone(path))
+            continue;
+        const FileEntry* taken = printed.Taken(path, printer);
+        if (taken != nullptr &&
+            !LogOrPause(PrintedLine(MomentOfSeconds(taken->loggedAt), place.folder,
+                                    path.substr(place.fullFolder.size()), printer)))
+            return;
+        printed.Forget(path, printer);
     }
 }
 
@@ -279,20 +353,42 @@ void ScanInPass(const ScheduleRecord& record, const PrintContext& context) {
         listed.insert(UpperCase(file.name));
         PrintIfDue(place, file, now);
     }
-    ForgetGoneFiles(place, listed);
-    SaveIfChanged(Memory().printed);
+    if (!Memory().pause.paused)
+        ForgetGoneFiles(place, listed);
+    SaveOrPause();
+}
+
+// What every pass does first: reads the settling time, and brings the
+// printed files to the disk when an earlier pass could not, clearing the
+// journal they make needless.
+void BeginPass() {
+    ScanMemory& memory = Memory();
+    ++memory.pass;
+    memory.pause = UnattendedPassResult();
+    memory.settleSeconds =
+        SettleSecondsFrom(ReadSetting(SettingsFilePath(), kUnattendedSection, kSettleSecondsKey));
+    if (SaveOrPause() && memory.journalKept) {
+        ClearPrintingNote();
+        memory.journalKept = false;
+    }
 }
 
 } // namespace
 
-void AppendEventLog(const std::string& line) {
+bool AppendEventLog(const std::string& line) {
     const std::string text = SingleLogLine(line) + "\r\n";
     const FileHandle log(CreateFileA(EventLogPath().c_str(), FILE_APPEND_DATA,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!log.IsOpen())
+        return false;
     DWORD written = 0;
-    if (log.IsOpen())
-        WriteFile(log.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    if (!WriteFile(log.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr))
+        return false;
+    if (written == text.size())
+        return true;
+    SetLastError(ERROR_DISK_FULL); // a short write: the disk took only part of it
+    return false;
 }
 
 std::int32_t SendToRecycleBin(const std::string& path) {
@@ -324,29 +420,37 @@ std::int32_t SendToRecycleBin(const std::string& path) {
     return PathAttributes(full.data()) == INVALID_FILE_ATTRIBUTES ? 0 : ERROR_ACCESS_DENIED;
 }
 
-void RunSchedule(const ScheduleRecord& record, const PrintContext& context) {
+UnattendedPassResult RunSchedule(const ScheduleRecord& record, const PrintContext& context) {
     const ScanGuard guard;
     if (!guard.First())
-        return;
-    ++Memory().pass;
-    ScanInPass(record, context);
+        return UnattendedPassResult();
+    BeginPass();
+    if (!Memory().pause.paused)
+        ScanInPass(record, context);
+    return Memory().pause;
 }
 
-void RunUnattendedPass(const PrintContext& context) {
+UnattendedPassResult RunUnattendedPass(const PrintContext& context) {
     const ScanGuard guard;
     if (!guard.First())
-        return;
+        return UnattendedPassResult();
     try {
+        BeginPass();
         ScanMemory& memory = Memory();
-        const std::uint64_t pass = ++memory.pass;
         for (const DecodedSchedule& schedule : LoadAllSchedules()) {
+            if (memory.pause.paused)
+                break;
             if (IsScheduleDue(schedule, CurrentLocalTime()))
                 ScanInPass(schedule.record, context);
         }
-        memory.sightings.ForgetUnseenSince(pass);
+        // A paused pass did not look at every file: none is forgotten.
+        if (!memory.pause.paused)
+            memory.sightings.ForgetUnseenSince(memory.pass);
         RemoveOldCompanionCopies();
+        return memory.pause;
     } catch (...) {
         // Nothing may leave a timer procedure; the next tick tries again.
+        return UnattendedPassResult();
     }
 }
 

@@ -14,8 +14,18 @@
 namespace sw {
 
 // Appends the line and CR LF to EventLogPath(), creating the file when
-// missing. A failed write is ignored.
-void AppendEventLog(const std::string& line);
+// missing. False, with the system's code as the last error, when the line is
+// not in the file whole.
+bool AppendEventLog(const std::string& line);
+
+// What a scan pass leaves behind for whoever shows its state: whether it
+// paused because a record could not be written (a journal note, the printed
+// files, a log line), and the system's code of that write. A paused pass
+// prints nothing after the write that failed; the next pass tries again.
+struct UnattendedPassResult {
+    bool paused = false;
+    std::uint32_t error = 0;
+};
 
 // Moves the file to the Recycle Bin, silently. Returns 0 when the file left
 // its folder, otherwise the shell's or the system's code.
@@ -26,18 +36,21 @@ std::int32_t SendToRecycleBin(const std::string& path);
 // is printed to the schedule's printer and logged, in the order the file
 // system lists them, and moved to the Recycle Bin after a successful print
 // when the schedule says so. A file has settled when an earlier scan saw it
-// with the same size and last write time, that time is two seconds old, and
-// no other program holds it open for writing; until then it waits, without
-// a log line. Each version of a file is printed once per printer; the same
-// failure is logged at most every ten minutes. Does nothing while another
-// scan (a tick, or a print of it that lets messages through) is under way.
-// Prints with `context`, the program's companion controls and remembered
-// copies.
-void RunSchedule(const ScheduleRecord& record, const PrintContext& context);
+// with the same size and last write time, that time is the settling time
+// ("SettleSeconds", read at each pass) old, and no other program holds it
+// open for writing; until then it waits, without a log line. Each version of
+// a file is printed once per printer; the same failure is logged at most
+// every ten minutes. A file is printed only once the journal notes it, and
+// moved only once its log line and its record are written; when a record
+// cannot be written the pass pauses (see UnattendedPassResult). Does nothing
+// while another scan (a tick, or a print of it that lets messages through)
+// is under way, and says it did not pause. Prints with `context`, the
+// program's companion controls and remembered copies.
+UnattendedPassResult RunSchedule(const ScheduleRecord& record, const PrintContext& context);
 
 // One tick of the timer: runs every schedule that is due now, in record
 // order, as one scan pass; does nothing while another scan is under way.
-void RunUnattendedPass(const PrintContext& context);
+UnattendedPassResult RunUnattendedPass(const PrintContext& context);
 
 // Drops what unattended printing keeps in memory, as a new start of the
 // program would: the next scan reads the state files again and has seen no

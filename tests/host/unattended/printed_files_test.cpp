@@ -1,12 +1,15 @@
 // The rules that make unattended printing print each version of a file once:
 // when a file has settled, what is remembered of printed and failing files,
 // how often a failure is logged, and the state file's text.
+#include "unattended/calendar.h"
 #include "unattended/file_sightings.h"
+#include "unattended/pause_text.h"
 #include "unattended/printed_files.h"
 #include "unattended/printed_files_codec.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -108,6 +111,23 @@ TEST(PrintedFiles, ANoteLeftByAStopBecomesMaybePrinted) {
     finished.TakeNote(note);
     EXPECT_FALSE(finished.TakeChanged()) << "the print was done, only the note was left";
     EXPECT_EQ(finished.Consider(note.path, "Laser", note.version), FileVerdict::AlreadyPrinted);
+}
+
+TEST(UnattendedSettings, SettleSecondsAMomentOfPrintingAndThePausedIndicator) {
+    // Missing or not a whole number: 2; outside 1 ... 600: clamped.
+    const char* const texts[] = {
+        "", "abc", "5s", "2.5", " 30 ", "1", "0", "-5", "600", "601", "99999999999999999999"};
+    const int seconds[] = {2, 2, 2, 2, 30, 1, 1, 1, 600, 600, 600};
+    for (std::size_t row = 0; row < std::size(texts); ++row)
+        EXPECT_EQ(sw::SettleSecondsFrom(texts[row]), seconds[row]) << "\"" << texts[row] << "\"";
+    sw::FileSightings sightings;
+    sightings.Settled("a", {5, kNow - 9 * kSecond}, 1, kNow, 10);
+    EXPECT_FALSE(sightings.Settled("a", {5, kNow - 9 * kSecond}, 2, kNow, 10));
+    const sw::LocalTime at = sw::MomentOfSeconds(sw::MomentSeconds({2026, 12, 9, 10, 0, 5}));
+    EXPECT_EQ(sw::FormatDate(at) + " " + sw::FormatTime(at), "12-09-2026 10:00:05");
+    EXPECT_EQ(sw::PausedIndicatorText(112), "Unattended printing: paused, the disk is full (112)");
+    EXPECT_EQ(sw::PausedIndicatorText(5),
+              "Unattended printing: paused, its records cannot be written (5)");
 }
 
 TEST(PrintedFiles, FailuresAreLoggedFirstThenEveryTenMinutesPerCode) {

@@ -1,17 +1,25 @@
 // Each file printed exactly once, whatever happens around it, against the
 // real print server: a file written slowly by a program that holds no share
-// lock, a printed file that cannot be moved, and a program stopped between
-// its print and the move.
+// lock, a printed file that cannot be moved, a journal of an earlier version,
+// a program killed again and again while it prints, and a full disk.
+#include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
 #include "support/temp_files.h"
+#include "support/text_lines.h"
 #include "unattended/data_files.h"
+#include "unattended/printed_files_codec.h"
+#include "unattended/schedule_record.h"
 #include "unattended/unattended_run.h"
 #include "unattended_fixture.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -91,7 +99,7 @@ TEST_F(UnattendedOnce, AFileAppendedSlowlyWithoutAShareLockIsPrintedOnceWhole) {
 
 // With the Recycle Bin set, a printed file that cannot be moved stays; it is
 // not printed again while it is unchanged, after a restart neither, and the
-// log says that it was printed but not moved.
+// log says that it was printed, then that it was not moved.
 TEST_F(UnattendedOnce, APrintedFileThatCannotBeMovedIsPrintedOnceAlsoAfterARestart) {
     WriteInFolder("kept.prn", "kept");
     swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
@@ -105,37 +113,40 @@ TEST_F(UnattendedOnce, APrintedFileThatCannotBeMovedIsPrintedOnceAlsoAfterAResta
     Tick();
     EXPECT_EQ(inbox.NextJob(), "kept");
     const std::vector<std::string> lines = EventLogLines();
-    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines.size(), 2u) << "the line is written before the move is tried";
+    EXPECT_EQ(lines[0], Printed("kept.prn"));
     const std::string prefix =
         Logged("kept.prn", std::string("printed to ") + kSchedulePrinter +
                                " but not moved to the Recycle Bin due to Error ");
-    EXPECT_EQ(lines[0].substr(0, prefix.size()), prefix);
-    EXPECT_NE(lines[0].substr(prefix.size()), "0");
+    EXPECT_EQ(lines[1].substr(0, prefix.size()), prefix);
+    EXPECT_NE(lines[1].substr(prefix.size()), "0");
     EXPECT_TRUE(FileExists(InFolder("kept.prn")));
 
     sw::ForgetUnattendedMemory(); // the program starts again
     TickUntilSettled();
     Tick();
-    EXPECT_EQ(EventLogLines().size(), 1u);
+    EXPECT_EQ(EventLogLines().size(), 2u);
     EXPECT_FALSE(inbox.HasNextJob()) << "not printed again after the restart";
 }
 
-// A program stopped between the print and the move leaves its note: at the
-// next start the file is not printed again, stays in its folder, and the log
-// says it may have been printed.
-TEST_F(UnattendedOnce, AProgramStoppedBetweenPrintAndMoveDoesNotPrintAgain) {
-    WriteInFolder("noted.prn", "noted");
+// The one-step note of earlier versions, left by a stop anywhere between
+// the note and the record: the file is not printed again, stays in its
+// folder, and the log says it may have been printed.
+TEST_F(UnattendedOnce, AOneStepNoteOfAnEarlierVersionIsNotPrintedAgain) {
+    const std::string path = WriteInFolder("noted.prn", "noted");
     swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data));
+    sw::FileEntry note;
+    note.mark = sw::FileMark::Printing;
+    note.version = {data.nFileSizeLow,
+                    (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                        data.ftLastWriteTime.dwLowDateTime};
+    note.printer = kSchedulePrinter;
+    note.path = path;
+    ASSERT_TRUE(swtest::WriteToFile(sw::PrintingNotePath(), sw::EncodePrintedFiles({note})));
     PrinterInbox inbox(kSchedulePrinter);
 
-    swtest::RunningProgram stopped(swtest::ProgramFromEnvironment("SW_STOPPED_TICK"), "");
-    ASSERT_TRUE(stopped.Started());
-    EXPECT_EQ(stopped.WaitForExit(60000), 7u) << "it stopped right after its print";
-    EXPECT_EQ(inbox.NextJob(), "noted");
-    EXPECT_TRUE(FileExists(sw::PrintingNotePath()));
-    EXPECT_TRUE(EventLogLines().empty());
-
-    sw::ForgetUnattendedMemory(); // this process is the next start
     TickUntilSettled();
     Tick();
     EXPECT_TRUE(FileExists(InFolder("noted.prn"))) << "left in its folder";
@@ -143,8 +154,113 @@ TEST_F(UnattendedOnce, AProgramStoppedBetweenPrintAndMoveDoesNotPrintAgain) {
               std::vector<std::string>{
                   Logged("noted.prn", std::string("may have been printed to ") + kSchedulePrinter +
                                           " before the program stopped; not printed again")});
-    EXPECT_FALSE(inbox.HasNextJob()) << "not printed again";
+    swtest::ExpectNothingSentBefore(inbox, kSchedulePrinter);
     EXPECT_FALSE(FileExists(sw::PrintingNotePath()));
+}
+
+// The files of a burst, each with bytes of its own.
+std::string BurstName(int number) {
+    return "burst-" + std::to_string(1000 + number).substr(1) + ".prn";
+}
+std::string BurstBytes(int number) {
+    return "file " + std::to_string(number) + "\r\n";
+}
+
+// Reads what the printer got once the print server is idle, and checks each
+// file: printed at most once, and gone from its folder only once printed and
+// logged, with one line. How many files stay, and how many were printed.
+std::pair<int, int> CheckBurst(int files, const std::string& folder, PrinterInbox& inbox,
+                               std::map<std::string, int>& received,
+                               const std::vector<std::string>& lines) {
+    swtest::RunHostCommand(
+        swtest::PrintServerCommand("wait-idle " + ShellQuoted(swtest::UnixRunFolder())));
+    while (inbox.HasNextJob())
+        ++received[inbox.NextJob()];
+    int left = 0, printed = 0;
+    for (int number = 1; number <= files; ++number) {
+        const std::string end =
+            BurstName(number) + "   printed successfully to " + kSchedulePrinter;
+        const bool stays = FileExists(folder + "\\" + BurstName(number));
+        const int jobs = received[BurstBytes(number)];
+        left += stays;
+        printed += jobs;
+        int logged = 0;
+        for (const std::string& line : lines)
+            logged += line.size() > end.size() &&
+                      line.compare(line.size() - end.size(), end.size(), end) == 0;
+        EXPECT_TRUE(stays ? jobs <= 1 : jobs == 1) << BurstName(number) << ": " << jobs << " jobs";
+        EXPECT_EQ(logged, stays ? 0 : 1) << BurstName(number);
+    }
+    EXPECT_EQ(received.size(), static_cast<std::size_t>(files)) << "no other job";
+    EXPECT_EQ(lines.size(), static_cast<std::size_t>(files - left)) << "no other line";
+    return {left, printed};
+}
+
+// The program killed a dozen times while it prints a folder: before a job
+// ends, and once the journal says the spooler took it. Each start prints
+// again what never reached the spooler whole and finishes the record of what
+// did: every file reaches the printer once, has one line, and leaves.
+TEST_F(UnattendedOnce, KilledADozenTimesWhilePrintingEveryFileIsPrintedOnce) {
+    constexpr int kFiles = 300;
+    for (int number = 1; number <= kFiles; ++number)
+        WriteInFolder(BurstName(number), BurstBytes(number));
+    swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
+    PrinterInbox inbox(kSchedulePrinter);
+    for (int stop = 0; stop < 12; ++stop) {
+        const std::string point = stop % 2 == 0 ? "end " : "taken ";
+        swtest::RunningProgram stopped(swtest::ProgramFromEnvironment("SW_STOPPED_TICK"),
+                                       point + std::to_string(3 + 2 * stop));
+        ASSERT_EQ(stopped.WaitForExit(60000), 7u) << "stop " << stop << ": " << point;
+    }
+    sw::ForgetUnattendedMemory(); // this process is the last start
+    for (int tick = 0; tick < 10 && !swtest::FolderListing(Folder()).empty(); ++tick)
+        Tick();
+    std::map<std::string, int> received;
+    EXPECT_EQ(CheckBurst(kFiles, Folder(), inbox, received, EventLogLines()).first, 0);
+    EXPECT_FALSE(FileExists(sw::PrintingNotePath()));
+}
+
+// A copy of the program on a small disk of its own. Full from the start, it
+// prints nothing and says why; with four pages of room it pauses in the
+// middle of the burst, once its records cannot grow; with room again, at the
+// next start, it finishes.
+TEST_F(UnattendedOnce, AFullDiskPausesPrintingUntilThereIsRoom) {
+    const std::string disk = ShellQuoted(swtest::UnixRunFolder() + "/small-disk");
+    std::string output;
+    if (swtest::RunHostCommand(
+            "mkdir -p " + disk + " && mount -t tmpfs -o size=32m sw_small " + disk, &output) != 0)
+        GTEST_SKIP() << "cannot mount a small file system here (it needs root): " << output;
+    const std::shared_ptr<void> unmount(nullptr,
+                                        [&](void*) { swtest::RunHostCommand("umount " + disk); });
+    const std::string copy = swtest::RunFolder() + "\\small-disk\\";
+    ASSERT_TRUE(CopyFileA(swtest::ProgramFromEnvironment("SW_STOPPED_TICK").c_str(),
+                          (copy + "stopped_tick.exe").c_str(), FALSE));
+    const sw::ScheduleRecordBytes record =
+        sw::EncodeScheduleRecord(Watching("*.prn").ToRecycleBin());
+    ASSERT_TRUE(swtest::WriteToFile(copy + "sw.dat", std::string(record.begin(), record.end())));
+    constexpr int kFiles = 60;
+    for (int number = 1; number <= kFiles; ++number)
+        WriteInFolder(BurstName(number), BurstBytes(number));
+    PrinterInbox inbox(kSchedulePrinter);
+    std::map<std::string, int> received;
+    const auto run = [&](const char* room, DWORD code) {
+        swtest::RunHostCommand("cd " + disk + " && " + room);
+        swtest::RunningProgram program(copy + "stopped_tick.exe", "ticks 4");
+        EXPECT_EQ(program.WaitForExit(120000), code) << room;
+        const std::string log = copy + "Unattended.txt";
+        return CheckBurst(kFiles, Folder(), inbox, received,
+                          FileExists(log) ? swtest::SplitLines(swtest::ReadWholeFile(log), "\r\n")
+                                          : std::vector<std::string>());
+    };
+    // Nothing printed without its note, ...
+    EXPECT_EQ(run("dd if=/dev/zero of=filler bs=4k 2>/dev/null; true", ERROR_DISK_FULL),
+              std::make_pair(kFiles, 0));
+    // ... nothing moved without its line, nothing printed twice, ...
+    const std::pair<int, int> paused = run("truncate -s -16k filler", ERROR_DISK_FULL);
+    EXPECT_GT(paused.first, 0);
+    EXPECT_LT(paused.first, kFiles);
+    // ... and every file once, with its line, once there is room.
+    EXPECT_EQ(run("rm filler", 0), std::make_pair(0, kFiles));
 }
 
 // The state files are replaced in one step and read for what they hold: a
