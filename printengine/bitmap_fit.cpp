@@ -54,6 +54,15 @@ DeviceBox FitBitmapToBox(const DeviceBox& box, int bitmapWidth, int bitmapHeight
     return fitted;
 }
 
+bool LandsOnPage(const DeviceBox& fitted, int pageWidth, int pageHeight) {
+    if (fitted.width <= 0 || fitted.height <= 0)
+        return false;
+    // In 64 bits: a corner far beyond the page plus its size must not wrap.
+    const std::int64_t right = std::int64_t{fitted.x} + fitted.width;
+    const std::int64_t bottom = std::int64_t{fitted.y} + fitted.height;
+    return fitted.x < pageWidth && fitted.y < pageHeight && right > 0 && bottom > 0;
+}
+
 std::uint64_t DibRowBytes(int width, int bitsPerPixel) {
     if (width <= 0 || bitsPerPixel <= 0)
         return 0;

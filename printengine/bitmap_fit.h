@@ -38,6 +38,11 @@ DeviceBox DeviceBoxFromInches(double left, double top, double width, double heig
 // size 0 x 0, which draws nothing.
 DeviceBox FitBitmapToBox(const DeviceBox& box, int bitmapWidth, int bitmapHeight);
 
+// True when some of the fitted box lies on a page of the given size (its
+// printable area, whose top-left corner is the box's origin): the box has an
+// area and overlaps the page.
+bool LandsOnPage(const DeviceBox& fitted, int pageWidth, int pageHeight);
+
 // Bytes of one row of a device-independent bitmap: rows are padded to a
 // multiple of 4 bytes.
 std::uint64_t DibRowBytes(int width, int bitsPerPixel);

@@ -94,6 +94,21 @@ SHORT DrawBitmap(HBITMAP bitmap, SHORT mode, double left, double top, double wid
     return StretchBitmap(target, fitted, memory.Get(), bitmap, size) ? 1 : 0;
 }
 
+// True when some of the bitmap, fitted into the box, lands on the printable
+// area of the printer's page. A bitmap whose size cannot be read counts as
+// landing: drawing it reports the failure.
+bool ImageLandsOnPage(HDC printer, HBITMAP bitmap, double left, double top, double width,
+                      double height) {
+    BITMAP size = {};
+    if (GetObjectA(bitmap, sizeof(size), &size) == 0)
+        return true;
+    const sw::DeviceBox box =
+        sw::DeviceBoxFromInches(left, top, width, height, GetDeviceCaps(printer, LOGPIXELSX),
+                                GetDeviceCaps(printer, LOGPIXELSY));
+    return sw::LandsOnPage(sw::FitBitmapToBox(box, size.bmWidth, size.bmHeight),
+                           GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES));
+}
+
 // The error of the call that has just failed, after the document it
 // belonged to is abandoned, so that no partial page is printed.
 LONG AbandonDocument(HDC printer, DWORD fallback) {
@@ -104,7 +119,9 @@ LONG AbandonDocument(HDC printer, DWORD fallback) {
 
 // Prints the bitmap as one page of a document on the printer: 0 when the
 // spooler took the page, else the error of the step that failed. A bitmap
-// that cannot be loaded or drawn prints nothing at all.
+// that cannot be loaded or drawn prints nothing at all; nor does one whose
+// box puts nothing of it on the page (ERROR_INVALID_PARAMETER), rather than
+// an empty page reported as printed.
 LONG PrintBitmapPage(const std::string& printer, const std::string& file, double left, double top,
                      double width, double height) {
     // An all-zero device mode makes the driver use the printer's own settings.
@@ -121,6 +138,8 @@ LONG PrintBitmapPage(const std::string& printer, const std::string& file, double
         return sw::LastErrorOr(ERROR_INVALID_DATA);
 
     const HDC dc = printerDc.Get();
+    if (!ImageLandsOnPage(dc, bitmap.Get(), left, top, width, height))
+        return ERROR_INVALID_PARAMETER;
     const std::string documentName = sw::JobDocumentName(file);
     DOCINFOA document = {};
     document.cbSize = sizeof(document);

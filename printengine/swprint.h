@@ -56,7 +56,9 @@ void WINAPI CancelPrintJobs(void);
  * spooler took it, or -1 when it did not (the printer could not be started,
  * the bitmap could not be loaded or drawn, the page or document could not be
  * ended); GetLastError then gives the reason. Nothing is printed for a bitmap
- * that cannot be loaded, and no message is shown. BLTIMAGE
+ * that cannot be loaded, nor for a box that puts nothing of the image on the
+ * page (a width or height of 0, a box beyond the printable area), which gives
+ * ERROR_INVALID_PARAMETER (87); no message is shown. BLTIMAGE
  * draws into a device context the caller holds (mode 0 copies pixels 1:1,
  * any other mode stretches) and returns 1 when drawn, 0 when not. */
 LONG WINAPI PrintBMP(LPCSTR printerName, LPCSTR fileName, double left, double top, double width,

@@ -19,7 +19,7 @@ std::int32_t PrintOneCopy(const std::string& printer, const std::string& file,
     if (!IsBitmapFile(file))
         return library.printFile(printer.c_str(), file.c_str());
     // Asked for again for every copy: each may be placed on its own.
-    const BitmapPlacement box = PlacementFor(rules);
+    const BitmapPlacement box = PlacementFor(rules, printer);
     if (library.printBmp(printer.c_str(), file.c_str(), box.left, box.top, box.width, box.height) ==
         0)
         return 0;
@@ -29,11 +29,11 @@ std::int32_t PrintOneCopy(const std::string& printer, const std::string& file,
 
 } // namespace
 
-BitmapPlacement PlacementFor(const PrintRules& rules) {
+BitmapPlacement PlacementFor(const PrintRules& rules, const std::string& printer) {
     if (!rules.mayAskForPlacement)
         return ReadBitmapPlacement();
     BitmapPlacement box;
-    GetBitmapPlacement(rules.dialogOwner, box.left, box.top, box.width, box.height);
+    GetBitmapPlacement(rules.dialogOwner, printer, box.left, box.top, box.width, box.height);
     return box;
 }
 

@@ -11,9 +11,10 @@
 
 namespace sw {
 
-// The box a bitmap is printed into: the settings' box, after the placement
-// dialog when the rules let the settings ask for it, else the stored box.
-BitmapPlacement PlacementFor(const PrintRules& rules);
+// The box a bitmap is printed into on `printer`: the settings' box, after the
+// placement dialog when the rules let the settings ask for it, else the
+// stored box.
+BitmapPlacement PlacementFor(const PrintRules& rules, const std::string& printer);
 
 // Switches on the printer's orientation sequences and form feed, prints as
 // many copies as the settings give for (printer, file), both trimmed, each

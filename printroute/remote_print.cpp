@@ -43,7 +43,8 @@ bool SelectCompanionPrinter(const CompanionControls& companion, const std::strin
 }
 
 bool WriteBitmapPlacement(const CompanionControls& companion, const PrintRules& rules) {
-    const BitmapPlacement box = PlacementFor(rules);
+    // The remote printer's page is not known here: its site's driver places it.
+    const BitmapPlacement box = PlacementFor(rules, std::string());
     return WriteToCompanion(companion, kFieldBitmapLeft, MeasureText(box.left)) &&
            WriteToCompanion(companion, kFieldBitmapTop, MeasureText(box.top)) &&
            WriteToCompanion(companion, kFieldBitmapWidth, MeasureText(box.width)) &&

@@ -201,7 +201,17 @@
 #define IDS_SCHEDULED_TIME_COLUMN 1111
 #define IDS_FILE_TO_PRINT_COLUMN 1112
 #define IDS_SCHEDULED_PRINTER_COLUMN 1113
+#define IDS_INTERVAL_REFUSED 1114
+#define IDS_SCHEDULE_NOT_SAVED 1115
 
 // Word-document printing (wordprint/): 1200-1299.
 
 // Remote printing and information (remote/, info/): 1300-1399.
+
+// Settings dialogs (settings/): 1400-1499.
+#define IDS_BMP_NOT_A_NUMBER 1400
+#define IDS_BMP_NEGATIVE 1401
+#define IDS_BMP_BEYOND_PAGE 1402
+#define IDS_BMP_AT_MOST_INCHES 1403
+#define IDS_BMP_AT_MOST_CM 1404
+#define IDS_BMP_VALUE_KEPT 1405

@@ -25,10 +25,11 @@ void WriteBitmapPlacement(const BitmapPlacement& box) {
     WriteSettingNumber(file, kBitmapSection, kHeightKey, box.height);
 }
 
-void GetBitmapPlacement(HWND owner, double& left, double& top, double& width, double& height,
-                        void (*askForPlacement)(HWND)) {
+void GetBitmapPlacement(HWND owner, const std::string& printer, double& left, double& top,
+                        double& width, double& height,
+                        void (*askForPlacement)(HWND, const std::string&)) {
     if (AsksForPlacement(ReadSetting(SettingsFilePath(), kBitmapSection, kUseSavedKey)))
-        askForPlacement(owner);
+        askForPlacement(owner, printer);
     // Read after the dialog, which may have changed the box.
     const BitmapPlacement box = ReadBitmapPlacement();
     left = box.left;

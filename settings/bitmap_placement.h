@@ -19,10 +19,13 @@ BitmapPlacement ReadBitmapPlacement();
 // Writes the four measures (inches) as decimal text.
 void WriteBitmapPlacement(const BitmapPlacement& box);
 
-// The box the next bitmap print uses, in inches. When "UseSaved" is 0 or
-// missing, `askForPlacement` (the placement dialog, owned by `owner`) is
-// shown first and the box read after it closes.
-void GetBitmapPlacement(HWND owner, double& left, double& top, double& width, double& height,
-                        void (*askForPlacement)(HWND) = ShowBitmapPlacementDialog);
+// The box the next bitmap print on `printer` uses, in inches. When
+// "UseSaved" is 0 or missing, `askForPlacement` (the placement dialog, owned
+// by `owner`, keeping the box on that printer's page) is shown first and the
+// box read after it closes.
+void GetBitmapPlacement(HWND owner, const std::string& printer, double& left, double& top,
+                        double& width, double& height,
+                        void (*askForPlacement)(HWND,
+                                                const std::string&) = ShowBitmapPlacementDialog);
 
 } // namespace sw

@@ -1,7 +1,9 @@
 // The placement dialog shows the stored box (inches) in the unit selected when
 // it opens and stores what is typed in the unit selected at "&Return", so the
 // settings file and the library always hold inches. Switching the unit writes
-// the choice at once but leaves the numbers shown as they are.
+// the choice at once but leaves the numbers shown as they are. A measure that
+// is not a number, is negative or would put the box beyond the printer's page
+// is refused with a message that names its field, and keeps its stored value.
 #include "settings/bitmap_placement_dialog.h"
 
 #include "common/dialog_controls.h"
@@ -9,12 +11,15 @@
 #include "resources/resource.h"
 #include "settings/bitmap_placement.h"
 #include "settings/bitmap_units.h"
+#include "settings/placement_check.h"
+#include "settings/printer_page.h"
 #include "settings/setting_names.h"
 #include "settings/setting_numbers.h"
 #include "settings/settings_store.h"
 
 #include <windows.h>
 
+#include <array>
 #include <string_view>
 
 namespace sw {
@@ -22,12 +27,17 @@ namespace {
 
 constexpr std::size_t kTextLimit = 254;
 
+// The edits and their labels in the order left, top, width, height.
+const int kMeasureEdits[4] = {IDC_BMP_LEFT, IDC_BMP_TOP, IDC_BMP_WIDTH, IDC_BMP_HEIGHT};
+const int kMeasureLabels[4] = {IDC_BMP_LEFT_LABEL, IDC_BMP_TOP_LABEL, IDC_BMP_WIDTH_LABEL,
+                               IDC_BMP_HEIGHT_LABEL};
+
+struct PlacementDialogData {
+    std::string printer; // whose page the box must stay on; may be empty
+};
+
 void ShowMeasure(HWND dialog, int id, double storedInches, PlacementUnit unit) {
     SetDlgItemTextA(dialog, id, FormatSettingNumber(ShownMeasure(storedInches, unit)).c_str());
-}
-
-double TypedMeasure(HWND dialog, int id, PlacementUnit unit) {
-    return StoredMeasure(ParseSettingNumber(ControlText(dialog, id, kTextLimit)), unit);
 }
 
 PlacementUnit SelectedUnit(HWND dialog) {
@@ -36,7 +46,7 @@ PlacementUnit SelectedUnit(HWND dialog) {
                : PlacementUnit::Inches;
 }
 
-void OnInitDialog(HWND dialog, void*) {
+void OnInitDialog(HWND dialog, PlacementDialogData*) {
     const std::string file = SettingsFilePath();
     const PlacementUnit unit = PlacementUnitOf(ReadSetting(file, kBitmapSection, kInchesKey));
     const bool inches = unit == PlacementUnit::Inches;
@@ -64,43 +74,94 @@ void PairClicked(HWND dialog, int clicked, int partner, int first, std::string_v
     WriteSetting(SettingsFilePath(), kBitmapSection, key, firstChecked ? "-1" : "0");
 }
 
-void OnUseSaved(HWND dialog, void*) {
+void OnUseSaved(HWND dialog, PlacementDialogData*) {
     PairClicked(dialog, IDC_BMP_USE_SAVED, IDC_BMP_ASK, IDC_BMP_USE_SAVED, kUseSavedKey);
 }
 
-void OnAsk(HWND dialog, void*) {
+void OnAsk(HWND dialog, PlacementDialogData*) {
     PairClicked(dialog, IDC_BMP_ASK, IDC_BMP_USE_SAVED, IDC_BMP_USE_SAVED, kUseSavedKey);
 }
 
-void OnInches(HWND dialog, void*) {
+void OnInches(HWND dialog, PlacementDialogData*) {
     PairClicked(dialog, IDC_BMP_INCHES, IDC_BMP_CENTIMETERS, IDC_BMP_INCHES, kInchesKey);
 }
 
-void OnCentimeters(HWND dialog, void*) {
+void OnCentimeters(HWND dialog, PlacementDialogData*) {
     PairClicked(dialog, IDC_BMP_CENTIMETERS, IDC_BMP_INCHES, IDC_BMP_INCHES, kInchesKey);
 }
 
-void OnReturn(HWND dialog, void*) {
+// The field's label without its colon, as the message names it.
+std::string FieldName(HWND dialog, int label) {
+    std::string name = ControlText(dialog, label, kTextLimit);
+    if (!name.empty() && name.back() == ':')
+        name.pop_back();
+    return name;
+}
+
+std::string ProblemText(const PlacementCheck& check, std::size_t measure, PlacementUnit unit) {
+    switch (check.problems[measure]) {
+    case MeasureProblem::NotANumber:
+        return ResourceString(IDS_BMP_NOT_A_NUMBER);
+    case MeasureProblem::Negative:
+        return ResourceString(IDS_BMP_NEGATIVE);
+    case MeasureProblem::BeyondPage:
+        break;
+    case MeasureProblem::None:
+        return {};
+    }
+    const UINT most =
+        unit == PlacementUnit::Centimeters ? IDS_BMP_AT_MOST_CM : IDS_BMP_AT_MOST_INCHES;
+    return ResourceString(IDS_BMP_BEYOND_PAGE) + ' ' +
+           FormatSettingNumber(ShownMeasure(check.largest[measure], unit)) + ' ' +
+           ResourceString(most) + '.';
+}
+
+// One line for each refused measure: its field, what was typed and why.
+void ShowRefusals(HWND dialog, const PlacementCheck& check, const std::array<std::string, 4>& typed,
+                  PlacementUnit unit) {
+    std::string message;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (check.problems[i] == MeasureProblem::None)
+            continue;
+        message += FieldName(dialog, kMeasureLabels[i]) + ": \"" + typed[i] + "\" " +
+                   ProblemText(check, i, unit) + "\r\n";
+    }
+    if (message.empty())
+        return;
+    message += ResourceString(IDS_BMP_VALUE_KEPT);
+    MessageBoxA(dialog, message.c_str(), ResourceString(IDS_CHANGE_IGNORED).c_str(), MB_OK);
+}
+
+void OnReturn(HWND dialog, PlacementDialogData* data) {
     const PlacementUnit unit = SelectedUnit(dialog);
-    BitmapPlacement box;
-    box.left = TypedMeasure(dialog, IDC_BMP_LEFT, unit);
-    box.top = TypedMeasure(dialog, IDC_BMP_TOP, unit);
-    box.width = TypedMeasure(dialog, IDC_BMP_WIDTH, unit);
-    box.height = TypedMeasure(dialog, IDC_BMP_HEIGHT, unit);
-    WriteBitmapPlacement(box);
+    std::array<std::string, 4> typed;
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        typed[i] = ControlText(dialog, kMeasureEdits[i], kTextLimit);
+    const BitmapPlacement stored = ReadBitmapPlacement();
+    const PlacementCheck check =
+        CheckTypedPlacement(typed, unit, {stored.left, stored.top, stored.width, stored.height},
+                            PrinterPageSize(data->printer));
+    ShowRefusals(dialog, check, typed, unit);
+    // A refused measure's key is left as it is.
+    const std::string_view keys[4] = {kLeftKey, kTopKey, kWidthKey, kHeightKey};
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (check.problems[i] == MeasureProblem::None)
+            WriteSettingNumber(SettingsFilePath(), kBitmapSection, keys[i], check.box[i]);
+    }
     EndDialog(dialog, IDC_BMP_RETURN);
 }
 
 } // namespace
 
-void ShowBitmapPlacementDialog(HWND owner) {
-    const DialogRules<void> rules{OnInitDialog,
-                                  {{IDC_BMP_USE_SAVED, OnUseSaved},
-                                   {IDC_BMP_ASK, OnAsk},
-                                   {IDC_BMP_INCHES, OnInches},
-                                   {IDC_BMP_CENTIMETERS, OnCentimeters},
-                                   {IDC_BMP_RETURN, OnReturn}}};
-    ShowDialog(owner, IDD_BMPSET, rules, nullptr);
+void ShowBitmapPlacementDialog(HWND owner, const std::string& printer) {
+    const DialogRules<PlacementDialogData> rules{OnInitDialog,
+                                                 {{IDC_BMP_USE_SAVED, OnUseSaved},
+                                                  {IDC_BMP_ASK, OnAsk},
+                                                  {IDC_BMP_INCHES, OnInches},
+                                                  {IDC_BMP_CENTIMETERS, OnCentimeters},
+                                                  {IDC_BMP_RETURN, OnReturn}}};
+    PlacementDialogData data{printer};
+    ShowDialog(owner, IDD_BMPSET, rules, &data);
 }
 
 } // namespace sw

@@ -5,8 +5,13 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace sw {
 
-void ShowBitmapPlacementDialog(HWND owner);
+// The box must stay on the page of `printer` (the one printed to, or the one
+// selected in the main window); with no printer, or one whose page is not
+// known, only the other rules apply.
+void ShowBitmapPlacementDialog(HWND owner, const std::string& printer);
 
 } // namespace sw

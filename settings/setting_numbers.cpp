@@ -106,6 +106,19 @@ double ParseSettingNumber(std::string_view text) {
     return negative ? -magnitude : magnitude;
 }
 
+std::optional<double> ParseWholeNumberText(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view number = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    const std::size_t sign = number[0] == '+' || number[0] == '-' ? 1 : 0;
+    const std::string_view digits = number.substr(sign);
+    if (digits.empty() || NumberLength(digits) != digits.size())
+        return std::nullopt;
+    return ParseSettingNumber(number);
+}
+
 std::string FormatSettingNumber(double value) {
     if (!std::isfinite(value) || value == 0)
         return "0"; // also turns -0 into "0"

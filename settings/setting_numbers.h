@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,11 @@ namespace sw {
 // as 0. Magnitudes beyond the range of double read as the largest finite
 // value of that sign; ones too small to represent read as 0.
 double ParseSettingNumber(std::string_view text);
+
+// The number when the whole text is one, as the parse above reads it, with
+// blanks around it allowed; nothing for an empty text or one with anything
+// else in it ("abc", "1,5", "2 cm"). For what a user types into a dialog.
+std::optional<double> ParseWholeNumberText(std::string_view text);
 
 // Decimal text with at most 15 significant digits: no leading blank, "-" for
 // negatives, "." as decimal point, exponent form ("1E+15", "1E-05") only for

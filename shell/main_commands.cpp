@@ -203,7 +203,7 @@ void OnCommand(HWND window, int command) {
         OnCopies(window);
         break;
     case IDM_BITMAP:
-        ShowBitmapPlacementDialog(window);
+        ShowBitmapPlacementDialog(window, SelectedListPrinter());
         break;
     case IDM_HELP:
         OnHelp(window);

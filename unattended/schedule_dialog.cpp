@@ -1,11 +1,14 @@
 // The form buffer is one schedule record: a step shows the stored record
-// there, Save turns the controls back into a record and writes it. Input
-// that Save refuses is refused silently, as before.
+// there, Save turns the controls back into a record and writes it. The
+// printer is a choice that shows the schedule's own printer, so that Save
+// keeps it unless the user picks another. An interval Save refuses is told
+// in a message; a time it refuses is refused silently, as before.
 #include "unattended/schedule_dialog.h"
 
 #include "common/control_helpers.h"
 #include "common/dialog_controls.h"
 #include "common/dialog_skeleton.h"
+#include "common/message_captions.h"
 #include "resources/resource.h"
 #include "unattended/folder_browser.h"
 #include "unattended/schedule_file.h"
@@ -22,7 +25,7 @@ namespace {
 std::int32_t currentIndex = 0;
 
 struct ScheduleDialogData {
-    HWND printerList;            // the main window's list: Save takes its selection
+    HWND printerList;            // the main window's list: the choices, and a new schedule's
     const PrintContext& context; // what Test prints with
     ScheduleRecord form;         // the record last shown, with the check box's state
 };
@@ -62,15 +65,40 @@ void ShowForm(HWND dialog, const ScheduleForm& form) {
     CheckDlgButton(dialog, IDC_SCHED_RECYCLE, form.moveToRecycleBin ? BST_CHECKED : BST_UNCHECKED);
 }
 
-// The printer a schedule prints to, which Save takes from the main window's
-// list and which the form cannot edit.
+// The choices are the main window's printers: the installed ones and the
+// companion's.
+void FillPrinterChoice(HWND dialog, const ScheduleDialogData* data) {
+    const int count = ListBoxCount(data->printerList);
+    for (int i = 0; i < count; ++i) {
+        const std::string printer = ListBoxText(data->printerList, i);
+        SendDlgItemMessageA(dialog, IDC_SCHED_PRINTER, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(printer.c_str()));
+    }
+}
+
+// Shows `printer` as the choice. One the list does not hold (removed, or the
+// companion's while it is not running) is added, so that Save keeps it.
 void ShowPrinter(HWND dialog, const std::string& printer) {
-    SetDlgItemTextA(dialog, IDC_SCHED_PRINTER, printer.c_str());
+    if (printer.empty()) {
+        SendDlgItemMessageA(dialog, IDC_SCHED_PRINTER, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        return;
+    }
+    const auto name = reinterpret_cast<LPARAM>(printer.c_str());
+    LRESULT index = SendDlgItemMessageA(dialog, IDC_SCHED_PRINTER, CB_FINDSTRINGEXACT,
+                                        static_cast<WPARAM>(-1), name);
+    if (index == CB_ERR)
+        index = SendDlgItemMessageA(dialog, IDC_SCHED_PRINTER, CB_ADDSTRING, 0, name);
+    SendDlgItemMessageA(dialog, IDC_SCHED_PRINTER, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+// The printer the choice shows; empty when none is chosen.
+std::string ChosenPrinter(HWND dialog) {
+    return ControlText(dialog, IDC_SCHED_PRINTER, kReadLimit);
 }
 
 // Loads the record at currentIndex into the form; outside the stored
-// records the form keeps what it shows, with no day selected, and the
-// printer shown is the one Save would take.
+// records the form keeps what it shows, with no day selected, and a new
+// schedule's printer is the one selected in the main window.
 void ShowCurrentSchedule(HWND dialog, ScheduleDialogData* data) {
     if (LoadSchedule(data->form, currentIndex) == ScheduleLoad::NoSuchRecord) {
         SelectDays(dialog, DayFlags{});
@@ -106,6 +134,7 @@ void OnInitDialog(HWND dialog, ScheduleDialogData* data) {
         SendDlgItemMessageA(dialog, IDC_SCHED_DAYS, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(day.c_str()));
     }
+    FillPrinterChoice(dialog, data);
     if (ScheduleCount() > 0) {
         ShowSchedule(dialog, data, 1);
     } else {
@@ -157,9 +186,26 @@ void OnTest(HWND, ScheduleDialogData* data) {
     RunSchedule(data->form, data->context);
 }
 
+// Says which field holds what and what it takes, and puts the caret there.
+void RefuseInterval(HWND dialog, const std::string& typed) {
+    std::string message = ResourceString(IDS_INTERVAL_REFUSED);
+    const std::size_t place = message.find("%s");
+    if (place != std::string::npos)
+        message.replace(place, 2, typed);
+    message += "\r\n" + ResourceString(IDS_SCHEDULE_NOT_SAVED);
+    MessageBoxA(dialog, message.c_str(), kUtilityCaption, MB_OK | MB_ICONEXCLAMATION);
+    const HWND edit = GetDlgItem(dialog, IDC_SCHED_INTERVAL);
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+}
+
 void OnSave(HWND dialog, ScheduleDialogData* data) {
-    const std::optional<ScheduleRecord> record =
-        ScheduleFromForm(ReadForm(dialog), SelectedPrinter(data));
+    const ScheduleForm form = ReadForm(dialog);
+    if (!FormInterval(form.interval)) {
+        RefuseInterval(dialog, form.interval);
+        return;
+    }
+    const std::optional<ScheduleRecord> record = ScheduleFromForm(form, ChosenPrinter(dialog));
     if (!record)
         return;
     data->form = *record;

@@ -11,8 +11,9 @@
 namespace sw {
 
 // Shows the dialog modally; changes reach "sw.dat" only by Save and Delete.
-// Save takes the printer selected in `printerList` (the main window's list);
-// Test prints with `context`.
+// The printer choices are the items of `printerList` (the main window's
+// list), and its selection is a new schedule's printer; Save stores the
+// printer the choice shows. Test prints with `context`.
 void ShowScheduleDialog(HWND owner, HWND printerList, const PrintContext& context);
 
 // The number (from 1) of the schedule the dialog showed or saved last, which

@@ -2,6 +2,8 @@
 
 #include "settings/setting_numbers.h"
 
+#include <cmath>
+
 namespace sw {
 namespace {
 
@@ -29,13 +31,21 @@ ScheduleForm FormFromSchedule(const ScheduleRecord& record) {
     return form;
 }
 
+std::optional<std::int32_t> FormInterval(const std::string& text) {
+    const std::optional<double> interval = ParseWholeNumberText(text.substr(0, kFormIntervalLimit));
+    if (!interval || !(*interval >= 1 && *interval <= kLongestInterval) ||
+        std::floor(*interval) != *interval)
+        return std::nullopt;
+    return static_cast<std::int32_t>(*interval);
+}
+
 std::optional<ScheduleRecord> ScheduleFromForm(const ScheduleForm& form,
                                                const std::string& printer) {
-    const double interval = ParseSettingNumber(form.interval.substr(0, kFormIntervalLimit));
-    if (!(interval >= 1 && interval <= kLongestInterval))
+    const std::optional<std::int32_t> interval = FormInterval(form.interval);
+    if (!interval)
         return std::nullopt;
     ScheduleRecord record;
-    record.IntervalMs = RoundToInt32(interval);
+    record.IntervalMs = *interval;
     record.FilePattern = form.pattern.substr(0, kFormPatternLimit);
     record.WatchFolder = form.folder.substr(0, kFormFolderLimit);
     record.DayMask = MaskFromDayFlags(form.days);

@@ -30,15 +30,19 @@ struct ScheduleForm {
     bool moveToRecycleBin = false;
 };
 
+// The interval the form's text gives: a whole number from 1 to 60000, with
+// blanks around it allowed; nothing for any other text ("abc", "70000",
+// "0.5", "250ms"), which Save refuses.
+std::optional<std::int32_t> FormInterval(const std::string& text);
+
 // The form showing the record: numbers in plain decimal, an interval of 0 as
 // 30000.
 ScheduleForm FormFromSchedule(const ScheduleRecord& record);
 
-// What Save stores: the form's values with the printer selected in the main
-// window. A Through hour of 24 or more ends the window at 23:59:59; Through
-// minutes or seconds of 60 or more become 59.
-// Nothing (no value) when the interval is outside 1 to 60000 or a time is
-// outside the accepted ranges; the form then writes nothing.
+// What Save stores: the form's values with the printer chosen in the form. A Through hour of 24 or
+// more ends the window at 23:59:59; Through minutes or seconds of 60 or more become 59. Nothing (no
+// value) when the interval is outside 1 to 60000 or a time is outside the accepted ranges; the form
+// then writes nothing.
 std::optional<ScheduleRecord> ScheduleFromForm(const ScheduleForm& form,
                                                const std::string& printer);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -63,6 +64,16 @@ const FitCase kFitCases[] = {
 TEST(FitBitmapToBox, KeepsTheBitmapProportions) {
     for (const FitCase& c : kFitCases)
         EXPECT_EQ(sw::FitBitmapToBox(c.box, c.bitmapWidth, c.bitmapHeight), c.fitted) << c.what;
+}
+
+TEST(LandsOnPage, NeedsAnAreaThatOverlapsThePage) {
+    const std::pair<DeviceBox, bool> cases[] = {
+        {{2540, 3290, 10, 10}, true}, {{-10, -10, 11, 11}, true},        {{0, 0, 0, 10}, false},
+        {{0, 0, 10, 0}, false},       {{2550, 0, 10, 10}, false},        {{0, 3300, 10, 10}, false},
+        {{-10, 0, 10, 10}, false},    {{INT_MAX, 0, INT_MAX, 1}, false},
+    };
+    for (const auto& [box, lands] : cases)
+        EXPECT_EQ(sw::LandsOnPage(box, 2550, 3300), lands) << box.x << "," << box.y;
 }
 
 TEST(DibPixelBytes, PadsEveryRowToFourBytes) {

@@ -63,10 +63,11 @@ TEST(ScheduleForm, IntervalMustBeOneTo60000) {
     const std::array<std::string, 6> times = {"0", "0", "0", "23", "59", "59"};
     const struct {
         const char* text;
-        std::int32_t stored; // 0: nothing saved
+        std::int32_t stored; // 0: nothing saved; only whole milliseconds are taken
     } cases[] = {
-        {"1", 1},     {"60000", 60000}, {"30000", 30000}, {" 500", 500}, {"250ms", 250}, {"0", 0},
-        {"60001", 0}, {"", 0},          {"abc", 0},       {"-5", 0},     {"0.5", 0},     {"1e9", 0},
+        {"1", 1},   {"60000", 60000}, {"30000", 30000}, {" 500", 500}, {"250ms", 0},
+        {"0", 0},   {"60001", 0},     {"", 0},          {"abc", 0},    {"-5", 0},
+        {"0.5", 0}, {"1e9", 0},       {"70000", 0},     {"1.5", 0},
     };
     for (const auto& c : cases) {
         const auto record = sw::ScheduleFromForm(Form(c.text, times), "p");

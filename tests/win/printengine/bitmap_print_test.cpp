@@ -259,14 +259,20 @@ TEST(PrintBmp, PrintsABitmapAtALongPathAndRefusesALongerThanAnyPath) {
     EXPECT_FALSE(inbox.HasNextJob());
 }
 
-TEST(PrintBmp, ZeroSizedBoxPrintsAPageWithoutImage) {
+// A box that puts nothing of the image on the page (no width or height, or
+// beyond the page) prints no empty page: it fails with 87.
+TEST(PrintBmp, BoxThatPutsNothingOnThePagePrintsNothing) {
     TempFile bitmap(TwoColourBitmap(200, 100, kRed, kBlue, true), ".bmp");
     PrinterInbox inbox(kPrinter);
-
-    EXPECT_EQ(PrintBMP(kPrinter, bitmap.Path().c_str(), 0.5, 0.5, 0, 4), 0);
-    const std::string job = inbox.NextJob();
-    EXPECT_EQ(job.find("/Width"), std::string::npos);
-    EXPECT_NE(job.find("showpage"), std::string::npos);
+    const double boxes[][4] = {
+        {0.5, 0.5, 0, 4}, {0.5, 0.5, 4, 0}, {100, 0.5, 4, 4}, {0.5, 100, 4, 4}, {-5, 0.5, 4, 4}};
+    for (const auto& box : boxes) {
+        swtest::PoisonLastError();
+        EXPECT_EQ(PrintBMP(kPrinter, bitmap.Path().c_str(), box[0], box[1], box[2], box[3]), -1)
+            << box[0] << " " << box[1] << " " << box[2] << " " << box[3];
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    }
+    swtest::ExpectNothingSentBefore(inbox, kPrinter);
 }
 
 TEST(PrintBmp, PrinterWithoutDeviceContextGivesMinusOne) {

@@ -16,6 +16,8 @@ using swtest::ItemText;
 using swtest::Stored;
 
 const char kCaption[] = "Bitmap printing";
+// A printer of the test print server, whose page the box must stay on.
+const char kPagePrinter[] = "sw_bitmap";
 
 class BitmapPlacementDialog : public swtest::SettingsFileTest {};
 
@@ -31,7 +33,7 @@ TEST_F(BitmapPlacementDialog, FreshFileShowsInchesAskAndZeros) {
                       "0 0 0 0");
         })
         .CloseBox()
-        .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
+        .Run([] { sw::ShowBitmapPlacementDialog(nullptr, std::string()); });
     EXPECT_EQ(Stored("BMPprint", "Left"), "<missing>") << "the close box stores no measure";
 }
 
@@ -39,12 +41,39 @@ TEST_F(BitmapPlacementDialog, ReturnStoresTheTypedMeasuresInInches) {
     DialogDriver(kCaption)
         .SetText(IDC_BMP_LEFT, "1")
         .SetText(IDC_BMP_TOP, "1.5")
-        .SetText(IDC_BMP_WIDTH, "six")
-        .SetText(IDC_BMP_HEIGHT, "-4")
+        .SetText(IDC_BMP_WIDTH, "6")
+        .SetText(IDC_BMP_HEIGHT, "4")
         .Click(IDC_BMP_RETURN)
-        .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
+        .Run([] { sw::ShowBitmapPlacementDialog(nullptr, std::string()); });
     swtest::ExpectStored("BMPprint",
-                         {{"Left", "1"}, {"Top", "1.5"}, {"Width", "0"}, {"Height", "-4"}});
+                         {{"Left", "1"}, {"Top", "1.5"}, {"Width", "6"}, {"Height", "4"}});
+}
+
+// A measure that is no number, is negative or puts the box beyond the page of
+// the printer is refused in one message, field by field; the stored value
+// stays.
+TEST_F(BitmapPlacementDialog, RefusesMeasuresThatMakeNoBoxOnThePage) {
+    swtest::StoreAll("BMPprint", {{"Left", "1"}, {"Top", "2"}, {"Width", "3"}, {"Height", "4"}});
+    std::string message;
+    DialogDriver(kCaption)
+        .SetText(IDC_BMP_LEFT, "abc")
+        .SetText(IDC_BMP_TOP, "-5")
+        .SetText(IDC_BMP_WIDTH, "1e9")
+        .SetText(IDC_BMP_HEIGHT, "")
+        .Click(IDC_BMP_RETURN)
+        .On("Change ignored")
+        .Inspect([&](HWND box) { message = swtest::MessageBoxText(box); })
+        .Click(IDOK)
+        .Run([] { sw::ShowBitmapPlacementDialog(nullptr, kPagePrinter); });
+    const std::string expected[] = {
+        "Left side of the image from the left edge of the paper: \"abc\" is not a number.",
+        "Top of image from the top of the paper: \"-5\" is negative.",
+        "Width of the image: \"1e9\" makes the box larger than the printer's page:",
+        "Height of the image: \"\" is not a number.", "The value stored before is kept."};
+    for (const std::string& line : expected)
+        EXPECT_NE(message.find(line), std::string::npos) << line << "\n in: " << message;
+    swtest::ExpectStored("BMPprint",
+                         {{"Left", "1"}, {"Top", "2"}, {"Width", "3"}, {"Height", "4"}});
 }
 
 TEST_F(BitmapPlacementDialog, EachRadioClickIsStoredAtOnceEvenWhenClosedWithTheCloseBox) {
@@ -58,11 +87,11 @@ TEST_F(BitmapPlacementDialog, EachRadioClickIsStoredAtOnceEvenWhenClosedWithTheC
         })
         .SetText(IDC_BMP_LEFT, "3")
         .CloseBox()
-        .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
+        .Run([] { sw::ShowBitmapPlacementDialog(nullptr, std::string()); });
     EXPECT_EQ(Stored("BMPprint", "Left"), "<missing>");
 
     DialogDriver(kCaption).Click(IDC_BMP_ASK).Click(IDC_BMP_INCHES).CloseBox().Run([] {
-        sw::ShowBitmapPlacementDialog(nullptr);
+        sw::ShowBitmapPlacementDialog(nullptr, std::string());
     });
     swtest::ExpectStored("BMPprint", {{"UseSaved", "0"}, {"Inches", "-1"}});
 }
@@ -79,7 +108,7 @@ TEST_F(BitmapPlacementDialog, CentimetersAreShownAndTypedButInchesAreStored) {
         })
         .SetText(IDC_BMP_WIDTH, "5.08")
         .Click(IDC_BMP_RETURN)
-        .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
+        .Run([] { sw::ShowBitmapPlacementDialog(nullptr, std::string()); });
     swtest::ExpectStored("BMPprint", {{"Left", "1"}, {"Top", "1.5"}, {"Width", "2"}});
 }
 
@@ -89,7 +118,7 @@ TEST_F(BitmapPlacementDialog, SwitchingTheUnitKeepsTheNumbersShownAndSavesThemIn
         .Click(IDC_BMP_CENTIMETERS)
         .Inspect([](HWND dialog) { EXPECT_EQ(ItemText(dialog, IDC_BMP_LEFT), "1"); })
         .Click(IDC_BMP_RETURN)
-        .Run([] { sw::ShowBitmapPlacementDialog(nullptr); });
+        .Run([] { sw::ShowBitmapPlacementDialog(nullptr, std::string()); });
     EXPECT_EQ(Stored("BMPprint", "Left"), "0.393700787401575"); // 1 cm in inches
 }
 

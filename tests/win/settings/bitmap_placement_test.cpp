@@ -11,11 +11,13 @@ namespace {
 
 int placementDialogShown = 0;
 double placementDialogLeft = 0;
+std::string placementDialogPrinter;
 
 // Stands in for the placement dialog: counts how often it was shown and plays
 // a user who types the given left measure and leaves with "&Return".
-void ShowPlacementDialog(HWND) {
+void ShowPlacementDialog(HWND, const std::string& printer) {
     ++placementDialogShown;
+    placementDialogPrinter = printer;
     sw::WriteSettingNumber(sw::SettingsFilePath(), sw::kBitmapSection, sw::kLeftKey,
                            placementDialogLeft);
 }
@@ -30,7 +32,7 @@ class BitmapPlacement : public swtest::SettingsFileTest {
     // The box GetBitmapPlacement gives, every measure `start` before the call.
     static sw::BitmapPlacement Placement(double start = 0) {
         sw::BitmapPlacement box{start, start, start, start};
-        sw::GetBitmapPlacement(nullptr, box.left, box.top, box.width, box.height,
+        sw::GetBitmapPlacement(nullptr, "Laser", box.left, box.top, box.width, box.height,
                                ShowPlacementDialog);
         return box;
     }
@@ -46,6 +48,7 @@ void ExpectBox(const sw::BitmapPlacement& box, const sw::BitmapPlacement& expect
 TEST_F(BitmapPlacement, FreshFileShowsTheDialogAndGivesAnEmptyBox) {
     const sw::BitmapPlacement box = Placement(9);
     EXPECT_EQ(placementDialogShown, 1);
+    EXPECT_EQ(placementDialogPrinter, "Laser") << "the box is kept on that printer's page";
     ExpectBox(box, {0, 0, 0, 0});
 }
 

@@ -27,6 +27,9 @@ using swtest::ItemText;
 const char kCaption[] = "Schedule unattended printing";
 // The caption of the shell's folder picker under Wine.
 const char kPickerCaption[] = "Browse for Folder";
+const char kMessageCaption[] = "Spoolwright utility";
+// A second printer of the main window's list.
+const char kOtherPrinter[] = "sw_second";
 
 const int kTimeEdits[6] = {IDC_SCHED_FROM_HOUR,      IDC_SCHED_FROM_MINUTE,
                            IDC_SCHED_FROM_SECOND,    IDC_SCHED_THROUGH_HOUR,
@@ -85,8 +88,8 @@ class ScheduleDialog : public swtest::UnattendedTest {
         // The main window's printer list, with the schedule's printer selected.
         printers_ = CreateWindowA("LISTBOX", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(printers_, LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(swtest::kSchedulePrinter));
+        for (const char* printer : {swtest::kSchedulePrinter, kOtherPrinter})
+            SendMessageA(printers_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(printer));
         SendMessageA(printers_, LB_SETCURSEL, 0, 0);
     }
     void TearDown() override {
@@ -159,15 +162,24 @@ TEST_F(ScheduleDialog, RefusedInputWritesNothing) {
     DialogDriver driver;
     driver.On(kCaption);
     SetTimes(driver, {"24", "0", "0", "23", "0", "0"}).Click(IDC_SCHED_SAVE);
-    SetTimes(driver, {"1", "0", "0", "23", "0", "0"})
-        .SetText(IDC_SCHED_INTERVAL, "0")
-        .Click(IDC_SCHED_SAVE)
-        .SetText(IDC_SCHED_INTERVAL, "60001")
-        .Click(IDC_SCHED_SAVE)
-        .Click(IDC_SCHED_EXIT)
-        .Run([this] { Open(); });
+    SetTimes(driver, {"1", "0", "0", "23", "0", "0"});
+    std::vector<std::string> messages;
+    for (const char* interval : {"0", "60001", "abc", "70000"}) {
+        driver.SetText(IDC_SCHED_INTERVAL, interval)
+            .Click(IDC_SCHED_SAVE)
+            .On(kMessageCaption)
+            .Inspect([&](HWND box) { messages.push_back(swtest::MessageBoxText(box)); })
+            .Click(IDOK)
+            .On(kCaption);
+    }
+    driver.Click(IDC_SCHED_EXIT).Run([this] { Open(); });
     EXPECT_FALSE(swtest::FileExists(sw::DataFilePath()));
     EXPECT_EQ(sw::ShownScheduleIndex(), 0);
+    // Each interval refused is told: the field, what it holds, the range.
+    ASSERT_EQ(messages.size(), 4u);
+    EXPECT_EQ(messages[2], "Interval of checking in milliseconds: \"abc\" is not a whole number "
+                           "from 1 through 60000.\r\nThe schedule was not saved.");
+    EXPECT_NE(messages[3].find("\"70000\""), std::string::npos) << messages[3];
 }
 
 TEST_F(ScheduleDialog, StepsThroughTheSchedulesAndStopsAtTheEnds) {
@@ -275,33 +287,36 @@ TEST_F(ScheduleDialog, TestScansTheStoredRecordAtOnce) {
     EXPECT_EQ(swtest::EventLogLines().size(), 1u);
 }
 
-// The printer comes from the main window's list when saved; the form shows,
-// read-only, the one a stored schedule prints to, and for a new one the one
-// Save will take.
-TEST_F(ScheduleDialog, ShowsThePrinterTheSchedulePrintsToReadOnly) {
+// "Prints to:" shows a schedule's own printer, which Save keeps when only a
+// check box changed, whatever the main window selects; a printer the main
+// window does not list stays a choice; one of the main window's printers
+// chosen is saved; a new schedule starts with the main window's selection.
+TEST_F(ScheduleDialog, SaveStoresThePrinterTheChoiceShows) {
     swtest::WriteScheduleFile(
-        {swtest::ScheduleBuilder("C:\\Folder", "*.prn", "127.0.0.1:631:remote_queue")});
-    Shown stored, added, saved;
-    bool readOnly = false;
+        {swtest::ScheduleBuilder("C:\\Folder", "*.prn", kOtherPrinter),
+         swtest::ScheduleBuilder("C:\\Folder", "*.prn", "127.0.0.1:631:remote_queue")});
+    Shown first, remote, added;
     DialogDriver()
         .On(kCaption)
-        .Inspect(ReadShown(stored))
-        .Inspect([&](HWND dialog) {
-            readOnly = (GetWindowLongPtrA(GetDlgItem(dialog, IDC_SCHED_PRINTER), GWL_STYLE) &
-                        ES_READONLY) != 0;
+        .Inspect(ReadShown(first))
+        .Click(IDC_SCHED_RECYCLE)
+        .Click(IDC_SCHED_SAVE)
+        .Click(IDC_SCHED_NEXT)
+        .Inspect(ReadShown(remote))
+        .Inspect([](HWND dialog) {
+            SendDlgItemMessageA(dialog, IDC_SCHED_PRINTER, CB_SETCURSEL, 1, 0); // kOtherPrinter
         })
+        .Click(IDC_SCHED_SAVE)
         .Click(IDC_SCHED_ADD)
         .Inspect(ReadShown(added))
-        .Click(IDC_SCHED_FIRST)
-        .Click(IDC_SCHED_SAVE)
-        .Inspect(ReadShown(saved))
         .Click(IDC_SCHED_EXIT)
         .Run([this] { Open(); });
-    EXPECT_EQ(stored.printer, "127.0.0.1:631:remote_queue");
-    EXPECT_TRUE(readOnly);
-    EXPECT_EQ(added.printer, swtest::kSchedulePrinter);
-    EXPECT_EQ(saved.printer, swtest::kSchedulePrinter) << "Save took the main window's printer";
-    EXPECT_EQ(Stored(1).PrinterName, swtest::kSchedulePrinter);
+    EXPECT_EQ(first.printer, kOtherPrinter);
+    EXPECT_EQ(Stored(1).PrinterName, kOtherPrinter) << "not the main window's selection";
+    EXPECT_EQ(Stored(1).MoveToRecycleBin, 1);
+    EXPECT_EQ(remote.printer, "127.0.0.1:631:remote_queue");
+    EXPECT_EQ(Stored(2).PrinterName, kOtherPrinter) << "the printer chosen";
+    EXPECT_EQ(added.printer, swtest::kSchedulePrinter) << "the main window's selection";
 }
 
 TEST_F(ScheduleDialog, ADamagedRecordIsShownAsItReads) {
