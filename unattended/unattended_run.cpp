@@ -27,6 +27,7 @@
 
 #include <shellapi.h>
 
+#include <atomic>
 #include <set>
 #include <vector>
 
@@ -98,6 +99,18 @@ struct ScanMemory {
     std::int32_t companionMissed = 0;
 };
 
+// Set by StopScanning, from any thread; read between two files.
+std::atomic<bool>& ScanningStopped() {
+    static std::atomic<bool> stopped{false};
+    return stopped;
+}
+
+// The code of a remote file where nothing may reach the companion; 0: none.
+std::atomic<std::int32_t>& RemoteRefusal() {
+    static std::atomic<std::int32_t> code{0};
+    return code;
+}
+
 ScanMemory& StoredMemory() {
     static ScanMemory memory;
     return memory;
@@ -133,6 +146,8 @@ std::int32_t PrepareCompanion(const CompanionControls& companion, const std::str
 std::int32_t PrintScheduledFile(const std::string& printer, const std::string& name,
                                 const std::string& path, const PrintContext& context) {
     PrintRequest request{printer, path, std::string()};
+    if (IsRemotePrinter(printer) && RemoteRefusal() != 0)
+        return RemoteRefusal();
     if (IsRemotePrinter(printer)) {
         const std::int32_t prepared =
             PrepareCompanion(context.companion, name, path, request.handedFile);
@@ -276,10 +291,14 @@ void ScanInPass(const ScheduleRecord& record, const PrintContext& context) {
     const std::uint64_t now = SystemTimeNow();
     std::set<std::string> listed;
     for (const ListedFile& file : MatchingFiles(mask)) {
+        if (ScanningStopped())
+            break;
         listed.insert(UpperCase(file.name));
         PrintIfDue(place, file, now);
     }
-    ForgetGoneFiles(place, listed);
+    // A scan cut short did not list every file it still holds.
+    if (!ScanningStopped())
+        ForgetGoneFiles(place, listed);
     SaveIfChanged(Memory().printed);
 }
 
@@ -340,6 +359,8 @@ void RunUnattendedPass(const PrintContext& context) {
         ScanMemory& memory = Memory();
         const std::uint64_t pass = ++memory.pass;
         for (const DecodedSchedule& schedule : LoadAllSchedules()) {
+            if (ScanningStopped())
+                return;
             if (IsScheduleDue(schedule, CurrentLocalTime()))
                 ScanInPass(schedule.record, context);
         }
@@ -348,6 +369,14 @@ void RunUnattendedPass(const PrintContext& context) {
     } catch (...) {
         // Nothing may leave a timer procedure; the next tick tries again.
     }
+}
+
+void StopScanning() {
+    ScanningStopped() = true;
+}
+
+void RefuseRemotePrinters(std::int32_t code) {
+    RemoteRefusal() = code;
 }
 
 void ForgetUnattendedMemory() {
