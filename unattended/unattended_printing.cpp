@@ -19,7 +19,14 @@ std::optional<PrintContext>& TickContext() {
     return context;
 }
 
+bool (*&TickGate())() {
+    static bool (*gate)() = nullptr;
+    return gate;
+}
+
 void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (TickGate() != nullptr && !TickGate()())
+        return;
     if (TickContext())
         RunUnattendedPass(*TickContext());
 }
@@ -39,6 +46,10 @@ void ToggleUnattendedPrinting(HWND indicator, UINT_PTR& timer, const PrintContex
         timer = SetTimer(nullptr, 0, static_cast<UINT>(MinimumInterval()), UnattendedTick);
     }
     ShowState(indicator, timer != 0);
+}
+
+void SetUnattendedTickGate(bool (*mayPrint)()) {
+    TickGate() = mayPrint;
 }
 
 bool StopUnattendedPrinting(UINT_PTR& timer) {
