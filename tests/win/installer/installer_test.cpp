@@ -1,8 +1,9 @@
 // The installer package through the platform's msiexec: a quiet install puts
-// the four files in the folder given, runs the set-up run and registers the
+// the files in the folder given, registers the service, runs the set-up run and registers the
 // product; a command-line print through the installed program reaches a
 // printer; a quiet uninstall removes the files, the registration and the
 // shortcuts the program made, and keeps what the program wrote beside itself.
+#include "service/service_control.h"
 #include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
@@ -23,7 +24,8 @@ constexpr DWORD kWaitMs = 120000;
 const char kInstallFolder[] = "C:\\Program Files\\Spoolwright Test";
 // The package's upgrade code: every version of the product shares it.
 const char kUpgradeCode[] = "{D7B950FA-DA69-4C69-A3F8-E600461C6269}";
-const char* const kInstalledFiles[] = {"swutil.exe", "swprint.dll", "Remsw.exe", "Spoolwright.hlp"};
+const char* const kInstalledFiles[] = {"swutil.exe", "swprint.dll", "Remsw.exe", "swservice.exe",
+                                       "Spoolwright.hlp"};
 
 std::string Installed(const std::string& name) {
     return std::string(kInstallFolder) + "\\" + name;
@@ -72,6 +74,10 @@ TEST_F(Installer, AQuietInstallPutsTheFilesInTheChosenFolderAndRunsTheSetUpRun) 
     for (const char* name : kInstalledFiles)
         EXPECT_TRUE(swtest::FileExists(Installed(name))) << name;
     EXPECT_TRUE(ProductInstalled());
+    // The service is registered, to be started by hand, and not started.
+    const sw::ServiceInfo service = sw::QueryUnattendedService();
+    EXPECT_EQ(service.state, sw::ServiceState::Stopped);
+    EXPECT_FALSE(service.startsAtBoot);
     // The set-up run has made the program's Send To shortcut.
     EXPECT_TRUE(swtest::FileExists(SpecialFolder(CSIDL_SENDTO) + "\\SpoolwrightFarreach.lnk"));
 }
@@ -101,6 +107,8 @@ TEST_F(Installer, AQuietUninstallClosesTheProgramAndRemovesItsFilesAndShortcuts)
     // A running program is asked to close, so that its files can go.
     swtest::RunningProgram program(Installed("swutil.exe"), "");
     ASSERT_NE(program.WaitForWindow("SpoolwrightFarreach"), nullptr);
+    // So is a running service, which is then removed.
+    ASSERT_EQ(sw::StartUnattendedService(kWaitMs), 0u);
 
     EXPECT_EQ(RunToEnd("msiexec", "/x \"" + Package() + "\" /qn"), 0u);
     EXPECT_EQ(program.WaitForExit(10000), 0u) << "the running program was not closed";
@@ -110,6 +118,7 @@ TEST_F(Installer, AQuietUninstallClosesTheProgramAndRemovesItsFilesAndShortcuts)
     for (const std::string& shortcut : shortcuts)
         EXPECT_FALSE(swtest::FileExists(shortcut)) << shortcut;
     EXPECT_FALSE(ProductInstalled());
+    EXPECT_EQ(sw::QueryUnattendedService().state, sw::ServiceState::NotInstalled);
     EXPECT_TRUE(swtest::FileExists(Installed("Unattended.txt")));
     DeleteFileA(Installed("Unattended.txt").c_str());
     RemoveDirectoryA(kInstallFolder);
