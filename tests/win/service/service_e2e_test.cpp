@@ -6,6 +6,7 @@
 // file printed twice.
 #include "common/path_helpers.h"
 #include "remote/companion_protocol.h"
+#include "resources/resource.h"
 #include "service/service_control.h"
 #include "support/file_writer.h"
 #include "support/print_server.h"
@@ -35,6 +36,25 @@ std::string FileName(int number) {
 
 std::string FileBytes(int number) {
     return "file " + std::to_string(number) + "\r\n" + std::string(100 + number % 31, 'x');
+}
+
+// The child window of `parent` (at any depth) that shows `text`.
+HWND ChildWithText(HWND parent, const std::string& text) {
+    struct Search {
+        const std::string& text;
+        HWND found;
+    } search{text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* wanted = reinterpret_cast<Search*>(data);
+            if (swtest::WindowText(child) != wanted->text)
+                return TRUE;
+            wanted->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 // sc.exe with the arguments; its exit code.
@@ -162,6 +182,25 @@ TEST_F(Service, TheWindowHandsOverToTheServiceWithoutPrintingAFileTwice) {
     swtest::ExpectNothingSentBefore(inbox, kQueue);
     EXPECT_EQ(PrintedLines(), kCount);
     EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
+}
+
+// While the service runs the window says so, and its Print unattended offers
+// to stop the service in place of its own timer.
+TEST_F(Service, PrintUnattendedInTheWindowStopsTheRunningService) {
+    Start();
+    swtest::RunningProgram program(swtest::ProgramFromEnvironment("SW_SWUTIL"), "");
+    const HWND window = program.WaitForWindow(sw::kMainWindowClassName);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(
+        swtest::WaitFor([&] { return ChildWithText(window, "Service prints") != nullptr; }));
+    swtest::PostCommand(window, IDM_UNATTENDED);
+    const HWND question = program.WaitForDialog("Spoolwright Farreach");
+    ASSERT_NE(question, nullptr);
+    PostMessageA(question, WM_COMMAND, IDYES, 0);
+    EXPECT_TRUE(ServiceIs(sw::ServiceState::Stopped));
+    EXPECT_TRUE(swtest::WaitFor([&] { return ChildWithText(window, "No unattended") != nullptr; }));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0u);
 }
 
 } // namespace
