@@ -17,6 +17,7 @@
 #include "unattended/companion_copies.h"
 #include "unattended/data_files.h"
 #include "unattended/event_log_line.h"
+#include "unattended/file_links.h"
 #include "unattended/file_sightings.h"
 #include "unattended/local_clock.h"
 #include "unattended/printed_files.h"
@@ -231,6 +232,13 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
     }
     if (IsBeingWritten(path))
         return;
+    // Neither printed nor moved: logged once, left where it is.
+    if (const std::int32_t refused = RefusedLink(path, place.fullFolder)) {
+        if (FirstRefusal(key + '|' + printer))
+            AppendEventLog(
+                NotPrintedLine(CurrentLocalTime(), place.folder, file.name, printer, refused));
+        return;
+    }
 
     FileEntry note;
     note.mark = FileMark::Printing;
