@@ -184,6 +184,11 @@
 #define IDS_ASSOCIATE_PROMPT 1005
 #define IDS_ORIENTATION_REMEDY 1006
 #define IDS_PATH_TOO_LONG 1007
+#define IDS_UNATTENDED_SERVICE 1008
+#define IDS_STOP_SERVICE_QUESTION 1009
+#define IDS_START_SERVICE_QUESTION 1010
+#define IDS_SERVICE_NOT_ALLOWED 1011
+#define IDS_SERVICE_FAILED 1012
 
 // Strings of the shell (1000-1099) are above; each subsystem keeps its own range.
 // Unattended printing (unattended/): 1100-1199.

@@ -28,6 +28,7 @@
 #include "shell/printer_list.h"
 #include "shell/program_state.h"
 #include "shell/shutdown.h"
+#include "shell/unattended_command.h"
 #include "unattended/data_files.h"
 #include "unattended/unattended_printing.h"
 
@@ -221,8 +222,7 @@ void OnCommand(HWND window, int command) {
         OnEventLog();
         break;
     case IDM_UNATTENDED:
-        ToggleUnattendedPrinting(Program().UnattendedIndicator, Program().UnattendedTimer,
-                                 ProgramPrintContext());
+        OnPrintUnattended(window);
         break;
     case IDM_WEB:
         OpenWebLink(1, Program().DialUp);

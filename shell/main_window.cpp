@@ -16,6 +16,7 @@
 #include "shell/printer_list.h"
 #include "shell/program_state.h"
 #include "shell/shutdown.h"
+#include "shell/unattended_command.h"
 
 #include <commctrl.h>
 
@@ -38,6 +39,10 @@ constexpr UINT kRemotePrintSettleMs = 300;
 constexpr UINT_PTR kRemotePrintGiveUpTimer = 2;
 constexpr UINT kRemotePrintGiveUpMs = 15000;
 
+// The indicator follows the service, which is started and stopped elsewhere too.
+constexpr UINT_PTR kServiceWatchTimer = 3;
+constexpr UINT kServiceWatchMs = 5000;
+
 // Longest command line taken from a second start.
 constexpr DWORD kHandedCommandLineLimit = 32 * 1024;
 
@@ -51,7 +56,9 @@ void OnCreate(HWND window) {
     }
     CreateMainWindowChildren(window);
     if (UnattendedPrintingWasOnAtExit())
-        SendMessageA(window, WM_COMMAND, IDM_UNATTENDED, 0);
+        ResumeUnattendedPrinting();
+    ShowUnattendedIndicator();
+    SetTimer(window, kServiceWatchTimer, kServiceWatchMs, nullptr);
     if (Program().AskAssociation == -1)
         SendMessageA(window, WM_COMMAND, IDM_PRINT, 0);
     DragAcceptFiles(window, TRUE);
@@ -94,6 +101,8 @@ void OnTimer(HWND window, UINT_PTR timer) {
         FinishRemotePrint(window, true);
     else if (timer == kRemotePrintGiveUpTimer)
         FinishRemotePrint(window, false);
+    else if (timer == kServiceWatchTimer)
+        ShowUnattendedIndicator();
 }
 
 // A command line handed over by a second start is printed as this start's

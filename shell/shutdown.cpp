@@ -2,6 +2,7 @@
 
 #include "remote/dial_up.h"
 #include "shell/program_state.h"
+#include "shell/unattended_command.h"
 #include "unattended/unattended_printing.h"
 
 #include <windows.h>
@@ -25,6 +26,7 @@ void RunShutdownSteps() {
         program.CompanionPollTimer = 0;
     }
     const bool wasOn = StopUnattendedPrinting(program.UnattendedTimer);
+    ReleaseWindowOwnership();
     // A print from the command line leaves the stored state for the next start.
     if (program.StartupOutcome != -1 && !program.CloseAfterRemotePrint)
         RecordUnattendedPrinting(wasOn);

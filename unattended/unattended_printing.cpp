@@ -26,6 +26,13 @@ HWND& TickIndicator() {
     return indicator;
 }
 
+// Asked before each tick: another owner of unattended printing (the service)
+// keeps the window's timer from printing.
+bool (*&TickGate())() {
+    static bool (*gate)() = nullptr;
+    return gate;
+}
+
 void ShowState(HWND indicator, bool on) {
     if (indicator == nullptr)
         return;
@@ -48,6 +55,8 @@ void ShowPassState(const UnattendedPassResult& result) {
 }
 
 void CALLBACK UnattendedTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (TickGate() != nullptr && !TickGate()())
+        return;
     if (TickContext())
         ShowPassState(RunUnattendedPass(*TickContext()));
 }
@@ -61,6 +70,10 @@ void ToggleUnattendedPrinting(HWND indicator, UINT_PTR& timer, const PrintContex
         timer = SetTimer(nullptr, 0, static_cast<UINT>(MinimumInterval()), UnattendedTick);
     }
     ShowState(indicator, timer != 0);
+}
+
+void SetUnattendedTickGate(bool (*mayPrint)()) {
+    TickGate() = mayPrint;
 }
 
 bool StopUnattendedPrinting(UINT_PTR& timer) {

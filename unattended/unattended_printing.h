@@ -19,6 +19,10 @@ namespace sw {
 // until the timer is switched off and on again.
 void ToggleUnattendedPrinting(HWND indicator, UINT_PTR& timer, const PrintContext& context);
 
+// Asked before every tick of the timer, when set: a tick it refuses prints
+// nothing. It may stop the timer.
+void SetUnattendedTickGate(bool (*mayPrint)());
+
 // Kills the timer and sets it to 0; returns whether it was running.
 bool StopUnattendedPrinting(UINT_PTR& timer);
 

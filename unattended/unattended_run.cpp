@@ -23,6 +23,7 @@
 #include "unattended/companion_copies.h"
 #include "unattended/data_files.h"
 #include "unattended/event_log_line.h"
+#include "unattended/file_links.h"
 #include "unattended/file_sightings.h"
 #include "unattended/local_clock.h"
 #include "unattended/printed_files.h"
@@ -33,6 +34,7 @@
 
 #include <shellapi.h>
 
+#include <atomic>
 #include <set>
 #include <vector>
 
@@ -107,6 +109,18 @@ struct ScanMemory {
     bool journalKept = false;                  // the journal holds a print the saved table does not
 };
 
+// Set by StopScanning, from any thread; read between two files.
+std::atomic<bool>& ScanningStopped() {
+    static std::atomic<bool> stopped{false};
+    return stopped;
+}
+
+// The code of a remote file where nothing may reach the companion; 0: none.
+std::atomic<std::int32_t>& RemoteRefusal() {
+    static std::atomic<std::int32_t> code{0};
+    return code;
+}
+
 ScanMemory& StoredMemory() {
     static ScanMemory memory;
     return memory;
@@ -142,6 +156,8 @@ std::int32_t PrepareCompanion(const CompanionControls& companion, const std::str
 std::int32_t PrintScheduledFile(const std::string& printer, const std::string& name,
                                 const std::string& path, const PrintContext& context) {
     PrintRequest request{printer, path, std::string()};
+    if (IsRemotePrinter(printer) && RemoteRefusal() != 0)
+        return RemoteRefusal();
     if (IsRemotePrinter(printer)) {
         const std::int32_t prepared =
             PrepareCompanion(context.companion, name, path, request.handedFile);
@@ -279,6 +295,13 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
     }
     if (IsBeingWritten(path))
         return;
+    // Neither printed nor moved: logged once, left where it is.
+    if (const std::int32_t refused = RefusedLink(path, place.fullFolder)) {
+        if (FirstRefusal(key + '|' + printer))
+            AppendEventLog(
+                NotPrintedLine(CurrentLocalTime(), place.folder, file.name, printer, refused));
+        return;
+    }
 
     FileEntry note;
     note.mark = FileMark::Started;
@@ -350,10 +373,13 @@ void ScanInPass(const ScheduleRecord& record, const PrintContext& context) {
     const std::uint64_t now = SystemTimeNow();
     std::set<std::string> listed;
     for (const ListedFile& file : MatchingFiles(mask)) {
+        if (ScanningStopped())
+            break;
         listed.insert(UpperCase(file.name));
         PrintIfDue(place, file, now);
     }
-    if (!Memory().pause.paused)
+    // A scan cut short did not list every file it still holds.
+    if (!Memory().pause.paused && !ScanningStopped())
         ForgetGoneFiles(place, listed);
     SaveOrPause();
 }
@@ -438,13 +464,13 @@ UnattendedPassResult RunUnattendedPass(const PrintContext& context) {
         BeginPass();
         ScanMemory& memory = Memory();
         for (const DecodedSchedule& schedule : LoadAllSchedules()) {
-            if (memory.pause.paused)
+            if (memory.pause.paused || ScanningStopped())
                 break;
             if (IsScheduleDue(schedule, CurrentLocalTime()))
                 ScanInPass(schedule.record, context);
         }
-        // A paused pass did not look at every file: none is forgotten.
-        if (!memory.pause.paused)
+        // A paused or stopped pass did not look at every file: none is forgotten.
+        if (!memory.pause.paused && !ScanningStopped())
             memory.sightings.ForgetUnseenSince(memory.pass);
         RemoveOldCompanionCopies();
         return memory.pause;
@@ -452,6 +478,14 @@ UnattendedPassResult RunUnattendedPass(const PrintContext& context) {
         // Nothing may leave a timer procedure; the next tick tries again.
         return UnattendedPassResult();
     }
+}
+
+void StopScanning() {
+    ScanningStopped() = true;
+}
+
+void RefuseRemotePrinters(std::int32_t code) {
+    RemoteRefusal() = code;
 }
 
 void ForgetUnattendedMemory() {

@@ -52,6 +52,16 @@ UnattendedPassResult RunSchedule(const ScheduleRecord& record, const PrintContex
 // order, as one scan pass; does nothing while another scan is under way.
 UnattendedPassResult RunUnattendedPass(const PrintContext& context);
 
+// For a program that is stopping, from any thread: the scan under way ends
+// after the file it is printing (recorded as ever), and every later scan
+// ends at once.
+void StopScanning();
+
+// For a program with no companion to hand remote printers to: a file for a
+// remote printer fails with `code` (logged as any failure), and the
+// companion is neither started nor waited for.
+void RefuseRemotePrinters(std::int32_t code);
+
 // Drops what unattended printing keeps in memory, as a new start of the
 // program would: the next scan reads the state files again and has seen no
 // file yet.

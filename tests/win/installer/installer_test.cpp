@@ -1,9 +1,10 @@
 // The installer package through the platform's msiexec: a quiet install puts
-// the four files in the folder given, runs the quiet set-up run (shortcuts,
-// no window) and registers the product; a command-line print through the
-// installed program reaches a printer; a quiet uninstall removes the files,
-// the registration and the shortcuts the program made, and keeps what the
-// program wrote beside itself; a full-UI install starts the program.
+// the files in the folder given, registers the service, runs the quiet set-up
+// run (shortcuts, no window) and registers the product; a command-line print
+// through the installed program reaches a printer; a quiet uninstall removes
+// the files, the registration and the shortcuts the program made, and keeps
+// what the program wrote beside itself; a full-UI install starts the program.
+#include "service/service_control.h"
 #include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
@@ -24,7 +25,8 @@ constexpr DWORD kWaitMs = 120000;
 const char kInstallFolder[] = "C:\\Program Files\\Spoolwright Test";
 // The package's upgrade code: every version of the product shares it.
 const char kUpgradeCode[] = "{D7B950FA-DA69-4C69-A3F8-E600461C6269}";
-const char* const kInstalledFiles[] = {"swutil.exe", "swprint.dll", "Remsw.exe", "Spoolwright.hlp"};
+const char* const kInstalledFiles[] = {"swutil.exe", "swprint.dll", "Remsw.exe", "swservice.exe",
+                                       "Spoolwright.hlp"};
 
 std::string Installed(const std::string& name) {
     return std::string(kInstallFolder) + "\\" + name;
@@ -68,6 +70,10 @@ TEST_F(Installer, AQuietInstallPutsTheFilesInTheChosenFolderAndRunsTheSetUpRun) 
     for (const char* name : kInstalledFiles)
         EXPECT_TRUE(swtest::FileExists(Installed(name))) << name;
     EXPECT_TRUE(ProductInstalled());
+    // The service is registered, to be started by hand, and not started.
+    const sw::ServiceInfo service = sw::QueryUnattendedService();
+    EXPECT_EQ(service.state, sw::ServiceState::Stopped);
+    EXPECT_FALSE(service.startsAtBoot);
     // The quiet set-up run has ended with the install: it made the
     // shortcuts, and showed and started nothing, as deployment needs.
     EXPECT_TRUE(swtest::FileExists(SpecialFolder(CSIDL_SENDTO) + "\\SpoolwrightFarreach.lnk"));
@@ -103,6 +109,8 @@ TEST_F(Installer, AQuietUninstallClosesTheProgramAndRemovesItsFilesAndShortcuts)
     // A running program is asked to close, so that its files can go.
     swtest::RunningProgram program(Installed("swutil.exe"), "");
     ASSERT_NE(program.WaitForWindow("SpoolwrightFarreach"), nullptr);
+    // So is a running service, which is then removed.
+    ASSERT_EQ(sw::StartUnattendedService(kWaitMs), 0u);
 
     EXPECT_EQ(RunToEnd("msiexec", "/x \"" + Package() + "\" /qn"), 0u);
     EXPECT_EQ(program.WaitForExit(10000), 0u) << "the running program was not closed";
@@ -112,6 +120,7 @@ TEST_F(Installer, AQuietUninstallClosesTheProgramAndRemovesItsFilesAndShortcuts)
     for (const std::string& shortcut : shortcuts)
         EXPECT_FALSE(swtest::FileExists(shortcut)) << shortcut;
     EXPECT_FALSE(ProductInstalled());
+    EXPECT_EQ(sw::QueryUnattendedService().state, sw::ServiceState::NotInstalled);
     EXPECT_TRUE(swtest::FileExists(Installed("Unattended.txt")));
     DeleteFileA(Installed("Unattended.txt").c_str());
     RemoveDirectoryA(kInstallFolder);

@@ -148,6 +148,47 @@ TEST_F(UnattendedRun, HiddenAndSystemFilesAndFoldersAreNeverPrinted) {
     EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("readonly.prn")});
 }
 
+// A link planted in the folder reaches no file outside it: a symbolic link
+// (which Wine shows as a plain file) and a second name of an outside file
+// are neither printed nor moved, and each is logged once.
+TEST_F(UnattendedRun, LinksToFilesOutsideTheFolderAreNeverPrinted) {
+    const std::string outside = swtest::RunFolder() + "\\outside-";
+    ASSERT_TRUE(swtest::WriteToFile(outside + "linked.txt", "secret"));
+    ASSERT_TRUE(swtest::WriteToFile(outside + "named.txt", "secret"));
+    WriteInFolder("plain.prn", "plain");
+    // The folder and the outside files as the Linux side names them.
+    std::string unixFolder = swtest::UnixRunFolder() + Folder().substr(swtest::RunFolder().size());
+    std::replace(unixFolder.begin(), unixFolder.end(), '\\', '/');
+    const std::string from = swtest::UnixRunFolder() + "/outside-";
+    const std::string into = swtest::ShellQuoted(unixFolder);
+    ASSERT_EQ(swtest::RunHostCommand("ln -s " + swtest::ShellQuoted(from + "linked.txt") + " " +
+                                     into + "/link.prn && ln " +
+                                     swtest::ShellQuoted(from + "named.txt") + " " + into +
+                                     "/hard.prn"),
+              0);
+    swtest::Backdate(InFolder("hard.prn"));
+    swtest::Backdate(InFolder("link.prn"));
+    swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
+    PrinterInbox inbox(kSchedulePrinter);
+
+    TickUntilSettled();
+    Tick();
+
+    EXPECT_EQ(inbox.NextJob(), "plain");
+    swtest::ExpectNothingSentBefore(inbox, kSchedulePrinter);
+    std::vector<std::string> lines = EventLogLines();
+    std::sort(lines.begin(), lines.end());
+    EXPECT_EQ(lines, (std::vector<std::string>{NotPrinted("hard.prn", ERROR_TOO_MANY_LINKS),
+                                               NotPrinted("link.prn", ERROR_CANT_RESOLVE_FILENAME),
+                                               Printed("plain.prn")}));
+    EXPECT_TRUE(FileExists(InFolder("link.prn")));
+    EXPECT_TRUE(FileExists(InFolder("hard.prn")));
+    for (const char* name : {"linked.txt", "named.txt"}) {
+        EXPECT_EQ(swtest::ReadWholeFile(outside + name), "secret");
+        DeleteFileA((outside + name).c_str());
+    }
+}
+
 // The same failure is logged at its first tick and then once every ten
 // minutes while it lasts; the file is tried at every tick and stays.
 TEST_F(UnattendedRun, APrinterThatCannotBeOpenedIsLoggedOncePerTenMinutesAndTheFileStays) {
