@@ -30,15 +30,11 @@ grep -q 'main' report.c || { echo "the README has no C example"; exit 1; }
 sed -n '/^```sh$/,/^```$/p' "$readme" | grep -- '-gcc report\.c' >build.sh
 [[ $(wc -l <build.sh) == 2 ]] || { echo "the README does not give the two build commands"; exit 1; }
 # The 32-bit build's tree holds the 32-bit library only.
-for bitness in x86 x64; do
-    [[ -d $tree/developer/lib/$bitness ]] || sed -i "/lib\/$bitness/d" build.sh
-done
+for bitness in x86 x64; do [[ -d $tree/developer/lib/$bitness ]] || sed -i "/lib\/$bitness/d" build.sh; done
 SW=$tree bash -eu build.sh
 
 printf 'Report\r\n' >report.prn
-# Prints report.prn with one bitness's build of the example and that
-# bitness's library beside it; the printer gets the file in the default
-# orientation commands.
+# One bitness's build of the example, that bitness's library beside it.
 run() {
     local program=$1 library=$2
     cp "$tree/$library/swprint.dll" swprint.dll
@@ -48,10 +44,7 @@ run() {
         >out.txt
     local job
     job=$(printf '%s/job-%04d.prn' "$inbox" $((before + 1)))
-    for _ in $(seq 600); do
-        [[ -f $job ]] && break
-        sleep 0.1
-    done
+    for _ in $(seq 600); do [[ -f $job ]] && break || sleep 0.1; done
     printf '\033&l1OReport\r\n\033&l0O' >expected
     cmp "$job" expected || { echo "$program sent:"; od -c "$job"; exit 1; }
     grep -q '^printed, default printer: ' out.txt || { cat out.txt; exit 1; }

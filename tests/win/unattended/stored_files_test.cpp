@@ -1,8 +1,9 @@
 // The files the programs store are the same bytes whichever build writes
-// them: each is written here through the program's own code and compared
-// with the record kept in records/, which the tests of the 32-bit and of the
-// 64-bit build both check; the schedule record reads back whole, so that a
-// schedule saved by either build prints in the other.
+// them: each is written through the program's own code and compared with the
+// record in records/, which the tests of the 32-bit and of the 64-bit build
+// both check (sw.dat: interval 45000 at offset 4, "C:\Outbox" at 8, "*.prn"
+// at 288, "Laser" at 368, every day all day); the schedule reads back whole,
+// so that a schedule saved by either build prints in the other.
 #include "remote/remote_sites.h"
 #include "settings/settings_store.h"
 #include "support/program_driver.h"
@@ -31,7 +32,7 @@ sw::FileEntry Entry(sw::FileMark mark, const char* path) {
     entry.mark = mark;
     entry.version = {0x123456789AULL, 0x01DA0102030405ULL};
     entry.code = mark == sw::FileMark::Failing ? 1801 : 0;
-    entry.loggedAt = mark == sw::FileMark::Failing ? 0x0123456789LL : 0;
+    entry.loggedAt = entry.code != 0 ? 0x0123456789LL : 0;
     entry.printer = "Laser";
     entry.path = path;
     return entry;
