@@ -63,9 +63,10 @@ query "UPDATE InstallExecuteSequence SET Sequence = 1450 WHERE Action = 'RemoveE
 # replaces the one installed (the 32-bit one by the 64-bit one) instead of
 # being installed beside it (513: migrate features, maximum included). The
 # attributes are part of the row's key: the row is written anew.
-version=$(msiinfo export "$output.partial" Property | awk -F'\t' '$1 == "ProductVersion" { print $2 }')
-upgradeCode=$(msiinfo export "$output.partial" Property | awk -F'\t' '$1 == "UpgradeCode" { print $2 }' | tr -d '\r')
-version=$(tr -d '\r' <<<"$version")
+property() {
+    msiinfo export "$output.partial" Property | tr -d '\r' | awk -F'\t' -v name="$1" '$1 == name { print $2 }'
+}
+version=$(property ProductVersion) upgradeCode=$(property UpgradeCode)
 query "DELETE FROM Upgrade WHERE ActionProperty = 'WIX_UPGRADE_DETECTED'"
 query "INSERT INTO Upgrade (UpgradeCode, VersionMax, Attributes, ActionProperty) VALUES \
 ('$upgradeCode', '$version', 513, 'WIX_UPGRADE_DETECTED')"
