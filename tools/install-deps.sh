@@ -19,6 +19,9 @@ packages=(
     cups cups-client cups-ipp-utils openssl dbus avahi-daemon
     xvfb xauth imagemagick
     wixl msitools
+    # swprint.lib in the format of Visual Studio's own tools, and the linker that
+    # checks it as Visual Studio links
+    llvm lld
     # chattr: a test makes a watched folder immovable
     e2fsprogs
     # pgrep: the harness test finds the Wine process the wrapper started

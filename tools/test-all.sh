@@ -26,12 +26,17 @@ if tools/runs-32bit.sh && dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null |
 fi
 cmake --preset windows32 -DBUILD_TESTING=$test32 >/dev/null
 cmake --build --preset windows32
-tests/e2e/check_exports.sh i686-w64-mingw32-objdump build/windows32/swprint.dll
+tests/e2e/check_exports.sh i686-w64-mingw32-objdump build/windows32/swprint.dll pei-i386
 tests/e2e/check_imports.sh i686-w64-mingw32-objdump build/windows32/swutil.exe
 tests/e2e/check_imports.sh i686-w64-mingw32-objdump build/windows32/swservice.exe
 # The package to ship holds the 32-bit programs.
 msiinfo suminfo build/windows32/SpoolwrightSetup.msi | grep '^Template: Intel;' >/dev/null || {
     echo "build/windows32/SpoolwrightSetup.msi is missing or not a 32-bit package" >&2
+    exit 1
+}
+# It holds the 32-bit library for callers and the developer folder.
+[[ $(msiinfo export build/windows32/SpoolwrightSetup.msi File | grep -c -E '^x86\.swprint\.(dll|lib|dll\.a)\b') == 3 ]] || {
+    echo "build/windows32/SpoolwrightSetup.msi lacks x86\\swprint.dll or its import libraries" >&2
     exit 1
 }
 

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
 # The export table of swprint.dll holds exactly the library's functions under
-# their plain names, and the DLL needs nothing but the system's own DLLs.
-#   check_exports.sh OBJDUMP swprint.dll
+# their plain names, and the DLL needs nothing but the system's own DLLs;
+# given a FORMAT (pei-i386, pei-x86-64), the DLL is of that bitness.
+#   check_exports.sh OBJDUMP swprint.dll [FORMAT]
 set -euo pipefail
-objdump=$1 dll=$2
+objdump=$1 dll=$2 format=${3:-}
+
+if [[ -n $format ]] && ! "$objdump" -f "$dll" | grep -q "file format $format\$"; then
+    echo "$dll is not $format: $("$objdump" -f "$dll" | grep 'file format')"
+    exit 1
+fi
 
 expected="AvailablePrinters
 BLTIMAGE

@@ -1,0 +1,68 @@
+// The files the programs store are the same bytes whichever build writes
+// them: each is written through the program's own code and compared with the
+// record in records/, which the tests of the 32-bit and of the 64-bit build
+// both check (sw.dat: interval 45000 at offset 4, "C:\Outbox" at 8, "*.prn"
+// at 288, "Laser" at 368, every day all day); the schedule reads back whole,
+// so that a schedule saved by either build prints in the other.
+#include "remote/remote_sites.h"
+#include "settings/settings_store.h"
+#include "support/program_driver.h"
+#include "support/temp_files.h"
+#include "unattended/data_files.h"
+#include "unattended/schedule_file.h"
+#include "unattended/state_files.h"
+#include "unattended_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string Record(const std::string& name) {
+    return swtest::ReadWholeFile(swtest::ProgramFromEnvironment("SW_STORED_RECORDS") + "\\" + name);
+}
+
+sw::ScheduleRecord Schedule() {
+    return swtest::ScheduleBuilder("C:\\Outbox", "*.prn", "Laser").Interval(45000);
+}
+
+sw::FileEntry Entry(sw::FileMark mark, const char* path) {
+    sw::FileEntry entry;
+    entry.mark = mark;
+    entry.version = {0x123456789AULL, 0x01DA0102030405ULL};
+    entry.code = mark == sw::FileMark::Failing ? 1801 : 0;
+    entry.loggedAt = entry.code != 0 ? 0x0123456789LL : 0;
+    entry.printer = "Laser";
+    entry.path = path;
+    return entry;
+}
+
+using StoredFiles = swtest::UnattendedTest;
+
+TEST_F(StoredFiles, AreTheBytesOfTheRecordsEveryBuildWrites) {
+    ASSERT_EQ(sw::SaveSchedule(Schedule(), 0), 1);
+    EXPECT_EQ(swtest::ReadWholeFile(sw::DataFilePath()), Record("sw.dat"));
+    sw::ScheduleRecord loaded;
+    EXPECT_EQ(sw::LoadSchedule(loaded, 1), sw::ScheduleLoad::Whole);
+    EXPECT_TRUE(loaded == Schedule());
+
+    ASSERT_TRUE(sw::SavePrintedFiles(sw::PrintedFiles(
+        {Entry(sw::FileMark::Printed, "C:\\a.prn"), Entry(sw::FileMark::Failing, "C:\\b.prn")})));
+    EXPECT_EQ(swtest::ReadWholeFile(sw::PrintedFilesPath()), Record("swprinted.dat"));
+    ASSERT_TRUE(sw::WritePrintingNote(Entry(sw::FileMark::Printing, "C:\\c.prn")));
+    EXPECT_EQ(swtest::ReadWholeFile(sw::PrintingNotePath()), Record("swprinting.dat"));
+    sw::ClearPrintingNote();
+    DeleteFileA(sw::PrintedFilesPath().c_str());
+
+    sw::WriteSetting(sw::SettingsFilePath(), "Laser", "Orientation", "-1");
+    EXPECT_EQ(swtest::ReadWholeFile(sw::SettingsFilePath()), Record("Spoolwright.ini"));
+
+    DeleteFileA(sw::RemoteSitesFile().c_str());
+    sw::AddRemoteSite("printhost");
+    sw::AddRemoteSite("ipps://secure:631");
+    EXPECT_EQ(swtest::ReadWholeFile(sw::RemoteSitesFile()), Record("SWRemote.txt"));
+    DeleteFileA(sw::RemoteSitesFile().c_str());
+}
+
+} // namespace
