@@ -57,24 +57,32 @@ bool IsRemotePrinter(std::string_view printer) {
     return printer.find(':') != std::string_view::npos;
 }
 
+RemotePrintTexts RemotePrintSettings(const std::string& printer, const std::string& file,
+                                     const PrintContext& context) {
+    std::string landscape;
+    std::string portrait;
+    const std::int16_t orientation = GetOrientationSetting(printer, landscape, portrait);
+    const std::int32_t copies =
+        GetCopiesSetting(TrimSpaces(file), TrimSpaces(printer), context.rememberedCopies);
+    RemotePrintTexts texts;
+    texts.autoFormfeed = AutoFormfeedText(GetAutoFormfeedSetting(printer));
+    texts.copies = CopiesText(copies);
+    texts.printMethod = PrintMethodText(file);
+    texts.orientation = OrientationText(orientation, landscape, portrait);
+    return texts;
+}
+
 std::int32_t PrintThroughCompanion(const PrintRequest& request, const PrintRules& rules,
                                    const PrintContext& context) {
     const CompanionControls& companion = context.companion;
     const std::string& printer = request.printer;
     const std::string& file = request.file;
-    const std::string trimmedPrinter = TrimSpaces(printer);
-    std::string landscape;
-    std::string portrait;
-    const std::int16_t orientation = GetOrientationSetting(printer, landscape, portrait);
-    const std::int32_t copies =
-        GetCopiesSetting(TrimSpaces(file), trimmedPrinter, context.rememberedCopies);
-    const bool written = WriteToCompanion(companion, kFieldAutoFormfeed,
-                                          AutoFormfeedText(GetAutoFormfeedSetting(printer))) &&
-                         WriteToCompanion(companion, kFieldCopies, CopiesText(copies)) &&
+    const RemotePrintTexts texts = RemotePrintSettings(printer, file, context);
+    const bool written = WriteToCompanion(companion, kFieldAutoFormfeed, texts.autoFormfeed) &&
+                         WriteToCompanion(companion, kFieldCopies, texts.copies) &&
                          (!SendsBitmapPlacement(file) || WriteBitmapPlacement(companion, rules)) &&
-                         WriteToCompanion(companion, kFieldPrintMethod, PrintMethodText(file)) &&
-                         WriteToCompanion(companion, kFieldOrientation,
-                                          OrientationText(orientation, landscape, portrait));
+                         WriteToCompanion(companion, kFieldPrintMethod, texts.printMethod) &&
+                         WriteToCompanion(companion, kFieldOrientation, texts.orientation);
     if (!written)
         return ERROR_TIMEOUT;
     const bool listed = SelectCompanionPrinter(companion, printer);

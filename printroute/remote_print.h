@@ -16,6 +16,18 @@ namespace sw {
 // True when the printer belongs to the companion: its name holds a ":".
 bool IsRemotePrinter(std::string_view printer);
 
+// The printer's settings for a remote print of `file`, as texts of the
+// companion's controls: what the companion is handed, and what the service,
+// which sends the job itself, checks as the companion checks them.
+struct RemotePrintTexts {
+    std::string autoFormfeed;
+    std::string copies;
+    std::string printMethod;
+    std::string orientation;
+};
+RemotePrintTexts RemotePrintSettings(const std::string& printer, const std::string& file,
+                                     const PrintContext& context);
+
 // Hands the request's file to the companion as the announced controls
 // allow; a control not announced is left out. The settings are those of
 // `request.file` (its copies, its print method); the print button gets

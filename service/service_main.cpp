@@ -3,6 +3,7 @@
 // schedules with the window's code, and on a stop or a shutdown finishes the
 // file it is printing, records it and ends.
 #include "printroute/print_route.h"
+#include "service/remote_site_print.h"
 #include "service/service_names.h"
 #include "service/service_ticks.h"
 #include "unattended/unattended_run.h"
@@ -69,6 +70,7 @@ DWORD WINAPI OnControl(DWORD control, DWORD, LPVOID, LPVOID) {
     case SERVICE_CONTROL_SHUTDOWN:
         Report(SERVICE_STOP_PENDING, kStopWaitHintMs);
         sw::StopScanning();
+        sw::StopRemoteWaits();
         SetEvent(Service().stopEvent);
         return NO_ERROR;
     case SERVICE_CONTROL_INTERROGATE:
@@ -90,8 +92,8 @@ void WINAPI ServiceMain(DWORD, LPSTR*) {
         return;
     }
     // The companion is a window in a user's session, out of a service's
-    // reach: a remote printer's file is logged with this code instead.
-    sw::RefuseRemotePrinters(ERROR_NOT_SUPPORTED);
+    // reach: a remote printer's file is sent to its site from here.
+    sw::PrintRemotePrintersWith(sw::PrintOnRemoteSite);
     const sw::CompanionControls companion = {};
     const sw::RememberedCopiesSetting copies;
     const sw::PrintContext context{companion, copies};

@@ -115,10 +115,10 @@ std::atomic<bool>& ScanningStopped() {
     return stopped;
 }
 
-// The code of a remote file where nothing may reach the companion; 0: none.
-std::atomic<std::int32_t>& RemoteRefusal() {
-    static std::atomic<std::int32_t> code{0};
-    return code;
+// What prints a remote file where nothing may reach the companion; null: the companion.
+std::atomic<DirectRemotePrint>& DirectRemotePrinter() {
+    static std::atomic<DirectRemotePrint> print{nullptr};
+    return print;
 }
 
 ScanMemory& StoredMemory() {
@@ -156,8 +156,9 @@ std::int32_t PrepareCompanion(const CompanionControls& companion, const std::str
 std::int32_t PrintScheduledFile(const std::string& printer, const std::string& name,
                                 const std::string& path, const PrintContext& context) {
     PrintRequest request{printer, path, std::string()};
-    if (IsRemotePrinter(printer) && RemoteRefusal() != 0)
-        return RemoteRefusal();
+    const DirectRemotePrint direct = DirectRemotePrinter();
+    if (IsRemotePrinter(printer) && direct != nullptr)
+        return direct(request, context);
     if (IsRemotePrinter(printer)) {
         const std::int32_t prepared =
             PrepareCompanion(context.companion, name, path, request.handedFile);
@@ -484,8 +485,8 @@ void StopScanning() {
     ScanningStopped() = true;
 }
 
-void RefuseRemotePrinters(std::int32_t code) {
-    RemoteRefusal() = code;
+void PrintRemotePrintersWith(DirectRemotePrint print) {
+    DirectRemotePrinter() = print;
 }
 
 void ForgetUnattendedMemory() {

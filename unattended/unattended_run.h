@@ -58,9 +58,14 @@ UnattendedPassResult RunUnattendedPass(const PrintContext& context);
 void StopScanning();
 
 // For a program with no companion to hand remote printers to: a file for a
-// remote printer fails with `code` (logged as any failure), and the
-// companion is neither started nor waited for.
-void RefuseRemotePrinters(std::int32_t code);
+// remote printer is printed by `print`, which sends it to its site itself
+// and gives 0 once the site took every copy, else the system error code
+// logged for the file; the companion is neither started nor waited for, and
+// the file is not copied for it. The file's journal note and record are kept
+// as for a local print.
+using DirectRemotePrint = std::int32_t (*)(const PrintRequest& request,
+                                           const PrintContext& context);
+void PrintRemotePrintersWith(DirectRemotePrint print);
 
 // Drops what unattended printing keeps in memory, as a new start of the
 // program would: the next scan reads the state files again and has seen no

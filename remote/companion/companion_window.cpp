@@ -2,11 +2,11 @@
 
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"
+#include "remote/client/site_credentials.h"
 #include "remote/companion/companion_ids.h"
 #include "remote/companion/job_worker.h"
 #include "remote/companion/print_button.h"
 #include "remote/companion/sign_in_dialog.h"
-#include "remote/companion/site_credentials.h"
 #include "remote/companion_protocol.h"
 #include "remote/remote_job.h"
 #include "remote/remote_sites_file.h"

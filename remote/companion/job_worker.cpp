@@ -1,13 +1,11 @@
 #include "remote/companion/job_worker.h"
 
-#include "common/path_helpers.h"
 #include "common/text_helpers.h"
-#include "remote/companion/ipp_client.h"
+#include "remote/client/ipp_client.h"
+#include "remote/client/remote_send.h"
 #include "remote/printer_status.h"
-#include "remote/request_waits.h"
 #include "remote/sign_in_rules.h"
 #include "remote/site_address.h"
-#include "settings/setting_names.h"
 
 #include <memory>
 
@@ -15,31 +13,6 @@ namespace sw {
 namespace {
 
 constexpr DWORD kStopWaitMs = 2000;
-// A busy printer is asked again every second for a minute.
-constexpr int kBusyRetries = 60;
-constexpr DWORD kBusyRetryMs = 1000;
-
-std::string CurrentUserName() {
-    char name[257] = {};
-    DWORD size = sizeof(name);
-    return GetUserNameA(name, &size) ? std::string(name) : std::string("spoolwright");
-}
-
-// The entry of the answer wait in "Spoolwright.ini" in the Windows folder,
-// read at each task so that a change counts at once.
-std::string AnswerWaitEntry() {
-    char folder[MAX_PATH] = {};
-    const UINT length = GetWindowsDirectoryA(folder, sizeof(folder));
-    if (length == 0 || length >= sizeof(folder))
-        return std::string();
-    const std::string file =
-        AddTrailingBackslash(std::string(folder, length)) + std::string(kSettingsFileName);
-    char entry[16] = {};
-    GetPrivateProfileStringA(std::string(kRemoteSitesSection).c_str(),
-                             std::string(kAnswerWaitKey).c_str(), "", entry, sizeof(entry),
-                             file.c_str());
-    return entry;
-}
 
 std::string BadSiteMessage(const std::string& site) {
     return "The site \"" + site +
@@ -153,16 +126,9 @@ SignInRequest AskSignIn(const std::string& site, const SiteContext& context,
 } // namespace
 
 SiteContext JobWorker::OpenSite(const SiteAddress& address) {
-    SiteContext context;
-    context.address = address;
-    const std::string target = CredentialTarget(address);
-    context.credential = ReadSiteCredential(target);
-    context.userName = context.credential && !context.credential->user.empty()
-                           ? AnsiFromWide(context.credential->user)
-                           : userName_;
-    context.answerWaitSeconds = AnswerWaitSeconds(AnswerWaitEntry());
+    SiteContext context = OpenSiteContext(address, userName_);
     EnterCriticalSection(&lock_);
-    const auto known = schemes_.find(target);
+    const auto known = schemes_.find(CredentialTarget(address));
     if (known != schemes_.end())
         context.scheme = known->second;
     LeaveCriticalSection(&lock_);
@@ -216,7 +182,6 @@ void JobWorker::List(const Task& task, WorkerResult& result) {
 
 void JobWorker::Send(const Task& task, WorkerResult& result) {
     const RemoteJob& job = task.job;
-    const std::string target = RemotePrinterItem(job.site, job.printer);
     const std::optional<SiteAddress> address = ParseSiteAddress(job.site);
     if (!address) {
         result.messages.push_back(BadSiteMessage(job.site));
@@ -224,68 +189,17 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
         return;
     }
     SiteContext context = OpenSite(*address);
-    auto askSignIn = [&](const OperationOutcome& outcome, const RemoteJob& again) {
-        SignInRequest request = AskSignIn(job.site, context, outcome.problem, task.round);
-        request.job = again;
-        result.signIns.push_back(request);
-    };
-
-    // A printer site says which formats it takes and how it is.
-    std::string format = job.documentFormat;
-    if (NamesPrinter(*address)) {
-        const PrinterListing listing = ListSitePrinters(context);
-        if (listing.needsSignIn) {
-            CloseSite(context);
-            askSignIn(listing, job);
-            return;
-        }
-        if (listing.printers.empty()) {
-            CloseSite(context);
-            result.messages.push_back("Not printed on " + target + ": " + listing.problem);
-            result.failed = true;
-            return;
-        }
-        const PrinterStatus& printer = listing.printers.front();
-        result.states[target] = DescribePrinterState(printer);
-        const std::optional<std::string> chosen =
-            ChooseDocumentFormat(job.method, printer.formats, SniffDocumentFormat(JobStart(job)));
-        if (!chosen) {
-            CloseSite(context);
-            result.messages.push_back("Not printed on " + target +
-                                      ": the printer takes none of the formats this job can be "
-                                      "sent in; it takes " +
-                                      FormatList(printer.formats));
-            result.failed = true;
-            return;
-        }
-        format = *chosen;
-    }
-
-    for (int copy = 1; copy <= job.copies; ++copy) {
-        JobOutcome outcome = SendJobCopy(context, job, format);
-        for (int wait = 0; outcome.busy && wait < kBusyRetries && !Stopping(); ++wait) {
-            Sleep(kBusyRetryMs);
-            outcome = SendJobCopy(context, job, format);
-        }
-        if (outcome.needsSignIn) {
-            RemoteJob rest = job;
-            rest.copies = job.copies - copy + 1;
-            askSignIn(outcome, rest);
-            break;
-        }
-        if (!outcome.sent) {
-            result.messages.push_back("Not printed on " + target + ": " + outcome.problem);
-            result.failed = true;
-            break;
-        }
-        std::string line = "Printed " + job.file + " on " + target + " (job " +
-                           std::to_string(outcome.jobId) + ", copy " + std::to_string(copy) +
-                           " of " + std::to_string(job.copies) + ", " + format + ")";
-        if (result.states.count(target) != 0)
-            line += "; the printer is " + result.states[target];
-        result.messages.push_back(line);
-    }
+    RemoteSendReport report = SendRemoteJob(context, job, [this] { return Stopping(); });
     CloseSite(context);
+    result.messages.insert(result.messages.end(), report.messages.begin(), report.messages.end());
+    for (const auto& state : report.states)
+        result.states[state.first] = state.second;
+    result.failed = report.failed;
+    if (report.signIn) {
+        SignInRequest request = AskSignIn(job.site, context, report.signIn->problem, task.round);
+        request.job = report.rest;
+        result.signIns.push_back(request);
+    }
 }
 
 WorkerResult* JobWorker::Do(const Task& task) {

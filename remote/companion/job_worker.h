@@ -5,7 +5,7 @@
 // Results come back to the window as posted messages.
 #pragma once
 
-#include "remote/companion/ipp_client.h"
+#include "remote/client/ipp_client.h"
 #include "remote/companion/site_queue.h"
 #include "remote/remote_job.h"
 

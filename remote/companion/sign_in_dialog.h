@@ -3,7 +3,7 @@
 // was not accepted).
 #pragma once
 
-#include "remote/companion/site_credentials.h"
+#include "remote/client/site_credentials.h"
 
 #include <windows.h>
 

@@ -3,11 +3,14 @@
 // window open, each file once with its bytes; a stop in the middle of a
 // burst loses nothing and prints nothing twice once it starts again; and
 // with the window printing the same schedules, the two hand over without a
-// file printed twice.
+// file printed twice; a remote schedule goes from the service to its site
+// itself, plain and over TLS, signed in with the service account's credential.
 #include "common/path_helpers.h"
 #include "remote/companion_protocol.h"
+#include "remote/remote_sites.h"
 #include "resources/resource.h"
 #include "service/service_control.h"
+#include "support/credentials.h"
 #include "support/file_writer.h"
 #include "support/print_server.h"
 #include "support/program_driver.h"
@@ -18,8 +21,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -87,11 +92,19 @@ class Service : public swtest::UnattendedTest {
     }
 
     // The schedule file beside the service (and swutil.exe, in the same folder).
-    void WriteSchedule(const std::string& pattern) const {
-        const sw::ScheduleRecordBytes bytes = sw::EncodeScheduleRecord(
-            swtest::ScheduleBuilder(Folder(), pattern, kQueue).Interval(300));
-        ASSERT_TRUE(
-            swtest::WriteToFile(folder_ + "sw.dat", std::string(bytes.begin(), bytes.end())));
+    void WriteSchedule(const std::string& pattern,
+                       const std::vector<std::string>& printers = {kQueue}) const {
+        std::string schedules;
+        for (const std::string& printer : printers) {
+            const sw::ScheduleRecordBytes bytes = sw::EncodeScheduleRecord(
+                swtest::ScheduleBuilder(Folder(), pattern, printer).Interval(300));
+            schedules.append(bytes.begin(), bytes.end());
+        }
+        ASSERT_TRUE(swtest::WriteToFile(folder_ + "sw.dat", schedules));
+    }
+    std::string Log() const {
+        const std::string log = folder_ + "Unattended.txt";
+        return swtest::FileExists(log) ? swtest::ReadWholeFile(log) : "";
     }
     void WriteBurst(int count) const {
         for (int number = 1; number <= count; ++number)
@@ -201,6 +214,84 @@ TEST_F(Service, PrintUnattendedInTheWindowStopsTheRunningService) {
     EXPECT_TRUE(swtest::WaitFor([&] { return ChildWithText(window, "No unattended") != nullptr; }));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+// The print servers of the companion's tests (tests/win/remote/remote_sites.sh)
+// stand for the remote sites: one in plain IPP, one over TLS with a queue
+// that asks for a sign-in, whose authority the test prefix trusts.
+class ServiceRemote : public Service {
+  protected:
+    static std::string SitesRun() { return swtest::UnixRunFolder() + "/remote"; }
+    static std::string SitesFolder() { return swtest::RunFolder() + "\\remote\\"; }
+    static void SetUpTestSuite() {
+        using swtest::ShellQuoted;
+        const std::string command =
+            "VIRTUAL_PRINTER=" + ShellQuoted(swtest::EnvironmentText("SW_VIRTUAL_PRINTER")) + " " +
+            ShellQuoted(swtest::EnvironmentText("SW_SOURCE_DIR") +
+                        "/tests/win/remote/remote_sites.sh") +
+            " start " + ShellQuoted(SitesRun()) + " 2>&1";
+        std::string output;
+        ASSERT_EQ(swtest::RunHostCommand(command, &output), 0) << output;
+        swtest::TrustCertificateAuthority(SitesFolder() + "certs\\trusted-ca.crt");
+    }
+    static void TearDownTestSuite() {
+        swtest::RunHostCommand(
+            swtest::PrintServerCommand("stop " + swtest::ShellQuoted(SitesRun())));
+    }
+    void TearDown() override {
+        Service::TearDown();
+        DeleteFileA(sw::RemoteSitesFile().c_str());
+        swtest::ForgetGenericCredential(Credential());
+    }
+    static std::string Site(const char* folder, const char* scheme) {
+        const std::string port = swtest::ReadWholeFile(SitesFolder() + folder + "\\ipp.port");
+        return scheme + std::to_string(std::atoi(port.c_str()));
+    }
+    static std::string Plain() { return Site("site", "127.0.0.1:"); }
+    static std::string Tls() { return Site("tls-site", "ipps://localhost:"); }
+    static std::string Credential() { return "Spoolwright Remote/" + Tls(); }
+    static PrinterInbox Inbox(const char* queue, const char* site) {
+        return PrinterInbox(queue, SitesFolder() + site);
+    }
+};
+
+// The printer's settings apply as on the companion's route (orientation
+// sequences, form feed, two copies); a site the service cannot sign in to is
+// logged with the code, and its file prints once a sign-in is stored for the
+// service's account.
+TEST_F(ServiceRemote, PrintsARemoteScheduleToItsSitePlainAndOverTls) {
+    swtest::WriteToFile(sw::RemoteSitesFile(), Plain() + "|" + Tls() + "\r\n");
+    const std::string plain = Plain() + ":sw_remote", tls = Tls() + ":sw_tls",
+                      signIn = Tls() + ":sw_signin";
+    swtest::Store("Printers AutoFormfeed", plain, "1");
+    swtest::Store("Printers Orientation " + plain, "Landscape status", "1");
+    swtest::Store("Number of copies by printer " + plain, "Copies", "2");
+    WriteSchedule("*.prn", {plain, tls, signIn});
+    WriteInFolder("remote.prn", "remote report\r\n");
+    PrinterInbox plainInbox = Inbox("sw_remote", "site"), tlsInbox = Inbox("sw_tls", "tls-site"),
+                 signInInbox = Inbox("sw_signin", "tls-site");
+    Start();
+    const std::string expected = "\x1B&l1Oremote report\r\n\f\x1B&l0O";
+    EXPECT_EQ(plainInbox.NextJob(), expected) << "copy 1\n" << Log();
+    EXPECT_EQ(plainInbox.NextJob(), expected) << "copy 2\n" << Log();
+    EXPECT_EQ(tlsInbox.NextJob(), "remote report\r\n") << Log();
+    const std::string refused = "remote.prn   not printed to " + signIn + "  due to Error 1168";
+    ASSERT_TRUE(swtest::WaitFor([&] { return Log().find(refused) != std::string::npos; }, kWaitMs))
+        << Log();
+    EXPECT_FALSE(signInInbox.HasNextJob());
+
+    swtest::StoreGenericCredential(Credential(), "sw-user", "right-password");
+    EXPECT_EQ(signInInbox.NextJob(), "remote report\r\n") << Log();
+    for (const std::string& printer : {plain, tls, signIn})
+        EXPECT_TRUE(swtest::WaitFor([&] {
+            return Log().find("remote.prn   printed successfully to " + printer + "\r\n") !=
+                   std::string::npos;
+        })) << Log();
+    // Printed once: the ticks go on and send nothing more.
+    swtest::PumpMessagesFor(2000);
+    EXPECT_FALSE(plainInbox.HasNextJob());
+    EXPECT_FALSE(tlsInbox.HasNextJob());
+    EXPECT_FALSE(signInInbox.HasNextJob());
 }
 
 } // namespace

@@ -1,7 +1,8 @@
-#include "remote/companion/ipp_client.h"
+#include "remote/client/ipp_client.h"
 
 #include "common/long_path.h"
 #include "remote/ipp_requests.h"
+#include "remote/remote_failure_codes.h"
 
 #include <windows.h>
 
@@ -34,6 +35,7 @@ std::uint32_t NextRequestId() {
 
 void TakeOutcome(const IppExchange& exchange, OperationOutcome& outcome) {
     outcome.problem = exchange.problem;
+    outcome.code = exchange.code;
     outcome.needsSignIn = exchange.needsSignIn;
     outcome.signInRejected = exchange.signInRejected;
     outcome.busy = exchange.ippStatus == kServerBusy;
@@ -100,8 +102,10 @@ PrinterListing ListSitePrinters(SiteContext& context) {
     TakeOutcome(exchange, listing);
     if (exchange.answer)
         listing.printers = PrinterStatuses(*exchange.answer);
-    if (exchange.answer && onePrinter && listing.printers.empty())
+    if (exchange.answer && onePrinter && listing.printers.empty()) {
         listing.problem = SiteUri(context.address) + " gave no printer-name";
+        listing.code = kUnexpectedAnswerCode;
+    }
     return listing;
 }
 
@@ -111,7 +115,9 @@ JobOutcome SendJobCopy(SiteContext& context, const RemoteJob& job,
     // Through the wide call, so that a path longer than 259 characters opens too.
     HANDLE file = OpenForReading(job.file);
     if (file == INVALID_HANDLE_VALUE) {
-        outcome.problem = "cannot open " + job.file + ": " + SystemMessage(GetLastError());
+        const DWORD error = GetLastError();
+        outcome.code = static_cast<std::int32_t>(error);
+        outcome.problem = "cannot open " + job.file + ": " + SystemMessage(error);
         return outcome;
     }
     LARGE_INTEGER size = {};
@@ -152,12 +158,14 @@ JobOutcome SendJobCopy(SiteContext& context, const RemoteJob& job,
     };
     const IppExchange exchange =
         body.length > 0xFFFFFFFFull
-            ? IppExchange{std::nullopt, job.file + " is larger than 4 GB", false, false}
+            ? IppExchange{std::nullopt, job.file + " is larger than 4 GB", 0, kJobTooLargeCode}
             : Exchange(context, PrinterResource(context.address, job.printer), body);
     CloseHandle(file);
     TakeOutcome(exchange, outcome);
-    if (!readProblem.empty())
+    if (!readProblem.empty()) {
         outcome.problem = readProblem;
+        outcome.code = ERROR_READ_FAULT;
+    }
     if (!exchange.answer || !readProblem.empty())
         return outcome;
     outcome.sent = true;

@@ -1,6 +1,7 @@
-#include "remote/companion/ipp_exchange.h"
+#include "remote/client/ipp_exchange.h"
 
-#include "remote/companion/certificate_check.h"
+#include "remote/client/certificate_check.h"
+#include "remote/remote_failure_codes.h"
 #include "remote/request_waits.h"
 #include "remote/sign_in_rules.h"
 #include "remote/transport_problems.h"
@@ -134,6 +135,7 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
     InternetHandle client(WinHttpOpen(L"Spoolwright Remote", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
                                       WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
     if (client.handle == nullptr) {
+        exchange.code = static_cast<std::int32_t>(GetLastError());
         exchange.problem =
             "the HTTP client cannot start: " + DescribeTransportError(GetLastError());
         return exchange;
@@ -145,6 +147,7 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
     InternetHandle connection(WinHttpConnect(client.handle, Wide(site.host).c_str(),
                                              static_cast<INTERNET_PORT>(site.port), 0));
     if (connection.handle == nullptr) {
+        exchange.code = static_cast<std::int32_t>(GetLastError());
         exchange.problem = TransportProblem(site, GetLastError(), 0);
         return exchange;
     }
@@ -152,6 +155,7 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
         connection.handle, L"POST", Wide(resource).c_str(), nullptr, WINHTTP_NO_REFERER,
         WINHTTP_DEFAULT_ACCEPT_TYPES, site.tls ? WINHTTP_FLAG_SECURE : 0));
     if (request.handle == nullptr) {
+        exchange.code = static_cast<std::int32_t>(GetLastError());
         exchange.problem = TransportProblem(site, GetLastError(), 0);
         return exchange;
     }
@@ -180,6 +184,7 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
             // only (Wine does): then the certificate is fetched and checked here.
             if (site.tls && certificateFlags == 0 && IsSecureFailure(error))
                 certificateFlags = DiagnoseServerCertificate(connection.handle, site);
+            exchange.code = static_cast<std::int32_t>(error);
             exchange.problem = TransportProblem(site, error, certificateFlags);
             return exchange;
         }
@@ -189,12 +194,14 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
             WinHttpQueryAuthSchemes(request.handle, &offered, &first, &target);
             const SignInChoice choice = ChooseSignInScheme(offered, site.tls);
             if (choice.scheme == 0) {
+                exchange.code = kSignInNotSentCode;
                 exchange.problem = Where(site) + ": " + choice.problem;
                 return exchange;
             }
             if (!credential || credentialSent) {
                 exchange.needsSignIn = true;
                 exchange.signInRejected = credentialSent;
+                exchange.code = credentialSent ? kSignInRefusedCode : kNoSignInStoredCode;
                 exchange.problem =
                     Where(site) + (credentialSent ? ": the user name or password was not accepted"
                                                   : ": the site asks for a user name and password");
@@ -206,20 +213,24 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
             continue;
         }
         if (status != 200) {
+            exchange.code = CodeOfHttpStatus(status);
             exchange.problem = Where(site) + " answered HTTP " + std::to_string(status);
             return exchange;
         }
         std::string answer;
         if (!ReadBody(request.handle, answer)) {
-            exchange.problem =
-                TransportProblem(site, HttpClientError(GetLastError()), certificateFlags);
+            const DWORD error = HttpClientError(GetLastError());
+            exchange.code = static_cast<std::int32_t>(error);
+            exchange.problem = TransportProblem(site, error, certificateFlags);
             return exchange;
         }
         exchange.answer = DecodeIpp(answer);
         if (!exchange.answer) {
+            exchange.code = kUnexpectedAnswerCode;
             exchange.problem = "the answer of " + Where(site) + " is not IPP";
         } else if (!IsSuccessfulStatus(exchange.answer->status)) {
             exchange.ippStatus = exchange.answer->status;
+            exchange.code = CodeOfIppRefusal(exchange.ippStatus);
             exchange.problem = DescribeFailure(*exchange.answer);
             exchange.answer.reset();
         }
@@ -227,6 +238,7 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
     }
     exchange.needsSignIn = true;
     exchange.signInRejected = true;
+    exchange.code = kSignInRefusedCode;
     exchange.problem = Where(site) + ": the user name or password was not accepted";
     return exchange;
 }

@@ -1,6 +1,6 @@
-#include "remote/companion/certificate_check.h"
+#include "remote/client/certificate_check.h"
 
-#include "remote/companion/site_credentials.h"
+#include "remote/client/site_credentials.h"
 #include "remote/transport_problems.h"
 
 #include <wincrypt.h>

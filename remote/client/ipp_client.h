@@ -2,13 +2,14 @@
 // ask one printer for its state and formats, send one copy of a job.
 #pragma once
 
-#include "remote/companion/ipp_exchange.h"
-#include "remote/companion/site_credentials.h"
+#include "remote/client/ipp_exchange.h"
+#include "remote/client/site_credentials.h"
 #include "remote/printer_status.h"
 #include "remote/remote_job.h"
 #include "remote/request_waits.h"
 #include "remote/site_address.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,8 +27,9 @@ struct SiteContext {
 };
 
 struct OperationOutcome {
-    std::string problem; // empty when it worked
-    bool busy = false;   // the printer is busy with another job: try again shortly
+    std::string problem;   // empty when it worked
+    std::int32_t code = 0; // the system error code of the problem (remote_failure_codes.h)
+    bool busy = false;     // the printer is busy with another job: try again shortly
     bool needsSignIn = false;
     bool signInRejected = false;
 };

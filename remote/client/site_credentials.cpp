@@ -1,4 +1,4 @@
-#include "remote/companion/site_credentials.h"
+#include "remote/client/site_credentials.h"
 
 #include <windows.h>
 

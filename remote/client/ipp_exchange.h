@@ -5,7 +5,7 @@
 // end a request to a site that does not answer with 12002, never a hang.
 #pragma once
 
-#include "remote/companion/site_credentials.h"
+#include "remote/client/site_credentials.h"
 #include "remote/ipp_message.h"
 #include "remote/site_address.h"
 
@@ -31,6 +31,7 @@ struct IppExchange {
     std::optional<IppResponse> answer; // a successful IPP answer
     std::string problem;               // why there is none, for the companion's window
     std::uint16_t ippStatus = 0;       // the IPP status of an answer that was a refusal
+    std::int32_t code = 0; // the system error code of the problem (remote_failure_codes.h)
     // The site asked for a sign-in: none was given (or it was not accepted).
     bool needsSignIn = false;
     bool signInRejected = false;

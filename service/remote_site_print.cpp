@@ -1,0 +1,86 @@
+#include "service/remote_site_print.h"
+
+#include "printroute/remote_print.h"
+#include "remote/client/remote_send.h"
+#include "remote/remote_job.h"
+#include "remote/remote_sites.h"
+#include "remote/remote_sites_file.h"
+#include "remote/sign_in_rules.h"
+#include "remote/site_address.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <map>
+#include <mutex>
+
+namespace sw {
+namespace {
+
+std::atomic<bool>& WaitsStopped() {
+    static std::atomic<bool> stopped{false};
+    return stopped;
+}
+
+// The sign-in scheme each site named in its last 401, by credential name, so
+// that later jobs send the sign-in with their first request.
+struct KnownSchemes {
+    std::mutex guard;
+    std::map<std::string, unsigned> schemes;
+};
+
+KnownSchemes& Schemes() {
+    static KnownSchemes known;
+    return known;
+}
+
+// Only the sites of "SWRemote.txt" are printed to, as the companion lists
+// only their printers.
+bool IsListedSite(const std::string& printer) {
+    const std::optional<std::vector<std::string>> sites = ReadSitesFile(RemoteSitesFile());
+    return sites && IsPrinterOfListedSite(printer, UsableSites(*sites));
+}
+
+} // namespace
+
+std::int32_t PrintOnRemoteSite(const PrintRequest& request, const PrintContext& context) {
+    if (!IsListedSite(request.printer))
+        return ERROR_INVALID_PRINTER_NAME;
+    const RemotePrintTexts settings = RemotePrintSettings(request.printer, request.file, context);
+    RemoteJobTexts texts;
+    texts.printer = request.printer;
+    texts.file = request.file;
+    texts.copies = settings.copies;
+    texts.autoFormfeed = settings.autoFormfeed;
+    texts.orientation = settings.orientation;
+    texts.printMethod = settings.printMethod;
+    const RemoteJobCheck check = CheckRemoteJob(texts);
+    if (!check.job)
+        return ERROR_INVALID_PARAMETER;
+    const std::optional<SiteAddress> address = ParseSiteAddress(check.job->site);
+    if (!address)
+        return ERROR_INVALID_PRINTER_NAME;
+
+    SiteContext site = OpenSiteContext(*address, CurrentUserName());
+    const std::string target = CredentialTarget(*address);
+    KnownSchemes& known = Schemes();
+    {
+        const std::lock_guard<std::mutex> lock(known.guard);
+        const auto found = known.schemes.find(target);
+        if (found != known.schemes.end())
+            site.scheme = found->second;
+    }
+    const RemoteSendReport report =
+        SendRemoteJob(site, *check.job, [] { return WaitsStopped().load(); });
+    if (site.scheme != 0) {
+        const std::lock_guard<std::mutex> lock(known.guard);
+        known.schemes[target] = site.scheme;
+    }
+    return report.code;
+}
+
+void StopRemoteWaits() {
+    WaitsStopped() = true;
+}
+
+} // namespace sw
