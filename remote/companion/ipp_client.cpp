@@ -2,6 +2,7 @@
 
 #include "common/long_path.h"
 #include "remote/ipp_requests.h"
+#include "remote/job_outcome.h"
 
 #include <windows.h>
 
@@ -36,6 +37,7 @@ void TakeOutcome(const IppExchange& exchange, OperationOutcome& outcome) {
     outcome.problem = exchange.problem;
     outcome.needsSignIn = exchange.needsSignIn;
     outcome.signInRejected = exchange.signInRejected;
+    outcome.error = exchange.error;
     outcome.busy = exchange.ippStatus == kServerBusy;
 }
 
@@ -100,8 +102,10 @@ PrinterListing ListSitePrinters(SiteContext& context) {
     TakeOutcome(exchange, listing);
     if (exchange.answer)
         listing.printers = PrinterStatuses(*exchange.answer);
-    if (exchange.answer && onePrinter && listing.printers.empty())
+    if (exchange.answer && onePrinter && listing.printers.empty()) {
+        listing.error = kOutcomeBadAnswer;
         listing.problem = SiteUri(context.address) + " gave no printer-name";
+    }
     return listing;
 }
 
@@ -111,7 +115,8 @@ JobOutcome SendJobCopy(SiteContext& context, const RemoteJob& job,
     // Through the wide call, so that a path longer than 259 characters opens too.
     HANDLE file = OpenForReading(job.file);
     if (file == INVALID_HANDLE_VALUE) {
-        outcome.problem = "cannot open " + job.file + ": " + SystemMessage(GetLastError());
+        outcome.error = GetLastError();
+        outcome.problem = "cannot open " + job.file + ": " + SystemMessage(outcome.error);
         return outcome;
     }
     LARGE_INTEGER size = {};
@@ -152,12 +157,15 @@ JobOutcome SendJobCopy(SiteContext& context, const RemoteJob& job,
     };
     const IppExchange exchange =
         body.length > 0xFFFFFFFFull
-            ? IppExchange{std::nullopt, job.file + " is larger than 4 GB", false, false}
+            ? IppExchange{std::nullopt,        job.file + " is larger than 4 GB", 0, false, false,
+                          ERROR_FILE_TOO_LARGE}
             : Exchange(context, PrinterResource(context.address, job.printer), body);
     CloseHandle(file);
     TakeOutcome(exchange, outcome);
-    if (!readProblem.empty())
+    if (!readProblem.empty()) {
         outcome.problem = readProblem;
+        outcome.error = kOutcomeUnreadableFile;
+    }
     if (!exchange.answer || !readProblem.empty())
         return outcome;
     outcome.sent = true;

@@ -30,6 +30,7 @@ struct OperationOutcome {
     bool busy = false;   // the printer is busy with another job: try again shortly
     bool needsSignIn = false;
     bool signInRejected = false;
+    std::uint32_t error = 0; // the failure's code (remote/job_outcome.h); 0 when it worked
 };
 
 struct PrinterListing : OperationOutcome {

@@ -1,6 +1,7 @@
 #include "remote/companion/ipp_exchange.h"
 
 #include "remote/companion/certificate_check.h"
+#include "remote/job_outcome.h"
 #include "remote/request_waits.h"
 #include "remote/sign_in_rules.h"
 #include "remote/transport_problems.h"
@@ -134,8 +135,9 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
     InternetHandle client(WinHttpOpen(L"Spoolwright Remote", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
                                       WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
     if (client.handle == nullptr) {
+        exchange.error = GetLastError();
         exchange.problem =
-            "the HTTP client cannot start: " + DescribeTransportError(GetLastError());
+            "the HTTP client cannot start: " + DescribeTransportError(exchange.error);
         return exchange;
     }
     const RequestWaits waits = RequestWaitsFor(body.length, answerWaitSeconds);
@@ -145,14 +147,16 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
     InternetHandle connection(WinHttpConnect(client.handle, Wide(site.host).c_str(),
                                              static_cast<INTERNET_PORT>(site.port), 0));
     if (connection.handle == nullptr) {
-        exchange.problem = TransportProblem(site, GetLastError(), 0);
+        exchange.error = GetLastError();
+        exchange.problem = TransportProblem(site, exchange.error, 0);
         return exchange;
     }
     InternetHandle request(WinHttpOpenRequest(
         connection.handle, L"POST", Wide(resource).c_str(), nullptr, WINHTTP_NO_REFERER,
         WINHTTP_DEFAULT_ACCEPT_TYPES, site.tls ? WINHTTP_FLAG_SECURE : 0));
     if (request.handle == nullptr) {
-        exchange.problem = TransportProblem(site, GetLastError(), 0);
+        exchange.error = GetLastError();
+        exchange.problem = TransportProblem(site, exchange.error, 0);
         return exchange;
     }
     // The wait for the answer's headers is an option of its own: Windows
@@ -180,6 +184,7 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
             // only (Wine does): then the certificate is fetched and checked here.
             if (site.tls && certificateFlags == 0 && IsSecureFailure(error))
                 certificateFlags = DiagnoseServerCertificate(connection.handle, site);
+            exchange.error = error;
             exchange.problem = TransportProblem(site, error, certificateFlags);
             return exchange;
         }
@@ -189,12 +194,14 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
             WinHttpQueryAuthSchemes(request.handle, &offered, &first, &target);
             const SignInChoice choice = ChooseSignInScheme(offered, site.tls);
             if (choice.scheme == 0) {
+                exchange.error = kOutcomeSignIn;
                 exchange.problem = Where(site) + ": " + choice.problem;
                 return exchange;
             }
             if (!credential || credentialSent) {
                 exchange.needsSignIn = true;
                 exchange.signInRejected = credentialSent;
+                exchange.error = kOutcomeSignIn;
                 exchange.problem =
                     Where(site) + (credentialSent ? ": the user name or password was not accepted"
                                                   : ": the site asks for a user name and password");
@@ -206,20 +213,23 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
             continue;
         }
         if (status != 200) {
+            exchange.error = kOutcomeBadAnswer;
             exchange.problem = Where(site) + " answered HTTP " + std::to_string(status);
             return exchange;
         }
         std::string answer;
         if (!ReadBody(request.handle, answer)) {
-            exchange.problem =
-                TransportProblem(site, HttpClientError(GetLastError()), certificateFlags);
+            exchange.error = HttpClientError(GetLastError());
+            exchange.problem = TransportProblem(site, exchange.error, certificateFlags);
             return exchange;
         }
         exchange.answer = DecodeIpp(answer);
         if (!exchange.answer) {
+            exchange.error = kOutcomeBadAnswer;
             exchange.problem = "the answer of " + Where(site) + " is not IPP";
         } else if (!IsSuccessfulStatus(exchange.answer->status)) {
             exchange.ippStatus = exchange.answer->status;
+            exchange.error = kOutcomeRefused;
             exchange.problem = DescribeFailure(*exchange.answer);
             exchange.answer.reset();
         }
@@ -227,6 +237,7 @@ IppExchange ExchangeIpp(const SiteAddress& site, const std::string& resource,
     }
     exchange.needsSignIn = true;
     exchange.signInRejected = true;
+    exchange.error = kOutcomeSignIn;
     exchange.problem = Where(site) + ": the user name or password was not accepted";
     return exchange;
 }

@@ -34,6 +34,9 @@ struct IppExchange {
     // The site asked for a sign-in: none was given (or it was not accepted).
     bool needsSignIn = false;
     bool signInRejected = false;
+    // The code of the failure (remote/job_outcome.h): the HTTP client's own
+    // for the transport, one of the outcome codes otherwise; 0 with an answer.
+    std::uint32_t error = 0;
 };
 
 // Posts the body to `resource` on the site and decodes the answer. With a

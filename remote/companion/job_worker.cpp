@@ -41,6 +41,16 @@ std::string AnswerWaitEntry() {
     return entry;
 }
 
+// The window's line for a job not sent, with the code the main program is
+// told when the problem does not name it already.
+std::string NotPrintedLine(const std::string& target, const std::string& problem,
+                           std::uint32_t code) {
+    const std::string named = "(" + std::to_string(code) + ")";
+    const bool hasCode = problem.find(named) != std::string::npos;
+    return "Not printed on " + target + ": " + problem +
+           (hasCode ? "" : " (error " + std::to_string(code) + ")");
+}
+
 std::string BadSiteMessage(const std::string& site) {
     return "The site \"" + site +
            "\" is neither a host name, an address nor an ipp:// or ipps:// address; nothing is "
@@ -48,6 +58,10 @@ std::string BadSiteMessage(const std::string& site) {
 }
 
 } // namespace
+
+JobOutcomeNote JobEnd(const RemoteJob& job, std::uint32_t code) {
+    return JobOutcomeNote{code, RemotePrinterItem(job.site, job.printer), job.file};
+}
 
 WorkerResult* TakeWorkerResult(LPARAM lParam) {
     return reinterpret_cast<WorkerResult*>(lParam);
@@ -111,6 +125,8 @@ bool JobWorker::Add(const std::string& site, Task task) {
         result->messages.push_back("Cannot start the thread that works for " + site +
                                    "; nothing is sent to it");
         result->failed = !task.listing;
+        if (!task.listing)
+            result->outcome = JobEnd(task.job, kOutcomeNoThread);
         Post(result.release());
         return false;
     }
@@ -221,6 +237,7 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
     if (!address) {
         result.messages.push_back(BadSiteMessage(job.site));
         result.failed = true;
+        result.outcome = JobEnd(job, kOutcomeBadSite);
         return;
     }
     SiteContext context = OpenSite(*address);
@@ -241,8 +258,10 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
         }
         if (listing.printers.empty()) {
             CloseSite(context);
-            result.messages.push_back("Not printed on " + target + ": " + listing.problem);
+            const std::uint32_t code = listing.error != 0 ? listing.error : kOutcomeBadAnswer;
+            result.messages.push_back(NotPrintedLine(target, listing.problem, code));
             result.failed = true;
+            result.outcome = JobEnd(job, code);
             return;
         }
         const PrinterStatus& printer = listing.printers.front();
@@ -256,6 +275,7 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
                                       "sent in; it takes " +
                                       FormatList(printer.formats));
             result.failed = true;
+            result.outcome = JobEnd(job, kOutcomeRefused);
             return;
         }
         format = *chosen;
@@ -271,12 +291,16 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
             RemoteJob rest = job;
             rest.copies = job.copies - copy + 1;
             askSignIn(outcome, rest);
-            break;
+            CloseSite(context);
+            return;
         }
         if (!outcome.sent) {
-            result.messages.push_back("Not printed on " + target + ": " + outcome.problem);
+            const std::uint32_t code = outcome.error != 0 ? outcome.error : kOutcomeRefused;
+            result.messages.push_back(NotPrintedLine(target, outcome.problem, code));
             result.failed = true;
-            break;
+            result.outcome = JobEnd(job, code);
+            CloseSite(context);
+            return;
         }
         std::string line = "Printed " + job.file + " on " + target + " (job " +
                            std::to_string(outcome.jobId) + ", copy " + std::to_string(copy) +
@@ -286,6 +310,7 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
         result.messages.push_back(line);
     }
     CloseSite(context);
+    result.outcome = JobEnd(job, 0);
 }
 
 WorkerResult* JobWorker::Do(const Task& task) {

@@ -10,6 +10,7 @@
 #include "remote/companion/companion_ids.h"
 #include "remote/companion/sign_in_dialog.h"
 #include "remote/companion_protocol.h"
+#include "remote/job_outcome.h"
 #include "remote/remote_sites.h"
 #include "resources/resource.h"
 #include "silent_site.h"
@@ -146,8 +147,14 @@ struct MainWindowStandIn {
     static UINT messages[sw::kCompanionFieldCount];
     static HWND handles[sw::kCompanionFieldCount];
     static std::vector<std::size_t> order;
+    static std::vector<std::string> answers; // the companion's answers to the prints
 
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (message == WM_COPYDATA && data->dwData == sw::kJobOutcomeCopyData) {
+            answers.push_back(static_cast<const char*>(data->lpData));
+            return TRUE;
+        }
         for (std::size_t i = 0; i < sw::kCompanionFieldCount; ++i) {
             if (message == messages[i] && message != 0) {
                 handles[i] = reinterpret_cast<HWND>(wParam);
@@ -163,6 +170,7 @@ struct MainWindowStandIn {
             handles[i] = nullptr;
         }
         order.clear();
+        answers.clear();
         window = swtest::CreateTestWindow(sw::kMainWindowClassName, Proc, sw::kMainWindowTitle,
                                           WS_OVERLAPPED);
     }
@@ -176,6 +184,13 @@ struct MainWindowStandIn {
 UINT MainWindowStandIn::messages[sw::kCompanionFieldCount];
 HWND MainWindowStandIn::handles[sw::kCompanionFieldCount];
 std::vector<std::size_t> MainWindowStandIn::order;
+std::vector<std::string> MainWindowStandIn::answers;
+
+// The companion's next answer, once it has come.
+std::string NextAnswer(std::size_t& seen) {
+    swtest::WaitFor([&] { return MainWindowStandIn::answers.size() > seen; }, 60000);
+    return seen < MainWindowStandIn::answers.size() ? MainWindowStandIn::answers[seen++] : "";
+}
 
 void SetText(HWND window, const std::string& text) {
     SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -551,24 +566,38 @@ TEST_F(Companion, RefusedJobsAreReportedInItsWindowAndNothingIsSent) {
     auto inbox = SiteInbox(kPlainQueue);
     const swtest::TempFile data("data");
 
+    // Each job's end is answered to the main window, with the code shown.
+    std::size_t seen = 0;
     RemoteJobTexts texts(data.Path());
     texts.copies = "many";
     PrintRemotely(main, texts, Entry(kPlainQueue));
     EXPECT_TRUE(WaitForLog("The number of copies \"many\"")) << LogText();
+    EXPECT_EQ(NextAnswer(seen), "87|" + Entry(kPlainQueue) + "|" + data.Path());
 
     texts.copies = "1";
     PrintRemotely(main, texts, "127.0.0.1:1:no_such_printer"); // not listed: no selection
     EXPECT_TRUE(WaitForLog("No remote printer is selected")) << LogText();
+    EXPECT_EQ(NextAnswer(seen), "87||" + data.Path());
 
     texts.file = swtest::RunFolder() + "\\no such file.prn";
     PrintRemotely(main, texts, Entry(kPlainQueue));
     EXPECT_TRUE(WaitForLog("cannot open")) << LogText();
+    EXPECT_EQ(NextAnswer(seen), "2|" + Entry(kPlainQueue) + "|" + texts.file);
+
+    // A site that went down after it was listed.
+    const std::string down = Address(kDownSite) + ":sw_remote";
+    SendMessageA(main.Handle(sw::kFieldPrinterList), LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(down.c_str()));
+    texts.file = data.Path();
+    PrintRemotely(main, texts, down);
+    EXPECT_EQ(NextAnswer(seen), "12029|" + down + "|" + data.Path()) << LogText();
 
     // A job that prints shows that the companion has got past the refused ones.
     const swtest::TempFile marker("marker");
     texts.file = marker.Path();
     PrintRemotely(main, texts, Entry(kPlainQueue));
     EXPECT_EQ(inbox.NextJob(), "marker") << "a refused job was sent\n" << LogText();
+    EXPECT_EQ(NextAnswer(seen), "0|" + Entry(kPlainQueue) + "|" + marker.Path());
     EXPECT_FALSE(inbox.HasNextJob());
 }
 
@@ -681,6 +710,8 @@ TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToEachSite) {
     EXPECT_EQ(tls.NextJob(), "remote report\r\n") << LogText();
     EXPECT_EQ(signIn.NextJob(), "remote report\r\n") << LogText();
     EXPECT_EQ(spool.NextJob("remote report\r\n"), "remote report\r\n") << LogText();
+    // A job the site does not take ends the command line with the companion's code.
+    EXPECT_EQ(PrintFromCommandLine(Entry(kPlainSignInQueue), report.Path()), 12015u) << LogText();
 }
 
 // The unattended route: swutil.exe, started with unattended printing on,
