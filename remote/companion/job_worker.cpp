@@ -3,6 +3,7 @@
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"
 #include "remote/companion/ipp_client.h"
+#include "remote/companion/socket_printer.h"
 #include "remote/printer_status.h"
 #include "remote/request_waits.h"
 #include "remote/sign_in_rules.h"
@@ -53,8 +54,8 @@ std::string NotPrintedLine(const std::string& target, const std::string& problem
 
 std::string BadSiteMessage(const std::string& site) {
     return "The site \"" + site +
-           "\" is neither a host name, an address nor an ipp:// or ipps:// address; nothing is "
-           "sent to it";
+           "\" is neither a host name, an address nor an ipp://, ipps:// or socket:// address; "
+           "nothing is sent to it";
 }
 
 } // namespace
@@ -202,6 +203,13 @@ void JobWorker::List(const Task& task, WorkerResult& result) {
         result.messages.push_back(BadSiteMessage(site));
         return;
     }
+    if (address->appSocket) {
+        // A printer's port answers nothing before a job: it is listed unasked.
+        const std::string item = RemotePrinterItem(site, kAppSocketPrinter);
+        result.printers.push_back(item);
+        result.states[item] = "not known (a printer's port says nothing before a job)";
+        return;
+    }
     SiteContext context = OpenSite(*address);
     const PrinterListing listing = ListSitePrinters(context);
     CloseSite(context);
@@ -238,6 +246,10 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
         result.messages.push_back(BadSiteMessage(job.site));
         result.failed = true;
         result.outcome = JobEnd(job, kOutcomeBadSite);
+        return;
+    }
+    if (address->appSocket) {
+        SendToPort(*address, job, result);
         return;
     }
     SiteContext context = OpenSite(*address);
@@ -310,6 +322,22 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
         result.messages.push_back(line);
     }
     CloseSite(context);
+    result.outcome = JobEnd(job, 0);
+}
+
+void JobWorker::SendToPort(const SiteAddress& address, const RemoteJob& job, WorkerResult& result) {
+    const std::string target = RemotePrinterItem(job.site, job.printer);
+    const JobOutcome outcome = SendAppSocketJob(address, job, AnswerWaitSeconds(AnswerWaitEntry()));
+    if (!outcome.sent) {
+        const std::uint32_t code = outcome.error != 0 ? outcome.error : kOutcomeRefused;
+        result.messages.push_back(NotPrintedLine(target, outcome.problem, code));
+        result.failed = true;
+        result.outcome = JobEnd(job, code);
+        return;
+    }
+    result.messages.push_back("Printed " + job.file + " on " + target + " (" +
+                              std::to_string(job.copies) + (job.copies == 1 ? " copy" : " copies") +
+                              "; the printer closed the connection in order)");
     result.outcome = JobEnd(job, 0);
 }
 

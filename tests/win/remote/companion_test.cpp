@@ -12,6 +12,7 @@
 #include "remote/companion_protocol.h"
 #include "remote/job_outcome.h"
 #include "remote/remote_sites.h"
+#include "resetting_printer.h"
 #include "resources/resource.h"
 #include "silent_site.h"
 #include "support/credentials.h"
@@ -235,7 +236,7 @@ class Companion : public testing::Test {
     void SetUp() override {
         ASSERT_GT(PortOf("site\\ipp.port"), 0) << "the remote sites did not start";
         // Written by hand, over several lines, one of them no site.
-        WriteSites("bad site!|" + Address(kPlainSite) + "\r\nsocket://127.0.0.1:9626\r\n" +
+        WriteSites("bad site!|" + Address(kPlainSite) + "\r\nlpd://127.0.0.1:9626/q\r\n" +
                    Address(kTlsSite) + "\r\n" + Address(kPrinterSite) + "|" +
                    Address(kUntrustedSite) + "|" + Address(kDownSite));
         swtest::ForgetGenericCredential(CredentialName());
@@ -424,10 +425,10 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
 TEST_F(Companion, ReportsEverySiteThatCannotBeListed) {
     MainWindowStandIn main;
     StartAndWaitForPrinters(main);
-    EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name, an address nor an ipp:// "
-                       "or ipps:// address"))
+    EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name, an address nor an ipp://, "
+                       "ipps:// or socket:// address"))
         << LogText();
-    EXPECT_TRUE(LogHas("The site \"socket://127.0.0.1:9626\" is neither")) << LogText();
+    EXPECT_TRUE(LogHas("The site \"lpd://127.0.0.1:9626/q\" is neither")) << LogText();
     EXPECT_TRUE(LogHas("No printers of " + Address(kUntrustedSite) + ": " +
                        Address(kUntrustedSite) +
                        ": the server's certificate was refused: the certificate was not issued "
@@ -648,6 +649,46 @@ TEST_F(Companion, ASilentSiteHoldsUpOnlyItsOwnJobs) {
     // silent ones had run out; a queue per site sends it before the second.
     const std::string log = LogText();
     EXPECT_LT(log.find("Printed " + good.Path()), log.rfind(timedOut)) << "held up\n" << log;
+}
+
+// A printer's port (AppSocket), here the virtual printer behind the plain
+// site's queue: the job's bytes with its orientation sequences and form
+// feed, every copy over one connection, from the companion's controls and
+// from the main program's command line; a printer that resets the
+// connection mid-job is a failure with the system's code.
+TEST_F(Companion, PrintsToAPrintersPortAndReportsAReset) {
+    const std::string port =
+        "socket://127.0.0.1:" + std::to_string(PortOf("site\\printers\\sw_remote.port"));
+    swtest::ResettingPrinter resetting;
+    const std::string broken = "socket://" + resetting.Address() + ":AppSocket";
+    WriteSites(port + "|socket://" + resetting.Address());
+    MainWindowStandIn main;
+    StartCompanion();
+    ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, kWaitMs)) << LogText();
+    EXPECT_EQ(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
+              (std::vector<std::string>{port + ":AppSocket", broken}));
+
+    auto inbox = SiteInbox(kPlainQueue);
+    const swtest::TempFile label("^XA^FDlabel^FS^XZ");
+    RemoteJobTexts raw(label.Path());
+    raw.copies = "2";
+    raw.autoFormfeed = "-1";
+    raw.orientation = "1|\x1B&l1O|\x1B&l0O";
+    std::size_t seen = 0;
+    PrintRemotely(main, raw, port + ":AppSocket");
+    const std::string copy = "\x1B&l1O^XA^FDlabel^FS^XZ\f\x1B&l0O";
+    EXPECT_EQ(inbox.NextJob(), copy + copy) << LogText();
+    EXPECT_EQ(NextAnswer(seen), "0|" + port + ":AppSocket|" + label.Path()) << LogText();
+
+    const swtest::TempFile large(std::string(4 << 20, 'x'));
+    PrintRemotely(main, RemoteJobTexts(large.Path()), broken);
+    const std::string answer = NextAnswer(seen);
+    EXPECT_NE(answer.substr(0, 2), "0|") << answer;
+    EXPECT_NE(answer.find("|" + broken + "|"), std::string::npos) << answer;
+    EXPECT_TRUE(LogHas("Not printed on " + broken + ": ")) << LogText();
+
+    EXPECT_EQ(PrintFromCommandLine(port + ":AppSocket", label.Path()), 0u) << LogText();
+    EXPECT_EQ(inbox.NextJob(), "^XA^FDlabel^FS^XZ") << LogText();
 }
 
 TEST_F(Companion, AnnouncesAgainToANewMainWindow) {
