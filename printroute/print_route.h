@@ -66,11 +66,16 @@ struct PrintRequest {
     // when it is not `file` itself, such as a copy the companion can read
     // whenever it comes to the job. Empty: `file`.
     std::string handedFile;
+    // For a remote printer: wait for the companion's answer (the command
+    // line's and unattended printing's result is what became of the job);
+    // false: the click is the result, as for a print from the window.
+    bool awaitOutcome = false;
 };
 
 // Prints the request by its route. Returns 0 when the print was handed on
 // whole (the spooler took every byte of every copy, the application ran,
-// the companion got its click), else the system error code of the first
+// the companion got its click, or said that it sent the job when
+// the request awaits its answer), else the system error code of the first
 // failure; the copies after a failed one are still tried. Shows no message.
 // A document is checked before its application starts: ERROR_FILE_NOT_FOUND
 // for a file that is not there, ERROR_INVALID_PRINTER_NAME for a printer

@@ -1,10 +1,13 @@
 #include "printroute/remote_print.h"
 
 #include "common/control_helpers.h"
+#include "common/long_path.h"
 #include "common/text_helpers.h"
+#include "printroute/companion_outcome.h"
 #include "printroute/driver_bypass_print.h"
 #include "printroute/remote_print_texts.h"
 #include "remote/companion_protocol.h"
+#include "remote/job_outcome.h"
 #include "settings/copies_query.h"
 #include "settings/printer_queries.h"
 
@@ -67,6 +70,7 @@ RemotePrintTexts RemotePrintSettings(const std::string& printer, const std::stri
     RemotePrintTexts texts;
     texts.autoFormfeed = AutoFormfeedText(GetAutoFormfeedSetting(printer));
     texts.copies = CopiesText(copies);
+    texts.copyCount = copies > 0 ? static_cast<std::uint32_t>(copies) : 1;
     texts.printMethod = PrintMethodText(file);
     texts.orientation = OrientationText(orientation, landscape, portrait);
     return texts;
@@ -96,10 +100,20 @@ std::int32_t PrintThroughCompanion(const PrintRequest& request, const PrintRules
     if (!listed)
         return ERROR_INVALID_PRINTER_NAME;
     const std::string& handed = request.handedFile.empty() ? file : request.handedFile;
+    if (request.awaitOutcome)
+        ExpectCompanionOutcome(TrimSpaces(printer), handed);
     if (!SendToControl(printCommand, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(handed.c_str())) ||
         !SendToControl(printCommand, BM_CLICK, 0, 0))
-        return ERROR_TIMEOUT;
-    return 0;
+        return request.awaitOutcome ? AwaitCompanionOutcome(0) : ERROR_TIMEOUT;
+    if (!request.awaitOutcome)
+        return 0;
+    // A long path is measured through the wide call, as the companion opens it.
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    const std::uint64_t bytes =
+        GetFileAttributesExW(SystemPath(handed).c_str(), GetFileExInfoStandard, &data)
+            ? (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow
+            : 0;
+    return AwaitCompanionOutcome(OutcomeWaitMs(bytes, texts.copyCount));
 }
 
 } // namespace sw

@@ -22,6 +22,7 @@ bool IsRemotePrinter(std::string_view printer);
 struct RemotePrintTexts {
     std::string autoFormfeed;
     std::string copies;
+    std::uint32_t copyCount = 1; // what `copies` says, as a number
     std::string printMethod;
     std::string orientation;
 };
@@ -35,7 +36,9 @@ RemotePrintTexts RemotePrintSettings(const std::string& printer, const std::stri
 // the companion with the printer selected; ERROR_NOT_READY when its print
 // button was never announced; ERROR_INVALID_PRINTER_NAME, without a click,
 // when the companion does not list the printer; ERROR_TIMEOUT when a control
-// did not answer.
+// did not answer. When the request awaits the outcome, 0 only when the
+// companion answered that it sent the job, its code when it did not, and
+// ERROR_TIMEOUT when it did not answer in time.
 std::int32_t PrintThroughCompanion(const PrintRequest& request, const PrintRules& rules,
                                    const PrintContext& context);
 

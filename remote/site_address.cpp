@@ -75,9 +75,10 @@ bool IsHostName(std::string_view name) {
     return !AllDigits(lastLabel) || IsIpv4Address(name);
 }
 
-std::optional<SiteAddress> HostWithPort(std::string_view host, std::string_view port,
-                                        bool hasPort) {
+std::optional<SiteAddress> HostWithPort(std::string_view host, std::string_view port, bool hasPort,
+                                        unsigned defaultPort) {
     SiteAddress address;
+    address.port = defaultPort;
     if (hasPort) {
         const std::optional<unsigned> number = ParsePort(port);
         if (!number)
@@ -125,8 +126,9 @@ bool IsUriPath(std::string_view path) {
     return true;
 }
 
-// "host", "host:port", "a.b.c.d[:port]", "v6", "[v6]" or "[v6]:port".
-std::optional<SiteAddress> ParseHostAndPort(std::string_view view);
+// "host", "host:port", "a.b.c.d[:port]", "v6", "[v6]" or "[v6]:port"; the
+// port is `defaultPort` when none is given.
+std::optional<SiteAddress> ParseHostAndPort(std::string_view view, unsigned defaultPort);
 
 } // namespace
 
@@ -194,13 +196,14 @@ bool IsIpv6Address(std::string_view text) {
 
 namespace {
 
-std::optional<SiteAddress> ParseHostAndPort(std::string_view view) {
+std::optional<SiteAddress> ParseHostAndPort(std::string_view view, unsigned defaultPort) {
     const std::string text(view);
     if (!view.empty() && view.front() == '[') {
         const std::size_t close = view.find(']');
         if (close == std::string_view::npos)
             return std::nullopt;
         SiteAddress address;
+        address.port = defaultPort;
         address.host = std::string(view.substr(1, close - 1));
         address.ipv6 = true;
         if (!IsIpv6Address(address.host))
@@ -221,13 +224,14 @@ std::optional<SiteAddress> ParseHostAndPort(std::string_view view) {
         if (!IsIpv6Address(view))
             return std::nullopt;
         SiteAddress address;
+        address.port = defaultPort;
         address.host = text;
         address.ipv6 = true;
         return address;
     }
     if (colon == std::string_view::npos)
-        return HostWithPort(view, std::string_view(), false);
-    return HostWithPort(view.substr(0, colon), view.substr(colon + 1), true);
+        return HostWithPort(view, std::string_view(), false, defaultPort);
+    return HostWithPort(view.substr(0, colon), view.substr(colon + 1), true, defaultPort);
 }
 
 } // namespace
@@ -238,15 +242,23 @@ std::optional<SiteAddress> ParseSiteAddress(std::string_view site) {
     bool tls = false;
     const std::size_t schemeEnd = view.find("://");
     if (schemeEnd == std::string_view::npos)
-        return ParseHostAndPort(view);
+        return ParseHostAndPort(view, kIppPort);
     const std::string scheme = UpperCase(view.substr(0, schemeEnd));
+    if (scheme == "SOCKET") {
+        // A printer's port takes bytes only: nothing may follow the address.
+        std::optional<SiteAddress> address =
+            ParseHostAndPort(view.substr(schemeEnd + 3), kAppSocketPort);
+        if (address)
+            address->appSocket = true;
+        return address;
+    }
     if (scheme == "IPPS")
         tls = true;
     else if (scheme != "IPP")
         return std::nullopt;
     view.remove_prefix(schemeEnd + 3);
     const std::size_t slash = view.find('/');
-    std::optional<SiteAddress> address = ParseHostAndPort(view.substr(0, slash));
+    std::optional<SiteAddress> address = ParseHostAndPort(view.substr(0, slash), kIppPort);
     if (!address)
         return std::nullopt;
     address->tls = tls;

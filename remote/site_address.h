@@ -1,6 +1,7 @@
 // Where a remote site is: the text of an entry of "SWRemote.txt" read as a
-// print server ("host[:port]", "ipp://host[:port]", "ipps://host[:port]") or
-// as one printer's resource ("ipp://host:port/ipp/print"), and the names of
+// print server ("host[:port]", "ipp://host[:port]", "ipps://host[:port]"), as
+// one printer's resource ("ipp://host:port/ipp/print") or as a printer's raw
+// TCP port ("socket://host[:port]", AppSocket), and the names of
 // its printers as the companion lists them ("site:printer"). A site text that
 // is none of these is refused here, before anything is sent.
 #pragma once
@@ -14,6 +15,10 @@ namespace sw {
 
 // The port of a print server's IPP service.
 inline constexpr unsigned kIppPort = 631;
+// The port of a printer's raw TCP service (AppSocket, also called JetDirect).
+inline constexpr unsigned kAppSocketPort = 9100;
+// The one printer of an AppSocket site, as the companion lists it.
+inline constexpr char kAppSocketPrinter[] = "AppSocket";
 
 struct SiteAddress {
     std::string host; // a host name, dotted IPv4 or IPv6 (without brackets)
@@ -23,20 +28,24 @@ struct SiteAddress {
     // The resource of one printer ("/ipp/print"); empty for a print server,
     // whose printers are listed and addressed as "/printers/NAME".
     std::string path;
+    // "socket://": the job's bytes go over a TCP connection of their own,
+    // with no protocol around them; such a site is one printer.
+    bool appSocket = false;
 };
 
 // Accepts, after trimming spaces: "host", "host:port", "a.b.c.d", "a.b.c.d:port",
 // an IPv6 address alone or as "[v6]" or "[v6]:port"; each of these may follow
 // "ipp://" or "ipps://" (the scheme in any letter case), and then be followed
 // by a path of URI characters naming a printer's resource (a path of "/"
-// alone names the server). A host name is labels of letters, digits and '-'
+// alone names the server); or "socket://" and a host with an optional port
+// (9100 when none is given) and nothing after it. A host name is labels of letters, digits and '-'
 // (not at either end of a label, 1 to 63 characters) joined by dots, at most
 // 253 characters; a name whose last label is all digits must be a valid IPv4
 // address. Ports are 1 to 65535. Anything else gives no address.
 std::optional<SiteAddress> ParseSiteAddress(std::string_view site);
 
 // The entries of a sites list that name no site (ParseSiteAddress refuses
-// them, as "socket://host:port" or a typing error), in their order: nothing
+// them, as "lpd://host/queue" or a typing error), in their order: nothing
 // is listed or sent for them.
 std::vector<std::string> UnusableSites(const std::vector<std::string>& sites);
 

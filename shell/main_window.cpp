@@ -6,6 +6,7 @@
 #include "common/dialog_controls.h"
 #include "common/program_folder.h"
 #include "printengine/swprint.h"
+#include "printroute/companion_outcome.h"
 #include "resources/resource.h"
 #include "shell/command_line_processing.h"
 #include "shell/companion.h"
@@ -87,9 +88,13 @@ void FinishRemotePrint(HWND window, bool print) {
     if (!Program().RemotePrintPending)
         return;
     Program().RemotePrintPending = false;
-    // A companion that never announced its print command took nothing.
+    // A companion that never announced its print command took nothing. The
+    // start's own command line ends with what became of the job; one handed
+    // over by a second start, whose sender has ended, leaves the window free.
+    const bool own = Program().CloseAfterRemotePrint;
     const std::int32_t result =
-        print ? DispatchPrint(Program().CurrentPrinter, Program().SelectedFile) : ERROR_NOT_READY;
+        print ? DispatchPrint(Program().CurrentPrinter, Program().SelectedFile, own)
+              : ERROR_NOT_READY;
     if (Program().CloseAfterRemotePrint) {
         Program().ExitCode = result;
         RunShutdownSteps();
@@ -108,6 +113,8 @@ void OnTimer(HWND window, UINT_PTR timer) {
 // A command line handed over by a second start is printed as this start's
 // own would be. The sender is released first: printing may take long.
 LRESULT OnCopyData(HWND window, const COPYDATASTRUCT* data) {
+    if (TakeCompanionOutcome(data))
+        return TRUE;
     if (data == nullptr || data->dwData != kCommandLineCopyData || data->cbData == 0 ||
         data->lpData == nullptr)
         return FALSE;

@@ -8,10 +8,11 @@ PrintContext ProgramPrintContext() {
     return {Program().CompanionHandles, Program().RememberedCopies};
 }
 
-std::int32_t DispatchPrint(const std::string& printer, const std::string& file) {
+std::int32_t DispatchPrint(const std::string& printer, const std::string& file,
+                           bool awaitRemoteOutcome) {
     // Copies: a print that lets messages through (the word processor's route)
     // may see a drop change the selection while it runs.
-    const PrintRequest request{printer, file, std::string()};
+    const PrintRequest request{printer, file, std::string(), awaitRemoteOutcome};
     return PrintOnRoute(request, InteractiveRules(Program().MainWindow), ProgramPrintContext());
 }
 

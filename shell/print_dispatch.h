@@ -17,7 +17,9 @@ PrintContext ProgramPrintContext();
 // The placement dialog, when the settings ask for it, is owned by the main
 // window. Returns 0 when the print was handed on whole, else the system
 // error code of the first failure. Shows no message: the caller decides
-// whether anybody is there to read one.
-std::int32_t DispatchPrint(const std::string& printer, const std::string& file);
+// whether anybody is there to read one. With `awaitRemoteOutcome`, a remote
+// print's result is the companion's answer about the job (remote_print.h).
+std::int32_t DispatchPrint(const std::string& printer, const std::string& file,
+                           bool awaitRemoteOutcome = false);
 
 } // namespace sw

@@ -32,10 +32,10 @@ std::string AnswerWaitEntry() {
     return entry;
 }
 
-void Fail(RemoteSendReport& report, std::string message, std::int32_t code) {
-    report.messages.push_back(std::move(message));
+void Fail(RemoteSendReport& report, const std::string& message, std::int32_t code) {
     report.failed = true;
     report.code = code != 0 ? code : kUnexpectedAnswerCode;
+    report.messages.push_back(WithErrorCode(message, report.code));
 }
 
 void AskSignIn(RemoteSendReport& report, const OperationOutcome& outcome, const RemoteJob& rest) {
@@ -45,6 +45,11 @@ void AskSignIn(RemoteSendReport& report, const OperationOutcome& outcome, const 
 }
 
 } // namespace
+
+std::string WithErrorCode(const std::string& line, std::int32_t code) {
+    const bool named = line.find("(" + std::to_string(code) + ")") != std::string::npos;
+    return named ? line : line + " (error " + std::to_string(code) + ")";
+}
 
 std::string CurrentUserName() {
     char name[257] = {};

@@ -38,6 +38,10 @@ RemoteSendReport SendRemoteJob(SiteContext& context, const RemoteJob& job,
 // "Spoolwright.ini", read now so that a change counts at once.
 SiteContext OpenSiteContext(const SiteAddress& address, const std::string& logonName);
 
+// A "Not printed" line with the code the caller is told, unless the line
+// names it already ("... (12029)").
+std::string WithErrorCode(const std::string& line, std::int32_t code);
+
 // The name of the account the program runs as; "spoolwright" when unknown.
 std::string CurrentUserName();
 

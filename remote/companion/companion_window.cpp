@@ -8,6 +8,8 @@
 #include "remote/companion/print_button.h"
 #include "remote/companion/sign_in_dialog.h"
 #include "remote/companion_protocol.h"
+#include "remote/job_outcome.h"
+#include "remote/remote_failure_codes.h"
 #include "remote/remote_job.h"
 #include "remote/remote_sites_file.h"
 #include "remote/remote_sites_line.h"
@@ -238,6 +240,26 @@ void Announce(HWND window, HWND main) {
     Log(window, "Announced to the Spoolwright window");
 }
 
+// Tells the main program what became of a print it asked for, on a message
+// of its own apart from the announcements; a main window that does not take
+// it in time (an older one, or one not waiting) is not waited for.
+void AnswerMainWindow(HWND window, const JobOutcomeNote& note) {
+    HWND main = State(window)->announcedTo;
+    if (main == nullptr || !IsWindow(main))
+        main = FindMainWindow();
+    if (main == nullptr)
+        return;
+    const std::string text = JobOutcomeText(note);
+    COPYDATASTRUCT data = {};
+    data.dwData = kJobOutcomeCopyData;
+    data.cbData = static_cast<DWORD>(text.size() + 1);
+    data.lpData = const_cast<char*>(text.c_str());
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(main, WM_COPYDATA, reinterpret_cast<WPARAM>(window),
+                        reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kAnnounceTimeoutMs,
+                        &ignored);
+}
+
 void OnWatch(HWND window) {
     CompanionState* state = State(window);
     if (!state->listed)
@@ -262,8 +284,10 @@ void OnPrint(HWND window) {
 
     const RemoteJobCheck check = CheckRemoteJob(texts);
     if (!check.job) {
-        Log(window, "Not printed: " + check.problem);
+        Log(window,
+            "Not printed: " + check.problem + " (error " + std::to_string(kOutcomeBadJob) + ")");
         ComeForward(window);
+        AnswerMainWindow(window, JobOutcomeNote{kOutcomeBadJob, texts.printer, texts.file});
         return;
     }
     if (State(window)->worker->Print(*check.job))
@@ -320,6 +344,12 @@ void PlaceListing(HWND window, const WorkerResult& result) {
     OnWatch(window);
 }
 
+// A job given up for want of a sign-in has ended: the main program is told.
+void EndSignedOutJob(HWND window, const SignInRequest& request, std::uint32_t code) {
+    if (!request.listing)
+        AnswerMainWindow(window, JobEnd(request.job, code));
+}
+
 // Asks for the sign-ins the sites asked for, one dialog at a time; a
 // sign-in given is kept in the credential store and the task runs again.
 void AskPendingSignIns(HWND window) {
@@ -337,6 +367,7 @@ void AskPendingSignIns(HWND window) {
         Log(window, what + ": " + request.reason);
         if (request.round >= kSignInRounds) {
             Log(window, what + ": given up after " + std::to_string(kSignInRounds) + " sign-ins");
+            EndSignedOutJob(window, request, static_cast<std::uint32_t>(kSignInRefusedCode));
             continue;
         }
         ComeForward(window);
@@ -346,12 +377,16 @@ void AskPendingSignIns(HWND window) {
         if (!IsWindow(window) || State(window) != state)
             return;
         if (!answer) {
-            Log(window, what + ": no sign-in was given");
+            Log(window,
+                what + ": no sign-in was given (error " + std::to_string(ERROR_CANCELLED) + ")");
+            EndSignedOutJob(window, request, ERROR_CANCELLED);
             continue;
         }
         if (!WriteSiteCredential(request.target, *answer)) {
+            const DWORD error = GetLastError();
             Log(window, what + ": the sign-in cannot be kept in the credential store (error " +
-                            std::to_string(GetLastError()) + ")");
+                            std::to_string(error) + ")");
+            EndSignedOutJob(window, request, error);
             continue;
         }
         Log(window, "The sign-in of " + AnsiFromWide(answer->user) + " for " + request.site +
@@ -377,6 +412,8 @@ void OnWorkerResult(HWND window, LPARAM lParam) {
         PlaceListing(window, *result);
     if (result->failed)
         ComeForward(window);
+    if (result->outcome)
+        AnswerMainWindow(window, *result->outcome);
     state->signIns.insert(state->signIns.end(), result->signIns.begin(), result->signIns.end());
     AskPendingSignIns(window);
 }

@@ -3,7 +3,9 @@
 #include "common/text_helpers.h"
 #include "remote/client/ipp_client.h"
 #include "remote/client/remote_send.h"
+#include "remote/client/socket_printer.h"
 #include "remote/printer_status.h"
+#include "remote/remote_failure_codes.h"
 #include "remote/sign_in_rules.h"
 #include "remote/site_address.h"
 
@@ -16,11 +18,15 @@ constexpr DWORD kStopWaitMs = 2000;
 
 std::string BadSiteMessage(const std::string& site) {
     return "The site \"" + site +
-           "\" is neither a host name, an address nor an ipp:// or ipps:// address; nothing is "
-           "sent to it";
+           "\" is neither a host name, an address nor an ipp://, ipps:// or socket:// address; "
+           "nothing is sent to it";
 }
 
 } // namespace
+
+JobOutcomeNote JobEnd(const RemoteJob& job, std::uint32_t code) {
+    return JobOutcomeNote{code, RemotePrinterItem(job.site, job.printer), job.file};
+}
 
 WorkerResult* TakeWorkerResult(LPARAM lParam) {
     return reinterpret_cast<WorkerResult*>(lParam);
@@ -84,6 +90,8 @@ bool JobWorker::Add(const std::string& site, Task task) {
         result->messages.push_back("Cannot start the thread that works for " + site +
                                    "; nothing is sent to it");
         result->failed = !task.listing;
+        if (!task.listing)
+            result->outcome = JobEnd(task.job, kOutcomeNoThread);
         Post(result.release());
         return false;
     }
@@ -152,6 +160,13 @@ void JobWorker::List(const Task& task, WorkerResult& result) {
         result.messages.push_back(BadSiteMessage(site));
         return;
     }
+    if (address->appSocket) {
+        // A printer's port answers nothing before a job: it is listed unasked.
+        const std::string item = RemotePrinterItem(site, kAppSocketPrinter);
+        result.printers.push_back(item);
+        result.states[item] = "not known (a printer's port says nothing before a job)";
+        return;
+    }
     SiteContext context = OpenSite(*address);
     const PrinterListing listing = ListSitePrinters(context);
     CloseSite(context);
@@ -186,6 +201,11 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
     if (!address) {
         result.messages.push_back(BadSiteMessage(job.site));
         result.failed = true;
+        result.outcome = JobEnd(job, kOutcomeBadSite);
+        return;
+    }
+    if (address->appSocket) {
+        SendToPort(*address, job, result);
         return;
     }
     SiteContext context = OpenSite(*address);
@@ -199,7 +219,29 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
         SignInRequest request = AskSignIn(job.site, context, report.signIn->problem, task.round);
         request.job = report.rest;
         result.signIns.push_back(request);
+        return; // answered once the sign-in is given or refused
     }
+    result.outcome = JobEnd(job, report.failed ? static_cast<std::uint32_t>(report.code) : 0);
+}
+
+void JobWorker::SendToPort(const SiteAddress& address, const RemoteJob& job, WorkerResult& result) {
+    const std::string target = RemotePrinterItem(job.site, job.printer);
+    // The answer wait of "Spoolwright.ini" bounds the printer's closing too.
+    const JobOutcome outcome =
+        SendAppSocketJob(address, job, OpenSiteContext(address, userName_).answerWaitSeconds);
+    if (!outcome.sent) {
+        const std::uint32_t code =
+            static_cast<std::uint32_t>(outcome.code != 0 ? outcome.code : kJobRefusedCode);
+        result.messages.push_back(WithErrorCode("Not printed on " + target + ": " + outcome.problem,
+                                                static_cast<std::int32_t>(code)));
+        result.failed = true;
+        result.outcome = JobEnd(job, code);
+        return;
+    }
+    result.messages.push_back("Printed " + job.file + " on " + target + " (" +
+                              std::to_string(job.copies) + (job.copies == 1 ? " copy" : " copies") +
+                              "; the printer closed the connection in order)");
+    result.outcome = JobEnd(job, 0);
 }
 
 WorkerResult* JobWorker::Do(const Task& task) {

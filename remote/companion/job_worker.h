@@ -7,12 +7,14 @@
 
 #include "remote/client/ipp_client.h"
 #include "remote/companion/site_queue.h"
+#include "remote/job_outcome.h"
 #include "remote/remote_job.h"
 
 #include <windows.h>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,7 +47,13 @@ struct WorkerResult {
     std::vector<std::string> messages;         // lines for the companion's log
     std::vector<SignInRequest> signIns;
     bool failed = false; // a job was not sent: the window comes to the front
+    // A job's end, for the main program that waits for it: not set while a
+    // sign-in is asked for.
+    std::optional<JobOutcomeNote> outcome;
 };
+
+// The end of `job` with `code`, as the main program is told it.
+JobOutcomeNote JobEnd(const RemoteJob& job, std::uint32_t code);
 
 // Takes over a result posted with kWorkerResultMessage.
 WorkerResult* TakeWorkerResult(LPARAM lParam);
@@ -79,6 +87,8 @@ class JobWorker {
     WorkerResult* Do(const Task& task);
     void List(const Task& task, WorkerResult& result);
     void Send(const Task& task, WorkerResult& result);
+    // Sends the job to a printer's port (an AppSocket site).
+    void SendToPort(const SiteAddress& address, const RemoteJob& job, WorkerResult& result);
     // A site's address with its stored sign-in and the scheme it named before.
     SiteContext OpenSite(const SiteAddress& address);
     void CloseSite(const SiteContext& context);

@@ -60,8 +60,8 @@ TEST(RemoteSitesLine, EveryLineAndEveryPartOfTheFileIsInTheList) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(sw::SitesFromFileText(c.text), c.sites) << c.text;
-    EXPECT_EQ(sw::UnusableSites({"10.0.0.5", "socket://127.0.0.1:9626", "ipp://h/ipp/print"}),
-              (Sites{"socket://127.0.0.1:9626"}));
+    EXPECT_EQ(sw::UnusableSites({"10.0.0.5", "lpd://127.0.0.1/q", "ipp://h/ipp/print"}),
+              (Sites{"lpd://127.0.0.1/q"}));
 }
 
 TEST(RemoteSitesLine, AddingAppendsTheTrimmedSite) {

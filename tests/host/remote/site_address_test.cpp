@@ -131,6 +131,32 @@ TEST(SiteAddress, IppAndIppsAddressesWithAndWithoutAPrinterResource) {
     }
 }
 
+// "socket://" is a printer's raw port: 9100 unless given, nothing after it.
+TEST(SiteAddress, AppSocketAddresses) {
+    const AddressCase cases[] = {
+        {"socket://10.0.0.5", "10.0.0.5", 9100, false},
+        {" SOCKET://label-printer:9101 ", "label-printer", 9101, false},
+        {"socket://[::1]", "::1", 9100, true},
+        {"socket://", nullptr, 0, false},
+        {"socket://10.0.0.5:9100/queue", nullptr, 0, false},
+        {"socket://10.0.0.5:0", nullptr, 0, false},
+        {"socket://user@10.0.0.5", nullptr, 0, false},
+    };
+    for (const AddressCase& c : cases) {
+        const std::optional<sw::SiteAddress> address = sw::ParseSiteAddress(c.site);
+        if (c.host == nullptr) {
+            EXPECT_FALSE(address) << "accepted \"" << c.site << "\"";
+            continue;
+        }
+        ASSERT_TRUE(address) << "refused \"" << c.site << "\"";
+        EXPECT_TRUE(address->appSocket) << c.site;
+        EXPECT_EQ(address->host, c.host) << c.site;
+        EXPECT_EQ(address->port, c.port) << c.site;
+        EXPECT_EQ(address->ipv6, c.ipv6) << c.site;
+    }
+    EXPECT_FALSE(sw::ParseSiteAddress("10.0.0.5")->appSocket);
+}
+
 TEST(SiteAddress, HostHeaderAndPrinterUri) {
     sw::SiteAddress v4;
     v4.host = "127.0.0.1";

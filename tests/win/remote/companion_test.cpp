@@ -10,7 +10,10 @@
 #include "remote/companion/companion_ids.h"
 #include "remote/companion/sign_in_dialog.h"
 #include "remote/companion_protocol.h"
+#include "remote/job_outcome.h"
+#include "remote/remote_failure_codes.h"
 #include "remote/remote_sites.h"
+#include "resetting_printer.h"
 #include "resources/resource.h"
 #include "silent_site.h"
 #include "support/credentials.h"
@@ -146,8 +149,14 @@ struct MainWindowStandIn {
     static UINT messages[sw::kCompanionFieldCount];
     static HWND handles[sw::kCompanionFieldCount];
     static std::vector<std::size_t> order;
+    static std::vector<std::string> answers; // the companion's answers to the prints
 
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (message == WM_COPYDATA && data->dwData == sw::kJobOutcomeCopyData) {
+            answers.push_back(static_cast<const char*>(data->lpData));
+            return TRUE;
+        }
         for (std::size_t i = 0; i < sw::kCompanionFieldCount; ++i) {
             if (message == messages[i] && message != 0) {
                 handles[i] = reinterpret_cast<HWND>(wParam);
@@ -163,6 +172,7 @@ struct MainWindowStandIn {
             handles[i] = nullptr;
         }
         order.clear();
+        answers.clear();
         window = swtest::CreateTestWindow(sw::kMainWindowClassName, Proc, sw::kMainWindowTitle,
                                           WS_OVERLAPPED);
     }
@@ -176,6 +186,13 @@ struct MainWindowStandIn {
 UINT MainWindowStandIn::messages[sw::kCompanionFieldCount];
 HWND MainWindowStandIn::handles[sw::kCompanionFieldCount];
 std::vector<std::size_t> MainWindowStandIn::order;
+std::vector<std::string> MainWindowStandIn::answers;
+
+// The companion's next answer, once it has come.
+std::string NextAnswer(std::size_t& seen) {
+    swtest::WaitFor([&] { return MainWindowStandIn::answers.size() > seen; }, 60000);
+    return seen < MainWindowStandIn::answers.size() ? MainWindowStandIn::answers[seen++] : "";
+}
 
 void SetText(HWND window, const std::string& text) {
     SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -220,7 +237,7 @@ class Companion : public testing::Test {
     void SetUp() override {
         ASSERT_GT(PortOf("site\\ipp.port"), 0) << "the remote sites did not start";
         // Written by hand, over several lines, one of them no site.
-        WriteSites("bad site!|" + Address(kPlainSite) + "\r\nsocket://127.0.0.1:9626\r\n" +
+        WriteSites("bad site!|" + Address(kPlainSite) + "\r\nlpd://127.0.0.1:9626/q\r\n" +
                    Address(kTlsSite) + "\r\n" + Address(kPrinterSite) + "|" +
                    Address(kUntrustedSite) + "|" + Address(kDownSite));
         swtest::ForgetGenericCredential(CredentialName());
@@ -409,10 +426,10 @@ TEST_F(Companion, AnnouncesToAMainWindowThatStartsLaterAndPrintsItsJobs) {
 TEST_F(Companion, ReportsEverySiteThatCannotBeListed) {
     MainWindowStandIn main;
     StartAndWaitForPrinters(main);
-    EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name, an address nor an ipp:// "
-                       "or ipps:// address"))
+    EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name, an address nor an ipp://, "
+                       "ipps:// or socket:// address"))
         << LogText();
-    EXPECT_TRUE(LogHas("The site \"socket://127.0.0.1:9626\" is neither")) << LogText();
+    EXPECT_TRUE(LogHas("The site \"lpd://127.0.0.1:9626/q\" is neither")) << LogText();
     EXPECT_TRUE(LogHas("No printers of " + Address(kUntrustedSite) + ": " +
                        Address(kUntrustedSite) +
                        ": the server's certificate was refused: the certificate was not issued "
@@ -551,24 +568,38 @@ TEST_F(Companion, RefusedJobsAreReportedInItsWindowAndNothingIsSent) {
     auto inbox = SiteInbox(kPlainQueue);
     const swtest::TempFile data("data");
 
+    // Each job's end is answered to the main window, with the code shown.
+    std::size_t seen = 0;
     RemoteJobTexts texts(data.Path());
     texts.copies = "many";
     PrintRemotely(main, texts, Entry(kPlainQueue));
     EXPECT_TRUE(WaitForLog("The number of copies \"many\"")) << LogText();
+    EXPECT_EQ(NextAnswer(seen), "87|" + Entry(kPlainQueue) + "|" + data.Path());
 
     texts.copies = "1";
     PrintRemotely(main, texts, "127.0.0.1:1:no_such_printer"); // not listed: no selection
     EXPECT_TRUE(WaitForLog("No remote printer is selected")) << LogText();
+    EXPECT_EQ(NextAnswer(seen), "87||" + data.Path());
 
     texts.file = swtest::RunFolder() + "\\no such file.prn";
     PrintRemotely(main, texts, Entry(kPlainQueue));
     EXPECT_TRUE(WaitForLog("cannot open")) << LogText();
+    EXPECT_EQ(NextAnswer(seen), "2|" + Entry(kPlainQueue) + "|" + texts.file);
+
+    // A site that went down after it was listed.
+    const std::string down = Address(kDownSite) + ":sw_remote";
+    SendMessageA(main.Handle(sw::kFieldPrinterList), LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(down.c_str()));
+    texts.file = data.Path();
+    PrintRemotely(main, texts, down);
+    EXPECT_EQ(NextAnswer(seen), "12029|" + down + "|" + data.Path()) << LogText();
 
     // A job that prints shows that the companion has got past the refused ones.
     const swtest::TempFile marker("marker");
     texts.file = marker.Path();
     PrintRemotely(main, texts, Entry(kPlainQueue));
     EXPECT_EQ(inbox.NextJob(), "marker") << "a refused job was sent\n" << LogText();
+    EXPECT_EQ(NextAnswer(seen), "0|" + Entry(kPlainQueue) + "|" + marker.Path());
     EXPECT_FALSE(inbox.HasNextJob());
 }
 
@@ -619,6 +650,46 @@ TEST_F(Companion, ASilentSiteHoldsUpOnlyItsOwnJobs) {
     // silent ones had run out; a queue per site sends it before the second.
     const std::string log = LogText();
     EXPECT_LT(log.find("Printed " + good.Path()), log.rfind(timedOut)) << "held up\n" << log;
+}
+
+// A printer's port (AppSocket), here the virtual printer behind the plain
+// site's queue: the job's bytes with its orientation sequences and form
+// feed, every copy over one connection, from the companion's controls and
+// from the main program's command line; a printer that resets the
+// connection mid-job is a failure with the system's code.
+TEST_F(Companion, PrintsToAPrintersPortAndReportsAReset) {
+    const std::string port =
+        "socket://127.0.0.1:" + std::to_string(PortOf("site\\printers\\sw_remote.port"));
+    swtest::ResettingPrinter resetting;
+    const std::string broken = "socket://" + resetting.Address() + ":AppSocket";
+    WriteSites(port + "|socket://" + resetting.Address());
+    MainWindowStandIn main;
+    StartCompanion();
+    ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, kWaitMs)) << LogText();
+    EXPECT_EQ(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
+              (std::vector<std::string>{port + ":AppSocket", broken}));
+
+    auto inbox = SiteInbox(kPlainQueue);
+    const swtest::TempFile label("^XA^FDlabel^FS^XZ");
+    RemoteJobTexts raw(label.Path());
+    raw.copies = "2";
+    raw.autoFormfeed = "-1";
+    raw.orientation = "1|\x1B&l1O|\x1B&l0O";
+    std::size_t seen = 0;
+    PrintRemotely(main, raw, port + ":AppSocket");
+    const std::string copy = "\x1B&l1O^XA^FDlabel^FS^XZ\f\x1B&l0O";
+    EXPECT_EQ(inbox.NextJob(), copy + copy) << LogText();
+    EXPECT_EQ(NextAnswer(seen), "0|" + port + ":AppSocket|" + label.Path()) << LogText();
+
+    const swtest::TempFile large(std::string(4 << 20, 'x'));
+    PrintRemotely(main, RemoteJobTexts(large.Path()), broken);
+    const std::string answer = NextAnswer(seen);
+    EXPECT_NE(answer.substr(0, 2), "0|") << answer;
+    EXPECT_NE(answer.find("|" + broken + "|"), std::string::npos) << answer;
+    EXPECT_TRUE(LogHas("Not printed on " + broken + ": ")) << LogText();
+
+    EXPECT_EQ(PrintFromCommandLine(port + ":AppSocket", label.Path()), 0u) << LogText();
+    EXPECT_EQ(inbox.NextJob(), "^XA^FDlabel^FS^XZ") << LogText();
 }
 
 TEST_F(Companion, AnnouncesAgainToANewMainWindow) {
@@ -681,6 +752,10 @@ TEST_F(Companion, CarriesTheMainProgramsCommandLinePrintToEachSite) {
     EXPECT_EQ(tls.NextJob(), "remote report\r\n") << LogText();
     EXPECT_EQ(signIn.NextJob(), "remote report\r\n") << LogText();
     EXPECT_EQ(spool.NextJob("remote report\r\n"), "remote report\r\n") << LogText();
+    // A job the site does not take ends the command line with the companion's code.
+    EXPECT_EQ(PrintFromCommandLine(Entry(kPlainSignInQueue), report.Path()),
+              static_cast<DWORD>(sw::kSignInNotSentCode))
+        << LogText();
 }
 
 // The unattended route: swutil.exe, started with unattended printing on,

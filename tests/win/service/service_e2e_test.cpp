@@ -43,22 +43,23 @@ std::string FileBytes(int number) {
     return "file " + std::to_string(number) + "\r\n" + std::string(100 + number % 31, 'x');
 }
 
+struct TextSearch {
+    const std::string& text;
+    HWND found;
+};
+
+BOOL CALLBACK MatchText(HWND child, LPARAM data) {
+    auto* wanted = reinterpret_cast<TextSearch*>(data);
+    if (swtest::WindowText(child) != wanted->text)
+        return TRUE;
+    wanted->found = child;
+    return FALSE;
+}
+
 // The child window of `parent` (at any depth) that shows `text`.
 HWND ChildWithText(HWND parent, const std::string& text) {
-    struct Search {
-        const std::string& text;
-        HWND found;
-    } search{text, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* wanted = reinterpret_cast<Search*>(data);
-            if (swtest::WindowText(child) != wanted->text)
-                return TRUE;
-            wanted->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TextSearch search{text, nullptr};
+    EnumChildWindows(parent, MatchText, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

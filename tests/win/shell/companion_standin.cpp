@@ -6,6 +6,7 @@
 //   announced                 the ten handles were sent
 //   text FIELD TEXT           WM_SETTEXT of a field (print for the button)
 //   click FILE|SELECTED       the print button, with the selected printer(s)
+// Every click is answered to the window that announced it as sent (code 0).
 //   companion_standin.exe LOG PRINTER...   (names holding ":")
 #include "../support/file_writer.h"
 #include "../support/text_lines.h"
@@ -113,6 +114,12 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             char file[1024] = {};
             GetWindowTextA(controls[1], file, sizeof(file));
             Log(std::string("click ") + file + "|" + SelectedPrinters());
+            const std::string answer = "0|" + SelectedPrinters() + "|" + file;
+            COPYDATASTRUCT data = {0x53574A31, static_cast<DWORD>(answer.size() + 1),
+                                   const_cast<char*>(answer.c_str())};
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutA(announcedTo, WM_COPYDATA, reinterpret_cast<WPARAM>(window),
+                                reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000, &ignored);
         }
         return 0;
     case WM_DESTROY:
