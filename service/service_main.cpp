@@ -5,6 +5,7 @@
 #include "printroute/print_route.h"
 #include "service/service_names.h"
 #include "service/service_ticks.h"
+#include "unattended/state_protection.h"
 #include "unattended/unattended_run.h"
 
 #include <windows.h>
@@ -92,6 +93,8 @@ void WINAPI ServiceMain(DWORD, LPSTR*) {
     // The companion is a window in a user's session, out of a service's
     // reach: a remote printer's file is logged with this code instead.
     sw::RefuseRemotePrinters(ERROR_NOT_SUPPORTED);
+    // Whoever may write into a watched folder may not change what it records.
+    sw::ProtectUnattendedFiles();
     const sw::CompanionControls companion = {};
     const sw::RememberedCopiesSetting copies;
     const sw::PrintContext context{companion, copies};

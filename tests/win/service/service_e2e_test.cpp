@@ -3,7 +3,8 @@
 // window open, each file once with its bytes; a stop in the middle of a
 // burst loses nothing and prints nothing twice once it starts again; and
 // with the window printing the same schedules, the two hand over without a
-// file printed twice.
+// file printed twice; what the service records only administrators and the
+// service's account may change.
 #include "common/path_helpers.h"
 #include "remote/companion_protocol.h"
 #include "resources/resource.h"
@@ -16,6 +17,8 @@
 #include "unattended_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <aclapi.h>
 
 #include <cstdio>
 #include <map>
@@ -57,6 +60,53 @@ HWND ChildWithText(HWND parent, const std::string& text) {
     return search.found;
 }
 
+// True for the system, administrators and this program's account (the
+// service's too, under Wine).
+bool MayChange(PSID sid) {
+    BYTE own[SECURITY_MAX_SID_SIZE] = {};
+    HANDLE token = nullptr;
+    DWORD size = sizeof(own);
+    if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        GetTokenInformation(token, TokenUser, own, sizeof(own), &size);
+        CloseHandle(token);
+    }
+    return IsWellKnownSid(sid, WinLocalSystemSid) ||
+           IsWellKnownSid(sid, WinBuiltinAdministratorsSid) ||
+           EqualSid(sid, reinterpret_cast<TOKEN_USER*>(own)->User.Sid);
+}
+
+// The file's permissions, read through its handle: only those who
+// MayChange may change it; users may read it. (Wine keeps no permissions of
+// their own with a file: it shows what the file's mode bits allow.)
+void ExpectOnlyAdministratorsChange(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), READ_CONTROL, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    PACL access = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_EQ(GetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                              &access, nullptr, &descriptor),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    CloseHandle(file);
+    constexpr DWORD kChanges = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_WRITE_EA |
+                               FILE_WRITE_ATTRIBUTES | DELETE | WRITE_DAC | WRITE_OWNER |
+                               GENERIC_WRITE | GENERIC_ALL;
+    bool usersRead = false;
+    for (DWORD index = 0; access != nullptr && index < access->AceCount; ++index) {
+        void* entry = nullptr;
+        ASSERT_TRUE(GetAce(access, index, &entry));
+        const auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+        if (allowed->Header.AceType != ACCESS_ALLOWED_ACE_TYPE)
+            continue;
+        const PSID sid = const_cast<DWORD*>(&allowed->SidStart);
+        if (IsWellKnownSid(sid, WinBuiltinUsersSid) || IsWellKnownSid(sid, WinWorldSid))
+            usersRead = usersRead || (allowed->Mask & FILE_READ_DATA) != 0;
+        EXPECT_TRUE(MayChange(sid) || (allowed->Mask & kChanges) == 0) << path << ": ACE " << index;
+    }
+    EXPECT_TRUE(usersRead) << path;
+    LocalFree(descriptor);
+}
+
 // sc.exe with the arguments; its exit code.
 DWORD Sc(const std::string& arguments) {
     return swtest::RunningProgram("C:\\windows\\system32\\sc.exe", arguments).WaitForExit();
@@ -87,9 +137,9 @@ class Service : public swtest::UnattendedTest {
     }
 
     // The schedule file beside the service (and swutil.exe, in the same folder).
-    void WriteSchedule(const std::string& pattern) const {
+    void WriteSchedule(const std::string& pattern, int days = 254) const {
         const sw::ScheduleRecordBytes bytes = sw::EncodeScheduleRecord(
-            swtest::ScheduleBuilder(Folder(), pattern, kQueue).Interval(300));
+            swtest::ScheduleBuilder(Folder(), pattern, kQueue).Interval(300).Days(days));
         ASSERT_TRUE(
             swtest::WriteToFile(folder_ + "sw.dat", std::string(bytes.begin(), bytes.end())));
     }
@@ -146,6 +196,8 @@ TEST_F(Service, PrintsEachFileOfTheFolderOnceWithNoWindowOpen) {
     swtest::PumpMessagesFor(2000);
     swtest::ExpectNothingSentBefore(inbox, kQueue);
     EXPECT_EQ(PrintedLines(), 3);
+    ExpectOnlyAdministratorsChange(folder_ + "swprinted.dat");
+    ExpectOnlyAdministratorsChange(folder_ + "Unattended.txt");
 }
 
 TEST_F(Service, AStopInTheMiddleOfABurstLosesNothingAndPrintsNothingTwice) {
