@@ -4,7 +4,9 @@
 // burst loses nothing and prints nothing twice once it starts again; and
 // with the window printing the same schedules, the two hand over without a
 // file printed twice; what the service records only administrators and the
-// service's account may change.
+// service's account may change; the schedule dialog's Test prints nothing
+// while the service prints.
+#include "common/message_captions.h"
 #include "common/path_helpers.h"
 #include "remote/companion_protocol.h"
 #include "resources/resource.h"
@@ -233,6 +235,31 @@ TEST_F(Service, TheWindowHandsOverToTheServiceWithoutPrintingAFileTwice) {
     ExpectEachOnce(Jobs(inbox, kCount), kCount);
     swtest::ExpectNothingSentBefore(inbox, kQueue);
     EXPECT_EQ(PrintedLines(), kCount);
+    EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
+}
+
+// A schedule of no day, which only a Test prints: while the service owns
+// printing, the Test says so and prints nothing, however often it is pressed.
+TEST_F(Service, TheScheduleDialogsTestPrintsNothingWhileTheServicePrints) {
+    WriteSchedule("*.prn", 0);
+    WriteInFolder("tested.prn", "tested");
+    PrinterInbox inbox(kQueue);
+    Start();
+    swtest::RunningProgram program(swtest::ProgramFromEnvironment("SW_SWUTIL"), "");
+    const HWND window = program.WaitForWindow(sw::kMainWindowClassName);
+    ASSERT_NE(window, nullptr);
+    swtest::PostCommand(window, IDM_SCHEDULE);
+    const HWND dialog = program.WaitForDialog("Schedule unattended printing");
+    ASSERT_NE(dialog, nullptr);
+    for (int press = 0; press < 2; ++press) { // a first scan sees the file, a second prints it
+        PostMessageA(dialog, WM_COMMAND, IDC_SCHED_TEST, 0);
+        const HWND told = program.WaitForDialog(sw::kUtilityCaption);
+        ASSERT_NE(told, nullptr) << "the Test did not say that the service prints";
+        PostMessageA(told, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(swtest::WaitFor([&] { return !IsWindow(told); }));
+    }
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    swtest::ExpectNothingSentBefore(inbox, kQueue);
     EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
 }
 
