@@ -6,6 +6,7 @@
 #include "service/remote_site_print.h"
 #include "service/service_names.h"
 #include "service/service_ticks.h"
+#include "unattended/state_protection.h"
 #include "unattended/unattended_run.h"
 
 #include <windows.h>
@@ -94,6 +95,8 @@ void WINAPI ServiceMain(DWORD, LPSTR*) {
     // The companion is a window in a user's session, out of a service's
     // reach: a remote printer's file is sent to its site from here.
     sw::PrintRemotePrintersWith(sw::PrintOnRemoteSite);
+    // Whoever may write into a watched folder may not change what it records.
+    sw::ProtectUnattendedFiles();
     const sw::CompanionControls companion = {};
     const sw::RememberedCopiesSetting copies;
     const sw::PrintContext context{companion, copies};

@@ -213,6 +213,7 @@ void OnCommand(HWND window, int command) {
         RefreshPrinterList();
         break;
     case IDM_SCHEDULE:
+        SetScheduleTestTurn(WindowMayPrintUnattended, EndScheduleTest);
         ShowScheduleDialog(window, Program().PrinterListBox, ProgramPrintContext());
         break;
     case IDM_NEXT_EVENTS:

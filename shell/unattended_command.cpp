@@ -112,6 +112,11 @@ bool WindowMayPrintUnattended() {
     return true;
 }
 
+void EndScheduleTest() {
+    if (Program().UnattendedTimer == 0)
+        WindowOwnership().Release();
+}
+
 void ReleaseWindowOwnership() {
     WindowOwnership().Release();
 }

@@ -24,6 +24,11 @@ void ShowUnattendedIndicator();
 // window hands it over: its timer stops and the tick prints nothing.
 bool WindowMayPrintUnattended();
 
+// After the schedule dialog's Test printed in the window's turn
+// (WindowMayPrintUnattended): lets go of unattended printing again unless
+// the window's timer runs, so that the service can take it.
+void EndScheduleTest();
+
 // Lets go of unattended printing at exit, after the timer was stopped.
 void ReleaseWindowOwnership();
 

@@ -64,12 +64,9 @@ std::wstring Folded(std::wstring text) {
 
 } // namespace
 
-std::int32_t RefusedLink(const std::string& path, const std::string& folder) {
-    const FileHandle file(OpenWithoutFollowing(path, 0));
-    if (!file.IsOpen())
-        return 0;
+std::int32_t RefusedLink(HANDLE file, const std::string& folder) {
     BY_HANDLE_FILE_INFORMATION information = {};
-    if (GetFileInformationByHandle(file.Get(), &information)) {
+    if (GetFileInformationByHandle(file, &information)) {
         if ((information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
             return ERROR_CANT_RESOLVE_FILENAME;
         if (information.nNumberOfLinks > 1)
@@ -78,7 +75,7 @@ std::int32_t RefusedLink(const std::string& path, const std::string& folder) {
     // A link the system shows as a plain file (a link of another file
     // system) still ends somewhere: it must end in the folder itself.
     const FileHandle place(OpenWithoutFollowing(folder, FILE_FLAG_BACKUP_SEMANTICS));
-    const std::wstring filePath = FinalPath(file.Get());
+    const std::wstring filePath = FinalPath(file);
     const std::wstring folderPath = place.IsOpen() ? FinalPath(place.Get()) : std::wstring();
     if (filePath.empty() || folderPath.empty())
         return 0;

@@ -4,17 +4,19 @@
 // name, in the window's scan too, where they cost nothing.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 
 namespace sw {
 
 // 0 for a plain file of `folder` (as the scan spells it, with a trailing
-// backslash); ERROR_CANT_RESOLVE_FILENAME for a link (a reparse point, or a
-// file whose real place is outside the folder); ERROR_TOO_MANY_LINKS for a
-// file with more than one hard link. A file that cannot be opened gives 0:
-// its print fails as it would.
-std::int32_t RefusedLink(const std::string& path, const std::string& folder);
+// backslash), asked of the file's handle, opened without following a link;
+// ERROR_CANT_RESOLVE_FILENAME for a link (a reparse point, or a file whose
+// real place is outside the folder); ERROR_TOO_MANY_LINKS for a file with
+// more than one hard link.
+std::int32_t RefusedLink(HANDLE file, const std::string& folder);
 
 // True the first time it is asked about `key` in this program's run: a
 // refused file is logged once.

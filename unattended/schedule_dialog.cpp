@@ -13,6 +13,7 @@
 #include "unattended/folder_browser.h"
 #include "unattended/schedule_file.h"
 #include "unattended/schedule_form.h"
+#include "unattended/unattended_printing.h"
 #include "unattended/unattended_run.h"
 
 namespace sw {
@@ -180,10 +181,14 @@ void OnDelete(HWND dialog, ScheduleDialogData* data) {
     ShowSchedule(dialog, data, 1);
 }
 
-// Tests the stored record, not unsaved edits; without one, the form's.
-void OnTest(HWND, ScheduleDialogData* data) {
+// Tests the stored record, not unsaved edits; without one, the form's. It
+// prints only while no one else prints the schedules (the service), so that
+// no file is printed by both.
+void OnTest(HWND dialog, ScheduleDialogData* data) {
     LoadSchedule(data->form, currentIndex);
-    RunSchedule(data->form, data->context);
+    if (!TestSchedule(data->form, data->context))
+        MessageBoxA(dialog, ResourceString(IDS_TEST_PRINTS_ELSEWHERE).c_str(), kUtilityCaption,
+                    MB_OK | MB_ICONINFORMATION);
 }
 
 // Says which field holds what and what it takes, and puts the caret there.

@@ -4,6 +4,7 @@
 #include "common/long_path.h"
 #include "unattended/data_files.h"
 #include "unattended/printed_files_codec.h"
+#include "unattended/state_protection.h"
 
 #include <windows.h>
 
@@ -56,11 +57,13 @@ bool ReplaceFileText(const std::string& path, const std::string& text) {
     const std::string scratch = path + ".new";
     bool written = false;
     {
-        const FileHandle file(CreateFileA(scratch.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+        const FileHandle file(CreateFileA(scratch.c_str(),
+                                          GENERIC_WRITE | UnattendedFileExtraAccess(), 0, nullptr,
+                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         DWORD done = 0;
+        // The replacement takes the scratch file's permissions with it.
         written =
-            file.IsOpen() &&
+            file.IsOpen() && ProtectUnattendedFile(file.Get()) &&
             WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &done, nullptr) &&
             done == text.size() && FlushFileBuffers(file.Get());
     }

@@ -33,6 +33,16 @@ bool (*&TickGate())() {
     return gate;
 }
 
+struct TestTurn {
+    bool (*take)() = nullptr;
+    void (*done)() = nullptr;
+};
+
+TestTurn& ScheduleTestTurn() {
+    static TestTurn turn;
+    return turn;
+}
+
 void ShowState(HWND indicator, bool on) {
     if (indicator == nullptr)
         return;
@@ -74,6 +84,20 @@ void ToggleUnattendedPrinting(HWND indicator, UINT_PTR& timer, const PrintContex
 
 void SetUnattendedTickGate(bool (*mayPrint)()) {
     TickGate() = mayPrint;
+}
+
+void SetScheduleTestTurn(bool (*take)(), void (*done)()) {
+    ScheduleTestTurn() = {take, done};
+}
+
+bool TestSchedule(const ScheduleRecord& record, const PrintContext& context) {
+    const TestTurn turn = ScheduleTestTurn();
+    if (turn.take != nullptr && !turn.take())
+        return false;
+    RunSchedule(record, context);
+    if (turn.done != nullptr)
+        turn.done();
+    return true;
 }
 
 bool StopUnattendedPrinting(UINT_PTR& timer) {

@@ -5,6 +5,7 @@
 #include "printroute/print_route.h"
 #include "unattended/next_events_dialog.h"
 #include "unattended/schedule_dialog.h"
+#include "unattended/schedule_record.h"
 
 #include <windows.h>
 
@@ -22,6 +23,16 @@ void ToggleUnattendedPrinting(HWND indicator, UINT_PTR& timer, const PrintContex
 // Asked before every tick of the timer, when set: a tick it refuses prints
 // nothing. It may stop the timer.
 void SetUnattendedTickGate(bool (*mayPrint)());
+
+// What the schedule dialog's Test asks first, when set: `take` tells
+// whether this program may print the schedules now (taking them over when
+// nobody does, and reading the state files afresh), `done` follows the
+// Test's print. A Test that `take` refuses prints nothing.
+void SetScheduleTestTurn(bool (*take)(), void (*done)());
+
+// The dialog's Test of the record (RunSchedule), in its turn. False when it
+// printed nothing because another owner prints the schedules.
+bool TestSchedule(const ScheduleRecord& record, const PrintContext& context);
 
 // Kills the timer and sets it to 0; returns whether it was running.
 bool StopUnattendedPrinting(UINT_PTR& timer);

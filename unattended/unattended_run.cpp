@@ -25,12 +25,14 @@
 #include "unattended/event_log_line.h"
 #include "unattended/file_links.h"
 #include "unattended/file_sightings.h"
+#include "unattended/held_file.h"
 #include "unattended/local_clock.h"
 #include "unattended/printed_files.h"
 #include "unattended/scan_paths.h"
 #include "unattended/schedule_file.h"
 #include "unattended/schedule_timing.h"
 #include "unattended/state_files.h"
+#include "unattended/state_protection.h"
 
 #include <shellapi.h>
 
@@ -81,16 +83,6 @@ std::vector<ListedFile> MatchingFiles(const std::string& mask) {
 std::string MaskFolder(const std::string& mask) {
     const std::size_t last = mask.find_last_of("\\/");
     return last == std::string::npos ? std::string() : mask.substr(0, last + 1);
-}
-
-// True while another program holds the file open for writing (or holds it
-// open without letting others read): it may be half written.
-bool IsBeingWritten(const std::string& path) {
-    const FileHandle file(OpenForReading(path));
-    if (file.IsOpen())
-        return false;
-    const DWORD error = GetLastError();
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
 // What unattended printing keeps while the program runs: the printed files
@@ -225,11 +217,12 @@ struct ScanPlace {
 };
 
 // Writes the line of a printed file, then moves it when the schedule says
-// so and it is still the version printed: its record as printed is on the
-// disk already. A line that cannot be written leaves the file owing it, in
-// its folder; a later pass writes it with the moment of printing.
+// so and it is still the version printed, the file `held`: its record as
+// printed is on the disk already. A line that cannot be written leaves the
+// file owing it, in its folder; a later pass writes it with the moment of
+// printing.
 void FinishPrinted(const ScanPlace& place, const std::string& name, const std::string& key,
-                   const FileVersion& listed) {
+                   const FileVersion& listed, HeldFile& held) {
     PrintedFiles& printed = Memory().printed;
     const std::string& printer = place.record.PrinterName;
     const FileEntry* taken = printed.Taken(key, printer);
@@ -244,7 +237,7 @@ void FinishPrinted(const ScanPlace& place, const std::string& name, const std::s
         SaveOrPause();
         return;
     }
-    const std::int32_t moveError = SendToRecycleBin(place.folder + name);
+    const std::int32_t moveError = held.MoveToRecycleBin(place.folder + name, place.fullFolder);
     if (moveError == 0) {
         printed.Forget(key, printer);
     } else {
@@ -258,7 +251,8 @@ void FinishPrinted(const ScanPlace& place, const std::string& name, const std::s
 // printed files hold it, and only then is the journal cleared. When the
 // printed files cannot be saved the journal stays, so that a stop still
 // finds the print.
-void RecordTaken(const ScanPlace& place, const ListedFile& file, const std::string& key) {
+void RecordTaken(const ScanPlace& place, const ListedFile& file, const std::string& key,
+                 HeldFile& held) {
     ScanMemory& memory = Memory();
     MarkPrintingNoteTaken();
     memory.printed.MarkTaken(key, place.record.PrinterName, file.version,
@@ -268,7 +262,16 @@ void RecordTaken(const ScanPlace& place, const ListedFile& file, const std::stri
         return;
     }
     ClearPrintingNote();
-    FinishPrinted(place, file.name, key, file.version);
+    FinishPrinted(place, file.name, key, file.version, held);
+}
+
+// The same failure is logged at most every ten minutes.
+void LogFailure(const ScanPlace& place, const ListedFile& file, std::int32_t result) {
+    const std::string& printer = place.record.PrinterName;
+    const LocalTime at = CurrentLocalTime();
+    if (Memory().printed.ShouldLogFailure(place.fullFolder + file.name, printer, file.version,
+                                          result, MomentSeconds(at)))
+        AppendEventLog(NotPrintedLine(at, place.folder, file.name, printer, result));
 }
 
 void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t now) {
@@ -282,7 +285,8 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
         memory.sightings.Settled(key, file.version, memory.pass, now, memory.settleSeconds);
     const FileVerdict verdict = memory.printed.Consider(key, printer, file.version);
     if (verdict == FileVerdict::LineOwed) {
-        FinishPrinted(place, file.name, key, file.version);
+        HeldFile held(path);
+        FinishPrinted(place, file.name, key, file.version, held);
         return;
     }
     if (verdict == FileVerdict::AlreadyPrinted || !settled)
@@ -295,15 +299,25 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
         }
         return;
     }
-    if (IsBeingWritten(path))
+    // Held from here until its print and move are done: checked through the
+    // handle, and no other program can put another file in its place.
+    HeldFile held(path);
+    if (held.IsBeingWritten())
         return;
+    if (!held.IsOpen()) {
+        LogFailure(place, file, static_cast<std::int32_t>(held.OpenError()));
+        return;
+    }
     // Neither printed nor moved: logged once, left where it is.
-    if (const std::int32_t refused = RefusedLink(path, place.fullFolder)) {
+    if (const std::int32_t refused = held.Refusal(place.fullFolder)) {
         if (FirstRefusal(key + '|' + printer))
             AppendEventLog(
                 NotPrintedLine(CurrentLocalTime(), place.folder, file.name, printer, refused));
         return;
     }
+    // Changed since the listing: it has not settled as this version.
+    if (!held.Is(file.version))
+        return;
 
     FileEntry note;
     note.mark = FileMark::Started;
@@ -319,12 +333,10 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
     }
     const std::int32_t result = PrintScheduledFile(printer, file.name, path, place.context);
     if (result == 0) {
-        RecordTaken(place, file, key);
+        RecordTaken(place, file, key, held);
         return;
     }
-    const LocalTime at = CurrentLocalTime();
-    if (memory.printed.ShouldLogFailure(key, printer, file.version, result, MomentSeconds(at)))
-        AppendEventLog(NotPrintedLine(at, place.folder, file.name, printer, result));
+    LogFailure(place, file, result);
     ClearPrintingNote();
 }
 
@@ -405,10 +417,11 @@ void BeginPass() {
 
 bool AppendEventLog(const std::string& line) {
     const std::string text = SingleLogLine(line) + "\r\n";
-    const FileHandle log(CreateFileA(EventLogPath().c_str(), FILE_APPEND_DATA,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!log.IsOpen())
+    const FileHandle log(CreateFileA(
+        EventLogPath().c_str(), FILE_APPEND_DATA | UnattendedFileExtraAccess(),
+        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // A log the window began is protected once the service writes to it.
+    if (!log.IsOpen() || !ProtectUnattendedFile(log.Get()))
         return false;
     DWORD written = 0;
     if (!WriteFile(log.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr))

@@ -3,8 +3,12 @@
 // window open, each file once with its bytes; a stop in the middle of a
 // burst loses nothing and prints nothing twice once it starts again; and
 // with the window printing the same schedules, the two hand over without a
-// file printed twice; a remote schedule goes from the service to its site
-// itself, plain and over TLS, signed in with the service account's credential.
+// file printed twice; what the service records only administrators and the
+// service's account may change; the schedule dialog's Test prints nothing
+// while the service prints; a remote schedule goes from the service to its
+// site itself, plain and over TLS, signed in with the service account's
+// credential.
+#include "common/message_captions.h"
 #include "common/path_helpers.h"
 #include "remote/companion_protocol.h"
 #include "remote/remote_sites.h"
@@ -19,6 +23,8 @@
 #include "unattended_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <aclapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +69,53 @@ HWND ChildWithText(HWND parent, const std::string& text) {
     return search.found;
 }
 
+// True for the system, administrators and this program's account (the
+// service's too, under Wine).
+bool MayChange(PSID sid) {
+    BYTE own[SECURITY_MAX_SID_SIZE] = {};
+    HANDLE token = nullptr;
+    DWORD size = sizeof(own);
+    if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        GetTokenInformation(token, TokenUser, own, sizeof(own), &size);
+        CloseHandle(token);
+    }
+    return IsWellKnownSid(sid, WinLocalSystemSid) ||
+           IsWellKnownSid(sid, WinBuiltinAdministratorsSid) ||
+           EqualSid(sid, reinterpret_cast<TOKEN_USER*>(own)->User.Sid);
+}
+
+// The file's permissions, read through its handle: only those who
+// MayChange may change it; users may read it. (Wine keeps no permissions of
+// their own with a file: it shows what the file's mode bits allow.)
+void ExpectOnlyAdministratorsChange(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), READ_CONTROL, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    PACL access = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_EQ(GetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                              &access, nullptr, &descriptor),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    CloseHandle(file);
+    constexpr DWORD kChanges = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_WRITE_EA |
+                               FILE_WRITE_ATTRIBUTES | DELETE | WRITE_DAC | WRITE_OWNER |
+                               GENERIC_WRITE | GENERIC_ALL;
+    bool usersRead = false;
+    for (DWORD index = 0; access != nullptr && index < access->AceCount; ++index) {
+        void* entry = nullptr;
+        ASSERT_TRUE(GetAce(access, index, &entry));
+        const auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+        if (allowed->Header.AceType != ACCESS_ALLOWED_ACE_TYPE)
+            continue;
+        const PSID sid = const_cast<DWORD*>(&allowed->SidStart);
+        if (IsWellKnownSid(sid, WinBuiltinUsersSid) || IsWellKnownSid(sid, WinWorldSid))
+            usersRead = usersRead || (allowed->Mask & FILE_READ_DATA) != 0;
+        EXPECT_TRUE(MayChange(sid) || (allowed->Mask & kChanges) == 0) << path << ": ACE " << index;
+    }
+    EXPECT_TRUE(usersRead) << path;
+    LocalFree(descriptor);
+}
+
 // sc.exe with the arguments; its exit code.
 DWORD Sc(const std::string& arguments) {
     return swtest::RunningProgram("C:\\windows\\system32\\sc.exe", arguments).WaitForExit();
@@ -94,11 +147,11 @@ class Service : public swtest::UnattendedTest {
 
     // The schedule file beside the service (and swutil.exe, in the same folder).
     void WriteSchedule(const std::string& pattern,
-                       const std::vector<std::string>& printers = {kQueue}) const {
+                       const std::vector<std::string>& printers = {kQueue}, int days = 254) const {
         std::string schedules;
         for (const std::string& printer : printers) {
             const sw::ScheduleRecordBytes bytes = sw::EncodeScheduleRecord(
-                swtest::ScheduleBuilder(Folder(), pattern, printer).Interval(300));
+                swtest::ScheduleBuilder(Folder(), pattern, printer).Interval(300).Days(days));
             schedules.append(bytes.begin(), bytes.end());
         }
         ASSERT_TRUE(swtest::WriteToFile(folder_ + "sw.dat", schedules));
@@ -160,6 +213,8 @@ TEST_F(Service, PrintsEachFileOfTheFolderOnceWithNoWindowOpen) {
     swtest::PumpMessagesFor(2000);
     swtest::ExpectNothingSentBefore(inbox, kQueue);
     EXPECT_EQ(PrintedLines(), 3);
+    ExpectOnlyAdministratorsChange(folder_ + "swprinted.dat");
+    ExpectOnlyAdministratorsChange(folder_ + "Unattended.txt");
 }
 
 TEST_F(Service, AStopInTheMiddleOfABurstLosesNothingAndPrintsNothingTwice) {
@@ -195,6 +250,31 @@ TEST_F(Service, TheWindowHandsOverToTheServiceWithoutPrintingAFileTwice) {
     ExpectEachOnce(Jobs(inbox, kCount), kCount);
     swtest::ExpectNothingSentBefore(inbox, kQueue);
     EXPECT_EQ(PrintedLines(), kCount);
+    EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
+}
+
+// A schedule of no day, which only a Test prints: while the service owns
+// printing, the Test says so and prints nothing, however often it is pressed.
+TEST_F(Service, TheScheduleDialogsTestPrintsNothingWhileTheServicePrints) {
+    WriteSchedule("*.prn", {kQueue}, 0);
+    WriteInFolder("tested.prn", "tested");
+    PrinterInbox inbox(kQueue);
+    Start();
+    swtest::RunningProgram program(swtest::ProgramFromEnvironment("SW_SWUTIL"), "");
+    const HWND window = program.WaitForWindow(sw::kMainWindowClassName);
+    ASSERT_NE(window, nullptr);
+    swtest::PostCommand(window, IDM_SCHEDULE);
+    const HWND dialog = program.WaitForDialog("Schedule unattended printing");
+    ASSERT_NE(dialog, nullptr);
+    for (int press = 0; press < 2; ++press) { // a first scan sees the file, a second prints it
+        PostMessageA(dialog, WM_COMMAND, IDC_SCHED_TEST, 0);
+        const HWND told = program.WaitForDialog(sw::kUtilityCaption);
+        ASSERT_NE(told, nullptr) << "the Test did not say that the service prints";
+        PostMessageA(told, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(swtest::WaitFor([&] { return !IsWindow(told); }));
+    }
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    swtest::ExpectNothingSentBefore(inbox, kQueue);
     EXPECT_TRUE(swtest::CloseWindowAndWait(sw::kMainWindowClassName, nullptr));
 }
 

@@ -189,6 +189,32 @@ TEST_F(UnattendedRun, LinksToFilesOutsideTheFolderAreNeverPrinted) {
     }
 }
 
+// The file printed and moved is the one the scan checked: while it is
+// printed and until it is moved, a writer of the folder cannot put a link to
+// an outside file in its place.
+TEST_F(UnattendedRun, AFileIsNotSwappedForALinkBetweenTheScanAndThePrint) {
+    const std::string outside = swtest::RunFolder() + "\\outside-swapped.txt";
+    ASSERT_TRUE(swtest::WriteToFile(outside, "secret"));
+    const std::string path = WriteInFolder("swapped.prn", "checked");
+    swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
+    PrinterInbox inbox(kSchedulePrinter);
+    swtest::LibraryCallRecorder recorder(swtest::LibraryCallRecorder::Answers::Real);
+    int swapped = 0; // at the library calls before the print's job and after it
+    recorder.afterCall = [&](const swtest::LibraryCall&, long) {
+        if (DeleteFileA(path.c_str()) && CreateHardLinkA(path.c_str(), outside.c_str(), nullptr))
+            ++swapped;
+    };
+
+    TickUntilSettled();
+
+    EXPECT_EQ(swapped, 0);
+    EXPECT_EQ(inbox.NextJob(), "checked");
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("swapped.prn")});
+    EXPECT_EQ(swtest::ReadWholeFile(swtest::TrashFolder() + "\\swapped.prn"), "checked");
+    EXPECT_EQ(swtest::ReadWholeFile(outside), "secret");
+    DeleteFileA(outside.c_str());
+}
+
 // The same failure is logged at its first tick and then once every ten
 // minutes while it lasts; the file is tried at every tick and stays.
 TEST_F(UnattendedRun, APrinterThatCannotBeOpenedIsLoggedOncePerTenMinutesAndTheFileStays) {

@@ -1,0 +1,85 @@
+// The shell takes a file by its name only: between the moment the file held
+// is let go and the shell's own open, the name could still be given to
+// another file. What can be checked is checked right before: the name names
+// the very file held (same volume, same file index).
+#include "unattended/held_file.h"
+
+#include "common/handle_guard.h"
+#include "common/long_path.h"
+#include "unattended/file_links.h"
+#include "unattended/unattended_run.h"
+
+namespace sw {
+namespace {
+
+HANDLE OpenByName(const std::string& path, DWORD access, DWORD share) {
+    const std::wstring wide = SystemPath(path);
+    if (wide.empty()) {
+        SetLastError(path.empty() ? ERROR_FILE_NOT_FOUND : ERROR_FILENAME_EXCED_RANGE);
+        return INVALID_HANDLE_VALUE;
+    }
+    return CreateFileW(wide.c_str(), access, share, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+bool SameFile(const BY_HANDLE_FILE_INFORMATION& one, const BY_HANDLE_FILE_INFORMATION& other) {
+    return one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
+           one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
+}
+
+} // namespace
+
+HeldFile::HeldFile(const std::string& path) {
+    // Readers are let in (the print opens the file by its name to read it);
+    // writers, deleters and renamers are refused.
+    file_ = OpenByName(path, GENERIC_READ, FILE_SHARE_READ);
+    if (!IsOpen())
+        error_ = GetLastError() != 0 ? GetLastError() : ERROR_OPEN_FAILED;
+}
+
+void HeldFile::Close() {
+    if (IsOpen())
+        CloseHandle(file_);
+    file_ = INVALID_HANDLE_VALUE;
+}
+
+std::int32_t HeldFile::Refusal(const std::string& folder) const {
+    return IsOpen() ? RefusedLink(file_, folder) : 0;
+}
+
+bool HeldFile::Is(const FileVersion& version) const {
+    BY_HANDLE_FILE_INFORMATION information = {};
+    if (!IsOpen() || !GetFileInformationByHandle(file_, &information))
+        return false;
+    const FileVersion held{
+        (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow,
+        (static_cast<std::uint64_t>(information.ftLastWriteTime.dwHighDateTime) << 32) |
+            information.ftLastWriteTime.dwLowDateTime};
+    return held == version;
+}
+
+std::int32_t HeldFile::MoveToRecycleBin(const std::string& path, const std::string& folder) {
+    if (!IsOpen())
+        return static_cast<std::int32_t>(error_);
+    if (const std::int32_t refused = Refusal(folder))
+        return refused;
+    BY_HANDLE_FILE_INFORMATION held = {};
+    BY_HANDLE_FILE_INFORMATION named = {};
+    {
+        // Asks for no access that the hold refuses, so it opens while held.
+        const FileHandle byName(OpenByName(path, FILE_READ_ATTRIBUTES,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE));
+        if (!byName.IsOpen())
+            return static_cast<std::int32_t>(GetLastError() != 0 ? GetLastError()
+                                                                 : ERROR_FILE_NOT_FOUND);
+        if (!GetFileInformationByHandle(file_, &held) ||
+            !GetFileInformationByHandle(byName.Get(), &named))
+            return static_cast<std::int32_t>(GetLastError());
+    }
+    if (!SameFile(held, named))
+        return ERROR_FILE_INVALID;
+    Close();
+    return SendToRecycleBin(path);
+}
+
+} // namespace sw

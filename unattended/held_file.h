@@ -1,0 +1,48 @@
+// The file a scan prints, held open from its check until its print and its
+// move are done. It is opened without following a link, for reading, and
+// refuses others writing, deleting or renaming it meanwhile: the name the
+// print and the move use names the file that was checked all along.
+#pragma once
+
+#include "unattended/file_version.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace sw {
+
+class HeldFile {
+  public:
+    explicit HeldFile(const std::string& path);
+    ~HeldFile() { Close(); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    bool IsOpen() const { return file_ != INVALID_HANDLE_VALUE; }
+    // The system's code of a failed open.
+    DWORD OpenError() const { return error_; }
+    // True when another program writes the file (or holds it open without
+    // letting others read): it may be half written.
+    bool IsBeingWritten() const {
+        return error_ == ERROR_SHARING_VIOLATION || error_ == ERROR_LOCK_VIOLATION;
+    }
+    // RefusedLink's code for the file held, in `folder`.
+    std::int32_t Refusal(const std::string& folder) const;
+    // True when the file held has the size and last write time the scan listed.
+    bool Is(const FileVersion& version) const;
+    // Moves the file at `path` to the Recycle Bin once that name still names
+    // the file held, a plain one of `folder`; lets go of the file first, for
+    // the shell's sake. Returns SendToRecycleBin's code, the open's or
+    // Refusal's, or ERROR_FILE_INVALID when the name names another file.
+    std::int32_t MoveToRecycleBin(const std::string& path, const std::string& folder);
+
+  private:
+    void Close();
+
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+    DWORD error_ = 0;
+};
+
+} // namespace sw
