@@ -1,19 +1,27 @@
 // Unattended printing under load, through the whole chain: files dropped
 // into a watched folder, the scan, the print library, the spooler, the print
-// server and the printer. A burst of FILES files dropped at once gives the
-// files per second from the drop to the last job at the printer; a trickle
-// of files dropped one by one gives the time from a file's arrival to its
-// job at the printer (which includes the two seconds a file must stay
-// unchanged before it is printed). The timer's ticks come every 250 ms, as a
-// schedule with that interval has them. Figures only, nothing passes or fails.
-//   unattended_load_benchmark.exe PRINTER [FILES] [TRICKLE]  (default 500 and 50)
-// Run it under Wine with a print server (tools/test-fixture.sh start RUN
-// sw_bench, then SW_TEST_RUN=RUN tools/run-under-wine.sh ... sw_bench): the
-// printer's jobs are read from RUN/printers/PRINTER. Its schedule file, event
-// log and state files are the ones beside it.
+// server and the printer, against the least program that prints the same
+// files, one RAW job per file, one after another, and nothing else. The least
+// program runs before and after unattended printing in the same run, and the
+// faster of its two runs counts. Files per second run from the start (the
+// first tick, over files whose last write is older than the settling time,
+// so that the settling rule costs one tick) to the last job at the printer.
+// A trickle of files dropped one by one gives the time from a file's arrival
+// to its job at the printer (which includes the settling time). The timer's
+// ticks come every 500 ms, as a schedule with that interval has them.
+// Figures only, nothing passes or fails.
+//   unattended_load_benchmark.exe PRINTER [FILES] [--recycle-bin] [--steps] [--trickle N]
+// FILES defaults to 1000; --recycle-bin has the schedule move printed files
+// to the Recycle Bin; --steps prints where the time of the ticks went, step
+// by step; --trickle N adds a trickle of N files. Run it under Wine with a
+// print server (tools/test-fixture.sh start RUN sw_bench, then
+// SW_TEST_RUN=RUN tools/run-under-wine.sh ... sw_bench): the printer's jobs
+// are read from RUN/printers/PRINTER. Its schedule file, event log and state
+// files are the ones beside it.
 #include "printengine/swprint.h"
 #include "unattended/data_files.h"
 #include "unattended/schedule_file.h"
+#include "unattended/step_times.h"
 #include "unattended/unattended_run.h"
 
 #include <algorithm>
@@ -23,13 +31,16 @@
 #include <string>
 #include <vector>
 
+#include <winspool.h>
+
 namespace {
 
 // A program that has met no companion and remembers no copies count.
 const sw::CompanionControls kNoCompanion = {};
 const sw::RememberedCopiesSetting kNothingRemembered;
 
-constexpr DWORD kTickMs = 250;
+constexpr DWORD kTickMs = 500;
+constexpr std::size_t kFileBytes = 3000;
 constexpr DWORD kTrickleGapMs = 200;
 constexpr DWORD kGiveUpMs = 600000;
 
@@ -97,10 +108,12 @@ class Printer {
 };
 
 std::string JobBytes(const std::string& run, int number) {
-    return run + " job " + std::to_string(number) + "\r\n" + std::string(400, 'x') + "\f";
+    std::string bytes = run + " job " + std::to_string(number) + "\r\n";
+    bytes.resize(kFileBytes - 1, 'x');
+    return bytes + "\f";
 }
 
-void WriteSchedule(const std::string& folder, const std::string& printer) {
+void WriteSchedule(const std::string& folder, const std::string& printer, bool recycleBin) {
     DeleteFileA(sw::DataFilePath().c_str());
     sw::ScheduleRecord record;
     record.IntervalMs = static_cast<std::int32_t>(kTickMs);
@@ -111,7 +124,7 @@ void WriteSchedule(const std::string& folder, const std::string& printer) {
     record.ThroughHour = 23;
     record.ThroughMinute = 59;
     record.ThroughSecond = 59;
-    record.MoveToRecycleBin = 0;
+    record.MoveToRecycleBin = recycleBin ? 1 : 0;
     sw::SaveSchedule(record, 0);
 }
 
@@ -129,8 +142,9 @@ bool RunUntilPrinted(Printer& printer, std::map<std::string, Drop>& drops, std::
     std::size_t done = 0;
     while (done < total && GetTickCount() - start < kGiveUpMs) {
         dropDue();
-        sw::RunUnattendedPass({kNoCompanion, kNothingRemembered});
+        // The timer's next tick is due an interval after this one began.
         const DWORD tickEnd = GetTickCount() + kTickMs;
+        sw::RunUnattendedPass({kNoCompanion, kNothingRemembered});
         do {
             for (const std::string& job : printer.Arrived()) {
                 const auto found = drops.find(job);
@@ -145,35 +159,125 @@ bool RunUntilPrinted(Printer& printer, std::map<std::string, Drop>& drops, std::
     return done == total;
 }
 
-void Report(const char* what, const std::map<std::string, Drop>& drops) {
+// Prints the files per second from `start` to the last job and the arrival
+// times, and returns the files per second.
+double Report(const char* what, const std::map<std::string, Drop>& drops, double start) {
     std::vector<double> delays;
-    double first = 1e300, last = 0;
+    double last = 0;
     for (const auto& [bytes, drop] : drops) {
         delays.push_back(drop.printed - drop.at);
-        first = std::min(first, drop.at);
         last = std::max(last, drop.printed);
     }
     std::sort(delays.begin(), delays.end());
     const auto at = [&](double share) {
         return delays[std::min(delays.size() - 1, static_cast<std::size_t>(share * delays.size()))];
     };
-    std::printf("%-8s %6zu files %8.1f files/s   arrival to printer: median %5.2f s, "
+    const double rate = drops.size() / (last - start);
+    std::printf("%-12s %6zu files %8.1f files/s   arrival to printer: median %5.2f s, "
                 "95%% %5.2f s, max %5.2f s\n",
-                what, drops.size(), drops.size() / (last - first), at(0.5), at(0.95),
-                delays.back());
+                what, drops.size(), rate, at(0.5), at(0.95), delays.back());
     std::fflush(stdout);
+    return rate;
+}
+
+// The least program: each file read whole and sent as one RAW job, one
+// after another. Returns the files per second from the first read to the
+// last job at the printer; 0 when a job could not be sent.
+double PrintLeast(const std::string& queue, Printer& printer,
+                  const std::vector<std::string>& paths) {
+    const double start = Seconds();
+    for (const std::string& path : paths) {
+        const std::string bytes = ReadFile(path);
+        HANDLE handle = nullptr;
+        if (!OpenPrinterA(const_cast<char*>(queue.c_str()), &handle, nullptr))
+            return 0;
+        DOC_INFO_1A document = {const_cast<char*>("least"), nullptr, const_cast<char*>("RAW")};
+        DWORD written = 0;
+        const bool sent = StartDocPrinterA(handle, 1, reinterpret_cast<LPBYTE>(&document)) != 0 &&
+                          WritePrinter(handle, const_cast<char*>(bytes.data()),
+                                       static_cast<DWORD>(bytes.size()), &written) &&
+                          EndDocPrinter(handle);
+        ClosePrinter(handle);
+        if (!sent)
+            return 0;
+    }
+    std::size_t arrived = 0;
+    double last = Seconds();
+    const DWORD begun = GetTickCount();
+    while (arrived < paths.size() && GetTickCount() - begun < kGiveUpMs) {
+        const std::size_t now = printer.Arrived().size();
+        if (now > 0)
+            last = Seconds();
+        arrived += now;
+        Sleep(10);
+    }
+    const double rate = arrived == paths.size() ? paths.size() / (last - start) : 0;
+    std::printf("%-12s %6zu files %8.1f files/s\n", "least", paths.size(), rate);
+    std::fflush(stdout);
+    return rate;
+}
+
+void PrintStepTimes(std::size_t files) {
+    const sw::StepTimes times = sw::CurrentStepTimes();
+    std::printf("where the ticks' time went, %zu files:\n", files);
+    for (int i = 0; i < static_cast<int>(sw::ScanStep::Count); ++i) {
+        const auto step = static_cast<sw::ScanStep>(i);
+        std::printf("  %-14s %8.3f s %8llu calls %8.3f ms a file\n", sw::StepName(step),
+                    times.seconds[i], static_cast<unsigned long long>(times.calls[i]),
+                    1000.0 * times.seconds[i] / static_cast<double>(files));
+    }
+    std::fflush(stdout);
+}
+
+void EmptyFolder(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        DeleteFileA((folder + "\\" + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+struct Options {
+    std::string queue;
+    int burst = 1000;
+    int trickle = 0;
+    bool recycleBin = false;
+    bool steps = false;
+};
+
+bool ReadOptions(int argc, char** argv, Options& options) {
+    if (argc < 2)
+        return false;
+    options.queue = argv[1];
+    for (int i = 2; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--recycle-bin")
+            options.recycleBin = true;
+        else if (word == "--steps")
+            options.steps = true;
+        else if (word == "--trickle" && i + 1 < argc)
+            options.trickle = std::max(1, std::atoi(argv[++i]));
+        else if (!word.empty() && word[0] != '-')
+            options.burst = std::max(1, std::atoi(word.c_str()));
+        else
+            return false;
+    }
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: unattended_load_benchmark PRINTER [FILES] [TRICKLE]\n");
+    Options options;
+    if (!ReadOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: unattended_load_benchmark PRINTER [FILES] [--recycle-bin] "
+                             "[--steps] [--trickle N]\n");
         return 2;
     }
-    const std::string queue = argv[1];
-    const int burst = argc > 2 ? std::max(1, std::atoi(argv[2])) : 500;
-    const int trickle = argc > 3 ? std::max(1, std::atoi(argv[3])) : 50;
+    const std::string& queue = options.queue;
     const std::string run = Environment("SW_TEST_RUN");
     if (run.empty()) {
         std::fprintf(stderr, "SW_TEST_RUN must name the print server's run folder\n");
@@ -187,52 +291,77 @@ int main(int argc, char** argv) {
     GetTempPathA(MAX_PATH, temp);
     const std::string folder = std::string(temp) + "sw-unattended-load";
     CreateDirectoryA(folder.c_str(), nullptr);
+    EmptyFolder(folder);
     for (const std::string& path : {sw::EventLogPath(), sw::PrintedFilesPath()})
         DeleteFileA(path.c_str());
-    WriteSchedule(folder, queue);
+    WriteSchedule(folder, queue, options.recycleBin);
     Printer printer(runFolder + "\\printers\\" + queue);
     const std::string tag = std::to_string(GetTickCount());
 
-    std::printf("Unattended printing to %s, ticks every %lu ms\n", queue.c_str(), kTickMs);
+    std::printf("Unattended printing to %s, ticks every %lu ms, Recycle Bin %s\n", queue.c_str(),
+                kTickMs, options.recycleBin ? "on" : "off");
     std::map<std::string, Drop> burstDrops;
-    for (int i = 0; i < burst; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof(name), "\\burst-%05d.prn", i);
-        const std::string bytes = JobBytes(tag + " burst", i);
-        WriteFile(folder + name, bytes);
-        burstDrops[bytes].at = Seconds();
-    }
-    if (!RunUntilPrinted(printer, burstDrops, burstDrops.size(), [] {}))
-        std::printf("the burst did not reach the printer in time\n");
-    Report("burst", burstDrops);
-
-    std::map<std::string, Drop> trickleDrops;
-    int dropped = 0;
-    double nextDrop = Seconds();
-    const auto dropDue = [&] {
-        while (dropped < trickle && Seconds() >= nextDrop) {
+    std::vector<std::string> paths;
+    const auto dropBurst = [&] {
+        for (int i = 0; i < options.burst; ++i) {
             char name[32];
-            std::snprintf(name, sizeof(name), "\\trickle-%05d.prn", dropped);
-            const std::string bytes = JobBytes(tag + " trickle", dropped);
-            WriteFile(folder + name, bytes);
-            trickleDrops[bytes].at = Seconds();
-            ++dropped;
-            nextDrop += kTrickleGapMs / 1000.0;
+            std::snprintf(name, sizeof(name), "\\burst-%05d.prn", i);
+            const std::string path = folder + name;
+            if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+                continue;
+            const std::string bytes = JobBytes(tag + " burst", i);
+            WriteFile(path, bytes);
+            burstDrops[bytes].at = Seconds();
+            if (paths.size() < static_cast<std::size_t>(options.burst))
+                paths.push_back(path);
         }
     };
-    // Drops happen between ticks too: the wait inside each tick drops as well.
-    if (!RunUntilPrinted(printer, trickleDrops, static_cast<std::size_t>(trickle), dropDue))
-        std::printf("the trickle did not reach the printer in time\n");
-    Report("trickle", trickleDrops);
+    dropBurst();
+    const double before = PrintLeast(queue, printer, paths);
+    // The files' last write is older than the settling time by now: the first
+    // tick sees them, the next one prints them.
+    for (auto& [bytes, drop] : burstDrops)
+        drop.at = Seconds();
+    sw::ResetStepTimes();
+    const double start = Seconds();
+    if (!RunUntilPrinted(printer, burstDrops, burstDrops.size(), [] {}))
+        std::printf("the burst did not reach the printer in time\n");
+    const double unattended = Report("unattended", burstDrops, start);
+    if (options.steps)
+        PrintStepTimes(burstDrops.size());
+    dropBurst(); // the Recycle Bin took them
+    const double after = PrintLeast(queue, printer, paths);
+    const double least = std::max(before, after);
+    std::printf("ratio %.2f (unattended %.1f files/s, the least program %.1f files/s, "
+                "Recycle Bin %s, %zu files)\n",
+                least > 0 ? unattended / least : 0.0, unattended, least,
+                options.recycleBin ? "on" : "off", burstDrops.size());
+    std::fflush(stdout);
 
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            DeleteFileA((folder + "\\" + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
+    if (options.trickle > 0) {
+        std::map<std::string, Drop> trickleDrops;
+        int dropped = 0;
+        double nextDrop = Seconds();
+        const auto dropDue = [&] {
+            while (dropped < options.trickle && Seconds() >= nextDrop) {
+                char name[32];
+                std::snprintf(name, sizeof(name), "\\trickle-%05d.prn", dropped);
+                const std::string bytes = JobBytes(tag + " trickle", dropped);
+                WriteFile(folder + name, bytes);
+                trickleDrops[bytes].at = Seconds();
+                ++dropped;
+                nextDrop += kTrickleGapMs / 1000.0;
+            }
+        };
+        // Drops happen between ticks too: the wait inside each tick drops as well.
+        const double trickleStart = Seconds();
+        if (!RunUntilPrinted(printer, trickleDrops, static_cast<std::size_t>(options.trickle),
+                             dropDue))
+            std::printf("the trickle did not reach the printer in time\n");
+        Report("trickle", trickleDrops, trickleStart);
     }
+
+    EmptyFolder(folder);
     RemoveDirectoryA(folder.c_str());
     for (const std::string& path : {sw::DataFilePath(), sw::EventLogPath(), sw::PrintedFilesPath()})
         DeleteFileA(path.c_str());

@@ -33,10 +33,12 @@
 #include "unattended/schedule_timing.h"
 #include "unattended/state_files.h"
 #include "unattended/state_protection.h"
+#include "unattended/step_times.h"
 
 #include <shellapi.h>
 
 #include <atomic>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -170,6 +172,7 @@ void Pause(DWORD error) {
 // Saves the printed files when they changed; pauses the pass when they
 // could not be saved, and keeps them as changed for the next try.
 bool SaveOrPause() {
+    const StepTimer timer(ScanStep::Record);
     PrintedFiles& printed = Memory().printed;
     if (!printed.TakeChanged() || SavePrintedFiles(printed))
         return true;
@@ -237,7 +240,11 @@ void FinishPrinted(const ScanPlace& place, const std::string& name, const std::s
         SaveOrPause();
         return;
     }
-    const std::int32_t moveError = held.MoveToRecycleBin(place.folder + name, place.fullFolder);
+    std::int32_t moveError = 0;
+    {
+        const StepTimer timer(ScanStep::RecycleBin);
+        moveError = held.MoveToRecycleBin(place.folder + name, place.fullFolder);
+    }
     if (moveError == 0) {
         printed.Forget(key, printer);
     } else {
@@ -254,14 +261,20 @@ void FinishPrinted(const ScanPlace& place, const std::string& name, const std::s
 void RecordTaken(const ScanPlace& place, const ListedFile& file, const std::string& key,
                  HeldFile& held) {
     ScanMemory& memory = Memory();
-    MarkPrintingNoteTaken();
+    {
+        const StepTimer timer(ScanStep::JournalNote);
+        MarkPrintingNoteTaken();
+    }
     memory.printed.MarkTaken(key, place.record.PrinterName, file.version,
                              MomentSeconds(CurrentLocalTime()));
     if (!SaveOrPause()) {
         memory.journalKept = true;
         return;
     }
-    ClearPrintingNote();
+    {
+        const StepTimer timer(ScanStep::JournalNote);
+        ClearPrintingNote();
+    }
     FinishPrinted(place, file.name, key, file.version, held);
 }
 
@@ -281,9 +294,13 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
     const std::string path = place.folder + file.name;
     const std::string key = place.fullFolder + file.name;
     const std::string& printer = place.record.PrinterName;
+    std::optional<StepTimer> settleTimer(std::in_place, ScanStep::SettleCheck);
     const bool settled =
         memory.sightings.Settled(key, file.version, memory.pass, now, memory.settleSeconds);
     const FileVerdict verdict = memory.printed.Consider(key, printer, file.version);
+    if (verdict == FileVerdict::LineOwed || verdict == FileVerdict::AlreadyPrinted || !settled ||
+        verdict == FileVerdict::MayHaveBeenPrinted)
+        settleTimer.reset();
     if (verdict == FileVerdict::LineOwed) {
         HeldFile held(path);
         FinishPrinted(place, file.name, key, file.version, held);
@@ -309,7 +326,9 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
         return;
     }
     // Neither printed nor moved: logged once, left where it is.
-    if (const std::int32_t refused = held.Refusal(place.fullFolder)) {
+    const std::int32_t refused = held.Refusal(place.fullFolder);
+    settleTimer.reset();
+    if (refused != 0) {
         if (FirstRefusal(key + '|' + printer))
             AppendEventLog(
                 NotPrintedLine(CurrentLocalTime(), place.folder, file.name, printer, refused));
@@ -327,11 +346,18 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
     note.path = key;
     // A print the journal does not know of could not be told from one never
     // made after a stop: without its note the file waits.
-    if (!WritePrintingNote(note)) {
-        Pause(GetLastError());
-        return;
+    {
+        const StepTimer timer(ScanStep::JournalNote);
+        if (!WritePrintingNote(note)) {
+            Pause(GetLastError());
+            return;
+        }
     }
-    const std::int32_t result = PrintScheduledFile(printer, file.name, path, place.context);
+    std::int32_t result = 0;
+    {
+        const StepTimer timer(ScanStep::Print);
+        result = PrintScheduledFile(printer, file.name, path, place.context);
+    }
     if (result == 0) {
         RecordTaken(place, file, key, held);
         return;
@@ -386,7 +412,12 @@ void ScanInPass(const ScheduleRecord& record, const PrintContext& context) {
     const ScanPlace place{record, context, folder, FullFolder(folder)};
     const std::uint64_t now = SystemTimeNow();
     std::set<std::string> listed;
-    for (const ListedFile& file : MatchingFiles(mask)) {
+    std::vector<ListedFile> files;
+    {
+        const StepTimer timer(ScanStep::Listing);
+        files = MatchingFiles(mask);
+    }
+    for (const ListedFile& file : files) {
         if (ScanningStopped())
             break;
         listed.insert(UpperCase(file.name));
@@ -416,6 +447,7 @@ void BeginPass() {
 } // namespace
 
 bool AppendEventLog(const std::string& line) {
+    const StepTimer timer(ScanStep::LogLine);
     const std::string text = SingleLogLine(line) + "\r\n";
     const FileHandle log(CreateFileA(
         EventLogPath().c_str(), FILE_APPEND_DATA | UnattendedFileExtraAccess(),
