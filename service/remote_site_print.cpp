@@ -2,6 +2,7 @@
 
 #include "printroute/remote_print.h"
 #include "remote/client/remote_send.h"
+#include "remote/client/socket_printer.h"
 #include "remote/remote_job.h"
 #include "remote/remote_sites.h"
 #include "remote/remote_sites_file.h"
@@ -62,6 +63,11 @@ std::int32_t PrintOnRemoteSite(const PrintRequest& request, const PrintContext& 
         return ERROR_INVALID_PRINTER_NAME;
 
     SiteContext site = OpenSiteContext(*address, CurrentUserName());
+    // A printer's port takes the bytes over one connection, as from the companion.
+    if (address->appSocket) {
+        const JobOutcome outcome = SendAppSocketJob(*address, *check.job, site.answerWaitSeconds);
+        return outcome.sent ? 0 : (outcome.code != 0 ? outcome.code : ERROR_NOT_SUPPORTED);
+    }
     const std::string target = CredentialTarget(*address);
     KnownSchemes& known = Schemes();
     {

@@ -29,6 +29,7 @@ cmake --build --preset windows32
 tests/e2e/check_exports.sh i686-w64-mingw32-objdump build/windows32/swprint.dll pei-i386
 tests/e2e/check_imports.sh i686-w64-mingw32-objdump build/windows32/swutil.exe
 tests/e2e/check_imports.sh i686-w64-mingw32-objdump build/windows32/swservice.exe
+tests/e2e/check_imports.sh i686-w64-mingw32-objdump build/windows32/Remsw.exe
 # The package to ship holds the 32-bit programs.
 msiinfo suminfo build/windows32/SpoolwrightSetup.msi | grep '^Template: Intel;' >/dev/null || {
     echo "build/windows32/SpoolwrightSetup.msi is missing or not a 32-bit package" >&2
