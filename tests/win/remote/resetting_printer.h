@@ -3,6 +3,8 @@
 // the close a reset): a printer that is switched off or jams mid-job.
 #pragma once
 
+#include "loopback_listener.h"
+
 #include <winsock2.h>
 
 #include <string>
@@ -12,33 +14,19 @@ namespace swtest {
 
 class ResettingPrinter {
   public:
-    ResettingPrinter() {
-        WSADATA data;
-        WSAStartup(MAKEWORD(2, 2), &data);
-        listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in address = {};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        int size = sizeof(address);
-        if (bind(listener_, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
-            listen(listener_, 1) == 0 &&
-            getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size) == 0)
-            port_ = ntohs(address.sin_port);
-        thread_ = std::thread([this] { ResetFirstJob(); });
-    }
+    ResettingPrinter() : listener_(1), thread_([this] { ResetFirstJob(); }) {}
     ~ResettingPrinter() {
-        closesocket(listener_); // ends an accept still waiting
+        listener_.Close(); // ends an accept still waiting
         thread_.join();
-        WSACleanup();
     }
     ResettingPrinter(const ResettingPrinter&) = delete;
     ResettingPrinter& operator=(const ResettingPrinter&) = delete;
 
-    std::string Address() const { return "127.0.0.1:" + std::to_string(port_); }
+    std::string Address() const { return listener_.Address(); }
 
   private:
     void ResetFirstJob() {
-        SOCKET job = accept(listener_, nullptr, nullptr);
+        SOCKET job = accept(listener_.Socket(), nullptr, nullptr);
         if (job == INVALID_SOCKET)
             return;
         char bytes[1000];
@@ -49,8 +37,7 @@ class ResettingPrinter {
         closesocket(job);
     }
 
-    SOCKET listener_ = INVALID_SOCKET;
-    int port_ = 0;
+    LoopbackListener listener_; // before the thread, which uses it
     std::thread thread_;
 };
 
