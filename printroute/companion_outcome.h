@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace sw {
@@ -23,5 +24,19 @@ bool TakeCompanionOutcome(const COPYDATASTRUCT* data);
 // that no command of the user runs in between. Returns the companion's code
 // (0: sent), or ERROR_TIMEOUT when no answer came in time.
 std::int32_t AwaitCompanionOutcome(DWORD timeoutMs);
+
+// An answer read elsewhere, by a second start that handed its print over and
+// waits for its result: the window goes on serving its user meanwhile. The
+// answer goes to `deliver` when it arrives, or ERROR_TIMEOUT once `timeoutMs`
+// have passed without one (ExpireForwardedOutcomes). Returns the forward's
+// number, for DropForwardedOutcome when the click never reached the companion.
+using OutcomeDelivery = std::function<void(std::int32_t code)>;
+unsigned ForwardCompanionOutcome(const std::string& printer, const std::string& file,
+                                 DWORD timeoutMs, OutcomeDelivery deliver);
+void DropForwardedOutcome(unsigned forward);
+
+// Gives ERROR_TIMEOUT to every forward whose time ran out; true while
+// forwards are still waiting for their answer.
+bool ExpireForwardedOutcomes();
 
 } // namespace sw

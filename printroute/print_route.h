@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -70,6 +71,10 @@ struct PrintRequest {
     // line's and unattended printing's result is what became of the job);
     // false: the click is the result, as for a print from the window.
     bool awaitOutcome = false;
+    // For a remote printer, instead of waiting: the companion's answer goes
+    // here when it comes (companion_outcome.h), and the result is the click's.
+    // It is called only when the result is 0; any other result is the print's.
+    std::function<void(std::int32_t code)> forwardOutcome;
 };
 
 // Prints the request by its route. Returns 0 when the print was handed on

@@ -54,6 +54,15 @@ bool WriteBitmapPlacement(const CompanionControls& companion, const PrintRules& 
            WriteToCompanion(companion, kFieldBitmapHeight, MeasureText(box.height));
 }
 
+// The size of the file the companion sends; a long path is measured through
+// the wide call, as the companion opens it.
+std::uint64_t FileBytes(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    return GetFileAttributesExW(SystemPath(path).c_str(), GetFileExInfoStandard, &data)
+               ? (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow
+               : 0;
+}
+
 } // namespace
 
 bool IsRemotePrinter(std::string_view printer) {
@@ -100,20 +109,24 @@ std::int32_t PrintThroughCompanion(const PrintRequest& request, const PrintRules
     if (!listed)
         return ERROR_INVALID_PRINTER_NAME;
     const std::string& handed = request.handedFile.empty() ? file : request.handedFile;
+    // Listening starts before the click: the answer may come during it.
+    const bool forwarded = static_cast<bool>(request.forwardOutcome);
+    const unsigned forward =
+        forwarded ? ForwardCompanionOutcome(TrimSpaces(printer), handed,
+                                            OutcomeWaitMs(FileBytes(handed), texts.copyCount),
+                                            request.forwardOutcome)
+                  : 0;
     if (request.awaitOutcome)
         ExpectCompanionOutcome(TrimSpaces(printer), handed);
     if (!SendToControl(printCommand, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(handed.c_str())) ||
-        !SendToControl(printCommand, BM_CLICK, 0, 0))
+        !SendToControl(printCommand, BM_CLICK, 0, 0)) {
+        if (forwarded)
+            DropForwardedOutcome(forward);
         return request.awaitOutcome ? AwaitCompanionOutcome(0) : ERROR_TIMEOUT;
+    }
     if (!request.awaitOutcome)
         return 0;
-    // A long path is measured through the wide call, as the companion opens it.
-    WIN32_FILE_ATTRIBUTE_DATA data = {};
-    const std::uint64_t bytes =
-        GetFileAttributesExW(SystemPath(handed).c_str(), GetFileExInfoStandard, &data)
-            ? (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow
-            : 0;
-    return AwaitCompanionOutcome(OutcomeWaitMs(bytes, texts.copyCount));
+    return AwaitCompanionOutcome(OutcomeWaitMs(FileBytes(handed), texts.copyCount));
 }
 
 } // namespace sw

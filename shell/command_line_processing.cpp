@@ -92,7 +92,7 @@ void RunSetup(SetupRun run) {
         LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
 }
 
-std::int16_t ProcessCommandLine(std::string_view commandLine) {
+std::int16_t ProcessCommandLine(std::string_view commandLine, bool deferRemotePrint) {
     ProgramState& program = Program();
     program.CurrentPrinter = LimitedState(TakeLibraryText(DefaultPrinter()));
     const CommandLineRequest request =
@@ -129,7 +129,7 @@ std::int16_t ProcessCommandLine(std::string_view commandLine) {
     // A remote printer is the companion's, never an installed one: the print
     // waits until the companion has announced its controls to the window.
     if (IsRemotePrinter(program.CurrentPrinter)) {
-        if (program.CompanionHandles[kCompanionPrintCommand] != nullptr)
+        if (program.CompanionHandles[kCompanionPrintCommand] != nullptr && !deferRemotePrint)
             return EndWith(DispatchPrint(program.CurrentPrinter, program.SelectedFile));
         if (!IsCompanionRunning()) {
             if (!CompanionCouldList(program.CurrentPrinter))

@@ -14,8 +14,11 @@ namespace sw {
 // program keeps, a device for a file, a remote printer of a site not in the
 // sites list while the companion is not running); ExitCode then says how
 // the print went. Returns 0 for a normal start; a printer that is neither
-// installed nor associated sets AskAssociation.
-std::int16_t ProcessCommandLine(std::string_view commandLine);
+// installed nor associated sets AskAssociation. With `deferRemotePrint`, a
+// remote print is always left pending for the window to start, even when the
+// companion's controls are known already (the window then passes the
+// companion's answer on to a second start that waits for it).
+std::int16_t ProcessCommandLine(std::string_view commandLine, bool deferRemotePrint = false);
 
 enum class SetupRun {
     Full,  // an install the user follows: then the help and the companion too

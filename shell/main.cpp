@@ -15,13 +15,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     const std::string text = sw::TrimSpaces(commandLine != nullptr ? commandLine : "");
     if (sw::IsAnotherInstanceRunning()) {
         // Without a command line a second start just ends; with one, the
-        // running copy prints it. Either way this copy ends silently, with 0
-        // once the print was handed over.
+        // running copy prints it, and this copy ends silently with the
+        // print's result.
         if (text.empty())
             return 0;
-        switch (sw::HandOverCommandLine(text)) {
+        const sw::HandOverResult handed = sw::HandOverCommandLine(text);
+        switch (handed.kind) {
         case sw::HandOver::Done:
-            return 0;
+            return handed.code;
         case sw::HandOver::Failed:
             return ERROR_TIMEOUT;
         case sw::HandOver::RunHere:

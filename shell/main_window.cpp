@@ -11,6 +11,7 @@
 #include "shell/command_line_processing.h"
 #include "shell/companion.h"
 #include "shell/file_drop.h"
+#include "shell/handed_print.h"
 #include "shell/main_commands.h"
 #include "shell/main_window_layout.h"
 #include "shell/print_dispatch.h"
@@ -39,6 +40,10 @@ constexpr UINT_PTR kRemotePrintSettleTimer = 1;
 constexpr UINT kRemotePrintSettleMs = 300;
 constexpr UINT_PTR kRemotePrintGiveUpTimer = 2;
 constexpr UINT kRemotePrintGiveUpMs = 15000;
+
+// Answers forwarded to a second start are given up when their time ran out.
+constexpr UINT_PTR kForwardedAnswerTimer = 4;
+constexpr UINT kForwardedAnswerMs = 1000;
 
 // The indicator follows the service, which is started and stopped elsewhere too.
 constexpr UINT_PTR kServiceWatchTimer = 3;
@@ -88,14 +93,28 @@ void FinishRemotePrint(HWND window, bool print) {
     if (!Program().RemotePrintPending)
         return;
     Program().RemotePrintPending = false;
+    HWND asker = Program().HandedPrintAsker;
+    Program().HandedPrintAsker = nullptr;
     // A companion that never announced its print command took nothing. The
-    // start's own command line ends with what became of the job; one handed
-    // over by a second start, whose sender has ended, leaves the window free.
+    // start's own command line ends with what became of the job, and so does
+    // a second start that handed the print over: the window, which goes on
+    // serving its user, passes the companion's answer on when it comes.
     const bool own = Program().CloseAfterRemotePrint;
+    if (print && asker != nullptr && !own) {
+        const std::int32_t clicked =
+            DispatchPrint(Program().CurrentPrinter, Program().SelectedFile, false,
+                          [asker](std::int32_t code) { AnswerHandedPrint(asker, code); });
+        if (clicked != 0)
+            AnswerHandedPrint(asker, clicked);
+        else
+            SetTimer(window, kForwardedAnswerTimer, kForwardedAnswerMs, nullptr);
+        return;
+    }
     const std::int32_t result =
         print ? DispatchPrint(Program().CurrentPrinter, Program().SelectedFile, own)
               : ERROR_NOT_READY;
-    if (Program().CloseAfterRemotePrint) {
+    AnswerHandedPrint(asker, result);
+    if (own) {
         Program().ExitCode = result;
         RunShutdownSteps();
     }
@@ -108,16 +127,20 @@ void OnTimer(HWND window, UINT_PTR timer) {
         FinishRemotePrint(window, false);
     else if (timer == kServiceWatchTimer)
         ShowUnattendedIndicator();
+    else if (timer == kForwardedAnswerTimer && !ExpireForwardedOutcomes())
+        KillTimer(window, kForwardedAnswerTimer);
 }
 
 // A command line handed over by a second start is printed as this start's
-// own would be. The sender is released first: printing may take long.
-LRESULT OnCopyData(HWND window, const COPYDATASTRUCT* data) {
+// own would be, and its result is posted to the sender's window when the
+// sender waits for it. The sender is released first: printing may take long.
+LRESULT OnCopyData(HWND window, HWND sender, const COPYDATASTRUCT* data) {
     if (TakeCompanionOutcome(data))
         return TRUE;
-    if (data == nullptr || data->dwData != kCommandLineCopyData || data->cbData == 0 ||
-        data->lpData == nullptr)
+    if (data == nullptr || data->cbData == 0 || data->lpData == nullptr ||
+        (data->dwData != kCommandLineCopyData && data->dwData != kAnsweredCommandLineCopyData))
         return FALSE;
+    HWND asker = data->dwData == kAnsweredCommandLineCopyData ? sender : nullptr;
     const DWORD size =
         data->cbData < kHandedCommandLineLimit ? data->cbData : kHandedCommandLineLimit;
     const char* bytes = static_cast<const char*>(data->lpData);
@@ -125,14 +148,27 @@ LRESULT OnCopyData(HWND window, const COPYDATASTRUCT* data) {
     commandLine = commandLine.substr(0, commandLine.find('\0'));
     ReplyMessage(TRUE);
 
-    // The sender ended with 0 once it handed the print over; how the print
-    // went is not this program's own exit code.
+    // How the print went is the sender's exit code, not this program's.
     const std::int32_t exitCode = Program().ExitCode;
-    ProcessCommandLine(commandLine);
+    Program().ExitCode = 0;
+    const std::int16_t outcome = ProcessCommandLine(commandLine, asker != nullptr);
+    const std::int32_t result = outcome == -1 ? Program().ExitCode : 0;
     Program().ExitCode = exitCode;
     ShowSelectedFile();
-    if (Program().RemotePrintPending)
+    if (Program().RemotePrintPending) {
+        // One pending remote print at a time: a sender whose print this one
+        // replaced learns that nobody took it.
+        if (Program().HandedPrintAsker != asker)
+            AnswerHandedPrint(Program().HandedPrintAsker, ERROR_TIMEOUT);
+        Program().HandedPrintAsker = asker;
         SetTimer(window, kRemotePrintGiveUpTimer, kRemotePrintGiveUpMs, nullptr);
+        if (Program().CompanionHandles[kCompanionPrintCommand] != nullptr)
+            SetTimer(window, kRemotePrintSettleTimer, kRemotePrintSettleMs, nullptr);
+    } else {
+        // Printed, refused, or taken into the window (a file that is not
+        // there, a printer to associate first): the sender is done.
+        AnswerHandedPrint(asker, result);
+    }
     if (Program().AskAssociation == -1)
         PostMessageA(window, WM_COMMAND, IDM_PRINT, 0);
     return TRUE;
@@ -183,7 +219,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnTimer(window, wParam);
         return 0;
     case WM_COPYDATA:
-        return OnCopyData(window, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        return OnCopyData(window, reinterpret_cast<HWND>(wParam),
+                          reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_DESTROY:
         RunShutdownSteps();
         return 0;

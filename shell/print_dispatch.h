@@ -6,6 +6,7 @@
 #include "printroute/print_route.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace sw {
@@ -18,8 +19,11 @@ PrintContext ProgramPrintContext();
 // window. Returns 0 when the print was handed on whole, else the system
 // error code of the first failure. Shows no message: the caller decides
 // whether anybody is there to read one. With `awaitRemoteOutcome`, a remote
-// print's result is the companion's answer about the job (remote_print.h).
+// print's result is the companion's answer about the job (remote_print.h);
+// with `forwardRemoteOutcome`, that answer goes there when it comes, and the
+// result is the click's (PrintRequest::forwardOutcome).
 std::int32_t DispatchPrint(const std::string& printer, const std::string& file,
-                           bool awaitRemoteOutcome = false);
+                           bool awaitRemoteOutcome = false,
+                           std::function<void(std::int32_t)> forwardRemoteOutcome = {});
 
 } // namespace sw

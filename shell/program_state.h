@@ -39,6 +39,9 @@ struct ProgramState {
     // controls; a command-line print closes the program once it is handed over.
     bool RemotePrintPending = false;
     bool CloseAfterRemotePrint = false;
+    // The second start that handed over the pending remote print and waits
+    // for its result; null when none waits.
+    HWND HandedPrintAsker = nullptr;
     // The exit code of a start that printed from its command line: 0 when the
     // print was handed on whole, else the system error code of what failed.
     std::int32_t ExitCode = 0;

@@ -150,7 +150,7 @@ std::int32_t PrepareCompanion(const CompanionControls& companion, const std::str
 std::int32_t PrintScheduledFile(const std::string& printer, const std::string& name,
                                 const std::string& path, const PrintContext& context) {
     // A remote print is logged as printed only once it was sent.
-    PrintRequest request{printer, path, std::string(), true};
+    PrintRequest request{printer, path, std::string(), true, {}};
     const DirectRemotePrint direct = DirectRemotePrinter();
     if (IsRemotePrinter(printer) && direct != nullptr)
         return direct(request, context);

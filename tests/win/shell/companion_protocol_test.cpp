@@ -126,18 +126,33 @@ TEST_F(CompanionProtocol, SecondStartHandsItsPrintToTheRunningWindow) {
     EXPECT_EQ(inbox.NextJob(), "handed over");
 
     // A handed-over print that fails is still a command line's: the running
-    // window shows no message for it, and the second start ends with 0.
+    // window shows no message for it, and the second start ends with its code.
     HANDLE locker =
         CreateFileA(file.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(locker, INVALID_HANDLE_VALUE);
     auto locked = StartProgram("sw_raw|" + file.Path());
-    EXPECT_EQ(locked.WaitForExit(), 0u);
+    EXPECT_EQ(locked.WaitForExit(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
     EXPECT_EQ(first.WaitForDialog("Spoolwright Farreach", 1500), nullptr);
     CloseHandle(locker);
 
     // Without a command line a second start ends at once, silently.
     auto third = StartProgram("");
     EXPECT_EQ(third.WaitForExit(), 0u);
+    EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+}
+
+// A remote print handed over ends with the companion's answer, which comes
+// a while after the click, and the running window stays.
+TEST_F(CompanionProtocol, SecondStartsRemotePrintEndsWithTheCompanionsAnswer) {
+    auto companion = StartCompanion("answer=1326 site1:laser");
+    ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);
+    auto first = StartProgram("");
+    ASSERT_NE(first.WaitForWindow("SpoolwrightFarreach"), nullptr);
+    ASSERT_TRUE(swtest::WaitFor([&] { return Logged("announced"); }));
+    swtest::TempFile file("remote");
+    auto second = StartProgram("site1:laser|" + file.Path());
+    EXPECT_EQ(second.WaitForExit(), 1326u);
+    EXPECT_TRUE(Logged("click " + file.Path() + "|site1:laser"));
     EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
 }
 

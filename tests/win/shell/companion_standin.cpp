@@ -6,8 +6,10 @@
 //   announced                 the ten handles were sent
 //   text FIELD TEXT           WM_SETTEXT of a field (print for the button)
 //   click FILE|SELECTED       the print button, with the selected printer(s)
-// Every click is answered to the window that announced it as sent (code 0).
-//   companion_standin.exe LOG PRINTER...   (names holding ":")
+// Every click is answered to the window that announced it as sent (code 0),
+// during the click; with "answer=CODE" among the arguments, with that code a
+// moment later, as the real companion answers once its job is done.
+//   companion_standin.exe LOG single|multiple [answer=CODE] PRINTER...
 #include "../support/file_writer.h"
 #include "../support/text_lines.h"
 
@@ -37,11 +39,15 @@ const std::array<const char*, kControls> kFields = {
     "method", "left",  "top",    "width",        "height"};
 constexpr int kPrintButtonId = 101;
 constexpr UINT_PTR kWatchTimer = 1;
+constexpr UINT_PTR kAnswerTimer = 2;
+constexpr UINT kAnswerDelayMs = 500;
 
 std::string logPath;
 std::array<HWND, kControls> controls = {};
 std::array<WNDPROC, kControls> originalProcedures = {};
 HWND announcedTo = nullptr;
+std::string answerCode; // empty: 0, during the click
+std::string pendingAnswer;
 
 void Log(const std::string& line) {
     swtest::WriteToFile(logPath, line + "\n", true);
@@ -104,22 +110,36 @@ void CreateControls(HWND window, const std::string& printers, bool multiple) {
         SendMessageA(controls[0], LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
 }
 
+void Answer(HWND window, const std::string& answer) {
+    COPYDATASTRUCT data = {0x53574A31, static_cast<DWORD>(answer.size() + 1),
+                           const_cast<char*>(answer.c_str())};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(announcedTo, WM_COPYDATA, reinterpret_cast<WPARAM>(window),
+                        reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000, &ignored);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TIMER:
-        AnnounceIfNew();
+        if (wParam == kAnswerTimer) {
+            KillTimer(window, kAnswerTimer);
+            Answer(window, pendingAnswer);
+        } else {
+            AnnounceIfNew();
+        }
         return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == kPrintButtonId && HIWORD(wParam) == BN_CLICKED) {
             char file[1024] = {};
             GetWindowTextA(controls[1], file, sizeof(file));
             Log(std::string("click ") + file + "|" + SelectedPrinters());
-            const std::string answer = "0|" + SelectedPrinters() + "|" + file;
-            COPYDATASTRUCT data = {0x53574A31, static_cast<DWORD>(answer.size() + 1),
-                                   const_cast<char*>(answer.c_str())};
-            DWORD_PTR ignored = 0;
-            SendMessageTimeoutA(announcedTo, WM_COPYDATA, reinterpret_cast<WPARAM>(window),
-                                reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000, &ignored);
+            const std::string answer = SelectedPrinters() + "|" + file;
+            if (answerCode.empty()) {
+                Answer(window, "0|" + answer);
+            } else {
+                pendingAnswer = answerCode + "|" + answer;
+                SetTimer(window, kAnswerTimer, kAnswerDelayMs, nullptr);
+            }
         }
         return 0;
     case WM_DESTROY:
@@ -145,8 +165,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     logPath = argument(1);
     const bool multiple = argument(2) == "multiple";
     std::string printers;
-    for (int i = 3; i < count; ++i)
-        printers += (i > 3 ? "\n" : "") + argument(i);
+    for (int i = 3; i < count; ++i) {
+        const std::string text = argument(i);
+        if (text.rfind("answer=", 0) == 0)
+            answerCode = text.substr(7);
+        else
+            printers += (printers.empty() ? "" : "\n") + text;
+    }
     LocalFree(arguments);
 
     WNDCLASSA windowClass = {};
