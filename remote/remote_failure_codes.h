@@ -14,7 +14,8 @@ namespace sw {
 // network (Basic sign-in without TLS), which is never sent.
 inline constexpr std::int32_t kSignInNotSentCode = 5;
 // ERROR_NOT_SUPPORTED: the site refused the job, or the printer takes none of
-// the formats it can be sent in.
+// the formats it can be sent in; for a Line Printer Daemon, any of its
+// acknowledgements other than 0, or the connection closed before one.
 inline constexpr std::int32_t kJobRefusedCode = 50;
 // ERROR_UNEXP_NET_ERR: the answer was no IPP, or an HTTP status other than these.
 inline constexpr std::int32_t kUnexpectedAnswerCode = 59;

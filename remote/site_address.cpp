@@ -1,6 +1,7 @@
 #include "remote/site_address.h"
 
 #include "common/text_helpers.h"
+#include "remote/lpd_job.h"
 
 #include <cstddef>
 
@@ -250,6 +251,17 @@ std::optional<SiteAddress> ParseSiteAddress(std::string_view site) {
             ParseHostAndPort(view.substr(schemeEnd + 3), kAppSocketPort);
         if (address)
             address->appSocket = true;
+        return address;
+    }
+    if (scheme == "LPD") {
+        // A daemon's queue: the address, '/' and the queue's name, nothing more.
+        view.remove_prefix(schemeEnd + 3);
+        const std::size_t slash = view.find('/');
+        if (slash == std::string_view::npos || !IsLpdQueueName(view.substr(slash + 1)))
+            return std::nullopt;
+        std::optional<SiteAddress> address = ParseHostAndPort(view.substr(0, slash), kLpdPort);
+        if (address)
+            address->lpdQueue = std::string(view.substr(slash + 1));
         return address;
     }
     if (scheme == "IPPS")

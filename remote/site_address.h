@@ -1,7 +1,8 @@
 // Where a remote site is: the text of an entry of "SWRemote.txt" read as a
 // print server ("host[:port]", "ipp://host[:port]", "ipps://host[:port]"), as
-// one printer's resource ("ipp://host:port/ipp/print") or as a printer's raw
-// TCP port ("socket://host[:port]", AppSocket), and the names of
+// one printer's resource ("ipp://host:port/ipp/print"), as a printer's raw
+// TCP port ("socket://host[:port]", AppSocket) or as a queue of a Line
+// Printer Daemon ("lpd://host[:port]/queue"), and the names of
 // its printers as the companion lists them ("site:printer"). A site text that
 // is none of these is refused here, before anything is sent.
 #pragma once
@@ -31,6 +32,9 @@ struct SiteAddress {
     // "socket://": the job's bytes go over a TCP connection of their own,
     // with no protocol around them; such a site is one printer.
     bool appSocket = false;
+    // "lpd://": the queue of a Line Printer Daemon the job is sent to; such a
+    // site is one printer, listed under the queue's name. Empty for the others.
+    std::string lpdQueue;
 };
 
 // Accepts, after trimming spaces: "host", "host:port", "a.b.c.d", "a.b.c.d:port",
@@ -38,14 +42,16 @@ struct SiteAddress {
 // "ipp://" or "ipps://" (the scheme in any letter case), and then be followed
 // by a path of URI characters naming a printer's resource (a path of "/"
 // alone names the server); or "socket://" and a host with an optional port
-// (9100 when none is given) and nothing after it. A host name is labels of letters, digits and '-'
+// (9100 when none is given) and nothing after it; or "lpd://", a host with an
+// optional port (515 when none is given), '/' and a queue name (IsLpdQueueName)
+// and nothing after it. A host name is labels of letters, digits and '-'
 // (not at either end of a label, 1 to 63 characters) joined by dots, at most
 // 253 characters; a name whose last label is all digits must be a valid IPv4
 // address. Ports are 1 to 65535. Anything else gives no address.
 std::optional<SiteAddress> ParseSiteAddress(std::string_view site);
 
 // The entries of a sites list that name no site (ParseSiteAddress refuses
-// them, as "lpd://host/queue" or a typing error), in their order: nothing
+// them, as "smb://host/queue" or a typing error), in their order: nothing
 // is listed or sent for them.
 std::vector<std::string> UnusableSites(const std::vector<std::string>& sites);
 
@@ -55,6 +61,11 @@ std::vector<std::string> UsableSites(const std::vector<std::string>& sites);
 // True when the site is one printer rather than a print server.
 inline bool NamesPrinter(const SiteAddress& address) {
     return !address.path.empty();
+}
+
+// True for an LPD site ("lpd://host[:port]/queue").
+inline bool IsLpdSite(const SiteAddress& address) {
+    return !address.lpdQueue.empty();
 }
 
 // True for the eight groups of an IPv6 address (with at most one "::", and an

@@ -1,6 +1,7 @@
 #include "service/remote_site_print.h"
 
 #include "printroute/remote_print.h"
+#include "remote/client/lpd_printer.h"
 #include "remote/client/remote_send.h"
 #include "remote/client/socket_printer.h"
 #include "remote/remote_job.h"
@@ -66,6 +67,12 @@ std::int32_t PrintOnRemoteSite(const PrintRequest& request, const PrintContext& 
     // A printer's port takes the bytes over one connection, as from the companion.
     if (address->appSocket) {
         const JobOutcome outcome = SendAppSocketJob(*address, *check.job, site.answerWaitSeconds);
+        return outcome.sent ? 0 : (outcome.code != 0 ? outcome.code : ERROR_NOT_SUPPORTED);
+    }
+    // A daemon's queue takes the job as from the companion, sent as the account that prints.
+    if (IsLpdSite(*address)) {
+        const JobOutcome outcome =
+            SendLpdJob(*address, *check.job, CurrentUserName(), site.answerWaitSeconds);
         return outcome.sent ? 0 : (outcome.code != 0 ? outcome.code : ERROR_NOT_SUPPORTED);
     }
     const std::string target = CredentialTarget(*address);

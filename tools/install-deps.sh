@@ -7,7 +7,8 @@
 # (virtual ones above all) refuse every 32-bit program, and there it is left
 # out. For the remote printing tests: OpenSSL (a test certificate authority),
 # D-Bus and avahi-daemon (which the IPP printer ippeveprinter needs; the tests
-# start them privately, never as the machine's services). Installs only what
+# start them privately, never as the machine's services), socat (which runs
+# CUPS's own LPD server for a loopback port). Installs only what
 # is missing, so a second run costs a second.
 set -euo pipefail
 
@@ -17,6 +18,8 @@ packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64
     cups cups-client cups-ipp-utils openssl dbus avahi-daemon
+    # socat: runs CUPS's own LPD server (cups-lpd) on a loopback port for each connection
+    socat
     xvfb xauth imagemagick
     wixl msitools
     # swprint.lib in the format of Visual Studio's own tools, and the linker that

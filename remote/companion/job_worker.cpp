@@ -2,6 +2,7 @@
 
 #include "common/text_helpers.h"
 #include "remote/client/ipp_client.h"
+#include "remote/client/lpd_printer.h"
 #include "remote/client/remote_send.h"
 #include "remote/client/socket_printer.h"
 #include "remote/printer_status.h"
@@ -18,8 +19,8 @@ constexpr DWORD kStopWaitMs = 2000;
 
 std::string BadSiteMessage(const std::string& site) {
     return "The site \"" + site +
-           "\" is neither a host name, an address nor an ipp://, ipps:// or socket:// address; "
-           "nothing is sent to it";
+           "\" is neither a host name, an address nor an ipp://, ipps://, socket:// or lpd:// "
+           "address; nothing is sent to it";
 }
 
 } // namespace
@@ -167,6 +168,13 @@ void JobWorker::List(const Task& task, WorkerResult& result) {
         result.states[item] = "not known (a printer's port says nothing before a job)";
         return;
     }
+    if (IsLpdSite(*address)) {
+        // Nor is a daemon's queue asked: it is listed under its name.
+        const std::string item = RemotePrinterItem(site, address->lpdQueue);
+        result.printers.push_back(item);
+        result.states[item] = "not known (a daemon's queue is not asked before a job)";
+        return;
+    }
     SiteContext context = OpenSite(*address);
     const PrinterListing listing = ListSitePrinters(context);
     CloseSite(context);
@@ -204,7 +212,7 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
         result.outcome = JobEnd(job, kOutcomeBadSite);
         return;
     }
-    if (address->appSocket) {
+    if (address->appSocket || IsLpdSite(*address)) {
         SendToPort(*address, job, result);
         return;
     }
@@ -226,9 +234,12 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
 
 void JobWorker::SendToPort(const SiteAddress& address, const RemoteJob& job, WorkerResult& result) {
     const std::string target = RemotePrinterItem(job.site, job.printer);
-    // The answer wait of "Spoolwright.ini" bounds the printer's closing too.
-    const JobOutcome outcome =
-        SendAppSocketJob(address, job, OpenSiteContext(address, userName_).answerWaitSeconds);
+    // The answer wait of "Spoolwright.ini" bounds the printer's closing and
+    // a daemon's acknowledgements too.
+    const std::uint32_t answerWait = OpenSiteContext(address, userName_).answerWaitSeconds;
+    const bool lpd = IsLpdSite(address);
+    const JobOutcome outcome = lpd ? SendLpdJob(address, job, userName_, answerWait)
+                                   : SendAppSocketJob(address, job, answerWait);
     if (!outcome.sent) {
         const std::uint32_t code =
             static_cast<std::uint32_t>(outcome.code != 0 ? outcome.code : kJobRefusedCode);
@@ -240,7 +251,8 @@ void JobWorker::SendToPort(const SiteAddress& address, const RemoteJob& job, Wor
     }
     result.messages.push_back("Printed " + job.file + " on " + target + " (" +
                               std::to_string(job.copies) + (job.copies == 1 ? " copy" : " copies") +
-                              "; the printer closed the connection in order)");
+                              (lpd ? "; the daemon acknowledged the whole job)"
+                                   : "; the printer closed the connection in order)"));
     result.outcome = JobEnd(job, 0);
 }
 

@@ -87,7 +87,8 @@ class JobWorker {
     WorkerResult* Do(const Task& task);
     void List(const Task& task, WorkerResult& result);
     void Send(const Task& task, WorkerResult& result);
-    // Sends the job to a printer's port (an AppSocket site).
+    // Sends the job to a printer's port (an AppSocket site) or to a daemon's
+    // queue (an LPD site).
     void SendToPort(const SiteAddress& address, const RemoteJob& job, WorkerResult& result);
     // A site's address with its stored sign-in and the scheme it named before.
     SiteContext OpenSite(const SiteAddress& address);

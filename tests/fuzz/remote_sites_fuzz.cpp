@@ -2,8 +2,10 @@
 // and the site address parser: nothing crashes, a written list reads back as
 // itself when no entry is empty at its front or holds a separator or a line
 // break, and an accepted site has a host that is accepted again, a path
-// free of blanks and separators, and a URI that reads back as the same site.
+// free of blanks and separators, and a URI that reads back as the same site;
+// a daemon's queue is a queue name that reads back as the same queue.
 #include "fuzz_check.h"
+#include "remote/lpd_job.h"
 #include "remote/remote_sites_line.h"
 #include "remote/site_address.h"
 
@@ -31,6 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             swfuzz::CrashIf(!again || again->host != address->host ||
                             again->port != address->port || again->tls != address->tls ||
                             again->path != address->path);
+        }
+        if (address && sw::IsLpdSite(*address)) {
+            swfuzz::CrashIf(!sw::IsLpdQueueName(address->lpdQueue));
+            const auto again = sw::ParseSiteAddress("lpd://" + sw::HostAndPort(*address) + "/" +
+                                                    address->lpdQueue);
+            swfuzz::CrashIf(!again || again->host != address->host ||
+                            again->port != address->port || again->lpdQueue != address->lpdQueue);
         }
         const auto name = sw::SplitRemotePrinterItem(site);
         swfuzz::CrashIf(name && sw::RemotePrinterItem(name->site, name->printer) != site);

@@ -60,8 +60,10 @@ TEST(RemoteSitesLine, EveryLineAndEveryPartOfTheFileIsInTheList) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(sw::SitesFromFileText(c.text), c.sites) << c.text;
-    EXPECT_EQ(sw::UnusableSites({"10.0.0.5", "lpd://127.0.0.1/q", "ipp://h/ipp/print"}),
-              (Sites{"lpd://127.0.0.1/q"}));
+    // A daemon's queue is a site; one without a queue is not.
+    EXPECT_EQ(sw::UnusableSites(
+                  {"10.0.0.5", "lpd://127.0.0.1/q", "lpd://127.0.0.1", "ipp://h/ipp/print"}),
+              (Sites{"lpd://127.0.0.1"}));
 }
 
 TEST(RemoteSitesLine, AddingAppendsTheTrimmedSite) {

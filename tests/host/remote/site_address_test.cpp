@@ -157,6 +157,54 @@ TEST(SiteAddress, AppSocketAddresses) {
     EXPECT_FALSE(sw::ParseSiteAddress("10.0.0.5")->appSocket);
 }
 
+// "lpd://" is a daemon's queue: 515 unless given, '/' and the queue's name.
+TEST(SiteAddress, LpdAddresses) {
+    const struct {
+        const char* site;
+        const char* host; // nullptr: refused
+        unsigned port;
+        const char* queue;
+    } cases[] = {
+        {"lpd://10.0.0.5/raw", "10.0.0.5", 515, "raw"},
+        {" LPD://printhost:5515/PASSTHRU ", "printhost", 5515, "PASSTHRU"},
+        {"lpd://[::1]/lp", "::1", 515, "lp"},
+        {"lpd://[::1]:516/lp", "::1", 516, "lp"},
+        {"lpd://h/L1_text-queue.2+@~", "h", 515, "L1_text-queue.2+@~"},
+        {"lpd://10.0.0.5", nullptr, 0, nullptr},
+        {"lpd://10.0.0.5/", nullptr, 0, nullptr},
+        {"lpd:///raw", nullptr, 0, nullptr},
+        {"lpd://10.0.0.5:0/raw", nullptr, 0, nullptr},
+        {"lpd://10.0.0.5/a/b", nullptr, 0, nullptr},
+        {"lpd://10.0.0.5/a b", nullptr, 0, nullptr},
+        {"lpd://10.0.0.5/a:b", nullptr, 0, nullptr},
+        {"lpd://10.0.0.5/a|b", nullptr, 0, nullptr},
+        {"lpd://10.0.0.5/a?b", nullptr, 0, nullptr},
+        {"lpd://10.0.0.5/a%20", nullptr, 0, nullptr},
+        {"lpd://10.0.0.5/caf\xc3\xa9", nullptr, 0, nullptr},
+        {"lpd://user@10.0.0.5/raw", nullptr, 0, nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::optional<sw::SiteAddress> address = sw::ParseSiteAddress(c.site);
+        if (c.host == nullptr) {
+            EXPECT_FALSE(address) << "accepted \"" << c.site << "\"";
+            continue;
+        }
+        ASSERT_TRUE(address) << "refused \"" << c.site << "\"";
+        EXPECT_TRUE(sw::IsLpdSite(*address)) << c.site;
+        EXPECT_FALSE(address->appSocket) << c.site;
+        EXPECT_EQ(address->host, c.host) << c.site;
+        EXPECT_EQ(address->port, c.port) << c.site;
+        EXPECT_EQ(address->lpdQueue, c.queue) << c.site;
+    }
+    EXPECT_FALSE(sw::IsLpdSite(*sw::ParseSiteAddress("10.0.0.5")));
+    EXPECT_FALSE(sw::ParseSiteAddress(std::string("lpd://h/") + std::string(128, 'q')));
+    EXPECT_TRUE(sw::ParseSiteAddress(std::string("lpd://h/") + std::string(127, 'q')));
+    // Listed as "site:queue", which splits back at its last ':'.
+    const std::string item = sw::RemotePrinterItem("lpd://10.0.0.5:515/raw", "raw");
+    EXPECT_EQ(sw::SplitRemotePrinterItem(item)->site, "lpd://10.0.0.5:515/raw");
+    EXPECT_EQ(sw::SplitRemotePrinterItem(item)->printer, "raw");
+}
+
 TEST(SiteAddress, HostHeaderAndPrinterUri) {
     sw::SiteAddress v4;
     v4.host = "127.0.0.1";

@@ -237,7 +237,7 @@ class Companion : public testing::Test {
     void SetUp() override {
         ASSERT_GT(PortOf("site\\ipp.port"), 0) << "the remote sites did not start";
         // Written by hand, over several lines, one of them no site.
-        WriteSites("bad site!|" + Address(kPlainSite) + "\r\nlpd://127.0.0.1:9626/q\r\n" +
+        WriteSites("bad site!|" + Address(kPlainSite) + "\r\nlpd://127.0.0.1:9626\r\n" +
                    Address(kTlsSite) + "\r\n" + Address(kPrinterSite) + "|" +
                    Address(kUntrustedSite) + "|" + Address(kDownSite));
         swtest::ForgetGenericCredential(CredentialName());
@@ -427,9 +427,10 @@ TEST_F(Companion, ReportsEverySiteThatCannotBeListed) {
     MainWindowStandIn main;
     StartAndWaitForPrinters(main);
     EXPECT_TRUE(LogHas("The site \"bad site!\" is neither a host name, an address nor an ipp://, "
-                       "ipps:// or socket:// address"))
+                       "ipps://, socket:// or lpd:// address"))
         << LogText();
-    EXPECT_TRUE(LogHas("The site \"lpd://127.0.0.1:9626/q\" is neither")) << LogText();
+    // A daemon's address without its queue.
+    EXPECT_TRUE(LogHas("The site \"lpd://127.0.0.1:9626\" is neither")) << LogText();
     EXPECT_TRUE(LogHas("No printers of " + Address(kUntrustedSite) + ": " +
                        Address(kUntrustedSite) +
                        ": the server's certificate was refused: the certificate was not issued "
@@ -690,6 +691,50 @@ TEST_F(Companion, PrintsToAPrintersPortAndReportsAReset) {
 
     EXPECT_EQ(PrintFromCommandLine(port + ":AppSocket", label.Path()), 0u) << LogText();
     EXPECT_EQ(inbox.NextJob(), "^XA^FDlabel^FS^XZ") << LogText();
+}
+
+// A daemon's queue (LPD): CUPS's own LPD server in front of the plain site,
+// whose queue's virtual printer gets the job's bytes with its orientation
+// sequences and form feed, every copy in the one data file, from the
+// companion's controls and from the main program's command line; a queue
+// the daemon does not have is refused, with the code the command line exits with.
+TEST_F(Companion, PrintsToADaemonsQueueAndReportsItsRefusal) {
+    const std::string daemon = "lpd://127.0.0.1:" + std::to_string(PortOf("lpd.port"));
+    const std::string queue = daemon + "/sw_remote";
+    const std::string missing = daemon + "/sw_missing";
+    WriteSites(queue + "|" + missing);
+    MainWindowStandIn main;
+    StartCompanion();
+    ASSERT_TRUE(swtest::WaitFor([&] { return main.AllAnnounced(); }, kWaitMs)) << LogText();
+    EXPECT_EQ(swtest::ListBoxItems(main.Handle(sw::kFieldPrinterList)),
+              (std::vector<std::string>{queue + ":sw_remote", missing + ":sw_missing"}));
+
+    auto inbox = SiteInbox(kPlainQueue);
+    const swtest::TempFile label("^XA^FDlabel^FS^XZ");
+    RemoteJobTexts raw(label.Path());
+    raw.copies = "2";
+    raw.autoFormfeed = "-1";
+    raw.orientation = "1|\x1B&l1O|\x1B&l0O";
+    std::size_t seen = 0;
+    PrintRemotely(main, raw, queue + ":sw_remote");
+    const std::string copy = "\x1B&l1O^XA^FDlabel^FS^XZ\f\x1B&l0O";
+    EXPECT_EQ(inbox.NextJob(), copy + copy) << LogText();
+    EXPECT_EQ(NextAnswer(seen), "0|" + queue + ":sw_remote|" + label.Path()) << LogText();
+    EXPECT_TRUE(LogHas("the daemon acknowledged the whole job")) << LogText();
+
+    PrintRemotely(main, RemoteJobTexts(label.Path()), missing + ":sw_missing");
+    EXPECT_EQ(NextAnswer(seen),
+              std::to_string(sw::kJobRefusedCode) + "|" + missing + ":sw_missing|" + label.Path())
+        << LogText();
+    EXPECT_TRUE(LogHas("Not printed on " + missing + ":sw_missing: " + missing +
+                       ": the daemon refused a job for queue \"sw_missing\" (50)"))
+        << LogText();
+
+    EXPECT_EQ(PrintFromCommandLine(queue + ":sw_remote", label.Path()), 0u) << LogText();
+    EXPECT_EQ(inbox.NextJob(), "^XA^FDlabel^FS^XZ") << LogText();
+    EXPECT_EQ(PrintFromCommandLine(missing + ":sw_missing", label.Path()),
+              static_cast<DWORD>(sw::kJobRefusedCode))
+        << LogText();
 }
 
 TEST_F(Companion, AnnouncesAgainToANewMainWindow) {

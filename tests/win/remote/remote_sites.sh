@@ -7,13 +7,17 @@
 #                   Wine prefix's trusted roots) and a server certificate for "localhost"
 #                   signed by it; a second authority that nothing trusts, and its certificate
 #     RUN/site/     print server, plain IPP: queue sw_remote, sw_signin_plain whose jobs
-#                   need a sign-in, and sw_stopped, which is stopped
+#                   need a sign-in, and sw_stopped, which is stopped; sw_remote is shared,
+#                   so that the LPD server below takes jobs for it
 #     RUN/tls-site/ print server over TLS with the trusted certificate: queue sw_tls, and
 #                   sw_signin whose jobs need a sign-in (user sw-user, password in
 #                   RUN/users.txt)
 #     RUN/untrusted-site/  print server over TLS with the untrusted certificate
 #     RUN/ipp-printer/     an IPP Everywhere printer (ippeveprinter), its jobs in spool/
 #     RUN/down.port        a port of 127.0.0.1 where nothing listens
+#     RUN/lpd.port         a Line Printer Daemon: CUPS's own cups-lpd, started by socat for
+#                          each connection to that port of 127.0.0.1, which hands its jobs to
+#                          the plain print server (lpd://127.0.0.1:PORT/sw_remote)
 #   Each server's port is in its folder's ipp.port.
 #
 # VIRTUAL_PRINTER names the virtual printer program (see printserver.sh).
@@ -79,6 +83,35 @@ start() {
     "$printserver" start-ipp-printer "$run/ipp-printer" "Spoolwright Test Printer"
 
     free_port >"$run/down.port"
+    start_lpd "$run"
+}
+
+# socat accepts each connection and runs cups-lpd on it, with the plain print server as
+# its CUPS server; cups-lpd takes jobs for shared queues only.
+start_lpd() {
+    local run=$1 lpd=/usr/lib/cups/daemon/cups-lpd port
+    command -v socat >/dev/null || die "socat is missing (tools/install-deps.sh installs it)"
+    [[ -x $lpd ]] || die "$lpd is missing (the cups package has it)"
+    (
+        # shellcheck disable=SC1091
+        source "$run/site/env.sh"
+        lpadmin -p sw_remote -o printer-is-shared=true
+    )
+    port=$(free_port)
+    (
+        # shellcheck disable=SC1091
+        source "$run/site/env.sh"
+        exec socat "TCP-LISTEN:$port,bind=127.0.0.1,fork,reuseaddr" "EXEC:$lpd" \
+            </dev/null >"$run/lpd.log" 2>&1
+    ) &
+    "$printserver" record-pid "$run" $! lpd
+    local deadline=$((SECONDS + 10))
+    until python3 -c 'import socket, sys; socket.create_connection(("127.0.0.1", int(sys.argv[1])), 1).close()' \
+        "$port" 2>/dev/null; do
+        ((SECONDS < deadline)) || die "the LPD server did not listen on port $port in 10s"
+        sleep 0.1
+    done
+    echo "$port" >"$run/lpd.port"
 }
 
 (($# == 2)) || die "usage: remote_sites.sh start RUN"

@@ -137,7 +137,8 @@ TEST_F(RemoteSitesDialog, DeletingRemovesTheSelectedEntryFromListAndFile) {
 // A hand-written file of one site per line lists every site; an entry that
 // is no site is listed too, so that it can be deleted, and named as such.
 TEST_F(RemoteSitesDialog, ListsEveryLineAndNamesTheOneThatIsNoSite) {
-    ASSERT_TRUE(swtest::WriteToFile(sw::RemoteSitesFile(), "10.0.0.5\r\nlpd://h/q\r\nh\r\n"));
+    ASSERT_TRUE(
+        swtest::WriteToFile(sw::RemoteSitesFile(), "10.0.0.5\r\nlpd://h\r\nlpd://h/q\r\nh\r\n"));
     Items items;
     std::string note;
     DialogDriver(sw::kRemoteSitesCaption)
@@ -147,8 +148,9 @@ TEST_F(RemoteSitesDialog, ListsEveryLineAndNamesTheOneThatIsNoSite) {
         })
         .CloseBox()
         .Run(Open);
-    EXPECT_EQ(items, (Items{"10.0.0.5", "lpd://h/q", "h"}));
-    EXPECT_EQ(note, "Not a site, not used: lpd://h/q");
+    EXPECT_EQ(items, (Items{"10.0.0.5", "lpd://h", "lpd://h/q", "h"}));
+    // A daemon's queue is a site; its address alone is not.
+    EXPECT_EQ(note, "Not a site, not used: lpd://h");
 }
 
 } // namespace
