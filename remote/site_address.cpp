@@ -1,6 +1,7 @@
 #include "remote/site_address.h"
 
 #include "common/text_helpers.h"
+#include "remote/site_entry.h"
 
 #include <cstddef>
 
@@ -307,10 +308,19 @@ std::optional<RemotePrinterName> SplitRemotePrinterItem(std::string_view item) {
                              std::string(item.substr(colon + 1))};
 }
 
+namespace {
+
+bool IsUsableEntry(std::string_view entry) {
+    const std::optional<SiteEntry> read = ReadSiteEntry(entry);
+    return read && ParseSiteAddress(read->site);
+}
+
+} // namespace
+
 std::vector<std::string> UnusableSites(const std::vector<std::string>& sites) {
     std::vector<std::string> unusable;
     for (const std::string& site : sites) {
-        if (!ParseSiteAddress(site))
+        if (!IsUsableEntry(site))
             unusable.push_back(site);
     }
     return unusable;
@@ -319,7 +329,7 @@ std::vector<std::string> UnusableSites(const std::vector<std::string>& sites) {
 std::vector<std::string> UsableSites(const std::vector<std::string>& sites) {
     std::vector<std::string> usable;
     for (const std::string& site : sites) {
-        if (ParseSiteAddress(site))
+        if (IsUsableEntry(site))
             usable.push_back(site);
     }
     return usable;
@@ -331,7 +341,7 @@ bool IsPrinterOfListedSite(std::string_view item, const std::vector<std::string>
         return false;
     const std::string site = UpperCase(name->site);
     for (const std::string& entry : sites) {
-        if (UpperCase(TrimSpaces(entry)) == site)
+        if (UpperCase(SiteOfEntry(entry)) == site)
             return true;
     }
     return false;
