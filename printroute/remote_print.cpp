@@ -8,6 +8,10 @@
 #include "printroute/remote_print_texts.h"
 #include "remote/companion_protocol.h"
 #include "remote/job_outcome.h"
+#include "remote/remote_sites.h"
+#include "remote/remote_sites_file.h"
+#include "remote/site_address.h"
+#include "remote/site_entry.h"
 #include "settings/copies_query.h"
 #include "settings/printer_queries.h"
 
@@ -52,6 +56,16 @@ bool WriteBitmapPlacement(const CompanionControls& companion, const PrintRules& 
            WriteToCompanion(companion, kFieldBitmapTop, MeasureText(box.top)) &&
            WriteToCompanion(companion, kFieldBitmapWidth, MeasureText(box.width)) &&
            WriteToCompanion(companion, kFieldBitmapHeight, MeasureText(box.height));
+}
+
+// How long the companion follows a job to the printer's site once the site
+// took it, as the site's entry in "SWRemote.txt" says.
+std::uint32_t FollowSecondsOfPrinter(const std::string& printer) {
+    const std::optional<RemotePrinterName> name = SplitRemotePrinterItem(TrimSpaces(printer));
+    const std::optional<std::vector<std::string>> sites = ReadSitesFile(RemoteSitesFile());
+    if (!name || !sites)
+        return kDefaultFollowSeconds;
+    return FollowSecondsOfSite(*sites, name->site);
 }
 
 } // namespace
@@ -113,7 +127,8 @@ std::int32_t PrintThroughCompanion(const PrintRequest& request, const PrintRules
         GetFileAttributesExW(SystemPath(handed).c_str(), GetFileExInfoStandard, &data)
             ? (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow
             : 0;
-    return AwaitCompanionOutcome(OutcomeWaitMs(bytes, texts.copyCount));
+    return AwaitCompanionOutcome(
+        OutcomeWaitMs(bytes, texts.copyCount, FollowSecondsOfPrinter(printer)));
 }
 
 } // namespace sw

@@ -18,8 +18,8 @@ constexpr DWORD kStopWaitMs = 2000;
 
 std::string BadSiteMessage(const std::string& site) {
     return "The site \"" + site +
-           "\" is neither a host name, an address nor an ipp://, ipps:// or socket:// address; "
-           "nothing is sent to it";
+           "\" is neither a host name, an address nor an ipp://, ipps:// or socket:// address "
+           "(with options such as wait=120 or wait=accepted after a blank); nothing is sent to it";
 }
 
 } // namespace
@@ -209,9 +209,15 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
         return;
     }
     SiteContext context = OpenSite(*address);
-    RemoteSendReport report = SendRemoteJob(context, job, [this] { return Stopping(); });
+    // Each line is shown as it comes: a job followed to its end takes a while.
+    const SendProgress progress = [this](const std::string& line) {
+        auto shown = std::make_unique<WorkerResult>();
+        shown->messages.push_back(line);
+        Post(shown.release());
+    };
+    RemoteSendReport report = SendRemoteJob(
+        context, job, SiteFollowSeconds(job.site), [this] { return Stopping(); }, progress);
     CloseSite(context);
-    result.messages.insert(result.messages.end(), report.messages.begin(), report.messages.end());
     for (const auto& state : report.states)
         result.states[state.first] = state.second;
     result.failed = report.failed;

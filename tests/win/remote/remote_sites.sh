@@ -13,6 +13,8 @@
 #                   RUN/users.txt)
 #     RUN/untrusted-site/  print server over TLS with the untrusted certificate
 #     RUN/ipp-printer/     an IPP Everywhere printer (ippeveprinter), its jobs in spool/
+#     RUN/slow-printer/    another, whose every job takes 8 seconds to print, so that a job
+#                          can be cancelled while it prints
 #     RUN/down.port        a port of 127.0.0.1 where nothing listens
 #   Each server's port is in its folder's ipp.port.
 #
@@ -77,6 +79,7 @@ start() {
     "$printserver" start "$run/untrusted-site" --tls "$run/certs/untrusted"
 
     "$printserver" start-ipp-printer "$run/ipp-printer" "Spoolwright Test Printer"
+    "$printserver" start-ipp-printer "$run/slow-printer" "Spoolwright Slow Printer" 8
 
     free_port >"$run/down.port"
 }
