@@ -65,6 +65,10 @@ std::uint32_t FollowSecondsOfPrinter(const std::string& printer) {
     const std::optional<std::vector<std::string>> sites = ReadSitesFile(RemoteSitesFile());
     if (!name || !sites)
         return kDefaultFollowSeconds;
+    // A printer's port says nothing of a job once it has its bytes.
+    const std::optional<SiteAddress> address = ParseSiteAddress(name->site);
+    if (address && address->appSocket)
+        return 0;
     return FollowSecondsOfSite(*sites, name->site);
 }
 
