@@ -78,6 +78,9 @@ start() {
 
     "$printserver" start "$run/untrusted-site" --tls "$run/certs/untrusted"
 
+    # The printer numbers its jobs from 1 at each start: the documents of an earlier
+    # start in the same run would hide the new ones.
+    rm -rf "$run/ipp-printer/spool" "$run/slow-printer/spool"
     "$printserver" start-ipp-printer "$run/ipp-printer" "Spoolwright Test Printer"
     "$printserver" start-ipp-printer "$run/slow-printer" "Spoolwright Slow Printer" 8
 
