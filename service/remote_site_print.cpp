@@ -79,8 +79,11 @@ std::int32_t PrintOnRemoteSite(const PrintRequest& request, const PrintContext& 
         if (found != known.schemes.end())
             site.scheme = found->second;
     }
-    const RemoteSendReport report = SendRemoteJob(
-        site, *check.job, SiteFollowSeconds(check.job->site), [] { return WaitsStopped().load(); });
+    // The service prints one file after the other: it waits for the job's end here.
+    const std::uint32_t followSeconds = SiteFollowSeconds(check.job->site);
+    const auto stopping = [] { return WaitsStopped().load(); };
+    RemoteSendReport report = SendRemoteJob(site, *check.job, followSeconds > 0, stopping);
+    FollowRemoteJob(site, *check.job, followSeconds, stopping, SendProgress(), report);
     if (site.scheme != 0) {
         const std::lock_guard<std::mutex> lock(known.guard);
         known.schemes[target] = site.scheme;

@@ -22,6 +22,8 @@ namespace {
 // A busy printer is asked again every second for a minute.
 constexpr int kBusyRetries = 60;
 constexpr DWORD kBusyRetryMs = 1000;
+// A wait between two questions about a job looks this often for a stop.
+constexpr DWORD kStopCheckMs = 250;
 
 // The entry of the answer wait in "Spoolwright.ini" in the Windows folder.
 std::string AnswerWaitEntry() {
@@ -159,9 +161,9 @@ class Sending {
         return true;
     }
 
-    // Sends every copy; the copies taken go to `taken`. False when one was not.
+    // Sends every copy; the copies to follow go to the report. False when one was not.
     bool SendCopies(const std::string& format, bool following,
-                    const std::function<bool()>& stopping, std::vector<FollowedCopy>& taken) {
+                    const std::function<bool()>& stopping) {
         for (int copy = 1; copy <= job_.copies; ++copy) {
             JobOutcome outcome = SendJobCopy(context_, job_, format);
             for (int wait = 0; outcome.busy && wait < kBusyRetries && !stopping(); ++wait) {
@@ -187,7 +189,7 @@ class Sending {
                 line += "; the printer is " + report_.states[target_];
             Say(line);
             if (following && outcome.jobId > 0)
-                taken.push_back(FollowedCopy{copy, outcome.jobId, 0, {}, {}, false, false});
+                report_.toFollow.push_back(TakenCopy{copy, outcome.jobId});
             else if (following)
                 Say(target_ + " gave no job id for copy " + std::to_string(copy) +
                     "; what becomes of it is not known");
@@ -211,7 +213,13 @@ class Sending {
             const std::uint64_t elapsed = GetTickCount() - start;
             if (allDone || elapsed >= waitMs || stopping())
                 break;
-            Sleep(NextQuestionDelayMs(elapsed, waitMs - elapsed));
+            // In short steps, so that a stop is not kept waiting.
+            for (DWORD left = NextQuestionDelayMs(elapsed, waitMs - elapsed);
+                 left > 0 && !stopping();) {
+                const DWORD step = left < kStopCheckMs ? left : kStopCheckMs;
+                Sleep(step);
+                left -= step;
+            }
         }
         for (const FollowedCopy& copy : copies)
             End(copy, followSeconds);
@@ -291,20 +299,31 @@ std::uint32_t SiteFollowSeconds(const std::string& site) {
     return sites ? FollowSecondsOfSite(*sites, site) : kDefaultFollowSeconds;
 }
 
-RemoteSendReport SendRemoteJob(SiteContext& context, const RemoteJob& job,
-                               std::uint32_t followSeconds, const std::function<bool()>& stopping,
+RemoteSendReport SendRemoteJob(SiteContext& context, const RemoteJob& job, bool following,
+                               const std::function<bool()>& stopping,
                                const SendProgress& progress) {
     RemoteSendReport report;
     Sending sending(context, job, progress, report);
     std::string format = job.documentFormat;
     if (!sending.AskPrinter(format) || !sending.Validate(format))
         return report;
-    std::vector<FollowedCopy> taken;
-    const bool following = followSeconds > 0;
-    if (!sending.SendCopies(format, following, stopping, taken) || taken.empty())
-        return report;
-    sending.Follow(taken, followSeconds, stopping);
+    sending.SendCopies(format, following, stopping);
+    if (report.failed)
+        report.toFollow.clear(); // the job ends with the copy that failed
     return report;
+}
+
+void FollowRemoteJob(SiteContext& context, const RemoteJob& job, std::uint32_t followSeconds,
+                     const std::function<bool()>& stopping, const SendProgress& progress,
+                     RemoteSendReport& report) {
+    std::vector<FollowedCopy> copies;
+    for (const TakenCopy& taken : report.toFollow)
+        copies.push_back(FollowedCopy{taken.copy, taken.jobId, 0, {}, {}, false, false});
+    report.toFollow.clear();
+    if (copies.empty())
+        return;
+    Sending sending(context, job, progress, report);
+    sending.Follow(copies, followSeconds, stopping);
 }
 
 } // namespace sw

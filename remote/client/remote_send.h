@@ -21,6 +21,12 @@
 
 namespace sw {
 
+// A copy the site took, by the job id it answered.
+struct TakenCopy {
+    int copy = 0;
+    int jobId = 0;
+};
+
 struct RemoteSendReport {
     std::vector<std::string> messages;         // one line per copy sent or the reason none was
     std::map<std::string, std::string> states; // "site:printer" -> the printer's state
@@ -30,6 +36,7 @@ struct RemoteSendReport {
     // gives the codes of remote_failure_codes.h.
     std::int32_t code = 0;
     bool taken = false; // the site took at least one copy: sending again would print it twice
+    std::vector<TakenCopy> toFollow; // the copies taken with a job id, when they are followed
     // The site asked for a sign-in (none was given, or it was not accepted):
     // what it said, and the job with the copies still to send.
     std::optional<OperationOutcome> signIn;
@@ -39,13 +46,21 @@ struct RemoteSendReport {
 // A line for the companion's window, as it happens.
 using SendProgress = std::function<void(const std::string& line)>;
 
-// Sends the job to its printer on the site of `context`, and follows it for
-// `followSeconds` (0: not at all); `stopping` ends the waits for a busy
-// printer and for the job's end. The lines go to `progress` as they come
-// when it is given, else into the report's messages.
-RemoteSendReport SendRemoteJob(SiteContext& context, const RemoteJob& job,
-                               std::uint32_t followSeconds, const std::function<bool()>& stopping,
+// Sends the job to its printer on the site of `context`; with `following`,
+// the copies the site took are kept in the report's toFollow for
+// FollowRemoteJob, and "Printed" waits for their end. `stopping` ends the
+// waits for a busy printer. The lines go to `progress` as they come when it
+// is given, else into the report's messages.
+RemoteSendReport SendRemoteJob(SiteContext& context, const RemoteJob& job, bool following,
+                               const std::function<bool()>& stopping,
                                const SendProgress& progress = SendProgress());
+
+// Asks the site about the report's copies to follow until each has ended or
+// `followSeconds` have passed (or `stopping`), and gives the report the code
+// of the first that did not print (remote_failure_codes.h).
+void FollowRemoteJob(SiteContext& context, const RemoteJob& job, std::uint32_t followSeconds,
+                     const std::function<bool()>& stopping, const SendProgress& progress,
+                     RemoteSendReport& report);
 
 // The follow wait of `site` as its entry in "SWRemote.txt" in the Windows
 // folder says, read now so that a change counts at once.

@@ -741,17 +741,24 @@ TEST_F(Companion, ReportsAJobCancelledWhileItPrints) {
 // A stopped queue takes the job and holds it: the window says before the
 // upload that the printer is stopped, and once the site's short wait has
 // run out the command line ends with the code of a job that has not ended.
+// While the held job is followed, the site's other queues print.
 TEST_F(Companion, ReportsAJobStillHeldWhenTheSitesWaitRunsOut) {
-    WriteSites(Address(kPlainSite) + " wait=3");
+    WriteSites(Address(kPlainSite) + " wait=6");
     const std::string stopped = Address(kPlainSite) + ":sw_stopped";
-    const swtest::TempFile report("held\r\n");
-    EXPECT_EQ(PrintFromCommandLine(stopped, report.Path()),
-              static_cast<DWORD>(sw::kJobNotEndedCode))
+    const swtest::TempFile report("held\r\n"), other("not held up\r\n");
+    auto held = swtest::StartProgram("\"" + stopped + "|" + report.Path() + "\"");
+    ASSERT_TRUE(swtest::WaitFor([&] { return LogHas("Sent " + report.Path()); }, 60000))
         << LogText();
+    auto inbox = SiteInbox(kPlainQueue);
+    EXPECT_EQ(PrintFromCommandLine(Entry(kPlainQueue), other.Path()), 0u) << LogText();
+    EXPECT_EQ(inbox.NextJob(), "not held up\r\n") << LogText();
+    EXPECT_FALSE(LogHas("Not printed on " + stopped)) << "held up by the held job\n" << LogText();
+
+    EXPECT_EQ(held.WaitForExit(60000), static_cast<DWORD>(sw::kJobNotEndedCode)) << LogText();
     EXPECT_TRUE(LogHas(stopped + " is stopped (paused): Stopped for the tests; the job is sent all "
                                  "the same"))
         << LogText();
-    EXPECT_TRUE(LogHas(" (copy 1 of 1) has not printed within the wait of 3 s; it is pending"))
+    EXPECT_TRUE(LogHas(" (copy 1 of 1) has not printed within the wait of 6 s; it is pending"))
         << LogText();
     EXPECT_TRUE(LogHas("(error 258)")) << LogText();
     swtest::RunHostCommand("PATH=\"$PATH:/usr/sbin:/sbin\"; . " +
