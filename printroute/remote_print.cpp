@@ -8,6 +8,10 @@
 #include "printroute/remote_print_texts.h"
 #include "remote/companion_protocol.h"
 #include "remote/job_outcome.h"
+#include "remote/remote_sites.h"
+#include "remote/remote_sites_file.h"
+#include "remote/site_address.h"
+#include "remote/site_entry.h"
 #include "settings/copies_query.h"
 #include "settings/printer_queries.h"
 
@@ -63,6 +67,20 @@ std::uint64_t FileBytes(const std::string& path) {
                : 0;
 }
 
+// How long the companion follows a job to the printer's site once the site
+// took it, as the site's entry in "SWRemote.txt" says.
+std::uint32_t FollowSecondsOfPrinter(const std::string& printer) {
+    const std::optional<RemotePrinterName> name = SplitRemotePrinterItem(TrimSpaces(printer));
+    const std::optional<std::vector<std::string>> sites = ReadSitesFile(RemoteSitesFile());
+    if (!name || !sites)
+        return kDefaultFollowSeconds;
+    // A printer's port says nothing of a job once it has its bytes.
+    const std::optional<SiteAddress> address = ParseSiteAddress(name->site);
+    if (address && (address->appSocket || IsLpdSite(*address)))
+        return 0;
+    return FollowSecondsOfSite(*sites, name->site);
+}
+
 } // namespace
 
 bool IsRemotePrinter(std::string_view printer) {
@@ -113,7 +131,8 @@ std::int32_t PrintThroughCompanion(const PrintRequest& request, const PrintRules
     const bool forwarded = static_cast<bool>(request.forwardOutcome);
     const unsigned forward =
         forwarded ? ForwardCompanionOutcome(TrimSpaces(printer), handed,
-                                            OutcomeWaitMs(FileBytes(handed), texts.copyCount),
+                                            OutcomeWaitMs(FileBytes(handed), texts.copyCount,
+                                                          FollowSecondsOfPrinter(printer)),
                                             request.forwardOutcome)
                   : 0;
     if (request.awaitOutcome)
@@ -126,7 +145,8 @@ std::int32_t PrintThroughCompanion(const PrintRequest& request, const PrintRules
     }
     if (!request.awaitOutcome)
         return 0;
-    return AwaitCompanionOutcome(OutcomeWaitMs(FileBytes(handed), texts.copyCount));
+    return AwaitCompanionOutcome(
+        OutcomeWaitMs(FileBytes(handed), texts.copyCount, FollowSecondsOfPrinter(printer)));
 }
 
 } // namespace sw

@@ -14,6 +14,8 @@ namespace sw {
 namespace ipp {
 // Operations.
 inline constexpr std::uint16_t kPrintJob = 0x0002;
+inline constexpr std::uint16_t kValidateJob = 0x0004;
+inline constexpr std::uint16_t kGetJobAttributes = 0x0009;
 inline constexpr std::uint16_t kGetPrinterAttributes = 0x000B;
 inline constexpr std::uint16_t kCupsGetPrinters = 0x4002;
 // Delimiters that open an attribute group, and the end of the attributes.

@@ -21,14 +21,35 @@ void AddStateAttributes(IppRequest& request) {
         .AddValue(ipp::kKeyword, "printer-state-message");
 }
 
-} // namespace
-
-std::string PrintJobRequest(const PrintJobAttributes& job, std::uint32_t requestId) {
-    IppRequest request = WithOperationStart(ipp::kPrintJob, requestId);
+std::string JobRequest(std::uint16_t operation, const PrintJobAttributes& job,
+                       std::uint32_t requestId) {
+    IppRequest request = WithOperationStart(operation, requestId);
     request.Add(ipp::kUri, "printer-uri", job.printerUri)
         .Add(ipp::kName, "requesting-user-name", job.userName)
         .Add(ipp::kName, "job-name", job.jobName)
         .Add(ipp::kMimeMediaType, "document-format", job.documentFormat);
+    return request.Bytes();
+}
+
+} // namespace
+
+std::string PrintJobRequest(const PrintJobAttributes& job, std::uint32_t requestId) {
+    return JobRequest(ipp::kPrintJob, job, requestId);
+}
+
+std::string ValidateJobRequest(const PrintJobAttributes& job, std::uint32_t requestId) {
+    return JobRequest(ipp::kValidateJob, job, requestId);
+}
+
+std::string GetJobAttributesRequest(std::string_view printerUri, std::int32_t jobId,
+                                    std::string_view userName, std::uint32_t requestId) {
+    IppRequest request = WithOperationStart(ipp::kGetJobAttributes, requestId);
+    request.Add(ipp::kUri, "printer-uri", printerUri)
+        .AddInteger(ipp::kInteger, "job-id", jobId)
+        .Add(ipp::kName, "requesting-user-name", userName)
+        .Add(ipp::kKeyword, "requested-attributes", "job-state")
+        .AddValue(ipp::kKeyword, "job-state-reasons")
+        .AddValue(ipp::kKeyword, "job-state-message");
     return request.Bytes();
 }
 

@@ -31,15 +31,20 @@ std::optional<JobOutcomeNote> ReadJobOutcomeText(std::string_view text) {
     return note;
 }
 
-std::uint32_t OutcomeWaitMs(std::uint64_t fileBytes, std::uint32_t copies) {
+std::uint32_t OutcomeWaitMs(std::uint64_t fileBytes, std::uint32_t copies,
+                            std::uint32_t followSeconds) {
     constexpr std::uint64_t kMinuteMs = 60000;
     constexpr std::uint64_t kLongestMs = 6 * 60 * kMinuteMs;
+    // The last question about the job may be under way when its wait ends.
+    constexpr std::uint64_t kFollowMarginMs = 30000;
     const std::uint64_t perCopyMs = kMinuteMs + fileBytes / kBytesPerExtraSecond * 1000;
     const std::uint64_t count = copies > 0 ? copies : 1;
     // Past the longest wait, a product could overflow: compare before it.
     if (perCopyMs > kLongestMs / count)
         return static_cast<std::uint32_t>(kLongestMs);
-    const std::uint64_t total = kMinuteMs + perCopyMs * count;
+    const std::uint64_t followMs =
+        followSeconds > 0 ? std::uint64_t{followSeconds} * 1000 + kFollowMarginMs : 0;
+    const std::uint64_t total = kMinuteMs + perCopyMs * count + followMs;
     return static_cast<std::uint32_t>(total < kLongestMs ? total : kLongestMs);
 }
 

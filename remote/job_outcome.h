@@ -40,8 +40,11 @@ std::optional<JobOutcomeNote> ReadJobOutcomeText(std::string_view text);
 // copies of a file of `fileBytes`: a minute, and for each copy a minute and
 // a second per kBytesPerExtraSecond (the companion's own wait for a large
 // job), so that a site that cannot be reached gives the companion's code
-// rather than no answer; never more than six hours.
-std::uint32_t OutcomeWaitMs(std::uint64_t fileBytes, std::uint32_t copies);
+// rather than no answer; and the site's wait for the job's end
+// (`followSeconds`, site_entry.h) with half a minute more, so that a job
+// still held then gives its own code; never more than six hours.
+std::uint32_t OutcomeWaitMs(std::uint64_t fileBytes, std::uint32_t copies,
+                            std::uint32_t followSeconds = 0);
 
 // True when the answer is for the print of `file` on `printer`: the file as
 // it was written, the printer with no regard to letter case (the companion's

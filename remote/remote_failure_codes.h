@@ -17,6 +17,9 @@ inline constexpr std::int32_t kSignInNotSentCode = 5;
 // the formats it can be sent in; for a Line Printer Daemon, any of its
 // acknowledgements other than 0, or the connection closed before one.
 inline constexpr std::int32_t kJobRefusedCode = 50;
+// ERROR_PRINT_CANCELLED: the site took the job and it was cancelled there
+// (by a user or an operator) before it printed.
+inline constexpr std::int32_t kJobCancelledCode = 63;
 // ERROR_UNEXP_NET_ERR: the answer was no IPP, or an HTTP status other than these.
 inline constexpr std::int32_t kUnexpectedAnswerCode = 59;
 // ERROR_BUSY: the printer stayed busy with other jobs.
@@ -30,6 +33,12 @@ inline constexpr std::int32_t kNoSignInStoredCode = 1168;
 inline constexpr std::int32_t kSignInRefusedCode = 1326;
 // ERROR_INVALID_PRINTER_NAME: the site has no such printer.
 inline constexpr std::int32_t kNoSuchRemotePrinterCode = 1801;
+// WAIT_TIMEOUT: the site took the job, and it was still pending, held or
+// printing when the site's wait for its end ran out.
+inline constexpr std::int32_t kJobNotEndedCode = 258;
+// ERROR_OPERATION_ABORTED: the site took the job and then gave it up (the
+// printer or its filters failed).
+inline constexpr std::int32_t kJobAbortedCode = 995;
 
 // The code of an HTTP status other than 200 and 401: a resource the site does
 // not have is a printer it does not have.

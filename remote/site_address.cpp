@@ -2,6 +2,7 @@
 
 #include "common/text_helpers.h"
 #include "remote/lpd_job.h"
+#include "remote/site_entry.h"
 
 #include <cstddef>
 
@@ -319,10 +320,19 @@ std::optional<RemotePrinterName> SplitRemotePrinterItem(std::string_view item) {
                              std::string(item.substr(colon + 1))};
 }
 
+namespace {
+
+bool IsUsableEntry(std::string_view entry) {
+    const std::optional<SiteEntry> read = ReadSiteEntry(entry);
+    return read && ParseSiteAddress(read->site);
+}
+
+} // namespace
+
 std::vector<std::string> UnusableSites(const std::vector<std::string>& sites) {
     std::vector<std::string> unusable;
     for (const std::string& site : sites) {
-        if (!ParseSiteAddress(site))
+        if (!IsUsableEntry(site))
             unusable.push_back(site);
     }
     return unusable;
@@ -331,7 +341,7 @@ std::vector<std::string> UnusableSites(const std::vector<std::string>& sites) {
 std::vector<std::string> UsableSites(const std::vector<std::string>& sites) {
     std::vector<std::string> usable;
     for (const std::string& site : sites) {
-        if (ParseSiteAddress(site))
+        if (IsUsableEntry(site))
             usable.push_back(site);
     }
     return usable;
@@ -343,7 +353,7 @@ bool IsPrinterOfListedSite(std::string_view item, const std::vector<std::string>
         return false;
     const std::string site = UpperCase(name->site);
     for (const std::string& entry : sites) {
-        if (UpperCase(TrimSpaces(entry)) == site)
+        if (UpperCase(SiteOfEntry(entry)) == site)
             return true;
     }
     return false;

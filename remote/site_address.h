@@ -51,8 +51,9 @@ struct SiteAddress {
 std::optional<SiteAddress> ParseSiteAddress(std::string_view site);
 
 // The entries of a sites list that name no site (ParseSiteAddress refuses
-// them, as "smb://host/queue" or a typing error), in their order: nothing
-// is listed or sent for them.
+// their address, as "smb://host/queue" or a typing error, or an option of
+// theirs does not read: site_entry.h), in their order: nothing is listed or
+// sent for them.
 std::vector<std::string> UnusableSites(const std::vector<std::string>& sites);
 
 // The entries that name a site, in their order.
@@ -101,8 +102,8 @@ struct RemotePrinterName {
 std::optional<RemotePrinterName> SplitRemotePrinterItem(std::string_view item);
 
 // True when the remote printer's site is one of the sites (entries of the
-// sites file; blanks at their ends and letter case do not count, as in the
-// companion's list): only the companion lists it, and only for such a site.
+// sites file, their options aside; blanks at their ends and letter case do
+// not count, as in the companion's list): only the companion lists it, and only for such a site.
 bool IsPrinterOfListedSite(std::string_view item, const std::vector<std::string>& sites);
 
 } // namespace sw

@@ -9,6 +9,9 @@
 #include "remote/remote_sites_file.h"
 #include "remote/sign_in_rules.h"
 #include "remote/site_address.h"
+#include "unattended/event_log_line.h"
+#include "unattended/local_clock.h"
+#include "unattended/unattended_run.h"
 
 #include <windows.h>
 
@@ -83,11 +86,22 @@ std::int32_t PrintOnRemoteSite(const PrintRequest& request, const PrintContext& 
         if (found != known.schemes.end())
             site.scheme = found->second;
     }
-    const RemoteSendReport report =
-        SendRemoteJob(site, *check.job, [] { return WaitsStopped().load(); });
+    // The service prints one file after the other: it waits for the job's end here.
+    const std::uint32_t followSeconds = SiteFollowSeconds(check.job->site);
+    const auto stopping = [] { return WaitsStopped().load(); };
+    RemoteSendReport report = SendRemoteJob(site, *check.job, followSeconds > 0, stopping);
+    FollowRemoteJob(site, *check.job, followSeconds, stopping, SendProgress(), report);
     if (site.scheme != 0) {
         const std::lock_guard<std::mutex> lock(known.guard);
         known.schemes[target] = site.scheme;
+    }
+    // A job the site took is not sent again, whatever became of it there:
+    // a held job would print twice once the printer is back. Its end is
+    // logged with its code, and the file counts as handed on.
+    if (report.taken && report.code != 0) {
+        AppendEventLog(SingleLogLine(SentNotPrintedLine(
+            CurrentLocalTime(), std::string(), request.file, request.printer, report.code)));
+        return 0;
     }
     return report.code;
 }

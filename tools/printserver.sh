@@ -11,10 +11,12 @@
 #                                         "name:password") sign in (see require-signin)
 #   printserver.sh add-printer RUN NAME   start a virtual printer and add raw queue NAME for it
 #   printserver.sh require-signin RUN NAME  jobs for queue NAME need a user's sign-in (Basic)
-#   printserver.sh start-ipp-printer RUN NAME  an IPP Everywhere printer (ippeveprinter) named
-#                                         NAME on a free port of 127.0.0.1 (RUN/ipp.port), at
+#   printserver.sh start-ipp-printer RUN NAME [SECONDS]  an IPP Everywhere printer
+#                                         (ippeveprinter) named NAME on a free port of
+#                                         127.0.0.1 (RUN/ipp.port), at
 #                                         ipp://127.0.0.1:PORT/ipp/print; each job's document
-#                                         is kept in RUN/spool
+#                                         is kept in RUN/spool; with SECONDS each job takes that
+#                                         long to print (a job can be cancelled meanwhile)
 #   printserver.sh set-default RUN NAME   make NAME the server's default queue
 #   printserver.sh job-names RUN NAME     print the names of NAME's completed jobs, oldest first
 #   printserver.sh wait-idle RUN [NAME]   wait until no job is pending or printing
@@ -383,7 +385,7 @@ run_cupsd() {
 # that the machine's own bus and daemon (if any) are neither used nor disturbed; avahi is
 # kept to the loopback interface.
 cmd_start_ipp_printer() {
-    local name=$1 here
+    local name=$1 seconds=${2:-} here
     here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
     local pidfile=$RUN/pids/ippeveprinter.pid running
     if running=$(running_pid "$pidfile"); then
@@ -392,13 +394,20 @@ cmd_start_ipp_printer() {
     mkdir -p "$RUN/pids" "$RUN/spool"
     chmod 755 "$RUN"
     rm -f "$RUN/ipp.port"
-    local port
+    local port command=/bin/true
     port=$(free_port) || die "cannot find a free TCP port"
+    if [[ -n $seconds ]]; then
+        [[ $seconds =~ ^[0-9]+$ ]] || die "not a number of seconds: $seconds"
+        # exec: a cancelled job's signal ends the sleep itself.
+        command=$RUN/print-slowly.sh
+        printf '#!/bin/sh\nexec sleep %s\n' "$seconds" >"$command"
+        chmod 755 "$command"
+    fi
     printf '%s\n' '[server]' 'allow-interfaces=lo' 'use-ipv4=yes' 'use-ipv6=no' \
         '[wide-area]' 'enable-wide-area=no' \
         '[publish]' 'publish-hinfo=no' 'publish-workstation=no' >"$RUN/avahi-daemon.conf"
     unshare --mount --propagation private /bin/sh -c '
-        run=$1 port=$2 name=$3 here=$4
+        run=$1 port=$2 name=$3 here=$4 command=$5
         mount -t tmpfs -o mode=755 tmpfs /run || exit 1
         mkdir -p /run/dbus /run/avahi-daemon
         dbus-daemon --system --nofork --nopidfile >"$run/dbus.log" 2>&1 &
@@ -416,9 +425,9 @@ cmd_start_ipp_printer() {
         done
         # -c: a print command that returns at once, in place of the seconds of
         # "printing" it would otherwise pretend, during which it refuses jobs.
-        exec ippeveprinter -p "$port" -n localhost -d "$run/spool" -k -c /bin/true \
+        exec ippeveprinter -p "$port" -n localhost -d "$run/spool" -k -c "$command" \
             -f application/octet-stream,application/vnd.hp-pcl,text/plain "$name"
-    ' sh "$RUN" "$port" "$name" "$here" </dev/null >"$RUN/ippeveprinter.log" 2>&1 &
+    ' sh "$RUN" "$port" "$name" "$here" "$command" </dev/null >"$RUN/ippeveprinter.log" 2>&1 &
     local pid=$!
     write_pid_file "$pid" "$pidfile"
     local deadline=$((SECONDS + START_TIMEOUT))
@@ -637,7 +646,7 @@ shift 2
 case $command:$# in
 start:*) cmd_start "$@" ;;
 require-signin:1) cmd_require_signin "$1" ;;
-start-ipp-printer:1) cmd_start_ipp_printer "$1" ;;
+start-ipp-printer:1 | start-ipp-printer:2) cmd_start_ipp_printer "$@" ;;
 add-printer:1) cmd_add_printer "$1" ;;
 set-default:1) cmd_set_default "$1" ;;
 job-names:1) cmd_job_names "$1" ;;

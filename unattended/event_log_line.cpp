@@ -36,6 +36,14 @@ std::string PrintedNotMovedLine(const LocalTime& now, std::string_view folder,
     return line;
 }
 
+std::string SentNotPrintedLine(const LocalTime& now, std::string_view folder, std::string_view name,
+                               std::string_view printer, std::int32_t code) {
+    std::string line = LinePrefix(now, folder, name) + "   sent to ";
+    line += printer;
+    line += ", where it has not printed: Error " + std::to_string(code) + "; not sent again";
+    return line;
+}
+
 std::string MayHaveBeenPrintedLine(const LocalTime& now, std::string_view folder,
                                    std::string_view name, std::string_view printer) {
     std::string line = LinePrefix(now, folder, name) + "   may have been printed to ";

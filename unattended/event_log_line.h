@@ -24,6 +24,12 @@ std::string NotPrintedLine(const LocalTime& now, std::string_view folder, std::s
 std::string PrintedNotMovedLine(const LocalTime& now, std::string_view folder,
                                 std::string_view name, std::string_view printer, std::int32_t code);
 
+// "mm-dd-yyyy   hh:mm:ss   FOLDERNAME   sent to PRINTER, where it has not
+// printed: Error CODE; not sent again": a remote site took the job and then
+// cancelled or aborted it, or still held it when the wait for its end ran out.
+std::string SentNotPrintedLine(const LocalTime& now, std::string_view folder, std::string_view name,
+                               std::string_view printer, std::int32_t code);
+
 // "mm-dd-yyyy   hh:mm:ss   FOLDERNAME   may have been printed to PRINTER before
 // the program stopped; not printed again": the program stopped between
 // noting the file and finishing with it.

@@ -39,12 +39,26 @@ void TakeOutcome(const IppExchange& exchange, OperationOutcome& outcome) {
     outcome.needsSignIn = exchange.needsSignIn;
     outcome.signInRejected = exchange.signInRejected;
     outcome.busy = exchange.ippStatus == kServerBusy;
+    outcome.ippStatus = exchange.ippStatus;
 }
 
 IppExchange Exchange(SiteContext& context, const std::string& resource,
                      const IppRequestBody& body) {
     return ExchangeIpp(context.address, resource, body, context.credential, context.scheme,
                        context.answerWaitSeconds);
+}
+
+// client-error-not-found: a job the site no longer keeps.
+constexpr std::uint16_t kNotFound = 0x0406;
+
+PrintJobAttributes JobAttributes(const SiteContext& context, const RemoteJob& job,
+                                 const std::string& documentFormat) {
+    PrintJobAttributes attributes;
+    attributes.printerUri = PrinterUri(context.address, job.printer);
+    attributes.userName = Utf8FromAnsi(context.userName);
+    attributes.jobName = Utf8FromAnsi(JobDocumentName(job.file));
+    attributes.documentFormat = documentFormat;
+    return attributes;
 }
 
 // The file's last byte is a form feed: the job's length depends on it.
@@ -109,6 +123,50 @@ PrinterListing ListSitePrinters(SiteContext& context) {
     return listing;
 }
 
+PrinterListing AskPrinterState(SiteContext& context, const std::string& printer) {
+    PrinterListing listing;
+    const std::string request = GetPrinterAttributesRequest(
+        PrinterUri(context.address, printer), Utf8FromAnsi(context.userName), NextRequestId());
+    const IppExchange exchange =
+        Exchange(context, PrinterResource(context.address, printer), BodyOf(request));
+    TakeOutcome(exchange, listing);
+    if (exchange.answer)
+        listing.printers = PrinterStatuses(*exchange.answer);
+    return listing;
+}
+
+OperationOutcome ValidateJob(SiteContext& context, const RemoteJob& job,
+                             const std::string& documentFormat) {
+    OperationOutcome outcome;
+    const std::string request =
+        ValidateJobRequest(JobAttributes(context, job, documentFormat), NextRequestId());
+    TakeOutcome(Exchange(context, PrinterResource(context.address, job.printer), BodyOf(request)),
+                outcome);
+    return outcome;
+}
+
+JobQuestion AskJobState(SiteContext& context, const RemoteJob& job, int jobId) {
+    JobQuestion question;
+    const std::string request =
+        GetJobAttributesRequest(PrinterUri(context.address, job.printer), jobId,
+                                Utf8FromAnsi(context.userName), NextRequestId());
+    const std::uint32_t wait = context.answerWaitSeconds < kJobQuestionAnswerSeconds
+                                   ? context.answerWaitSeconds
+                                   : kJobQuestionAnswerSeconds;
+    const IppExchange exchange =
+        ExchangeIpp(context.address, PrinterResource(context.address, job.printer), BodyOf(request),
+                    context.credential, context.scheme, wait);
+    TakeOutcome(exchange, question);
+    question.unknownJob = exchange.ippStatus == kNotFound;
+    if (exchange.answer)
+        question.status = JobStatusOf(*exchange.answer);
+    if (exchange.answer && !question.status) {
+        question.problem = "the answer about job " + std::to_string(jobId) + " gave no job-state";
+        question.code = kUnexpectedAnswerCode;
+    }
+    return question;
+}
+
 JobOutcome SendJobCopy(SiteContext& context, const RemoteJob& job,
                        const std::string& documentFormat) {
     JobOutcome outcome;
@@ -124,12 +182,8 @@ JobOutcome SendJobCopy(SiteContext& context, const RemoteJob& job,
     GetFileSizeEx(file, &size);
     const auto fileLength = static_cast<std::uint64_t>(size.QuadPart);
 
-    PrintJobAttributes attributes;
-    attributes.printerUri = PrinterUri(context.address, job.printer);
-    attributes.userName = Utf8FromAnsi(context.userName);
-    attributes.jobName = Utf8FromAnsi(JobDocumentName(job.file));
-    attributes.documentFormat = documentFormat;
-    const std::string request = PrintJobRequest(attributes, NextRequestId());
+    const std::string request =
+        PrintJobRequest(JobAttributes(context, job, documentFormat), NextRequestId());
 
     IppRequestBody body;
     body.length = request.size() +

@@ -1,9 +1,11 @@
 // The companion's IPP operations on a site: list a print server's printers,
-// ask one printer for its state and formats, send one copy of a job.
+// ask one printer for its state and formats, ask whether it would take a
+// job, send one copy of a job, and ask what became of it.
 #pragma once
 
 #include "remote/client/ipp_exchange.h"
 #include "remote/client/site_credentials.h"
+#include "remote/job_follow.h"
 #include "remote/printer_status.h"
 #include "remote/remote_job.h"
 #include "remote/request_waits.h"
@@ -27,9 +29,10 @@ struct SiteContext {
 };
 
 struct OperationOutcome {
-    std::string problem;   // empty when it worked
-    std::int32_t code = 0; // the system error code of the problem (remote_failure_codes.h)
-    bool busy = false;     // the printer is busy with another job: try again shortly
+    std::string problem;         // empty when it worked
+    std::int32_t code = 0;       // the system error code of the problem (remote_failure_codes.h)
+    std::uint16_t ippStatus = 0; // the IPP status of a refusal; 0 when there was no answer
+    bool busy = false;           // the printer is busy with another job: try again shortly
     bool needsSignIn = false;
     bool signInRejected = false;
 };
@@ -41,6 +44,25 @@ struct PrinterListing : OperationOutcome {
 // The printers of the site: every queue of a print server (CUPS-Get-Printers),
 // or the one printer a printer site names (Get-Printer-Attributes).
 PrinterListing ListSitePrinters(SiteContext& context);
+
+// The state and formats of the job's printer (Get-Printer-Attributes at its
+// resource), a print server's queue as well as a printer site.
+PrinterListing AskPrinterState(SiteContext& context, const std::string& printer);
+
+// Validate-Job for the job in `documentFormat`: the document is not sent, so
+// that a site that asks for a sign-in asks before the upload; once it is
+// given, the scheme it named is kept in `context` for the Print-Job.
+OperationOutcome ValidateJob(SiteContext& context, const RemoteJob& job,
+                             const std::string& documentFormat);
+
+struct JobQuestion : OperationOutcome {
+    std::optional<JobStatus> status; // what the site said of the job
+    bool unknownJob = false;         // the site no longer knows the job
+};
+
+// Get-Job-Attributes for job `jobId` of the job's printer, waiting at most
+// kJobQuestionAnswerSeconds for the answer.
+JobQuestion AskJobState(SiteContext& context, const RemoteJob& job, int jobId);
 
 struct JobOutcome : OperationOutcome {
     bool sent = false;

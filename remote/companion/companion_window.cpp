@@ -13,6 +13,7 @@
 #include "remote/remote_job.h"
 #include "remote/remote_sites_file.h"
 #include "remote/remote_sites_line.h"
+#include "remote/site_entry.h"
 
 #include <algorithm>
 #include <deque>
@@ -154,7 +155,8 @@ void OnRefresh(HWND window) {
     ++state->generation;
     state->sites.clear();
     for (const std::string& entry : *sites) {
-        const std::string site = TrimSpaces(entry);
+        // The address alone is the site: its options do not name its printers.
+        const std::string site = SiteOfEntry(entry);
         const bool known =
             std::any_of(state->sites.begin(), state->sites.end(),
                         [&](const ListedSite& listed) { return listed.site == site; });

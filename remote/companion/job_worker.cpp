@@ -20,7 +20,8 @@ constexpr DWORD kStopWaitMs = 2000;
 std::string BadSiteMessage(const std::string& site) {
     return "The site \"" + site +
            "\" is neither a host name, an address nor an ipp://, ipps://, socket:// or lpd:// "
-           "address; nothing is sent to it";
+           "address (with options such as wait=120 or wait=accepted after a blank); nothing is "
+           "sent to it";
 }
 
 } // namespace
@@ -41,15 +42,21 @@ JobWorker::~JobWorker() {
     EnterCriticalSection(&lock_);
     stopping_ = true;
     LeaveCriticalSection(&lock_);
+    std::vector<SiteQueue*> all;
     for (auto& queue : queues_)
-        queue.second->Stop();
-    // All the sites share the one wait.
+        all.push_back(queue.second.get());
+    for (auto& queue : follows_) // none is added once stopping_ is set
+        all.push_back(queue.get());
+    for (SiteQueue* queue : all)
+        queue->Stop();
+    // All the sites and follows share the one wait.
     const DWORD start = GetTickCount();
-    for (auto& queue : queues_) {
+    for (SiteQueue* queue : all) {
         const DWORD spent = GetTickCount() - start;
-        queue.second->Finish(spent < kStopWaitMs ? kStopWaitMs - spent : 0);
+        queue->Finish(spent < kStopWaitMs ? kStopWaitMs - spent : 0);
     }
     queues_.clear();
+    follows_.clear();
     DeleteCriticalSection(&lock_);
 }
 
@@ -217,9 +224,16 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
         return;
     }
     SiteContext context = OpenSite(*address);
-    RemoteSendReport report = SendRemoteJob(context, job, [this] { return Stopping(); });
+    // Each line is shown as it comes: a job followed to its end takes a while.
+    const SendProgress progress = [this](const std::string& line) {
+        auto shown = std::make_unique<WorkerResult>();
+        shown->messages.push_back(line);
+        Post(shown.release());
+    };
+    const std::uint32_t followSeconds = SiteFollowSeconds(job.site);
+    RemoteSendReport report = SendRemoteJob(
+        context, job, followSeconds > 0, [this] { return Stopping(); }, progress);
     CloseSite(context);
-    result.messages.insert(result.messages.end(), report.messages.begin(), report.messages.end());
     for (const auto& state : report.states)
         result.states[state.first] = state.second;
     result.failed = report.failed;
@@ -229,7 +243,52 @@ void JobWorker::Send(const Task& task, WorkerResult& result) {
         result.signIns.push_back(request);
         return; // answered once the sign-in is given or refused
     }
+    if (!report.toFollow.empty()) {
+        // Followed off the site's queue: the site's other jobs do not wait
+        // for this one to print.
+        Follow(context, job, followSeconds, std::move(report));
+        return;
+    }
     result.outcome = JobEnd(job, report.failed ? static_cast<std::uint32_t>(report.code) : 0);
+}
+
+void JobWorker::Follow(SiteContext context, const RemoteJob& job, std::uint32_t followSeconds,
+                       RemoteSendReport report) {
+    auto follow = [this, context, job, followSeconds, report]() mutable {
+        const SendProgress progress = [this](const std::string& line) {
+            auto shown = std::make_unique<WorkerResult>();
+            shown->messages.push_back(line);
+            Post(shown.release());
+        };
+        FollowRemoteJob(
+            context, job, followSeconds, [this] { return Stopping(); }, progress, report);
+        auto end = std::make_unique<WorkerResult>();
+        end->failed = report.failed;
+        end->outcome = JobEnd(job, report.failed ? static_cast<std::uint32_t>(report.code) : 0);
+        Post(end.release());
+    };
+    EnterCriticalSection(&lock_);
+    SiteQueue* queue = nullptr;
+    if (!stopping_) {
+        for (const std::unique_ptr<SiteQueue>& idle : follows_) {
+            if (idle->Idle())
+                queue = idle.get();
+        }
+        if (queue == nullptr) {
+            auto added = std::make_unique<SiteQueue>();
+            if (added->Started()) {
+                queue = added.get();
+                follows_.push_back(std::move(added));
+            }
+        }
+        if (queue != nullptr)
+            queue->Add(follow);
+    }
+    const bool stopping = stopping_;
+    LeaveCriticalSection(&lock_);
+    // Without a thread of its own the job is followed here.
+    if (queue == nullptr && !stopping)
+        follow();
 }
 
 void JobWorker::SendToPort(const SiteAddress& address, const RemoteJob& job, WorkerResult& result) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "remote/client/ipp_client.h"
+#include "remote/client/remote_send.h"
 #include "remote/companion/site_queue.h"
 #include "remote/job_outcome.h"
 #include "remote/remote_job.h"
@@ -87,6 +88,10 @@ class JobWorker {
     WorkerResult* Do(const Task& task);
     void List(const Task& task, WorkerResult& result);
     void Send(const Task& task, WorkerResult& result);
+    // Follows the copies the site took on a thread of the follows (one that
+    // is idle, else a new one), and posts the job's end.
+    void Follow(SiteContext context, const RemoteJob& job, std::uint32_t followSeconds,
+                RemoteSendReport report);
     // Sends the job to a printer's port (an AppSocket site) or to a daemon's
     // queue (an LPD site).
     void SendToPort(const SiteAddress& address, const RemoteJob& job, WorkerResult& result);
@@ -96,7 +101,7 @@ class JobWorker {
     bool Stopping();
 
     HWND window_;
-    CRITICAL_SECTION lock_; // guards stopping_ and schemes_
+    CRITICAL_SECTION lock_; // guards stopping_, schemes_ and follows_
     bool stopping_ = false;
     const std::string userName_;
     // The sign-in scheme each site named in its last 401, by credential
@@ -104,6 +109,8 @@ class JobWorker {
     std::map<std::string, unsigned> schemes_;
     // Each site's queue, by its entry as written; the window's thread only.
     std::map<std::string, std::unique_ptr<SiteQueue>> queues_;
+    // The threads that follow jobs the sites took, each one job at a time.
+    std::vector<std::unique_ptr<SiteQueue>> follows_;
 };
 
 } // namespace sw

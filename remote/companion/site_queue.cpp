@@ -26,6 +26,13 @@ bool SiteQueue::Add(std::function<void()> task) {
     return waits;
 }
 
+bool SiteQueue::Idle() {
+    EnterCriticalSection(&lock_);
+    const bool idle = !running_ && tasks_.empty();
+    LeaveCriticalSection(&lock_);
+    return idle;
+}
+
 void SiteQueue::Stop() {
     EnterCriticalSection(&lock_);
     stopping_ = true;

@@ -18,6 +18,8 @@ class SiteQueue {
     SiteQueue& operator=(const SiteQueue&) = delete;
 
     bool Started() const { return thread_ != nullptr; }
+    // No task under way and none waiting.
+    bool Idle();
     // Queues the task; true when it waits behind another that is not done.
     bool Add(std::function<void()> task);
     // Drops the tasks that wait and lets the thread end after the one under way.

@@ -3,11 +3,13 @@
 // itself when no entry is empty at its front or holds a separator or a line
 // break, and an accepted site has a host that is accepted again, a path
 // free of blanks and separators, and a URI that reads back as the same site;
-// a daemon's queue is a queue name that reads back as the same queue.
+// a daemon's queue is a queue name that reads back as the same queue; an
+// entry's options never leave a blank in its site or a wait past the longest.
 #include "fuzz_check.h"
 #include "remote/lpd_job.h"
 #include "remote/remote_sites_line.h"
 #include "remote/site_address.h"
+#include "remote/site_entry.h"
 
 #include <cstdint>
 #include <string>
@@ -41,6 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             swfuzz::CrashIf(!again || again->host != address->host ||
                             again->port != address->port || again->lpdQueue != address->lpdQueue);
         }
+        const auto entry = sw::ReadSiteEntry(site);
+        swfuzz::CrashIf(entry && (entry->site.find_first_of(" \t") != std::string::npos ||
+                                  entry->followSeconds > sw::kLongestFollowSeconds));
+        swfuzz::CrashIf(entry && sw::SiteOfEntry(site) != entry->site);
         const auto name = sw::SplitRemotePrinterItem(site);
         swfuzz::CrashIf(name && sw::RemotePrinterItem(name->site, name->printer) != site);
     }

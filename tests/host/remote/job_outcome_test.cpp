@@ -26,6 +26,11 @@ TEST(JobOutcome, TheWaitGrowsWithTheJob) {
     EXPECT_EQ(sw::OutcomeWaitMs(10 * 1024 * 1024, 2), 60000u + 2 * (60000u + 80000u));
     EXPECT_EQ(sw::OutcomeWaitMs(~0ull, 9999), 6u * 3600000u);
     EXPECT_EQ(sw::OutcomeWaitMs(100, 9999), 6u * 3600000u);
+    // A job followed to its end: the site's wait and half a minute more.
+    EXPECT_EQ(sw::OutcomeWaitMs(100, 1, 300), 120000u + 300000u + 30000u);
+    EXPECT_EQ(sw::OutcomeWaitMs(100, 1, 0), 120000u) << "sent once the site took it";
+    EXPECT_EQ(sw::OutcomeWaitMs(100, 1, 3600), 120000u + 3600000u + 30000u);
+    EXPECT_EQ(sw::OutcomeWaitMs(100, 300, 3600), 6u * 3600000u);
 }
 
 } // namespace

@@ -18,4 +18,26 @@ TEST(RemoteFailureCodes, AnswersOfTheSiteAsSystemCodes) {
         EXPECT_EQ(sw::CodeOfIppRefusal(refusal.first), refusal.second) << refusal.first;
 }
 
+// A job the site took ends with a code of its own for each way it did not
+// print; none is a code of a job that was not sent.
+TEST(RemoteFailureCodes, EachEndOfAJobHasItsOwnCode) {
+    EXPECT_EQ(sw::kJobCancelledCode, 63);
+    EXPECT_EQ(sw::kJobAbortedCode, 995);
+    EXPECT_EQ(sw::kJobNotEndedCode, 258);
+    const std::int32_t others[] = {sw::kSignInNotSentCode,
+                                   sw::kJobRefusedCode,
+                                   sw::kUnexpectedAnswerCode,
+                                   sw::kPrinterBusyCode,
+                                   sw::kJobTooLargeCode,
+                                   sw::kNoSignInStoredCode,
+                                   sw::kSignInRefusedCode,
+                                   sw::kNoSuchRemotePrinterCode,
+                                   1223 /* a sign-in asked for and not given */};
+    for (std::int32_t code : others) {
+        EXPECT_NE(code, sw::kJobCancelledCode);
+        EXPECT_NE(code, sw::kJobAbortedCode);
+        EXPECT_NE(code, sw::kJobNotEndedCode);
+    }
+}
+
 } // namespace

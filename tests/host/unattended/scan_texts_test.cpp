@@ -49,6 +49,13 @@ TEST(EventLogLine, PrintedButNotMovedAndMayHaveBeenPrinted) {
               "before the program stopped; not printed again");
 }
 
+TEST(EventLogLine, SentToARemoteSiteWhereItHasNotPrinted) {
+    EXPECT_EQ(sw::SentNotPrintedLine(sw::LocalTime{2026, 12, 7, 9, 15, 2}, "", "C:\\Out\\a.prn",
+                                     "10.0.0.5:laser", 258),
+              "12-07-2026   09:15:02   C:\\Out\\a.prn   sent to 10.0.0.5:laser, where it has not "
+              "printed: Error 258; not sent again");
+}
+
 TEST(EventLogLine, LineBreaksInsideBecomeSpaces) {
     EXPECT_EQ(sw::SingleLogLine("a\r\nb\nc"), "a  b c");
     EXPECT_EQ(sw::SingleLogLine("plain"), "plain");

@@ -7,6 +7,7 @@
 // the announced controls and clicks, in the order the main program does, and
 // reads what each far end received.
 #include "common/path_helpers.h"
+#include "counting_relay.h"
 #include "remote/companion/companion_ids.h"
 #include "remote/companion/sign_in_dialog.h"
 #include "remote/companion_protocol.h"
@@ -55,7 +56,7 @@ int PortOf(const std::string& file) {
 
 // The sites, as an entry of "SWRemote.txt" writes them, around the port
 // the site's server wrote into its file.
-enum Site { kPlainSite, kTlsSite, kUntrustedSite, kPrinterSite, kDownSite };
+enum Site { kPlainSite, kTlsSite, kUntrustedSite, kPrinterSite, kDownSite, kSlowPrinterSite };
 const struct {
     const char *folder, *portFile, *prefix, *suffix;
 } kSites[] = {
@@ -64,6 +65,7 @@ const struct {
     {"untrusted-site", "untrusted-site\\ipp.port", "ipps://localhost:", ""},
     {"ipp-printer", "ipp-printer\\ipp.port", "ipp://127.0.0.1:", "/ipp/print"},
     {"", "down.port", "127.0.0.1:", ""},
+    {"slow-printer", "slow-printer\\ipp.port", "ipp://127.0.0.1:", "/ipp/print"},
 };
 std::string Address(Site site) {
     return kSites[site].prefix + std::to_string(PortOf(kSites[site].portFile)) +
@@ -71,7 +73,7 @@ std::string Address(Site site) {
 }
 
 // The companion's list entries of the sites' printers.
-enum Queue { kPlainQueue, kTlsQueue, kSignInQueue, kPlainSignInQueue, kIppPrinter };
+enum Queue { kPlainQueue, kTlsQueue, kSignInQueue, kPlainSignInQueue, kIppPrinter, kSlowPrinter };
 const struct {
     Site site;
     const char* printer;
@@ -81,6 +83,7 @@ const struct {
     {kTlsSite, "sw_signin"},
     {kPlainSite, "sw_signin_plain"},
     {kPrinterSite, "Spoolwright Test Printer"},
+    {kSlowPrinterSite, "Spoolwright Slow Printer"},
 };
 std::string Entry(Queue queue) {
     return Address(kQueues[queue].site) + ":" + kQueues[queue].printer;
@@ -735,6 +738,96 @@ TEST_F(Companion, PrintsToADaemonsQueueAndReportsItsRefusal) {
     EXPECT_EQ(PrintFromCommandLine(missing + ":sw_missing", label.Path()),
               static_cast<DWORD>(sw::kJobRefusedCode))
         << LogText();
+}
+
+// A job the IPP printer took is followed until it has completed: the
+// window shows its state, and the command line ends with 0 only then.
+TEST_F(Companion, FollowsAJobToItsEndAtAnIppPrinter) {
+    const swtest::TempFile report("followed\r\n");
+    EXPECT_EQ(PrintFromCommandLine(Entry(kIppPrinter), report.Path()), 0u) << LogText();
+    EXPECT_TRUE(LogHas("Sent " + report.Path() + " to " + Entry(kIppPrinter) + " (job "))
+        << LogText();
+    EXPECT_TRUE(LogHas(" on " + Entry(kIppPrinter) + ": completed")) << LogText();
+    EXPECT_TRUE(LogHas("Printed " + report.Path() + " on " + Entry(kIppPrinter) + " (job "))
+        << LogText();
+}
+
+// A job cancelled at the printer while it prints ends the command line with
+// the cancelled code, and the window says so.
+TEST_F(Companion, ReportsAJobCancelledWhileItPrints) {
+    WriteSites(Address(kSlowPrinterSite));
+    const swtest::TempFile report("cancelled\r\n");
+    auto program = swtest::StartProgram("\"" + Entry(kSlowPrinter) + "|" + report.Path() + "\"");
+    const std::string sent = "Sent " + report.Path() + " to " + Entry(kSlowPrinter) + " (job ";
+    std::string job;
+    ASSERT_TRUE(swtest::WaitFor(
+        [&] {
+            const std::string log = LogText();
+            const std::size_t at = log.find(sent);
+            if (at == std::string::npos)
+                return false;
+            job = log.substr(at + sent.size(), log.find(',', at) - at - sent.size());
+            return LogHas("Job " + job + " on " + Entry(kSlowPrinter) + ": processing");
+        },
+        60000))
+        << LogText();
+    std::string output;
+    const std::string cancel = "ipptool -t " + swtest::ShellQuoted(Address(kSlowPrinterSite)) +
+                               " -d job-id=" + job + " " +
+                               swtest::ShellQuoted(swtest::EnvironmentText("SW_SOURCE_DIR") +
+                                                   "/tests/win/remote/cancel-job.test");
+    ASSERT_EQ(swtest::RunHostCommand(cancel, &output), 0) << output;
+    EXPECT_EQ(program.WaitForExit(60000), static_cast<DWORD>(sw::kJobCancelledCode)) << LogText();
+    EXPECT_TRUE(LogHas("Not printed on " + Entry(kSlowPrinter) + ": job " + job +
+                       " (copy 1 of 1) was cancelled at the site (error 63)"))
+        << LogText();
+}
+
+// A stopped queue takes the job and holds it: the window says before the
+// upload that the printer is stopped, and once the site's short wait has
+// run out the command line ends with the code of a job that has not ended.
+// While the held job is followed, the site's other queues print.
+TEST_F(Companion, ReportsAJobStillHeldWhenTheSitesWaitRunsOut) {
+    WriteSites(Address(kPlainSite) + " wait=6");
+    const std::string stopped = Address(kPlainSite) + ":sw_stopped";
+    const swtest::TempFile report("held\r\n"), other("not held up\r\n");
+    auto held = swtest::StartProgram("\"" + stopped + "|" + report.Path() + "\"");
+    ASSERT_TRUE(swtest::WaitFor([&] { return LogHas("Sent " + report.Path()); }, 60000))
+        << LogText();
+    auto inbox = SiteInbox(kPlainQueue);
+    EXPECT_EQ(PrintFromCommandLine(Entry(kPlainQueue), other.Path()), 0u) << LogText();
+    EXPECT_EQ(inbox.NextJob(), "not held up\r\n") << LogText();
+    EXPECT_FALSE(LogHas("Not printed on " + stopped)) << "held up by the held job\n" << LogText();
+
+    EXPECT_EQ(held.WaitForExit(60000), static_cast<DWORD>(sw::kJobNotEndedCode)) << LogText();
+    EXPECT_TRUE(LogHas(stopped + " is stopped (paused): Stopped for the tests; the job is sent all "
+                                 "the same"))
+        << LogText();
+    EXPECT_TRUE(LogHas(" (copy 1 of 1) has not printed within the wait of 6 s; it is pending"))
+        << LogText();
+    EXPECT_TRUE(LogHas("(error 258)")) << LogText();
+    swtest::RunHostCommand("PATH=\"$PATH:/usr/sbin:/sbin\"; . " +
+                           swtest::ShellQuoted(SitesRun() + "/site/env.sh") +
+                           " && cancel -a sw_stopped");
+}
+
+// The first job to a site that wants a sign-in crosses the wire once: the
+// site asks for it before the document is uploaded.
+TEST_F(Companion, UploadsTheFirstJobToASignInSiteOnce) {
+    swtest::CountingRelay relay(PortOf(kSites[kTlsSite].portFile));
+    const std::string site = "ipps://localhost:" + std::to_string(relay.Port());
+    WriteSites(site);
+    swtest::StoreGenericCredential("Spoolwright Remote/" + site, kUser, kPassword);
+    auto inbox = SiteInbox(kSignInQueue);
+    const std::string document(2 << 20, 'x');
+    const swtest::TempFile large(document);
+    EXPECT_EQ(PrintFromCommandLine(site + ":sw_signin", large.Path()), 0u) << LogText();
+    EXPECT_EQ(inbox.NextJob().size(), document.size()) << LogText();
+    EXPECT_GT(relay.BytesToServer(), document.size());
+    EXPECT_LT(relay.BytesToServer(), document.size() + document.size() / 2)
+        << "the document was uploaded more than once\n"
+        << LogText();
+    swtest::ForgetGenericCredential("Spoolwright Remote/" + site);
 }
 
 TEST_F(Companion, AnnouncesAgainToANewMainWindow) {

@@ -38,6 +38,7 @@ class LoopbackListener {
     }
 
     SOCKET Socket() const { return socket_; }
+    int Port() const { return port_; }
     // The address as "SWRemote.txt" names it.
     std::string Address() const { return "127.0.0.1:" + std::to_string(port_); }
 

@@ -14,6 +14,8 @@
 #                   RUN/users.txt)
 #     RUN/untrusted-site/  print server over TLS with the untrusted certificate
 #     RUN/ipp-printer/     an IPP Everywhere printer (ippeveprinter), its jobs in spool/
+#     RUN/slow-printer/    another, whose every job takes 8 seconds to print, so that a job
+#                          can be cancelled while it prints
 #     RUN/down.port        a port of 127.0.0.1 where nothing listens
 #     RUN/lpd.port         a Line Printer Daemon: CUPS's own cups-lpd, started by socat for
 #                          each connection to that port of 127.0.0.1, which hands its jobs to
@@ -80,7 +82,11 @@ start() {
 
     "$printserver" start "$run/untrusted-site" --tls "$run/certs/untrusted"
 
+    # The printer numbers its jobs from 1 at each start: the documents of an earlier
+    # start in the same run would hide the new ones.
+    rm -rf "$run/ipp-printer/spool" "$run/slow-printer/spool"
     "$printserver" start-ipp-printer "$run/ipp-printer" "Spoolwright Test Printer"
+    "$printserver" start-ipp-printer "$run/slow-printer" "Spoolwright Slow Printer" 8
 
     free_port >"$run/down.port"
     start_lpd "$run"

@@ -375,4 +375,26 @@ TEST_F(ServiceRemote, PrintsARemoteScheduleToItsSitePlainAndOverTls) {
     EXPECT_FALSE(signInInbox.HasNextJob());
 }
 
+// A job the site took and still holds when the site's wait runs out (its
+// queue is stopped) is logged with its code and never sent again.
+TEST_F(ServiceRemote, LogsAJobTheSiteHoldsAndDoesNotSendItAgain) {
+    swtest::WriteToFile(sw::RemoteSitesFile(), Plain() + " wait=3\r\n");
+    const std::string stopped = Plain() + ":sw_stopped";
+    WriteSchedule("*.prn", {stopped});
+    WriteInFolder("held.prn", "held report\r\n");
+    Start();
+    const std::string held =
+        "held.prn   sent to " + stopped + ", where it has not printed: Error 258; not sent again";
+    ASSERT_TRUE(swtest::WaitFor([&] { return Log().find(held) != std::string::npos; }, kWaitMs))
+        << Log();
+    // Ticks go on; the site still holds the one job.
+    swtest::PumpMessagesFor(5000);
+    const std::string site = "PATH=\"$PATH:/usr/sbin:/sbin\"; . " +
+                             swtest::ShellQuoted(SitesRun() + "/site/env.sh") + " && ";
+    std::string jobs;
+    EXPECT_EQ(swtest::RunHostCommand(site + "lpstat -o sw_stopped | wc -l", &jobs), 0);
+    EXPECT_EQ(std::atoi(jobs.c_str()), 1) << Log();
+    swtest::RunHostCommand(site + "cancel -a sw_stopped");
+}
+
 } // namespace
