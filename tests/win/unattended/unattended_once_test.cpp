@@ -304,6 +304,47 @@ TEST_F(UnattendedOnce, AFullDiskPausesPrintingUntilThereIsRoom) {
     EXPECT_EQ(run("rm filler", 0), std::make_pair(0, kFiles));
 }
 
+// The printed entry of a file as the scan sees it.
+sw::FileEntry PrintedEntry(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    EXPECT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) << path;
+    sw::FileEntry entry;
+    entry.mark = sw::FileMark::Printed;
+    entry.version.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    entry.version.lastWrite =
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+        data.ftLastWriteTime.dwLowDateTime;
+    entry.printer = kSchedulePrinter;
+    entry.path = path;
+    return entry;
+}
+
+// A start reads the records appended after the table, in order, and leaves
+// out a half-written last one: a file whose record is whole is not printed
+// again, the one whose record was cut off is printed, and the file is then
+// written whole again, without the torn record.
+TEST_F(UnattendedOnce, AStartReadsTheAppendedRecordsAndLeavesOutATornOne) {
+    const std::string kept = WriteInFolder("recorded.prn", "recorded");
+    const std::string torn = WriteInFolder("torn.prn", "torn");
+    swtest::WriteScheduleFile({Watching("*.prn")});
+    const std::string tornRecord = sw::EncodeFileRecords({PrintedEntry(torn)});
+    ASSERT_TRUE(swtest::WriteToFile(sw::PrintedFilesPath(),
+                                    sw::EncodePrintedFiles({}) +
+                                        sw::EncodeFileRecords({PrintedEntry(kept)}) +
+                                        tornRecord.substr(0, tornRecord.size() - 2)));
+    PrinterInbox inbox(kSchedulePrinter);
+
+    TickUntilSettled();
+
+    EXPECT_EQ(inbox.NextJob(), "torn");
+    EXPECT_FALSE(inbox.HasNextJob()) << "the recorded file is not printed again";
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("torn.prn")});
+    const sw::DecodedPrintedFiles state =
+        sw::DecodePrintedFiles(swtest::ReadWholeFile(sw::PrintedFilesPath()));
+    EXPECT_TRUE(state.whole);
+    EXPECT_EQ(state.entries.size(), 2u);
+}
+
 // The state files are replaced in one step and read for what they hold: a
 // damaged one never stops printing and never touches the schedule file.
 TEST_F(UnattendedOnce, ADamagedStateFileNeverStopsPrinting) {
