@@ -9,8 +9,14 @@
 // A trickle of files dropped one by one gives the time from a file's arrival
 // to its job at the printer (which includes the settling time). The timer's
 // ticks come every 500 ms, as a schedule with that interval has them.
+// With --idle-history it measures instead a tick with nothing to print while
+// the printed files' history holds 1,000 and then 20,000 printed files: the
+// watched folder keeps 100 of them, printed and unchanged, the rest stay in
+// a folder beside it that no schedule watches; the history is written as
+// the state file a start reads, and the first tick (the start) is not timed.
 // Figures only, nothing passes or fails.
 //   unattended_load_benchmark.exe PRINTER [FILES] [--recycle-bin] [--steps] [--trickle N]
+//   unattended_load_benchmark.exe PRINTER --idle-history
 // FILES defaults to 1000; --recycle-bin has the schedule move printed files
 // to the Recycle Bin; --steps prints where the time of the ticks went, step
 // by step; --trickle N adds a trickle of N files. Run it under Wine with a
@@ -20,6 +26,7 @@
 // files are the ones beside it.
 #include "printengine/swprint.h"
 #include "unattended/data_files.h"
+#include "unattended/printed_files_codec.h"
 #include "unattended/schedule_file.h"
 #include "unattended/step_times.h"
 #include "unattended/unattended_run.h"
@@ -240,12 +247,91 @@ void EmptyFolder(const std::string& folder) {
     FindClose(search);
 }
 
+// The printed file entry of each file of `folder` (a full path), as the
+// scan lists it.
+void AddPrinted(const std::string& folder, const std::string& printer,
+                std::vector<sw::FileEntry>& entries) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            continue;
+        sw::FileEntry entry;
+        entry.mark = sw::FileMark::Printed;
+        entry.version.size =
+            (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+        entry.version.lastWrite =
+            (static_cast<std::uint64_t>(found.ftLastWriteTime.dwHighDateTime) << 32) |
+            found.ftLastWriteTime.dwLowDateTime;
+        entry.printer = printer;
+        entry.path = folder + "\\" + found.cFileName;
+        entries.push_back(entry);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+std::string FullPath(const std::string& path) {
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+}
+
+// The median time of a tick with nothing to print while the history holds
+// `history` printed files, 100 of them in the watched folder.
+double IdleTickWithHistory(const std::string& queue, const std::string& watched,
+                           const std::string& beside, int history) {
+    constexpr int kWatched = 100;
+    constexpr int kTicks = 9;
+    for (int i = 0; i < history; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof(name), "\\printed-%05d.prn", i);
+        const std::string path = (i < kWatched ? watched : beside) + name;
+        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+            WriteFile(path, JobBytes("history", i));
+    }
+    std::vector<sw::FileEntry> entries;
+    AddPrinted(FullPath(watched), queue, entries);
+    AddPrinted(FullPath(beside), queue, entries);
+    DeleteFileA(sw::PrintedFilesPath().c_str());
+    WriteFile(sw::PrintedFilesPath(), sw::EncodePrintedFiles(entries));
+    WriteSchedule(watched, queue, false);
+    sw::ForgetUnattendedMemory(); // a start: the first tick reads the history
+    sw::RunUnattendedPass({kNoCompanion, kNothingRemembered});
+    std::vector<double> times;
+    for (int tick = 0; tick < kTicks; ++tick) {
+        const double start = Seconds();
+        sw::RunUnattendedPass({kNoCompanion, kNothingRemembered});
+        times.push_back(Seconds() - start);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("idle tick, history of %6d printed files: %8.3f ms (median of %d)\n", history,
+                1000.0 * times[times.size() / 2], kTicks);
+    std::fflush(stdout);
+    return times[times.size() / 2];
+}
+
+void MeasureIdleTicks(const std::string& queue, const std::string& watched) {
+    const std::string beside = watched + "-history";
+    CreateDirectoryA(beside.c_str(), nullptr);
+    EmptyFolder(beside);
+    const double small = IdleTickWithHistory(queue, watched, beside, 1000);
+    const double large = IdleTickWithHistory(queue, watched, beside, 20000);
+    std::printf("idle tick ratio, 20,000 against 1,000 printed files: %.2f\n",
+                small > 0 ? large / small : 0.0);
+    std::fflush(stdout);
+    EmptyFolder(beside);
+    RemoveDirectoryA(beside.c_str());
+}
+
 struct Options {
     std::string queue;
     int burst = 1000;
     int trickle = 0;
     bool recycleBin = false;
     bool steps = false;
+    bool idleHistory = false;
 };
 
 bool ReadOptions(int argc, char** argv, Options& options) {
@@ -258,6 +344,8 @@ bool ReadOptions(int argc, char** argv, Options& options) {
             options.recycleBin = true;
         else if (word == "--steps")
             options.steps = true;
+        else if (word == "--idle-history")
+            options.idleHistory = true;
         else if (word == "--trickle" && i + 1 < argc)
             options.trickle = std::max(1, std::atoi(argv[++i]));
         else if (!word.empty() && word[0] != '-')
@@ -274,7 +362,8 @@ int main(int argc, char** argv) {
     Options options;
     if (!ReadOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: unattended_load_benchmark PRINTER [FILES] [--recycle-bin] "
-                             "[--steps] [--trickle N]\n");
+                             "[--steps] [--trickle N]\n"
+                             "       unattended_load_benchmark PRINTER --idle-history\n");
         return 2;
     }
     const std::string& queue = options.queue;
@@ -294,6 +383,15 @@ int main(int argc, char** argv) {
     EmptyFolder(folder);
     for (const std::string& path : {sw::EventLogPath(), sw::PrintedFilesPath()})
         DeleteFileA(path.c_str());
+    if (options.idleHistory) {
+        MeasureIdleTicks(queue, folder);
+        EmptyFolder(folder);
+        RemoveDirectoryA(folder.c_str());
+        for (const std::string& path :
+             {sw::DataFilePath(), sw::EventLogPath(), sw::PrintedFilesPath()})
+            DeleteFileA(path.c_str());
+        return 0;
+    }
     WriteSchedule(folder, queue, options.recycleBin);
     Printer printer(runFolder + "\\printers\\" + queue);
     const std::string tag = std::to_string(GetTickCount());

@@ -3,7 +3,8 @@
 # PrintFile against a baseline that writes one MiB per call, and a
 # command-line print of swutil.exe against the least RAW-job program; or
 # unattended printing of a burst against the least RAW-job program, with the
-# Recycle Bin off and on, and where the ticks' time went.
+# Recycle Bin off and on, and where the ticks' time went, then a tick with
+# nothing to print against the size of the printed files' history.
 #   tools/benchmark.sh [SIZE_MIB ...]            (default: 1 64 512)
 #   tools/benchmark.sh unattended [FILES ...]    (default: 1000)
 set -euo pipefail
@@ -37,6 +38,11 @@ if $unattended; then
                 sw_bench "$files" $bin --steps
         done
     done
+    # A tick with nothing to print against the size of the printed files' history.
+    echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
+    SW_TEST_RUN=$run "$root/tools/run-under-wine.sh" \
+        "$root/build/windows/benchmarks/unattended/unattended_load_benchmark.exe" \
+        sw_bench --idle-history
     exit 0
 fi
 SW_TEST_RUN=$run "$root/tools/run-under-wine.sh" "$root/build/windows/print_benchmark.exe" \

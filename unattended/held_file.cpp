@@ -7,7 +7,6 @@
 #include "common/handle_guard.h"
 #include "common/long_path.h"
 #include "unattended/file_links.h"
-#include "unattended/unattended_run.h"
 
 namespace sw {
 namespace {
@@ -58,7 +57,7 @@ bool HeldFile::Is(const FileVersion& version) const {
     return held == version;
 }
 
-std::int32_t HeldFile::MoveToRecycleBin(const std::string& path, const std::string& folder) {
+std::int32_t HeldFile::LetGoForMove(const std::string& path, const std::string& folder) {
     if (!IsOpen())
         return static_cast<std::int32_t>(error_);
     if (const std::int32_t refused = Refusal(folder))
@@ -79,7 +78,7 @@ std::int32_t HeldFile::MoveToRecycleBin(const std::string& path, const std::stri
     if (!SameFile(held, named))
         return ERROR_FILE_INVALID;
     Close();
-    return SendToRecycleBin(path);
+    return 0;
 }
 
 } // namespace sw

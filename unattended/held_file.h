@@ -32,11 +32,11 @@ class HeldFile {
     std::int32_t Refusal(const std::string& folder) const;
     // True when the file held has the size and last write time the scan listed.
     bool Is(const FileVersion& version) const;
-    // Moves the file at `path` to the Recycle Bin once that name still names
-    // the file held, a plain one of `folder`; lets go of the file first, for
-    // the shell's sake. Returns SendToRecycleBin's code, the open's or
+    // Lets go of the file, for the shell's sake, once the name `path` still
+    // names the file held, a plain one of `folder`: then 0, and it may be
+    // moved to the Recycle Bin by that name. Otherwise the open's code,
     // Refusal's, or ERROR_FILE_INVALID when the name names another file.
-    std::int32_t MoveToRecycleBin(const std::string& path, const std::string& folder);
+    std::int32_t LetGoForMove(const std::string& path, const std::string& folder);
 
   private:
     void Close();

@@ -20,11 +20,23 @@ bool FileEntry::operator==(const FileEntry& other) const {
 PrintedFiles::PrintedFiles(const std::vector<FileEntry>& entries) {
     for (const FileEntry& entry : entries) {
         const Key key = KeyOf(entry.path, entry.printer);
-        if (entry.mark == FileMark::Failing)
+        switch (entry.mark) {
+        case FileMark::Failing:
             failures_[{key, entry.code}] = entry;
-        else
+            break;
+        case FileMark::Forgotten:
+            entries_.erase(key);
+            ForgetFailures(key);
+            break;
+        case FileMark::Started:
+        case FileMark::Printing:
+            break; // notes: the journal's, taken in by TakeNote
+        default:
             entries_[key] = entry;
+        }
     }
+    changed_ = false;
+    changedKeys_.clear();
 }
 
 PrintedFiles::Key PrintedFiles::KeyOf(const std::string& path, const std::string& printer) {
@@ -35,8 +47,13 @@ void PrintedFiles::ForgetFailures(const Key& key) {
     auto it = failures_.lower_bound({key, kLowestCode});
     while (it != failures_.end() && it->first.first == key) {
         it = failures_.erase(it);
-        changed_ = true;
+        Changed(key);
     }
+}
+
+void PrintedFiles::Changed(const Key& key) {
+    changed_ = true;
+    changedKeys_.insert(key);
 }
 
 FileVerdict PrintedFiles::Consider(const std::string& path, const std::string& printer,
@@ -47,7 +64,7 @@ FileVerdict PrintedFiles::Consider(const std::string& path, const std::string& p
          it != failures_.end() && it->first.first == key;) {
         if (it->second.version != version) {
             it = failures_.erase(it);
-            changed_ = true;
+            Changed(key);
         } else {
             ++it;
         }
@@ -59,7 +76,7 @@ FileVerdict PrintedFiles::Consider(const std::string& path, const std::string& p
         return FileVerdict::LineOwed;
     if (found->second.version != version) {
         entries_.erase(found);
-        changed_ = true;
+        Changed(key);
         return FileVerdict::Print;
     }
     switch (found->second.mark) {
@@ -67,6 +84,8 @@ FileVerdict PrintedFiles::Consider(const std::string& path, const std::string& p
         return FileVerdict::AlreadyPrinted;
     case FileMark::MaybePrinted:
         return FileVerdict::MayHaveBeenPrinted;
+    case FileMark::Logged:
+        return FileVerdict::MoveOwed;
     default:
         return FileVerdict::Print;
     }
@@ -84,8 +103,21 @@ void PrintedFiles::MarkPrinted(const std::string& path, const std::string& print
     FileEntry& stored = entries_[key];
     if (!(stored == entry)) {
         stored = entry;
-        changed_ = true;
+        Changed(key);
     }
+}
+
+void PrintedFiles::MarkLogged(const std::string& path, const std::string& printer,
+                              const FileVersion& version) {
+    FileEntry entry;
+    entry.mark = FileMark::Logged;
+    entry.version = version;
+    entry.printer = printer;
+    entry.path = path;
+    const Key key = KeyOf(path, printer);
+    ForgetFailures(key);
+    entries_[key] = entry;
+    Changed(key);
 }
 
 void PrintedFiles::MarkTaken(const std::string& path, const std::string& printer,
@@ -99,7 +131,7 @@ void PrintedFiles::MarkTaken(const std::string& path, const std::string& printer
     const Key key = KeyOf(path, printer);
     ForgetFailures(key);
     entries_[key] = entry;
-    changed_ = true;
+    Changed(key);
 }
 
 const FileEntry* PrintedFiles::Taken(const std::string& path, const std::string& printer) const {
@@ -112,13 +144,14 @@ void PrintedFiles::Forget(const std::string& path, const std::string& printer) {
     const Key key = KeyOf(path, printer);
     ForgetFailures(key);
     if (entries_.erase(key) != 0)
-        changed_ = true;
+        Changed(key);
 }
 
 bool PrintedFiles::ShouldLogFailure(const std::string& path, const std::string& printer,
                                     const FileVersion& version, std::int32_t code,
                                     std::int64_t now) {
-    FileEntry& entry = failures_[{KeyOf(path, printer), code}];
+    const Key key = KeyOf(path, printer);
+    FileEntry& entry = failures_[{key, code}];
     const bool sameFailure = entry.version == version && !entry.path.empty();
     if (sameFailure && now >= entry.loggedAt && now - entry.loggedAt < kFailureLogSeconds)
         return false;
@@ -128,7 +161,7 @@ bool PrintedFiles::ShouldLogFailure(const std::string& path, const std::string& 
     entry.loggedAt = now;
     entry.printer = printer;
     entry.path = path;
-    changed_ = true;
+    Changed(key);
     return true;
 }
 
@@ -161,7 +194,8 @@ std::vector<std::string> PrintedFiles::Unlisted(const std::string& folder,
 
 void PrintedFiles::TakeNote(const FileEntry& note) {
     const auto found = entries_.find(KeyOf(note.path, note.printer));
-    if (found != entries_.end() && found->second.mark == FileMark::Printed &&
+    if (found != entries_.end() &&
+        (found->second.mark == FileMark::Printed || found->second.mark == FileMark::Logged) &&
         found->second.version == note.version)
         return; // the print finished; only clearing the note was left
     switch (note.mark) {
@@ -179,8 +213,9 @@ void PrintedFiles::TakeNote(const FileEntry& note) {
     entry.mark = FileMark::MaybePrinted;
     entry.code = 0;
     entry.loggedAt = 0;
-    entries_[KeyOf(note.path, note.printer)] = entry;
-    changed_ = true;
+    const Key key = KeyOf(note.path, note.printer);
+    entries_[key] = entry;
+    Changed(key);
 }
 
 std::vector<FileEntry> PrintedFiles::Entries() const {
@@ -191,6 +226,24 @@ std::vector<FileEntry> PrintedFiles::Entries() const {
     for (const auto& [key, entry] : failures_)
         entries.push_back(entry);
     return entries;
+}
+
+std::vector<FileEntry> PrintedFiles::ChangedRecords() const {
+    std::vector<FileEntry> records;
+    for (const Key& key : changedKeys_) {
+        FileEntry forgotten;
+        forgotten.mark = FileMark::Forgotten;
+        forgotten.printer = key.second;
+        forgotten.path = key.first;
+        records.push_back(forgotten);
+        const auto found = entries_.find(key);
+        if (found != entries_.end())
+            records.push_back(found->second);
+        for (auto it = failures_.lower_bound({key, kLowestCode});
+             it != failures_.end() && it->first.first == key; ++it)
+            records.push_back(it->second);
+    }
+    return records;
 }
 
 bool PrintedFiles::TakeChanged() {

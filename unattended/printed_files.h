@@ -29,6 +29,8 @@ enum class FileMark : char {
     Printing = 'N',     // the one-step note of earlier versions: may have been printed
     Started = 'S',      // the journal's note before a job starts; `loggedAt` its moment
     Taken = 'T',        // the spooler took the whole job at `loggedAt`; not logged yet
+    Forgotten = 'X',    // a record that drops all that was known of the file and printer
+    Logged = 'L',       // printed and logged; its move to the Recycle Bin is owed
 };
 
 struct FileEntry {
@@ -48,12 +50,15 @@ enum class FileVerdict {
     AlreadyPrinted,     // this version was printed: leave it
     MayHaveBeenPrinted, // noted when the program stopped: log so, then leave it
     LineOwed,           // printed, its log line not written yet: write it, then finish
+    MoveOwed,           // printed and logged, not yet moved to the Recycle Bin
 };
 
 class PrintedFiles {
   public:
     PrintedFiles() = default;
-    // Later entries for the same file and printer replace earlier ones.
+    // Later entries for the same file and printer replace earlier ones; a
+    // Forgotten entry drops what came before it for its file and printer,
+    // and the journal's Started and Printing notes are passed over.
     explicit PrintedFiles(const std::vector<FileEntry>& entries);
 
     // The verdict for this version of the file on this printer. An entry for
@@ -70,6 +75,10 @@ class PrintedFiles {
     // clock the log shows); its log line is owed.
     void MarkTaken(const std::string& path, const std::string& printer, const FileVersion& version,
                    std::int64_t moment);
+    // This version was printed and logged, and is to be moved to the
+    // Recycle Bin.
+    void MarkLogged(const std::string& path, const std::string& printer,
+                    const FileVersion& version);
     // The entry of a file whose line is owed; null when there is none.
     const FileEntry* Taken(const std::string& path, const std::string& printer) const;
 
@@ -107,14 +116,24 @@ class PrintedFiles {
     // Flags a change again: what TakeChanged gave could not be saved.
     void MarkChanged() { changed_ = true; }
 
+    // What changed since the last ForgetChangedRecords, as records to append
+    // to the state file: per file and printer changed, a Forgotten record,
+    // then what is now known of it. Read after these, the earlier records
+    // give the table as it is now.
+    std::vector<FileEntry> ChangedRecords() const;
+    // The changed records are on the disk (or the whole table is).
+    void ForgetChangedRecords() { changedKeys_.clear(); }
+
   private:
     using Key = std::pair<std::string, std::string>; // upper-case path, printer
     using FailureKey = std::pair<Key, std::int32_t>; // and the code
     static Key KeyOf(const std::string& path, const std::string& printer);
     void ForgetFailures(const Key& key);
+    void Changed(const Key& key);
 
     std::map<Key, FileEntry> entries_;         // Printed, MaybePrinted and Taken
     std::map<FailureKey, FileEntry> failures_; // Failing
+    std::set<Key> changedKeys_;                // since the last ForgetChangedRecords
     bool changed_ = false;
 };
 

@@ -72,7 +72,8 @@ bool IsMark(char c) {
            c == static_cast<char>(FileMark::MaybePrinted) ||
            c == static_cast<char>(FileMark::Failing) ||
            c == static_cast<char>(FileMark::Printing) ||
-           c == static_cast<char>(FileMark::Started) || c == static_cast<char>(FileMark::Taken);
+           c == static_cast<char>(FileMark::Started) || c == static_cast<char>(FileMark::Taken) ||
+           c == static_cast<char>(FileMark::Forgotten) || c == static_cast<char>(FileMark::Logged);
 }
 
 // Splits at tabs; false unless there are exactly `count` fields.
@@ -103,58 +104,94 @@ bool ReadEntry(std::string_view line, FileEntry& entry) {
            Unescape(fields[6], entry.path) && !entry.path.empty();
 }
 
-// The next line without its CR LF (a bare LF is taken too); false at the end.
-bool NextLine(std::string_view& text, std::string_view& line) {
+// The next line without its CR LF (a bare LF is taken too); false at the
+// end. `ended` says whether the line had its LF.
+bool NextLine(std::string_view& text, std::string_view& line, bool& ended) {
     if (text.empty())
         return false;
     const std::size_t end = text.find('\n');
+    ended = end != std::string_view::npos;
     line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    text = ended ? text.substr(end + 1) : std::string_view();
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     return true;
+}
+
+void AppendLine(std::string& text, const FileEntry& entry) {
+    text += static_cast<char>(entry.mark);
+    text += '\t' + std::to_string(entry.version.size);
+    text += '\t' + std::to_string(entry.version.lastWrite);
+    text += '\t' + std::to_string(entry.code);
+    text += '\t' + std::to_string(entry.loggedAt);
+    text += '\t';
+    AppendEscaped(text, entry.printer);
+    text += '\t';
+    AppendEscaped(text, entry.path);
+    text += "\r\n";
 }
 
 } // namespace
 
 std::string EncodePrintedFiles(const std::vector<FileEntry>& entries) {
     std::string text = std::string(kPrintedFilesHeader) + "\r\n";
-    for (const FileEntry& entry : entries) {
-        text += static_cast<char>(entry.mark);
-        text += '\t' + std::to_string(entry.version.size);
-        text += '\t' + std::to_string(entry.version.lastWrite);
-        text += '\t' + std::to_string(entry.code);
-        text += '\t' + std::to_string(entry.loggedAt);
-        text += '\t';
-        AppendEscaped(text, entry.printer);
-        text += '\t';
-        AppendEscaped(text, entry.path);
-        text += "\r\n";
-    }
+    for (const FileEntry& entry : entries)
+        AppendLine(text, entry);
     text += std::string(kEndWord) + '\t' + std::to_string(entries.size()) + "\r\n";
+    return text;
+}
+
+std::string EncodeFileRecords(const std::vector<FileEntry>& entries) {
+    std::string text;
+    for (const FileEntry& entry : entries)
+        AppendLine(text, entry);
     return text;
 }
 
 DecodedPrintedFiles DecodePrintedFiles(std::string_view text) {
     DecodedPrintedFiles decoded;
+    const std::size_t size = text.size();
     std::string_view line;
-    if (!NextLine(text, line) || line != kPrintedFilesHeader)
+    bool lineEnded = false;
+    if (!NextLine(text, line, lineEnded) || !lineEnded)
+        return decoded;
+    const bool appends = line == kPrintedFilesHeader;
+    if (!appends && line != kPrintedFilesHeaderV1)
         return decoded;
     bool ended = false;
     std::size_t count = 0;
-    while (NextLine(text, line)) {
+    std::size_t lines = 0;
+    while (NextLine(text, line, lineEnded)) {
         std::string_view fields[2];
-        if (SplitFields(line, fields, 2) && fields[0] == kEndWord) {
-            ended = ParseNumber(fields[1], count) && text.empty();
+        if (!ended && SplitFields(line, fields, 2) && fields[0] == kEndWord) {
+            ended = lineEnded && ParseNumber(fields[1], count);
+            if (!ended || !appends) {
+                // A version 1 file ends at its closing line.
+                ended = ended && text.empty();
+                break;
+            }
+            decoded.closedAt = size - text.size();
+            continue;
+        }
+        // A last line cut short may still read as a file line: a half-written record.
+        if (!lineEnded) {
+            decoded.torn = true;
             break;
         }
         FileEntry entry;
-        if (ReadEntry(line, entry))
+        if (ReadEntry(line, entry)) {
             decoded.entries.push_back(std::move(entry));
-        else
+            if (ended)
+                ++decoded.appended;
+            else
+                ++lines;
+        } else {
             ++decoded.badLines;
+        }
     }
-    decoded.whole = ended && decoded.badLines == 0 && count == decoded.entries.size();
+    decoded.whole = ended && !decoded.torn && decoded.badLines == 0 && count == lines;
+    if (appends && ended && !decoded.torn)
+        decoded.appendAt = size;
     return decoded;
 }
 

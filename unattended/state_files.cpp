@@ -16,6 +16,8 @@ namespace {
 // A state file larger than this is not one this program wrote.
 constexpr DWORD kLargestStateFile = 64 * 1024 * 1024;
 
+} // namespace
+
 std::string ReadStateText(const std::string& path) {
     const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -32,16 +34,6 @@ std::string ReadStateText(const std::string& path) {
     text.resize(got);
     return text;
 }
-
-std::vector<FileEntry> EntriesOf(const std::string& path) {
-    return DecodePrintedFiles(ReadStateText(path)).entries;
-}
-
-bool IsNote(FileMark mark) {
-    return mark == FileMark::Printing || mark == FileMark::Started;
-}
-
-} // namespace
 
 bool IsFileGone(const std::string& path) {
     // Through the wide call: a long path is not gone because the ANSI call
@@ -76,62 +68,12 @@ bool ReplaceFileText(const std::string& path, const std::string& text) {
     return false;
 }
 
-PrintedFiles LoadPrintedFiles(bool& journalKept) {
-    std::vector<FileEntry> kept;
-    for (const FileEntry& entry : EntriesOf(PrintedFilesPath())) {
-        if (IsNote(entry.mark))
-            continue;
-        // A file gone whose line is owed still gets its line.
-        if (entry.mark == FileMark::Taken || !IsFileGone(entry.path))
-            kept.push_back(entry);
-    }
-    PrintedFiles files(kept);
-    bool noted = false;
-    for (const FileEntry& note : EntriesOf(PrintingNotePath())) {
-        if (note.mark == FileMark::Taken ||
-            (note.mark == FileMark::Printing && !IsFileGone(note.path))) {
-            files.TakeNote(note);
-            noted = true;
-        }
-    }
-    // The note goes only once the table holds what it said.
-    files.TakeChanged();
-    journalKept = noted && !SavePrintedFiles(files);
-    if (journalKept)
-        files.MarkChanged();
-    else
-        ClearPrintingNote();
-    return files;
-}
-
 bool SavePrintedFiles(const PrintedFiles& files) {
     return ReplaceFileText(PrintedFilesPath(), EncodePrintedFiles(files.Entries()));
 }
 
-bool WritePrintingNote(const FileEntry& note) {
-    return ReplaceFileText(PrintingNotePath(), EncodePrintedFiles({note}));
-}
-
-bool MarkPrintingNoteTaken() {
-    // The note holds one entry: its mark is the first byte after the header line.
-    const LONG markAt = static_cast<LONG>(sizeof(kPrintedFilesHeader) - 1 + 2);
-    const FileHandle file(CreateFileA(PrintingNotePath().c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen())
-        return false;
-    char mark = 0;
-    DWORD done = 0;
-    if (SetFilePointer(file.Get(), markAt, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER ||
-        !ReadFile(file.Get(), &mark, 1, &done, nullptr) || done != 1)
-        return false;
-    if (mark != static_cast<char>(FileMark::Started)) {
-        SetLastError(ERROR_INVALID_DATA);
-        return false;
-    }
-    mark = static_cast<char>(FileMark::Taken);
-    return SetFilePointer(file.Get(), markAt, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
-           WriteFile(file.Get(), &mark, 1, &done, nullptr) && done == 1 &&
-           FlushFileBuffers(file.Get());
+std::vector<FileEntry> EarlierJournalNotes() {
+    return DecodePrintedFiles(ReadStateText(PrintingNotePath())).entries;
 }
 
 void ClearPrintingNote() {

@@ -28,6 +28,7 @@
 #include "unattended/held_file.h"
 #include "unattended/local_clock.h"
 #include "unattended/printed_files.h"
+#include "unattended/printed_files_store.h"
 #include "unattended/scan_paths.h"
 #include "unattended/schedule_file.h"
 #include "unattended/schedule_timing.h"
@@ -38,6 +39,7 @@
 #include <shellapi.h>
 
 #include <atomic>
+#include <memory>
 #include <optional>
 #include <set>
 #include <vector>
@@ -87,6 +89,14 @@ std::string MaskFolder(const std::string& mask) {
     return last == std::string::npos ? std::string() : mask.substr(0, last + 1);
 }
 
+// A printed and logged file to be moved to the Recycle Bin, held until then.
+struct OwedMove {
+    std::string name;
+    std::string key; // the full path
+    FileVersion version;
+    std::unique_ptr<HeldFile> held;
+};
+
 // What unattended printing keeps while the program runs: the printed files
 // (loaded from the state files at the first scan), the files seen by the
 // last scans, the number of the scan pass, and the last pass that could not
@@ -101,6 +111,7 @@ struct ScanMemory {
     int settleSeconds = kDefaultSettleSeconds; // read at each pass
     UnattendedPassResult pause;                // of the pass under way
     bool journalKept = false;                  // the journal holds a print the saved table does not
+    std::vector<OwedMove> owedMoves;           // of the schedule being scanned
 };
 
 // Set by StopScanning, from any thread; read between two files.
@@ -120,10 +131,44 @@ ScanMemory& StoredMemory() {
     return memory;
 }
 
+// The printed files' state file, held open for appending while a pass runs.
+PrintedFilesStore& Store() {
+    static PrintedFilesStore store;
+    return store;
+}
+
+// The event log, held open while a pass runs so that a pass opens it once.
+struct PassLog {
+    bool inPass = false;
+    HANDLE file = INVALID_HANDLE_VALUE;
+};
+
+PassLog& EventLog() {
+    static PassLog log;
+    return log;
+}
+
+void CloseEventLog() {
+    PassLog& log = EventLog();
+    if (log.file != INVALID_HANDLE_VALUE)
+        CloseHandle(log.file);
+    log.file = INVALID_HANDLE_VALUE;
+}
+
+// Cuts the event log back to `size` bytes, through a handle of its own: the
+// one that appends may not set the file's end.
+void CutLogBackTo(const LARGE_INTEGER& size) {
+    const FileHandle log(CreateFileA(EventLogPath().c_str(), GENERIC_WRITE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (log.IsOpen() && SetFilePointerEx(log.Get(), size, nullptr, FILE_BEGIN))
+        SetEndOfFile(log.Get());
+}
+
 ScanMemory& Memory() {
     ScanMemory& memory = StoredMemory();
     if (!memory.loaded) {
-        memory.printed = LoadPrintedFiles(memory.journalKept);
+        memory.printed = Store().Load(memory.journalKept);
         memory.loaded = true;
     }
     return memory;
@@ -169,15 +214,14 @@ void Pause(DWORD error) {
         memory.pause = {true, error != 0 ? error : static_cast<std::uint32_t>(ERROR_WRITE_FAULT)};
 }
 
-// Saves the printed files when they changed; pauses the pass when they
-// could not be saved, and keeps them as changed for the next try.
-bool SaveOrPause() {
+// Appends what changed in the printed files (with `flush`, onto the disk
+// before it returns); pauses the pass when it could not, and keeps the
+// changes for the next try.
+bool SaveOrPause(bool flush = false) {
     const StepTimer timer(ScanStep::Record);
-    PrintedFiles& printed = Memory().printed;
-    if (!printed.TakeChanged() || SavePrintedFiles(printed))
+    if (Store().Save(Memory().printed, flush))
         return true;
     Pause(GetLastError());
-    printed.MarkChanged();
     return false;
 }
 
@@ -219,13 +263,67 @@ struct ScanPlace {
     std::string fullFolder; // as the printed files remember it
 };
 
-// Writes the line of a printed file, then moves it when the schedule says
-// so and it is still the version printed, the file `held`: its record as
-// printed is on the disk already. A line that cannot be written leaves the
-// file owing it, in its folder; a later pass writes it with the moment of
-// printing.
+// Printed files moved to the Recycle Bin together, in one call of the
+// shell, at most this many at a time: each stays held until then.
+constexpr std::size_t kMovesTogether = 64;
+
+// Moves the files whose move is owed to the Recycle Bin, together, once
+// their records are on the disk; each one's outcome is its own: one the
+// shell left in its folder is tried alone for its code, and stays, printed,
+// with a line that says why.
+void MoveOwedFiles(const ScanPlace& place) {
+    ScanMemory& memory = Memory();
+    std::vector<OwedMove> moves;
+    moves.swap(memory.owedMoves);
+    // Nothing is moved before its line and its record are on the disk.
+    if (moves.empty() || !SaveOrPause(true))
+        return;
+    std::vector<std::int32_t> codes(moves.size());
+    {
+        const StepTimer timer(ScanStep::RecycleBin);
+        std::vector<std::string> paths;
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            codes[i] = moves[i].held->LetGoForMove(place.folder + moves[i].name, place.fullFolder);
+            if (codes[i] == 0)
+                paths.push_back(place.folder + moves[i].name);
+        }
+        SendAllToRecycleBin(paths);
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            if (codes[i] == 0 && !IsFileGone(moves[i].key))
+                codes[i] = SendToRecycleBin(place.folder + moves[i].name);
+        }
+    }
+    PrintedFiles& printed = memory.printed;
+    const std::string& printer = place.record.PrinterName;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        if (codes[i] == 0) {
+            printed.Forget(moves[i].key, printer);
+            continue;
+        }
+        // Left in its folder: never printed again while it stays as it is.
+        printed.MarkPrinted(moves[i].key, printer, moves[i].version);
+        LogOrPause(PrintedNotMovedLine(CurrentLocalTime(), place.folder, moves[i].name, printer,
+                                       codes[i]));
+    }
+    SaveOrPause();
+}
+
+void OweMove(const ScanPlace& place, const std::string& name, const std::string& key,
+             const FileVersion& version, std::unique_ptr<HeldFile> held) {
+    std::vector<OwedMove>& moves = Memory().owedMoves;
+    moves.push_back({name, key, version, std::move(held)});
+    if (moves.size() >= kMovesTogether)
+        MoveOwedFiles(place);
+}
+
+// Writes the line of a printed file; then, when the schedule says so and it
+// is still the version printed, the file `held`, its move is owed (made
+// with the others of the pass). The record says so in the note where it
+// lies, when the note is the file's, so that it needs no room. A line that
+// cannot be written leaves the file owing it, in its folder; a later pass
+// writes it with the moment of printing.
 void FinishPrinted(const ScanPlace& place, const std::string& name, const std::string& key,
-                   const FileVersion& listed, HeldFile& held) {
+                   const FileVersion& listed, std::unique_ptr<HeldFile> held) {
     PrintedFiles& printed = Memory().printed;
     const std::string& printer = place.record.PrinterName;
     const FileEntry* taken = printed.Taken(key, printer);
@@ -235,47 +333,39 @@ void FinishPrinted(const ScanPlace& place, const std::string& name, const std::s
     const LocalTime at = MomentOfSeconds(taken->loggedAt);
     if (!LogOrPause(PrintedLine(at, place.folder, name, printer)))
         return;
-    printed.MarkPrinted(key, printer, version);
-    if (place.record.MoveToRecycleBin == 0 || listed != version) {
-        SaveOrPause();
-        return;
-    }
-    std::int32_t moveError = 0;
+    const bool moves = place.record.MoveToRecycleBin != 0 && listed == version;
+    if (moves)
+        printed.MarkLogged(key, printer, version);
+    else
+        printed.MarkPrinted(key, printer, version);
     {
-        const StepTimer timer(ScanStep::RecycleBin);
-        moveError = held.MoveToRecycleBin(place.folder + name, place.fullFolder);
-    }
-    if (moveError == 0) {
-        printed.Forget(key, printer);
-    } else {
-        // Left in its folder: never printed again while it stays as it is.
-        LogOrPause(PrintedNotMovedLine(CurrentLocalTime(), place.folder, name, printer, moveError));
+        const StepTimer timer(ScanStep::Record);
+        Store().TurnNote(key, printer, FileMark::Taken,
+                         moves ? FileMark::Logged : FileMark::Printed);
     }
     SaveOrPause();
+    if (moves)
+        OweMove(place, name, key, version, std::move(held));
 }
 
-// After the spooler took the whole job: the journal says so, then the
-// printed files hold it, and only then is the journal cleared. When the
-// printed files cannot be saved the journal stays, so that a stop still
-// finds the print.
+// After the spooler took the whole job: the journal's note says so, on the
+// disk, before anything else is done. When it cannot, the printed files get
+// a Taken record; when they cannot either the pass pauses with the file's
+// line owed, so that a stop still finds the print.
 void RecordTaken(const ScanPlace& place, const ListedFile& file, const std::string& key,
-                 HeldFile& held) {
+                 std::unique_ptr<HeldFile> held) {
     ScanMemory& memory = Memory();
+    bool noted = false;
     {
         const StepTimer timer(ScanStep::JournalNote);
-        MarkPrintingNoteTaken();
+        noted = Store().MarkNoteTaken();
     }
     memory.printed.MarkTaken(key, place.record.PrinterName, file.version,
                              MomentSeconds(CurrentLocalTime()));
-    if (!SaveOrPause()) {
-        memory.journalKept = true;
+    // A note that could not be turned: the Taken record goes on the disk instead.
+    if (!noted && !SaveOrPause(true))
         return;
-    }
-    {
-        const StepTimer timer(ScanStep::JournalNote);
-        ClearPrintingNote();
-    }
-    FinishPrinted(place, file.name, key, file.version, held);
+    FinishPrinted(place, file.name, key, file.version, std::move(held));
 }
 
 // The same failure is logged at most every ten minutes.
@@ -299,11 +389,19 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
         memory.sightings.Settled(key, file.version, memory.pass, now, memory.settleSeconds);
     const FileVerdict verdict = memory.printed.Consider(key, printer, file.version);
     if (verdict == FileVerdict::LineOwed || verdict == FileVerdict::AlreadyPrinted || !settled ||
-        verdict == FileVerdict::MayHaveBeenPrinted)
+        verdict == FileVerdict::MayHaveBeenPrinted || verdict == FileVerdict::MoveOwed)
         settleTimer.reset();
     if (verdict == FileVerdict::LineOwed) {
-        HeldFile held(path);
-        FinishPrinted(place, file.name, key, file.version, held);
+        FinishPrinted(place, file.name, key, file.version, std::make_unique<HeldFile>(path));
+        return;
+    }
+    if (verdict == FileVerdict::MoveOwed) {
+        if (place.record.MoveToRecycleBin != 0) {
+            OweMove(place, file.name, key, file.version, std::make_unique<HeldFile>(path));
+        } else {
+            memory.printed.MarkPrinted(key, printer, file.version);
+            SaveOrPause();
+        }
         return;
     }
     if (verdict == FileVerdict::AlreadyPrinted || !settled)
@@ -318,15 +416,15 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
     }
     // Held from here until its print and move are done: checked through the
     // handle, and no other program can put another file in its place.
-    HeldFile held(path);
-    if (held.IsBeingWritten())
+    auto held = std::make_unique<HeldFile>(path);
+    if (held->IsBeingWritten())
         return;
-    if (!held.IsOpen()) {
-        LogFailure(place, file, static_cast<std::int32_t>(held.OpenError()));
+    if (!held->IsOpen()) {
+        LogFailure(place, file, static_cast<std::int32_t>(held->OpenError()));
         return;
     }
     // Neither printed nor moved: logged once, left where it is.
-    const std::int32_t refused = held.Refusal(place.fullFolder);
+    const std::int32_t refused = held->Refusal(place.fullFolder);
     settleTimer.reset();
     if (refused != 0) {
         if (FirstRefusal(key + '|' + printer))
@@ -335,7 +433,7 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
         return;
     }
     // Changed since the listing: it has not settled as this version.
-    if (!held.Is(file.version))
+    if (!held->Is(file.version))
         return;
 
     FileEntry note;
@@ -348,7 +446,7 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
     // made after a stop: without its note the file waits.
     {
         const StepTimer timer(ScanStep::JournalNote);
-        if (!WritePrintingNote(note)) {
+        if (!Store().Save(memory.printed, false, &note)) {
             Pause(GetLastError());
             return;
         }
@@ -359,11 +457,11 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
         result = PrintScheduledFile(printer, file.name, path, place.context);
     }
     if (result == 0) {
-        RecordTaken(place, file, key, held);
+        RecordTaken(place, file, key, std::move(held));
         return;
     }
+    // The Started note stays among the records: a start passes over it.
     LogFailure(place, file, result);
-    ClearPrintingNote();
 }
 
 // Files remembered in the folder for the printer that this scan did not list
@@ -423,11 +521,40 @@ void ScanInPass(const ScheduleRecord& record, const PrintContext& context) {
         listed.insert(UpperCase(file.name));
         PrintIfDue(place, file, now);
     }
+    MoveOwedFiles(place);
     // A scan cut short did not list every file it still holds.
     if (!Memory().pause.paused && !ScanningStopped())
         ForgetGoneFiles(place, listed);
     SaveOrPause();
 }
+
+// What every pass does last: the printed files' records onto the disk, the
+// state file and the event log let go of.
+UnattendedPassResult EndPass() {
+    CloseEventLog();
+    EventLog().inPass = false;
+    ScanMemory& memory = Memory();
+    bool saved = false;
+    {
+        const StepTimer timer(ScanStep::Record);
+        saved = Store().EndPass(memory.printed);
+    }
+    if (!saved)
+        Pause(GetLastError());
+    return memory.pause;
+}
+
+// Lets go of the pass's files however the pass ends.
+struct PassFiles {
+    PassFiles() = default;
+    PassFiles(const PassFiles&) = delete;
+    PassFiles& operator=(const PassFiles&) = delete;
+    ~PassFiles() {
+        CloseEventLog();
+        EventLog().inPass = false;
+        Store().Close();
+    }
+};
 
 // What every pass does first: reads the settling time, and brings the
 // printed files to the disk when an earlier pass could not, clearing the
@@ -438,7 +565,8 @@ void BeginPass() {
     memory.pause = UnattendedPassResult();
     memory.settleSeconds =
         SettleSecondsFrom(ReadSetting(SettingsFilePath(), kUnattendedSection, kSettleSecondsKey));
-    if (SaveOrPause() && memory.journalKept) {
+    EventLog().inPass = true;
+    if (SaveOrPause(true) && memory.journalKept) {
         ClearPrintingNote();
         memory.journalKept = false;
     }
@@ -449,23 +577,50 @@ void BeginPass() {
 bool AppendEventLog(const std::string& line) {
     const StepTimer timer(ScanStep::LogLine);
     const std::string text = SingleLogLine(line) + "\r\n";
-    const FileHandle log(CreateFileA(
-        EventLogPath().c_str(), FILE_APPEND_DATA | UnattendedFileExtraAccess(),
-        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    // A log the window began is protected once the service writes to it.
-    if (!log.IsOpen() || !ProtectUnattendedFile(log.Get()))
-        return false;
+    PassLog& pass = EventLog();
+    if (pass.file == INVALID_HANDLE_VALUE) {
+        const HANDLE opened =
+            CreateFileA(EventLogPath().c_str(),
+                        FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | UnattendedFileExtraAccess(),
+                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (opened == INVALID_HANDLE_VALUE)
+            return false;
+        // A log the window began is protected once the service writes to it.
+        if (!ProtectUnattendedFile(opened)) {
+            const DWORD error = GetLastError();
+            CloseHandle(opened);
+            SetLastError(error);
+            return false;
+        }
+        pass.file = opened;
+    }
+    // Outside a pass the log is let go of at once.
+    const FileHandle single(pass.inPass ? INVALID_HANDLE_VALUE : pass.file);
+    const HANDLE log = pass.file;
+    if (!pass.inPass)
+        pass.file = INVALID_HANDLE_VALUE;
+    LARGE_INTEGER before = {};
+    const bool sized = GetFileSizeEx(log, &before) != 0;
     DWORD written = 0;
-    if (!WriteFile(log.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr))
-        return false;
-    if (written == text.size())
+    const bool wrote =
+        WriteFile(log, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) != 0;
+    if (wrote && written == text.size())
         return true;
-    SetLastError(ERROR_DISK_FULL); // a short write: the disk took only part of it
+    // A short write (the disk took only part of it) is cut off again, so that
+    // the log holds no half line and the next line starts on its own.
+    const DWORD error = wrote || GetLastError() == 0 ? ERROR_DISK_FULL : GetLastError();
+    if (sized)
+        CutLogBackTo(before);
+    SetLastError(error);
     return false;
 }
 
-std::int32_t SendToRecycleBin(const std::string& path) {
-    // The shell deletes a file for good instead when its path is relative.
+namespace {
+
+// The full path: the shell deletes a file for good instead when its path is
+// relative. Empty, with the system's code as the last error, when there is none.
+std::string FullPath(const std::string& path) {
     std::vector<char> full(MAX_PATH + 1);
     DWORD length =
         GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
@@ -474,33 +629,64 @@ std::int32_t SendToRecycleBin(const std::string& path) {
         length =
             GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     }
-    if (length == 0 || length >= full.size())
-        return static_cast<std::int32_t>(GetLastError() != 0 ? GetLastError() : ERROR_INVALID_NAME);
-    // The source is a list of paths, each ended by NUL, closed by one more NUL.
-    std::string source(full.data(), length);
-    source.push_back('\0');
+    if (length == 0 || length >= full.size()) {
+        if (GetLastError() == 0)
+            SetLastError(ERROR_INVALID_NAME);
+        return std::string();
+    }
+    return std::string(full.data(), length);
+}
+
+// The shell's own code for the whole list; which files it took is told by
+// looking for them after.
+int ShellRecycle(const std::string& source) {
     SHFILEOPSTRUCTA operation = {};
     operation.wFunc = FO_DELETE;
     operation.pFrom = source.c_str();
     // FOF_NOERRORUI as well: an error dialog would stop the timer until answered.
     operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI;
     const int result = SHFileOperationA(&operation);
+    return result == 0 && operation.fAnyOperationsAborted ? ERROR_CANCELLED : result;
+}
+
+} // namespace
+
+std::int32_t SendToRecycleBin(const std::string& path) {
+    const std::string full = FullPath(path);
+    if (full.empty())
+        return static_cast<std::int32_t>(GetLastError());
+    // The source is a list of paths, each ended by NUL, closed by one more NUL.
+    std::string source = full;
+    source.push_back('\0');
+    const int result = ShellRecycle(source);
     if (result != 0)
         return result;
-    if (operation.fAnyOperationsAborted)
-        return ERROR_CANCELLED;
     // The shell may report success for a file it could not take.
-    return PathAttributes(full.data()) == INVALID_FILE_ATTRIBUTES ? 0 : ERROR_ACCESS_DENIED;
+    return PathAttributes(full.c_str()) == INVALID_FILE_ATTRIBUTES ? 0 : ERROR_ACCESS_DENIED;
+}
+
+void SendAllToRecycleBin(const std::vector<std::string>& paths) {
+    std::string source;
+    for (const std::string& path : paths) {
+        const std::string full = FullPath(path);
+        if (full.empty())
+            continue;
+        source += full;
+        source.push_back('\0');
+    }
+    if (!source.empty())
+        ShellRecycle(source);
 }
 
 UnattendedPassResult RunSchedule(const ScheduleRecord& record, const PrintContext& context) {
     const ScanGuard guard;
     if (!guard.First())
         return UnattendedPassResult();
+    const PassFiles files;
     BeginPass();
     if (!Memory().pause.paused)
         ScanInPass(record, context);
-    return Memory().pause;
+    return EndPass();
 }
 
 UnattendedPassResult RunUnattendedPass(const PrintContext& context) {
@@ -508,6 +694,7 @@ UnattendedPassResult RunUnattendedPass(const PrintContext& context) {
     if (!guard.First())
         return UnattendedPassResult();
     try {
+        const PassFiles files;
         BeginPass();
         ScanMemory& memory = Memory();
         for (const DecodedSchedule& schedule : LoadAllSchedules()) {
@@ -520,7 +707,7 @@ UnattendedPassResult RunUnattendedPass(const PrintContext& context) {
         if (!memory.pause.paused && !ScanningStopped())
             memory.sightings.ForgetUnseenSince(memory.pass);
         RemoveOldCompanionCopies();
-        return memory.pause;
+        return EndPass();
     } catch (...) {
         // Nothing may leave a timer procedure; the next tick tries again.
         return UnattendedPassResult();
@@ -536,6 +723,8 @@ void PrintRemotePrintersWith(DirectRemotePrint print) {
 }
 
 void ForgetUnattendedMemory() {
+    Store().Close();
+    CloseEventLog();
     StoredMemory() = ScanMemory();
 }
 

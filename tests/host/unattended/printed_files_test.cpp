@@ -113,6 +113,27 @@ TEST(PrintedFiles, ANoteLeftByAStopBecomesMaybePrinted) {
     EXPECT_EQ(finished.Consider(note.path, "Laser", note.version), FileVerdict::AlreadyPrinted);
 }
 
+// A printed file whose line is written owes only its move to the Recycle
+// Bin: at a start too, and never a second line or print; once changed it is
+// a new version.
+TEST(PrintedFiles, ALoggedFileOwesItsMoveAndNothingElse) {
+    const FileVersion v1{10, 100}, v2{11, 100};
+    FileEntry note;
+    note.mark = FileMark::Taken;
+    note.version = v1;
+    note.printer = "Laser";
+    note.path = "C:\\In\\a.prn";
+    PrintedFiles files;
+    files.MarkLogged(note.path, "Laser", v1);
+    EXPECT_EQ(files.Consider(note.path, "LASER", v1), FileVerdict::MoveOwed);
+    files.TakeNote(note);
+    EXPECT_EQ(files.Consider(note.path, "Laser", v1), FileVerdict::MoveOwed)
+        << "the note of a print whose line is written";
+    PrintedFiles restarted(files.Entries());
+    EXPECT_EQ(restarted.Consider(note.path, "Laser", v1), FileVerdict::MoveOwed);
+    EXPECT_EQ(restarted.Consider(note.path, "Laser", v2), FileVerdict::Print);
+}
+
 TEST(UnattendedSettings, SettleSecondsAMomentOfPrintingAndThePausedIndicator) {
     // Missing or not a whole number: 2; outside 1 ... 600: clamped.
     const char* const texts[] = {
@@ -195,7 +216,7 @@ TEST(PrintedFilesCodec, WritesAndReadsBack) {
         Entry(FileMark::Printing, "a\r\nb", "x"),
     };
     const std::string text = sw::EncodePrintedFiles(entries);
-    EXPECT_EQ(text.substr(0, text.find('\n') + 1), "Spoolwright unattended files 1\r\n");
+    EXPECT_EQ(text.substr(0, text.find('\n') + 1), "Spoolwright unattended files 2\r\n");
     EXPECT_NE(text.find("M\t18446744073709551615\t133800000000000000\t-2\t212248800000\t"
                         "site:queue\tC:\\In\\100%25 tab%09here.prn\r\n"),
               std::string::npos)
@@ -220,7 +241,7 @@ TEST(PrintedFilesCodec, DamagedFilesGiveWhatStillReads) {
         bool whole;
     } cases[] = {
         {"empty file", "", 0, false},
-        {"another version", "Spoolwright unattended files 2\r\n" + good + "end\t1\r\n", 0, false},
+        {"a later version", "Spoolwright unattended files 3\r\n" + good + "end\t1\r\n", 0, false},
         {"no header", good + "end\t1\r\n", 0, false},
         {"torn before the end line", header + good + good.substr(0, 9), 1, false},
         {"torn inside the end line", header + good + "en", 1, false},
@@ -242,6 +263,103 @@ TEST(PrintedFilesCodec, DamagedFilesGiveWhatStillReads) {
         EXPECT_EQ(decoded.entries.size(), c.entries) << c.what;
         EXPECT_EQ(decoded.whole, c.whole) << c.what;
     }
+}
+
+// The records appended after the closing line: read in order after the
+// table, a Forgotten one dropping what came before for its file and printer;
+// a half-written last one is left out, and only a file whose closing line
+// was read and whose last line is whole takes further records.
+TEST(PrintedFilesCodec, AppendedRecordsReadInOrderAndATornOneIsLeftOut) {
+    const std::string header = "Spoolwright unattended files 2\r\n";
+    const std::string a = "P\t1\t2\t0\t0\tLaser\tC:\\a.prn\r\n";
+    const std::string b = "P\t1\t2\t0\t0\tLaser\tC:\\b.prn\r\n";
+    const std::string forgetA = "X\t0\t0\t0\t0\tLASER\tC:\\A.PRN\r\n";
+    const std::string takenC = "T\t3\t4\t0\t9\tLaser\tC:\\c.prn\r\n";
+    const std::string startedC = "S\t3\t4\t0\t9\tLaser\tC:\\c.prn\r\n";
+    const std::string table = header + a + "end\t1\r\n";
+    const struct {
+        const char* what;
+        std::string text;
+        std::vector<std::string> paths; // of the table replayed
+        std::size_t appended;
+        bool whole;
+        bool appendable;
+    } cases[] = {
+        {"the table alone", table, {"C:\\a.prn"}, 0, true, true},
+        {"a record added", table + b, {"C:\\a.prn", "C:\\b.prn"}, 1, true, true},
+        {"a file forgotten", table + b + forgetA, {"C:\\b.prn"}, 2, true, true},
+        {"forgotten, then printed again", table + forgetA + a, {"C:\\a.prn"}, 2, true, true},
+        {"a note the spooler took", table + takenC, {"C:\\a.prn", "C:\\c.prn"}, 1, true, true},
+        {"a note only started", table + startedC, {"C:\\a.prn"}, 1, true, true},
+        {"torn inside a record",
+         table + b + a.substr(0, 20),
+         {"C:\\a.prn", "C:\\b.prn"},
+         1,
+         false,
+         false},
+        {"torn before its CR LF, the record still reading",
+         table + b.substr(0, b.size() - 2),
+         {"C:\\a.prn"},
+         0,
+         false,
+         false},
+        {"torn after its CR", table + b.substr(0, b.size() - 1), {"C:\\a.prn"}, 0, false, false},
+        {"a damaged record", table + "P\tx\r\n" + b, {"C:\\a.prn", "C:\\b.prn"}, 1, false, true},
+        {"torn inside the closing line", header + a + "end\t", {"C:\\a.prn"}, 0, false, false},
+        {"version 1 ends at its closing line",
+         "Spoolwright unattended files 1\r\n" + a + "end\t1\r\n",
+         {"C:\\a.prn"},
+         0,
+         true,
+         false},
+        {"version 1 with records after it",
+         "Spoolwright unattended files 1\r\n" + a + "end\t1\r\n" + b,
+         {"C:\\a.prn"},
+         0,
+         false,
+         false},
+    };
+    for (const auto& c : cases) {
+        const sw::DecodedPrintedFiles decoded = sw::DecodePrintedFiles(c.text);
+        std::vector<std::string> paths;
+        for (const FileEntry& entry : PrintedFiles(decoded.entries).Entries())
+            paths.push_back(entry.path);
+        EXPECT_EQ(paths, c.paths) << c.what;
+        EXPECT_EQ(decoded.appended, c.appended) << c.what;
+        EXPECT_EQ(decoded.whole, c.whole) << c.what;
+        EXPECT_EQ(decoded.appendAt, c.appendable ? c.text.size() : 0u) << c.what;
+    }
+}
+
+// What the table gives to append replays, after what the file held, to the
+// table as it is; the whole file written afresh (the compaction) reads as
+// the same table with no records after it.
+TEST(PrintedFiles, ChangedRecordsReplayToTheTableAndCompactToIt) {
+    const FileVersion v1{10, 100}, v2{12, 200};
+    PrintedFiles files;
+    files.MarkPrinted("C:\\In\\a.prn", "Laser", v1);
+    files.MarkPrinted("C:\\In\\b.prn", "Laser", v1);
+    files.ShouldLogFailure("C:\\In\\c.prn", "Laser", v1, 5, 100);
+    const std::string first = sw::EncodePrintedFiles(files.Entries());
+    files.ForgetChangedRecords();
+    EXPECT_TRUE(files.ChangedRecords().empty());
+
+    files.Consider("C:\\In\\a.prn", "Laser", v2);       // changed: forgotten
+    files.MarkTaken("C:\\In\\c.prn", "Laser", v1, 300); // its failure goes
+    files.MarkTaken("C:\\In\\d.prn", "Laser", v1, 301);
+    files.Forget("C:\\In\\d.prn", "Laser"); // moved to the Recycle Bin
+    const std::vector<FileEntry> records = files.ChangedRecords();
+    EXPECT_EQ(records.size(), 4u) << "a, c and d forgotten, then c as taken";
+    const std::string appended = first + sw::EncodeFileRecords(records);
+    const sw::DecodedPrintedFiles decoded = sw::DecodePrintedFiles(appended);
+    EXPECT_TRUE(decoded.whole);
+    EXPECT_EQ(PrintedFiles(decoded.entries).Entries(), files.Entries());
+
+    const std::string compacted = sw::EncodePrintedFiles(files.Entries());
+    EXPECT_LT(compacted.size(), appended.size());
+    const sw::DecodedPrintedFiles again = sw::DecodePrintedFiles(compacted);
+    EXPECT_EQ(again.appended, 0u);
+    EXPECT_EQ(again.entries, files.Entries());
 }
 
 } // namespace

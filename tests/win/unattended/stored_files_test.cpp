@@ -3,12 +3,15 @@
 // record in records/, which the tests of the 32-bit and of the 64-bit build
 // both check (sw.dat: interval 45000 at offset 4, "C:\Outbox" at 8, "*.prn"
 // at 288, "Laser" at 368, every day all day); the schedule reads back whole,
-// so that a schedule saved by either build prints in the other.
+// so that a schedule saved by either build prints in the other; the state
+// files of earlier versions (swprinted-1.dat, swprinting.dat) still read.
 #include "remote/remote_sites.h"
 #include "settings/settings_store.h"
 #include "support/program_driver.h"
 #include "support/temp_files.h"
 #include "unattended/data_files.h"
+#include "unattended/printed_files_codec.h"
+#include "unattended/printed_files_store.h"
 #include "unattended/schedule_file.h"
 #include "unattended/state_files.h"
 #include "unattended_fixture.h"
@@ -16,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -50,10 +54,25 @@ TEST_F(StoredFiles, AreTheBytesOfTheRecordsEveryBuildWrites) {
     ASSERT_TRUE(sw::SavePrintedFiles(sw::PrintedFiles(
         {Entry(sw::FileMark::Printed, "C:\\a.prn"), Entry(sw::FileMark::Failing, "C:\\b.prn")})));
     EXPECT_EQ(swtest::ReadWholeFile(sw::PrintedFilesPath()), Record("swprinted.dat"));
-    ASSERT_TRUE(sw::WritePrintingNote(Entry(sw::FileMark::Printing, "C:\\c.prn")));
-    EXPECT_EQ(swtest::ReadWholeFile(sw::PrintingNotePath()), Record("swprinting.dat"));
-    sw::ClearPrintingNote();
+    {
+        // The journal's note is a record appended to them, turned into Taken where it lies.
+        sw::PrintedFilesStore store;
+        bool journalKept = true;
+        sw::PrintedFiles files = store.Load(journalKept);
+        EXPECT_FALSE(journalKept);
+        const sw::FileEntry note = Entry(sw::FileMark::Started, "C:\\c.prn");
+        ASSERT_TRUE(store.Save(files, false, &note));
+        ASSERT_TRUE(store.MarkNoteTaken());
+    }
+    EXPECT_EQ(swtest::ReadWholeFile(sw::PrintedFilesPath()),
+              Record("swprinted.dat") +
+                  "T\t78187493530\t521172840285189\t0\t0\tLaser\tC:\\c.prn\r\n");
     DeleteFileA(sw::PrintedFilesPath().c_str());
+    // What earlier versions wrote still reads: the table, and the journal of its own.
+    EXPECT_EQ(sw::DecodePrintedFiles(Record("swprinted-1.dat")).entries,
+              sw::DecodePrintedFiles(Record("swprinted.dat")).entries);
+    EXPECT_EQ(sw::DecodePrintedFiles(Record("swprinting.dat")).entries,
+              std::vector<sw::FileEntry>{Entry(sw::FileMark::Printing, "C:\\c.prn")});
 
     sw::WriteSetting(sw::SettingsFilePath(), "Laser", "Orientation", "-1");
     EXPECT_EQ(swtest::ReadWholeFile(sw::SettingsFilePath()), Record("Spoolwright.ini"));

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -127,6 +128,46 @@ TEST_F(UnattendedOnce, APrintedFileThatCannotBeMovedIsPrintedOnceAlsoAfterAResta
     Tick();
     EXPECT_EQ(EventLogLines().size(), 2u);
     EXPECT_FALSE(inbox.HasNextJob()) << "not printed again after the restart";
+}
+
+// The Recycle Bin takes the printed files of a pass together; one it cannot
+// take (an immutable file) has its own line, after the lines of the prints,
+// stays, and is neither printed nor logged again, after a restart neither.
+TEST_F(UnattendedOnce, FilesMovedTogetherEachHaveTheirOwnOutcome) {
+    const std::vector<std::string> names = {"together-1.prn", "together-2.prn", "stuck.prn",
+                                            "together-3.prn"};
+    for (const std::string& name : names)
+        WriteInFolder(name, name);
+    swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
+    PrinterInbox inbox(kSchedulePrinter);
+    const ImmovableFolder immovable(InFolder("stuck.prn"));
+    if (!immovable.Locked())
+        GTEST_SKIP() << "this file system cannot make a file immutable: " << immovable.Message();
+
+    TickUntilSettled();
+    Tick();
+    std::map<std::string, int> jobs;
+    for (std::size_t job = 0; job < names.size(); ++job)
+        ++jobs[inbox.NextJob()];
+    const std::vector<std::string> lines = EventLogLines();
+    ASSERT_EQ(lines.size(), names.size() + 1) << "a line per print, and one for the move";
+    const std::string notMoved =
+        Logged("stuck.prn", std::string("printed to ") + kSchedulePrinter +
+                                " but not moved to the Recycle Bin due to Error ");
+    EXPECT_EQ(lines.back().substr(0, notMoved.size()), notMoved);
+    for (const std::string& name : names) {
+        EXPECT_EQ(jobs[name], 1) << name;
+        EXPECT_EQ(std::count(lines.begin(), lines.end() - 1, Printed(name)), 1) << name;
+        const bool stuck = name == "stuck.prn";
+        EXPECT_EQ(FileExists(InFolder(name)), stuck) << name;
+        EXPECT_EQ(FileExists(swtest::TrashFolder() + "\\" + name), !stuck) << name;
+    }
+
+    sw::ForgetUnattendedMemory(); // the program starts again
+    TickUntilSettled();
+    Tick();
+    EXPECT_EQ(EventLogLines(), lines);
+    EXPECT_FALSE(inbox.HasNextJob());
 }
 
 // The one-step note of earlier versions, left by a stop anywhere between
@@ -263,6 +304,47 @@ TEST_F(UnattendedOnce, AFullDiskPausesPrintingUntilThereIsRoom) {
     EXPECT_EQ(run("rm filler", 0), std::make_pair(0, kFiles));
 }
 
+// The printed entry of a file as the scan sees it.
+sw::FileEntry PrintedEntry(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    EXPECT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) << path;
+    sw::FileEntry entry;
+    entry.mark = sw::FileMark::Printed;
+    entry.version.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    entry.version.lastWrite =
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+        data.ftLastWriteTime.dwLowDateTime;
+    entry.printer = kSchedulePrinter;
+    entry.path = path;
+    return entry;
+}
+
+// A start reads the records appended after the table, in order, and leaves
+// out a half-written last one: a file whose record is whole is not printed
+// again, the one whose record was cut off is printed, and the file is then
+// written whole again, without the torn record.
+TEST_F(UnattendedOnce, AStartReadsTheAppendedRecordsAndLeavesOutATornOne) {
+    const std::string kept = WriteInFolder("recorded.prn", "recorded");
+    const std::string torn = WriteInFolder("torn.prn", "torn");
+    swtest::WriteScheduleFile({Watching("*.prn")});
+    const std::string tornRecord = sw::EncodeFileRecords({PrintedEntry(torn)});
+    ASSERT_TRUE(swtest::WriteToFile(sw::PrintedFilesPath(),
+                                    sw::EncodePrintedFiles({}) +
+                                        sw::EncodeFileRecords({PrintedEntry(kept)}) +
+                                        tornRecord.substr(0, tornRecord.size() - 2)));
+    PrinterInbox inbox(kSchedulePrinter);
+
+    TickUntilSettled();
+
+    EXPECT_EQ(inbox.NextJob(), "torn");
+    EXPECT_FALSE(inbox.HasNextJob()) << "the recorded file is not printed again";
+    EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("torn.prn")});
+    const sw::DecodedPrintedFiles state =
+        sw::DecodePrintedFiles(swtest::ReadWholeFile(sw::PrintedFilesPath()));
+    EXPECT_TRUE(state.whole);
+    EXPECT_EQ(state.entries.size(), 2u);
+}
+
 // The state files are replaced in one step and read for what they hold: a
 // damaged one never stops printing and never touches the schedule file.
 TEST_F(UnattendedOnce, ADamagedStateFileNeverStopsPrinting) {
@@ -280,7 +362,7 @@ TEST_F(UnattendedOnce, ADamagedStateFileNeverStopsPrinting) {
     EXPECT_EQ(EventLogLines(), std::vector<std::string>{Printed("after.prn")});
     EXPECT_EQ(swtest::ReadWholeFile(sw::DataFilePath()), schedules);
     const std::string state = swtest::ReadWholeFile(sw::PrintedFilesPath());
-    EXPECT_EQ(state.substr(0, 32), "Spoolwright unattended files 1\r\n");
+    EXPECT_EQ(state.substr(0, 32), "Spoolwright unattended files 2\r\n");
     EXPECT_NE(state.find("\tsw_unattended\t"), std::string::npos) << state;
     EXPECT_FALSE(FileExists(sw::PrintedFilesPath() + ".new")) << "no scratch file left";
 }
