@@ -92,7 +92,8 @@ void RunSetup(SetupRun run) {
         LaunchCompanion(FileNamePart(companion), "", FolderPart(companion));
 }
 
-std::int16_t ProcessCommandLine(std::string_view commandLine, bool deferRemotePrint) {
+std::int16_t ProcessCommandLine(std::string_view commandLine,
+                                const std::function<void(std::int32_t)>& forwardRemoteOutcome) {
     ProgramState& program = Program();
     program.CurrentPrinter = LimitedState(TakeLibraryText(DefaultPrinter()));
     const CommandLineRequest request =
@@ -129,8 +130,13 @@ std::int16_t ProcessCommandLine(std::string_view commandLine, bool deferRemotePr
     // A remote printer is the companion's, never an installed one: the print
     // waits until the companion has announced its controls to the window.
     if (IsRemotePrinter(program.CurrentPrinter)) {
-        if (program.CompanionHandles[kCompanionPrintCommand] != nullptr && !deferRemotePrint)
-            return EndWith(DispatchPrint(program.CurrentPrinter, program.SelectedFile));
+        if (program.CompanionHandles[kCompanionPrintCommand] != nullptr) {
+            const std::int32_t clicked = DispatchPrint(program.CurrentPrinter, program.SelectedFile,
+                                                       false, forwardRemoteOutcome);
+            if (clicked == 0 && forwardRemoteOutcome)
+                return kRemoteOutcomeForwarded;
+            return EndWith(clicked);
+        }
         if (!IsCompanionRunning()) {
             if (!CompanionCouldList(program.CurrentPrinter))
                 return EndWith(ERROR_INVALID_PRINTER_NAME);

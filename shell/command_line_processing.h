@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 namespace sw {
@@ -14,11 +15,13 @@ namespace sw {
 // program keeps, a device for a file, a remote printer of a site not in the
 // sites list while the companion is not running); ExitCode then says how
 // the print went. Returns 0 for a normal start; a printer that is neither
-// installed nor associated sets AskAssociation. With `deferRemotePrint`, a
-// remote print is always left pending for the window to start, even when the
-// companion's controls are known already (the window then passes the
-// companion's answer on to a second start that waits for it).
-std::int16_t ProcessCommandLine(std::string_view commandLine, bool deferRemotePrint = false);
+// installed nor associated sets AskAssociation. With `forwardRemoteOutcome`,
+// a remote print that the companion takes at once has its answer forwarded
+// there (PrintRequest::forwardOutcome); kRemoteOutcomeForwarded is returned
+// when the answer is still to come.
+inline constexpr std::int16_t kRemoteOutcomeForwarded = 1;
+std::int16_t ProcessCommandLine(std::string_view commandLine,
+                                const std::function<void(std::int32_t)>& forwardRemoteOutcome = {});
 
 enum class SetupRun {
     Full,  // an install the user follows: then the help and the companion too

@@ -23,6 +23,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace sw {
@@ -151,19 +152,24 @@ LRESULT OnCopyData(HWND window, HWND sender, const COPYDATASTRUCT* data) {
     // How the print went is the sender's exit code, not this program's.
     const std::int32_t exitCode = Program().ExitCode;
     Program().ExitCode = 0;
-    const std::int16_t outcome = ProcessCommandLine(commandLine, asker != nullptr);
+    // A remote print the companion takes at once is answered when its answer
+    // comes; this window may itself be waiting for the answer to its own.
+    std::function<void(std::int32_t)> forward;
+    if (asker != nullptr)
+        forward = [asker](std::int32_t code) { AnswerHandedPrint(asker, code); };
+    const std::int16_t outcome = ProcessCommandLine(commandLine, forward);
     const std::int32_t result = outcome == -1 ? Program().ExitCode : 0;
     Program().ExitCode = exitCode;
     ShowSelectedFile();
-    if (Program().RemotePrintPending) {
+    if (outcome == kRemoteOutcomeForwarded) {
+        SetTimer(window, kForwardedAnswerTimer, kForwardedAnswerMs, nullptr);
+    } else if (Program().RemotePrintPending) {
         // One pending remote print at a time: a sender whose print this one
         // replaced learns that nobody took it.
         if (Program().HandedPrintAsker != asker)
             AnswerHandedPrint(Program().HandedPrintAsker, ERROR_TIMEOUT);
         Program().HandedPrintAsker = asker;
         SetTimer(window, kRemotePrintGiveUpTimer, kRemotePrintGiveUpMs, nullptr);
-        if (Program().CompanionHandles[kCompanionPrintCommand] != nullptr)
-            SetTimer(window, kRemotePrintSettleTimer, kRemotePrintSettleMs, nullptr);
     } else {
         // Printed, refused, or taken into the window (a file that is not
         // there, a printer to associate first): the sender is done.
