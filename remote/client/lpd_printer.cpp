@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace sw {
@@ -69,21 +70,12 @@ int SendAndAwaitAcknowledgement(SOCKET socket, const std::string& bytes) {
 
 JobOutcome SendLpdJob(const SiteAddress& address, const RemoteJob& job, const std::string& user,
                       std::uint32_t answerWaitSeconds) {
-    JobOutcome outcome;
-    if (job.method != RemotePrintMethod::Bypass) {
-        outcome.code = ERROR_NOT_SUPPORTED;
-        outcome.problem = Where(address) +
-                          ": a daemon's queue is sent the printer's own language only; a bitmap "
-                          "or a document needs a print server or an IPP printer (" +
-                          std::to_string(ERROR_NOT_SUPPORTED) + ")";
-        return outcome;
-    }
     const JobFile file(job.file);
-    if (!file.IsOpen()) {
-        outcome.code = static_cast<std::int32_t>(GetLastError());
-        outcome.problem = "cannot open " + job.file + " (" + std::to_string(outcome.code) + ")";
-        return outcome;
-    }
+    if (const std::optional<JobOutcome> refused = RefusedBeforeSending(
+            job, file,
+            Where(address) + ": a daemon's queue is sent the printer's own language only"))
+        return *refused;
+    JobOutcome outcome;
     // The data file's length is announced before it: every copy's bytes.
     const std::uint64_t copyLength =
         RawJobLength(job.additions, file.Length(), file.EndsWithFormFeed());
@@ -135,19 +127,9 @@ JobOutcome SendLpdJob(const SiteAddress& address, const RemoteJob& job, const st
     if (answer != 0)
         return Failed(address, answer);
 
-    int sendError = 0;
-    const RawJobOutcome streamed =
-        StreamEveryCopy(file, job, [&](const char* bytes, std::size_t length) {
-            if (SendAll(socket, bytes, length))
-                return true;
-            sendError = WSAGetLastError();
-            return false;
-        });
-    if (streamed == RawJobOutcome::ReadFailed) {
-        outcome.code = static_cast<std::int32_t>(kOutcomeUnreadableFile);
-        outcome.problem = "reading " + job.file + " failed";
-        return outcome;
-    }
+    int sendError = SendEveryCopy(socket, file, job);
+    if (sendError == kUnreadableJobFile)
+        return UnreadableJobFile(job);
     if (sendError != 0)
         return Failed(address, sendError);
     answer = SendAndAwaitAcknowledgement(socket, std::string(1, '\0'));

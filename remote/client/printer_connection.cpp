@@ -1,6 +1,7 @@
 #include "remote/client/printer_connection.h"
 
 #include "common/long_path.h"
+#include "remote/job_outcome.h"
 
 #include <ws2tcpip.h>
 
@@ -159,6 +160,43 @@ int AwaitOrderlyClose(SOCKET socket) {
         if (received == SOCKET_ERROR)
             return WSAGetLastError();
     }
+}
+
+std::optional<JobOutcome> RefusedBeforeSending(const RemoteJob& job, const JobFile& file,
+                                               const std::string& languageOnly) {
+    JobOutcome outcome;
+    if (job.method != RemotePrintMethod::Bypass) {
+        outcome.code = ERROR_NOT_SUPPORTED;
+        outcome.problem = languageOnly +
+                          "; a bitmap or a document needs a print server or an IPP printer (" +
+                          std::to_string(ERROR_NOT_SUPPORTED) + ")";
+        return outcome;
+    }
+    if (!file.IsOpen()) {
+        outcome.code = static_cast<std::int32_t>(GetLastError());
+        outcome.problem = "cannot open " + job.file + " (" + std::to_string(outcome.code) + ")";
+        return outcome;
+    }
+    return std::nullopt;
+}
+
+int SendEveryCopy(SOCKET socket, const JobFile& file, const RemoteJob& job) {
+    int sendError = 0;
+    const RawJobOutcome streamed =
+        StreamEveryCopy(file, job, [&](const char* bytes, std::size_t length) {
+            if (SendAll(socket, bytes, length))
+                return true;
+            sendError = WSAGetLastError();
+            return false;
+        });
+    return streamed == RawJobOutcome::ReadFailed ? kUnreadableJobFile : sendError;
+}
+
+JobOutcome UnreadableJobFile(const RemoteJob& job) {
+    JobOutcome outcome;
+    outcome.code = static_cast<std::int32_t>(kOutcomeUnreadableFile);
+    outcome.problem = "reading " + job.file + " failed";
+    return outcome;
 }
 
 std::string ConnectionProblem(int error) {

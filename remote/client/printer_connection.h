@@ -6,12 +6,14 @@
 #pragma once
 
 #include "printengine/raw_job.h"
+#include "remote/client/ipp_client.h"
 #include "remote/remote_job.h"
 #include "remote/site_address.h"
 
 #include <winsock2.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace sw {
@@ -69,9 +71,21 @@ int ConnectToPrinter(const SiteAddress& address, std::uint32_t connectMs, std::u
 // socket error is WSAGetLastError's).
 bool SendAll(SOCKET socket, const char* bytes, std::size_t length);
 
+// The refusal of a job before anything is sent: a bitmap or a document,
+// which needs a driver (`languageOnly` says who takes the printer's own
+// language only), or a file that cannot be opened; nothing when it can go.
+std::optional<JobOutcome> RefusedBeforeSending(const RemoteJob& job, const JobFile& file,
+                                               const std::string& languageOnly);
+
 // Streams each copy of the job's file, from its start, with the job's
 // orientation sequences and form feed, one after the other to `write`.
 RawJobOutcome StreamEveryCopy(const JobFile& file, const RemoteJob& job, const WriteChunk& write);
+
+// Sends every copy over the connection so: 0, the socket's error, or
+// kUnreadableJobFile when reading the file failed (UnreadableJobFile says so).
+inline constexpr int kUnreadableJobFile = -2;
+int SendEveryCopy(SOCKET socket, const JobFile& file, const RemoteJob& job);
+JobOutcome UnreadableJobFile(const RemoteJob& job);
 
 // After the sending side is shut down, the printer closes in order once it
 // has the job: 0 then, the socket error when it resets or does not close.

@@ -4,6 +4,7 @@
 #include "remote/job_outcome.h"
 #include "remote/request_waits.h"
 
+#include <optional>
 #include <string>
 
 namespace sw {
@@ -24,21 +25,11 @@ JobOutcome Failed(const SiteAddress& address, int error) {
 
 JobOutcome SendAppSocketJob(const SiteAddress& address, const RemoteJob& job,
                             std::uint32_t answerWaitSeconds) {
-    JobOutcome outcome;
-    if (job.method != RemotePrintMethod::Bypass) {
-        outcome.code = ERROR_NOT_SUPPORTED;
-        outcome.problem = Where(address) +
-                          ": a printer's port takes its own printer language only; a bitmap or "
-                          "a document needs a print server or an IPP printer (" +
-                          std::to_string(ERROR_NOT_SUPPORTED) + ")";
-        return outcome;
-    }
     const JobFile file(job.file);
-    if (!file.IsOpen()) {
-        outcome.code = static_cast<std::int32_t>(GetLastError());
-        outcome.problem = "cannot open " + job.file + " (" + std::to_string(outcome.code) + ")";
-        return outcome;
-    }
+    if (const std::optional<JobOutcome> refused = RefusedBeforeSending(
+            job, file, Where(address) + ": a printer's port takes its own printer language only"))
+        return *refused;
+    JobOutcome outcome;
 
     const WinsockSession session;
     if (session.Error() != 0)
@@ -51,19 +42,9 @@ JobOutcome SendAppSocketJob(const SiteAddress& address, const RemoteJob& job,
         return Failed(address, connected);
     SOCKET socket = connection.Handle();
 
-    int sendError = 0;
-    const RawJobOutcome streamed =
-        StreamEveryCopy(file, job, [&](const char* bytes, std::size_t length) {
-            if (SendAll(socket, bytes, length))
-                return true;
-            sendError = WSAGetLastError();
-            return false;
-        });
-    if (streamed == RawJobOutcome::ReadFailed) {
-        outcome.code = static_cast<std::int32_t>(kOutcomeUnreadableFile);
-        outcome.problem = "reading " + job.file + " failed";
-        return outcome;
-    }
+    int sendError = SendEveryCopy(socket, file, job);
+    if (sendError == kUnreadableJobFile)
+        return UnreadableJobFile(job);
     if (sendError == 0)
         sendError = AwaitOrderlyClose(socket);
     if (sendError != 0)
