@@ -96,7 +96,7 @@ TEST_F(AnyName, RemotePrinterIsHandedEveryNameWhole) {
     DeleteFileA(log.c_str());
     RunningProgram companion(swtest::ProgramFromEnvironment("SW_COMPANION_STANDIN"),
                              "\"" + log + "\" single site:laser");
-    ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);
+    ASSERT_NE(companion.WaitForWindow(swtest::kCompanionStandInClass), nullptr);
     std::vector<std::string> clicks;
     for (const std::string& name : NamesInOtherScripts()) {
         const std::string path = Write(name);

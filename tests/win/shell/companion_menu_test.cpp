@@ -24,7 +24,7 @@ TEST(CompanionMenu, TheCheckFollowsWhetherTheCompanionRuns) {
         swtest::RunningProgram companion(swtest::ProgramFromEnvironment("SW_COMPANION_STANDIN"),
                                          "\"" + swtest::RunFolder() +
                                              "\\companion-menu.log\" single site:laser");
-        ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);
+        ASSERT_NE(companion.WaitForWindow(swtest::kCompanionStandInClass), nullptr);
         EXPECT_TRUE(sw::UpdateCompanionMenuItem(menu));
         EXPECT_TRUE(Checked(menu));
         EXPECT_TRUE(swtest::CloseWindowAndWait(nullptr, "Spoolwright Remote", 5000));

@@ -45,7 +45,7 @@ class CompanionProtocol : public swtest::SettingsFileTest {
 
 TEST_F(CompanionProtocol, FirstPrintCommandAnnouncementListsTheRemotePrinters) {
     auto companion = StartCompanion("site1:laser site2:ink");
-    ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);
+    ASSERT_NE(companion.WaitForWindow(swtest::kCompanionStandInClass), nullptr);
     auto program = StartProgram("");
     HWND window = program.WaitForWindow("SpoolwrightFarreach");
     ASSERT_NE(window, nullptr);
@@ -59,7 +59,7 @@ TEST_F(CompanionProtocol, FirstPrintCommandAnnouncementListsTheRemotePrinters) {
     EXPECT_TRUE(Contains(ListBoxItems(list), "sw_raw")) << "installed printers stay listed";
 
     // A second print-command announcement does not refresh the list again.
-    HWND companionWindow = companion.WaitForWindow(nullptr);
+    HWND companionWindow = companion.WaitForWindow(swtest::kCompanionStandInClass);
     HWND remoteList = FindWindowExA(companionWindow, nullptr, "ListBox", nullptr);
     SendMessageA(remoteList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("site3:new"));
     SendMessageA(
@@ -81,7 +81,7 @@ TEST_F(CompanionProtocol, RemotePrintFromTheCommandLineWritesEveryFieldThenClick
     swtest::StoreBitmapBox("-1", "1.5", "0.25", "4", "3");
     swtest::TempFile file("doc", ".doc");
     auto companion = StartCompanion("site1:laser site2:ink");
-    ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);
+    ASSERT_NE(companion.WaitForWindow(swtest::kCompanionStandInClass), nullptr);
 
     auto program = StartProgram("site2:ink|" + file.Path());
     EXPECT_EQ(program.WaitForExit(), 0u);
@@ -107,7 +107,7 @@ TEST_F(CompanionProtocol, RemotePrintFromTheCommandLineWritesEveryFieldThenClick
 TEST_F(CompanionProtocol, RemotePrinterTheCompanionDoesNotListIsNotClicked) {
     swtest::TempFile file("remote");
     auto companion = StartCompanion("site1:laser");
-    ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);
+    ASSERT_NE(companion.WaitForWindow(swtest::kCompanionStandInClass), nullptr);
 
     auto program = StartProgram("site9:ink|" + file.Path());
     EXPECT_EQ(program.WaitForExit(), static_cast<DWORD>(ERROR_INVALID_PRINTER_NAME));
@@ -145,7 +145,7 @@ TEST_F(CompanionProtocol, SecondStartHandsItsPrintToTheRunningWindow) {
 // a while after the click, and the running window stays.
 TEST_F(CompanionProtocol, SecondStartsRemotePrintEndsWithTheCompanionsAnswer) {
     auto companion = StartCompanion("answer=1326 site1:laser");
-    ASSERT_NE(companion.WaitForWindow(nullptr), nullptr);
+    ASSERT_NE(companion.WaitForWindow(swtest::kCompanionStandInClass), nullptr);
     auto first = StartProgram("");
     ASSERT_NE(first.WaitForWindow("SpoolwrightFarreach"), nullptr);
     ASSERT_TRUE(swtest::WaitFor([&] { return Logged("announced"); }));

@@ -43,6 +43,11 @@ HWND FindProcessWindow(DWORD processId, const char* windowClass, const char* cap
 HWND CreateTestWindow(const char* windowClass, WNDPROC procedure, const char* title = "",
                       DWORD style = WS_OVERLAPPEDWINDOW);
 
+// The window class of the companion stand-in (companion_standin.exe). Wait
+// for it rather than for any window of the process: Wine may make a window
+// of its own for the process before the stand-in makes its own.
+inline constexpr char kCompanionStandInClass[] = "SpoolwrightRemoteStandIn";
+
 // A program started for one test and ended with it.
 class RunningProgram {
   public:
