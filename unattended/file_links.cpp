@@ -62,30 +62,121 @@ std::wstring Folded(std::wstring text) {
     return text;
 }
 
+// GetFileInformationByHandleEx's classes and their layouts, which the
+// headers declare only for Vista and later.
+constexpr int kFileBasicInfo = 0;
+constexpr int kFileStandardInfo = 1;
+struct BasicInfo {
+    LARGE_INTEGER creationTime;
+    LARGE_INTEGER lastAccessTime;
+    LARGE_INTEGER lastWriteTime;
+    LARGE_INTEGER changeTime;
+    DWORD fileAttributes;
+};
+struct StandardInfo {
+    LARGE_INTEGER allocationSize;
+    LARGE_INTEGER endOfFile;
+    DWORD numberOfLinks;
+    BOOLEAN deletePending;
+    BOOLEAN directory;
+};
+
+using HandleInformationCall = BOOL(WINAPI*)(HANDLE, int, LPVOID, DWORD);
+
+// Looked up at run time as well (Vista and later). Asked for only what it
+// needs, the system leaves out the volume's serial number, which some
+// systems look up afresh for every call.
+HandleInformationCall HandleInformationFunction() {
+    static const HandleInformationCall call =
+        reinterpret_cast<HandleInformationCall>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFileInformationByHandleEx")));
+    return call;
+}
+
+struct LinkFacts {
+    DWORD attributes = 0;
+    DWORD links = 1;
+};
+
+bool FactsOf(HANDLE file, LinkFacts& facts) {
+    const HandleInformationCall information = HandleInformationFunction();
+    BasicInfo basic = {};
+    StandardInfo standard = {};
+    if (information != nullptr && information(file, kFileBasicInfo, &basic, sizeof(basic)) &&
+        information(file, kFileStandardInfo, &standard, sizeof(standard))) {
+        facts.attributes = basic.fileAttributes;
+        facts.links = standard.numberOfLinks;
+        return true;
+    }
+    BY_HANDLE_FILE_INFORMATION all = {};
+    if (!GetFileInformationByHandle(file, &all))
+        return false;
+    facts.attributes = all.dwFileAttributes;
+    facts.links = all.nNumberOfLinks;
+    return true;
+}
+
+// The file's number on its volume (FILE_INTERNAL_INFORMATION), asked of the
+// system's own layer: the calls above give it only with the volume's serial.
+bool FileIndexOf(HANDLE file, std::int64_t& index) {
+    struct IoStatus {
+        void* pointer;
+        ULONG_PTR information;
+    };
+    using QueryCall = LONG(WINAPI*)(HANDLE, IoStatus*, PVOID, ULONG, int);
+    constexpr int kFileInternalInformation = 6;
+    static const QueryCall query = reinterpret_cast<QueryCall>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationFile")));
+    IoStatus status = {};
+    LARGE_INTEGER number = {};
+    if (query == nullptr ||
+        query(file, &status, &number, sizeof(number), kFileInternalInformation) < 0)
+        return false;
+    index = number.QuadPart;
+    return true;
+}
+
 } // namespace
 
-std::int32_t RefusedLink(HANDLE file, const std::string& folder) {
-    BY_HANDLE_FILE_INFORMATION information = {};
-    if (GetFileInformationByHandle(file, &information)) {
-        if ((information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+std::wstring RealFolderPath(const std::string& folder) {
+    const FileHandle place(OpenWithoutFollowing(folder, FILE_FLAG_BACKUP_SEMANTICS));
+    std::wstring path = place.IsOpen() ? FinalPath(place.Get()) : std::wstring();
+    while (!path.empty() && path.back() == L'\\')
+        path.pop_back();
+    return Folded(path);
+}
+
+std::int32_t RefusedLink(HANDLE file, const std::wstring& realFolder) {
+    LinkFacts facts;
+    if (FactsOf(file, facts)) {
+        if ((facts.attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
             return ERROR_CANT_RESOLVE_FILENAME;
-        if (information.nNumberOfLinks > 1)
+        if (facts.links > 1)
             return ERROR_TOO_MANY_LINKS;
     }
     // A link the system shows as a plain file (a link of another file
     // system) still ends somewhere: it must end in the folder itself.
-    const FileHandle place(OpenWithoutFollowing(folder, FILE_FLAG_BACKUP_SEMANTICS));
     const std::wstring filePath = FinalPath(file);
-    const std::wstring folderPath = place.IsOpen() ? FinalPath(place.Get()) : std::wstring();
-    if (filePath.empty() || folderPath.empty())
+    if (filePath.empty() || realFolder.empty())
         return 0;
     const std::size_t last = filePath.find_last_of(L'\\');
-    std::wstring fileFolder =
+    const std::wstring fileFolder =
         last == std::wstring::npos ? std::wstring() : filePath.substr(0, last);
-    std::wstring wantedFolder = folderPath;
-    while (!wantedFolder.empty() && wantedFolder.back() == L'\\')
-        wantedFolder.pop_back();
-    return Folded(fileFolder) == Folded(wantedFolder) ? 0 : ERROR_CANT_RESOLVE_FILENAME;
+    return Folded(fileFolder) == realFolder ? 0 : ERROR_CANT_RESOLVE_FILENAME;
+}
+
+bool IsSameFile(HANDLE one, HANDLE other) {
+    std::int64_t oneIndex = 0;
+    std::int64_t otherIndex = 0;
+    if (FileIndexOf(one, oneIndex) && FileIndexOf(other, otherIndex))
+        return oneIndex == otherIndex;
+    BY_HANDLE_FILE_INFORMATION oneAll = {};
+    BY_HANDLE_FILE_INFORMATION otherAll = {};
+    return GetFileInformationByHandle(one, &oneAll) &&
+           GetFileInformationByHandle(other, &otherAll) &&
+           oneAll.dwVolumeSerialNumber == otherAll.dwVolumeSerialNumber &&
+           oneAll.nFileIndexHigh == otherAll.nFileIndexHigh &&
+           oneAll.nFileIndexLow == otherAll.nFileIndexLow;
 }
 
 bool FirstRefusal(const std::string& key) {

@@ -1,7 +1,7 @@
 // The shell takes a file by its name only: between the moment the file held
 // is let go and the shell's own open, the name could still be given to
 // another file. What can be checked is checked right before: the name names
-// the very file held (same volume, same file index).
+// a plain file of the folder, and the very file held (same file index).
 #include "unattended/held_file.h"
 
 #include "common/handle_guard.h"
@@ -21,11 +21,6 @@ HANDLE OpenByName(const std::string& path, DWORD access, DWORD share) {
                        FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
 
-bool SameFile(const BY_HANDLE_FILE_INFORMATION& one, const BY_HANDLE_FILE_INFORMATION& other) {
-    return one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
-           one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
-}
-
 } // namespace
 
 HeldFile::HeldFile(const std::string& path) {
@@ -42,28 +37,25 @@ void HeldFile::Close() {
     file_ = INVALID_HANDLE_VALUE;
 }
 
-std::int32_t HeldFile::Refusal(const std::string& folder) const {
-    return IsOpen() ? RefusedLink(file_, folder) : 0;
+std::int32_t HeldFile::Refusal(const std::wstring& realFolder) const {
+    return IsOpen() ? RefusedLink(file_, realFolder) : 0;
 }
 
 bool HeldFile::Is(const FileVersion& version) const {
-    BY_HANDLE_FILE_INFORMATION information = {};
-    if (!IsOpen() || !GetFileInformationByHandle(file_, &information))
+    LARGE_INTEGER size = {};
+    FILETIME lastWrite = {};
+    if (!IsOpen() || !GetFileSizeEx(file_, &size) ||
+        !GetFileTime(file_, nullptr, nullptr, &lastWrite))
         return false;
-    const FileVersion held{
-        (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow,
-        (static_cast<std::uint64_t>(information.ftLastWriteTime.dwHighDateTime) << 32) |
-            information.ftLastWriteTime.dwLowDateTime};
+    const FileVersion held{static_cast<std::uint64_t>(size.QuadPart),
+                           (static_cast<std::uint64_t>(lastWrite.dwHighDateTime) << 32) |
+                               lastWrite.dwLowDateTime};
     return held == version;
 }
 
-std::int32_t HeldFile::LetGoForMove(const std::string& path, const std::string& folder) {
+std::int32_t HeldFile::LetGoForMove(const std::string& path, const std::wstring& realFolder) {
     if (!IsOpen())
         return static_cast<std::int32_t>(error_);
-    if (const std::int32_t refused = Refusal(folder))
-        return refused;
-    BY_HANDLE_FILE_INFORMATION held = {};
-    BY_HANDLE_FILE_INFORMATION named = {};
     {
         // Asks for no access that the hold refuses, so it opens while held.
         const FileHandle byName(OpenByName(path, FILE_READ_ATTRIBUTES,
@@ -71,12 +63,12 @@ std::int32_t HeldFile::LetGoForMove(const std::string& path, const std::string& 
         if (!byName.IsOpen())
             return static_cast<std::int32_t>(GetLastError() != 0 ? GetLastError()
                                                                  : ERROR_FILE_NOT_FOUND);
-        if (!GetFileInformationByHandle(file_, &held) ||
-            !GetFileInformationByHandle(byName.Get(), &named))
-            return static_cast<std::int32_t>(GetLastError());
+        // The name's file is a plain one of the folder, and the very file held.
+        if (const std::int32_t refused = RefusedLink(byName.Get(), realFolder))
+            return refused;
+        if (!IsSameFile(file_, byName.Get()))
+            return ERROR_FILE_INVALID;
     }
-    if (!SameFile(held, named))
-        return ERROR_FILE_INVALID;
     Close();
     return 0;
 }

@@ -28,15 +28,17 @@ class HeldFile {
     bool IsBeingWritten() const {
         return error_ == ERROR_SHARING_VIOLATION || error_ == ERROR_LOCK_VIOLATION;
     }
-    // RefusedLink's code for the file held, in `folder`.
-    std::int32_t Refusal(const std::string& folder) const;
+    // RefusedLink's code for the file held, in the folder whose real path
+    // is `realFolder` (RealFolderPath).
+    std::int32_t Refusal(const std::wstring& realFolder) const;
     // True when the file held has the size and last write time the scan listed.
     bool Is(const FileVersion& version) const;
     // Lets go of the file, for the shell's sake, once the name `path` still
-    // names the file held, a plain one of `folder`: then 0, and it may be
-    // moved to the Recycle Bin by that name. Otherwise the open's code,
-    // Refusal's, or ERROR_FILE_INVALID when the name names another file.
-    std::int32_t LetGoForMove(const std::string& path, const std::string& folder);
+    // names the file held, a plain one of the folder whose real path is
+    // `realFolder`: then 0, and it may be moved to the Recycle Bin by that
+    // name. Otherwise the open's code, RefusedLink's for the name, or
+    // ERROR_FILE_INVALID when the name names another file.
+    std::int32_t LetGoForMove(const std::string& path, const std::wstring& realFolder);
 
   private:
     void Close();

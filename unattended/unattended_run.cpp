@@ -259,8 +259,9 @@ std::string FullFolder(const std::string& folder) {
 struct ScanPlace {
     const ScheduleRecord& record;
     const PrintContext& context;
-    std::string folder;     // as the log shows it
-    std::string fullFolder; // as the printed files remember it
+    std::string folder;      // as the log shows it
+    std::string fullFolder;  // as the printed files remember it
+    std::wstring realFolder; // where it really is, as the link checks want it
 };
 
 // Printed files moved to the Recycle Bin together, in one call of the
@@ -283,7 +284,7 @@ void MoveOwedFiles(const ScanPlace& place) {
         const StepTimer timer(ScanStep::RecycleBin);
         std::vector<std::string> paths;
         for (std::size_t i = 0; i < moves.size(); ++i) {
-            codes[i] = moves[i].held->LetGoForMove(place.folder + moves[i].name, place.fullFolder);
+            codes[i] = moves[i].held->LetGoForMove(place.folder + moves[i].name, place.realFolder);
             if (codes[i] == 0)
                 paths.push_back(place.folder + moves[i].name);
         }
@@ -424,7 +425,7 @@ void PrintIfDue(const ScanPlace& place, const ListedFile& file, std::uint64_t no
         return;
     }
     // Neither printed nor moved: logged once, left where it is.
-    const std::int32_t refused = held->Refusal(place.fullFolder);
+    const std::int32_t refused = held->Refusal(place.realFolder);
     settleTimer.reset();
     if (refused != 0) {
         if (FirstRefusal(key + '|' + printer))
@@ -507,7 +508,8 @@ void ScanInPass(const ScheduleRecord& record, const PrintContext& context) {
     if (mask.empty())
         return;
     const std::string folder = MaskFolder(mask);
-    const ScanPlace place{record, context, folder, FullFolder(folder)};
+    const std::string fullFolder = FullFolder(folder);
+    const ScanPlace place{record, context, folder, fullFolder, RealFolderPath(fullFolder)};
     const std::uint64_t now = SystemTimeNow();
     std::set<std::string> listed;
     std::vector<ListedFile> files;
