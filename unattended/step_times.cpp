@@ -50,6 +50,8 @@ const char* StepName(ScanStep step) {
         return "log line";
     case ScanStep::RecycleBin:
         return "Recycle Bin";
+    case ScanStep::ShellMove:
+        return "shell's move";
     default:
         return "?";
     }

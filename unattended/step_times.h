@@ -1,7 +1,7 @@
 // Where the time of unattended printing goes: each step of a file's way
 // through a scan, summed over every pass since the program started (or since
-// the last ResetStepTimes). Read by the load benchmark; a few counter reads
-// per file cost nothing beside a print.
+// the last ResetStepTimes); each step is timed on one thread. Read by the load benchmark; a few
+// counter reads per file cost nothing beside a print.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +15,8 @@ enum class ScanStep {
     Print,       // the print call, until the spooler has the whole job
     Record,      // saving the printed files
     LogLine,     // writing the event log's lines
-    RecycleBin,  // moving printed files to the Recycle Bin
+    RecycleBin,  // moving printed files to the Recycle Bin, as far as the scan waits for it
+    ShellMove,   // the shell's move, on its own thread beside the scan
     Count,
 };
 

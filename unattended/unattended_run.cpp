@@ -29,14 +29,13 @@
 #include "unattended/local_clock.h"
 #include "unattended/printed_files.h"
 #include "unattended/printed_files_store.h"
+#include "unattended/recycle_bin.h"
 #include "unattended/scan_paths.h"
 #include "unattended/schedule_file.h"
 #include "unattended/schedule_timing.h"
 #include "unattended/state_files.h"
 #include "unattended/state_protection.h"
 #include "unattended/step_times.h"
-
-#include <shellapi.h>
 
 #include <atomic>
 #include <memory>
@@ -112,6 +111,7 @@ struct ScanMemory {
     UnattendedPassResult pause;                // of the pass under way
     bool journalKept = false;                  // the journal holds a print the saved table does not
     std::vector<OwedMove> owedMoves;           // of the schedule being scanned
+    std::vector<OwedMove> moving;              // handed to the shell, let go of
 };
 
 // Set by StopScanning, from any thread; read between two files.
@@ -268,43 +268,68 @@ struct ScanPlace {
 // shell, at most this many at a time: each stays held until then.
 constexpr std::size_t kMovesTogether = 64;
 
-// Moves the files whose move is owed to the Recycle Bin, together, once
-// their records are on the disk; each one's outcome is its own: one the
-// shell left in its folder is tried alone for its code, and stays, printed,
-// with a line that says why.
+// The batch the shell moves beside the scan, one at a time.
+RecycleBinBatch& MovingBatch() {
+    static RecycleBinBatch batch;
+    return batch;
+}
+
+// A printed file the shell did not take: it stays, printed, with a line
+// that says why, and is never printed again while it stays as it is.
+void LeftInFolder(const ScanPlace& place, const OwedMove& move, std::int32_t code) {
+    const std::string& printer = place.record.PrinterName;
+    Memory().printed.MarkPrinted(move.key, printer, move.version);
+    LogOrPause(PrintedNotMovedLine(CurrentLocalTime(), place.folder, move.name, printer, code));
+}
+
+// Waits for the batch under way and takes in each file's outcome.
+void TakeMovedBatch(const ScanPlace& place) {
+    ScanMemory& memory = Memory();
+    if (memory.moving.empty())
+        return;
+    std::vector<std::int32_t> codes;
+    {
+        const StepTimer timer(ScanStep::RecycleBin);
+        codes = MovingBatch().Finish();
+    }
+    codes.resize(memory.moving.size(), ERROR_CANCELLED);
+    for (std::size_t i = 0; i < memory.moving.size(); ++i) {
+        if (codes[i] == 0)
+            memory.printed.Forget(memory.moving[i].key, place.record.PrinterName);
+        else
+            LeftInFolder(place, memory.moving[i], codes[i]);
+    }
+    memory.moving.clear();
+    SaveOrPause();
+}
+
+// Hands the files whose move is owed to the shell, together, once their
+// records are on the disk, and once the batch before them is taken in; the
+// shell moves them while the scan goes on. A file whose name no longer
+// names the file held stays where it is.
 void MoveOwedFiles(const ScanPlace& place) {
     ScanMemory& memory = Memory();
+    TakeMovedBatch(place);
     std::vector<OwedMove> moves;
     moves.swap(memory.owedMoves);
     // Nothing is moved before its line and its record are on the disk.
     if (moves.empty() || !SaveOrPause(true))
         return;
-    std::vector<std::int32_t> codes(moves.size());
+    std::vector<std::string> paths;
     {
         const StepTimer timer(ScanStep::RecycleBin);
-        std::vector<std::string> paths;
-        for (std::size_t i = 0; i < moves.size(); ++i) {
-            codes[i] = moves[i].held->LetGoForMove(place.folder + moves[i].name, place.realFolder);
-            if (codes[i] == 0)
-                paths.push_back(place.folder + moves[i].name);
+        for (OwedMove& move : moves) {
+            const std::int32_t code =
+                move.held->LetGoForMove(place.folder + move.name, place.realFolder);
+            if (code != 0) {
+                LeftInFolder(place, move, code);
+                continue;
+            }
+            paths.push_back(move.key);
+            memory.moving.push_back(std::move(move));
         }
-        SendAllToRecycleBin(paths);
-        for (std::size_t i = 0; i < moves.size(); ++i) {
-            if (codes[i] == 0 && !IsFileGone(moves[i].key))
-                codes[i] = SendToRecycleBin(place.folder + moves[i].name);
-        }
-    }
-    PrintedFiles& printed = memory.printed;
-    const std::string& printer = place.record.PrinterName;
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        if (codes[i] == 0) {
-            printed.Forget(moves[i].key, printer);
-            continue;
-        }
-        // Left in its folder: never printed again while it stays as it is.
-        printed.MarkPrinted(moves[i].key, printer, moves[i].version);
-        LogOrPause(PrintedNotMovedLine(CurrentLocalTime(), place.folder, moves[i].name, printer,
-                                       codes[i]));
+        if (!paths.empty())
+            MovingBatch().Start(std::move(paths));
     }
     SaveOrPause();
 }
@@ -524,6 +549,7 @@ void ScanInPass(const ScheduleRecord& record, const PrintContext& context) {
         PrintIfDue(place, file, now);
     }
     MoveOwedFiles(place);
+    TakeMovedBatch(place);
     // A scan cut short did not list every file it still holds.
     if (!Memory().pause.paused && !ScanningStopped())
         ForgetGoneFiles(place, listed);
@@ -552,6 +578,11 @@ struct PassFiles {
     PassFiles(const PassFiles&) = delete;
     PassFiles& operator=(const PassFiles&) = delete;
     ~PassFiles() {
+        // A pass cut short leaves no batch under way and holds no file: the
+        // records still owe their moves, made by a later pass.
+        MovingBatch().Finish();
+        StoredMemory().moving.clear();
+        StoredMemory().owedMoves.clear();
         CloseEventLog();
         EventLog().inPass = false;
         Store().Close();
@@ -618,68 +649,6 @@ bool AppendEventLog(const std::string& line) {
     return false;
 }
 
-namespace {
-
-// The full path: the shell deletes a file for good instead when its path is
-// relative. Empty, with the system's code as the last error, when there is none.
-std::string FullPath(const std::string& path) {
-    std::vector<char> full(MAX_PATH + 1);
-    DWORD length =
-        GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length >= full.size()) {
-        full.resize(length + 1);
-        length =
-            GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    }
-    if (length == 0 || length >= full.size()) {
-        if (GetLastError() == 0)
-            SetLastError(ERROR_INVALID_NAME);
-        return std::string();
-    }
-    return std::string(full.data(), length);
-}
-
-// The shell's own code for the whole list; which files it took is told by
-// looking for them after.
-int ShellRecycle(const std::string& source) {
-    SHFILEOPSTRUCTA operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = source.c_str();
-    // FOF_NOERRORUI as well: an error dialog would stop the timer until answered.
-    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI;
-    const int result = SHFileOperationA(&operation);
-    return result == 0 && operation.fAnyOperationsAborted ? ERROR_CANCELLED : result;
-}
-
-} // namespace
-
-std::int32_t SendToRecycleBin(const std::string& path) {
-    const std::string full = FullPath(path);
-    if (full.empty())
-        return static_cast<std::int32_t>(GetLastError());
-    // The source is a list of paths, each ended by NUL, closed by one more NUL.
-    std::string source = full;
-    source.push_back('\0');
-    const int result = ShellRecycle(source);
-    if (result != 0)
-        return result;
-    // The shell may report success for a file it could not take.
-    return PathAttributes(full.c_str()) == INVALID_FILE_ATTRIBUTES ? 0 : ERROR_ACCESS_DENIED;
-}
-
-void SendAllToRecycleBin(const std::vector<std::string>& paths) {
-    std::string source;
-    for (const std::string& path : paths) {
-        const std::string full = FullPath(path);
-        if (full.empty())
-            continue;
-        source += full;
-        source.push_back('\0');
-    }
-    if (!source.empty())
-        ShellRecycle(source);
-}
-
 UnattendedPassResult RunSchedule(const ScheduleRecord& record, const PrintContext& context) {
     const ScanGuard guard;
     if (!guard.First())
@@ -725,6 +694,7 @@ void PrintRemotePrintersWith(DirectRemotePrint print) {
 }
 
 void ForgetUnattendedMemory() {
+    MovingBatch().Finish();
     Store().Close();
     CloseEventLog();
     StoredMemory() = ScanMemory();

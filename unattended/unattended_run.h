@@ -28,15 +28,6 @@ struct UnattendedPassResult {
     std::uint32_t error = 0;
 };
 
-// Moves the file to the Recycle Bin, silently. Returns 0 when the file left
-// its folder, otherwise the shell's or the system's code.
-std::int32_t SendToRecycleBin(const std::string& path);
-
-// Moves the files to the Recycle Bin, silently, in one call of the shell.
-// Which of them left their folder is for the caller to look: a file the
-// shell could not take stays where it is.
-void SendAllToRecycleBin(const std::vector<std::string>& paths);
-
 // One scan of the schedule's folder, whatever its days and hours: every
 // matching file (folders, hidden and system files left out) that has settled
 // is printed to the schedule's printer and logged, in the order the file

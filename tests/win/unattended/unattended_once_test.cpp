@@ -130,12 +130,15 @@ TEST_F(UnattendedOnce, APrintedFileThatCannotBeMovedIsPrintedOnceAlsoAfterAResta
     EXPECT_FALSE(inbox.HasNextJob()) << "not printed again after the restart";
 }
 
-// The Recycle Bin takes the printed files of a pass together; one it cannot
-// take (an immutable file) has its own line, after the lines of the prints,
-// stays, and is neither printed nor logged again, after a restart neither.
+// The Recycle Bin takes the printed files of a pass in batches, beside the
+// printing of the next ones; one it cannot take (an immutable file) has its
+// own line, after its print's, stays, and is neither printed nor logged
+// again, after a restart neither. More files than a batch holds: the first
+// batch's outcomes are taken in while the scan goes on.
 TEST_F(UnattendedOnce, FilesMovedTogetherEachHaveTheirOwnOutcome) {
-    const std::vector<std::string> names = {"together-1.prn", "together-2.prn", "stuck.prn",
-                                            "together-3.prn"};
+    std::vector<std::string> names = {"stuck.prn"};
+    for (int i = 1; i <= 70; ++i)
+        names.push_back("together-" + std::to_string(i) + ".prn");
     for (const std::string& name : names)
         WriteInFolder(name, name);
     swtest::WriteScheduleFile({Watching("*.prn").ToRecycleBin()});
@@ -154,10 +157,15 @@ TEST_F(UnattendedOnce, FilesMovedTogetherEachHaveTheirOwnOutcome) {
     const std::string notMoved =
         Logged("stuck.prn", std::string("printed to ") + kSchedulePrinter +
                                 " but not moved to the Recycle Bin due to Error ");
-    EXPECT_EQ(lines.back().substr(0, notMoved.size()), notMoved);
+    const auto printedStuck = std::find(lines.begin(), lines.end(), Printed("stuck.prn"));
+    const auto notMovedStuck =
+        std::find_if(lines.begin(), lines.end(),
+                     [&](const std::string& line) { return line.rfind(notMoved, 0) == 0; });
+    EXPECT_LT(printedStuck, notMovedStuck);
+    ASSERT_NE(notMovedStuck, lines.end());
     for (const std::string& name : names) {
         EXPECT_EQ(jobs[name], 1) << name;
-        EXPECT_EQ(std::count(lines.begin(), lines.end() - 1, Printed(name)), 1) << name;
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), Printed(name)), 1) << name;
         const bool stuck = name == "stuck.prn";
         EXPECT_EQ(FileExists(InFolder(name)), stuck) << name;
         EXPECT_EQ(FileExists(swtest::TrashFolder() + "\\" + name), !stuck) << name;
