@@ -29,9 +29,11 @@ VIRTUAL_PRINTER=$root/build/windows/host-tools/virtual_printer \
 if $unattended; then
     for files in "${@:-1000}"; do
         for bin in "" --recycle-bin; do
-            # Each run starts from an empty job history: the print server's
-            # cost per job grows with the jobs it keeps.
+            # Each run starts from an empty job history and an empty Recycle
+            # Bin: the print server's cost per job grows with the jobs it
+            # keeps, and Wine's per file with what its trash holds.
             (. "$run/env.sh" && cancel -a -x sw_bench) || true
+            rm -rf "$run/xdg/Trash"
             echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
             SW_TEST_RUN=$run "$root/tools/run-under-wine.sh" \
                 "$root/build/windows/benchmarks/unattended/unattended_load_benchmark.exe" \
