@@ -41,8 +41,8 @@ int ShellRecycle(const std::string& source) {
     return result == 0 && operation.fAnyOperationsAborted ? ERROR_CANCELLED : result;
 }
 
-} // namespace
-
+// Moves the file alone: 0 when it left its folder, otherwise the shell's
+// or the system's code.
 std::int32_t SendToRecycleBin(const std::string& path) {
     const std::string full = FullPath(path);
     if (full.empty())
@@ -57,6 +57,8 @@ std::int32_t SendToRecycleBin(const std::string& path) {
     return PathAttributes(full.c_str()) == INVALID_FILE_ATTRIBUTES ? 0 : ERROR_ACCESS_DENIED;
 }
 
+// Moves the files in one call of the shell; which of them left their
+// folder is for the caller to look.
 void SendAllToRecycleBin(const std::vector<std::string>& paths) {
     std::string source;
     for (const std::string& path : paths) {
@@ -70,6 +72,7 @@ void SendAllToRecycleBin(const std::vector<std::string>& paths) {
         ShellRecycle(source);
 }
 
+// The files moved together, then each one the shell left tried alone.
 std::vector<std::int32_t> MoveAllToRecycleBin(const std::vector<std::string>& paths) {
     SendAllToRecycleBin(paths);
     std::vector<std::int32_t> codes(paths.size());
@@ -79,6 +82,8 @@ std::vector<std::int32_t> MoveAllToRecycleBin(const std::vector<std::string>& pa
     }
     return codes;
 }
+
+} // namespace
 
 void RecycleBinBatch::Start(std::vector<std::string> paths) {
     Finish();

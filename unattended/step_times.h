@@ -1,7 +1,8 @@
 // Where the time of unattended printing goes: each step of a file's way
 // through a scan, summed over every pass since the program started (or since
-// the last ResetStepTimes); each step is timed on one thread. Read by the load benchmark; a few
-// counter reads per file cost nothing beside a print.
+// the last ResetStepTimes); each step is timed on one thread only. Read by
+// the load benchmark; a few counter reads per file cost nothing beside a
+// print.
 #pragma once
 
 #include <cstdint>
