@@ -19,7 +19,29 @@ bool Seek(HANDLE file, std::uint64_t offset) {
     return SetFilePointerEx(file, at, nullptr, FILE_BEGIN) != 0;
 }
 
+// Reads or writes `length` bytes at `offset` of a file opened for overlapped
+// I/O and waits until done: `done` is what was transferred.
+bool TransferAt(HANDLE file, HANDLE event, std::uint64_t offset, char* bytes, DWORD length,
+                bool write, DWORD& done) {
+    OVERLAPPED at = {};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    at.hEvent = event;
+    done = 0;
+    const BOOL finished = write ? WriteFile(file, bytes, length, nullptr, &at)
+                                : ReadFile(file, bytes, length, nullptr, &at);
+    if (!finished && GetLastError() != ERROR_IO_PENDING)
+        return false;
+    return GetOverlappedResult(file, &at, &done, TRUE) != 0;
+}
+
 } // namespace
+
+PrintedFilesStore::~PrintedFilesStore() {
+    Close();
+    if (io_ != nullptr)
+        CloseHandle(io_);
+}
 
 PrintedFiles PrintedFilesStore::Load(bool& journalKept) {
     Close();
@@ -56,9 +78,15 @@ bool PrintedFilesStore::Open() {
         return true;
     if (appendAt_ == 0)
         return false;
-    file_ = CreateFileA(PrintedFilesPath().c_str(),
-                        GENERIC_READ | GENERIC_WRITE | UnattendedFileExtraAccess(), FILE_SHARE_READ,
-                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (io_ == nullptr)
+        io_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (io_ == nullptr)
+        return false;
+    // Overlapped: the journal's next note is written while the disk takes the last one.
+    file_ =
+        CreateFileA(PrintedFilesPath().c_str(),
+                    GENERIC_READ | GENERIC_WRITE | UnattendedFileExtraAccess(), FILE_SHARE_READ,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
     LARGE_INTEGER size = {};
     // Another size: another program wrote it since; it is written whole again.
     if (file_ != INVALID_HANDLE_VALUE && GetFileSizeEx(file_, &size) &&
@@ -70,6 +98,7 @@ bool PrintedFilesStore::Open() {
 }
 
 void PrintedFilesStore::Close() {
+    flush_.Wait();
     if (file_ != INVALID_HANDLE_VALUE)
         CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
@@ -100,11 +129,10 @@ bool PrintedFilesStore::Save(PrintedFiles& files, bool flush, const FileEntry* n
         records.push_back(*note);
     if (records.empty())
         return !flush || FlushBuffers();
-    const std::string text = EncodeFileRecords(records);
+    std::string text = EncodeFileRecords(records);
     DWORD done = 0;
     const bool wrote =
-        Seek(file_, appendAt_) &&
-        WriteFile(file_, text.data(), static_cast<DWORD>(text.size()), &done, nullptr);
+        TransferAt(file_, io_, appendAt_, &text[0], static_cast<DWORD>(text.size()), true, done);
     if (!wrote || done != text.size()) {
         // What a full disk took of it is cut off, so that the next record
         // starts on a line of its own.
@@ -131,6 +159,9 @@ bool PrintedFilesStore::Save(PrintedFiles& files, bool flush, const FileEntry* n
 }
 
 bool PrintedFilesStore::FlushBuffers() {
+    // A flush under way that failed is made again.
+    if (!flush_.Wait())
+        unflushed_ = true;
     if (!unflushed_)
         return true;
     if (file_ == INVALID_HANDLE_VALUE || !FlushFileBuffers(file_))
@@ -140,7 +171,16 @@ bool PrintedFilesStore::FlushBuffers() {
 }
 
 bool PrintedFilesStore::MarkNoteTaken() {
-    return TurnNote(notePath_, notePrinter_, FileMark::Started, FileMark::Taken) && FlushBuffers();
+    // The note before is on the disk before this one is turned.
+    if (!flush_.Wait()) {
+        unflushed_ = true;
+        return false;
+    }
+    if (!TurnNote(notePath_, notePrinter_, FileMark::Started, FileMark::Taken) ||
+        !flush_.Start(file_))
+        return false;
+    unflushed_ = false; // what is written from now on is flushed by the next flush
+    return true;
 }
 
 bool PrintedFilesStore::TurnNote(const std::string& path, const std::string& printer, FileMark from,
@@ -153,14 +193,14 @@ bool PrintedFilesStore::TurnNote(const std::string& path, const std::string& pri
     const std::uint64_t at = static_cast<std::uint64_t>(noteAt_);
     char mark = 0;
     DWORD done = 0;
-    if (!Seek(file_, at) || !ReadFile(file_, &mark, 1, &done, nullptr) || done != 1)
+    if (!TransferAt(file_, io_, at, &mark, 1, false, done) || done != 1)
         return false;
     if (mark != static_cast<char>(from)) {
         SetLastError(ERROR_INVALID_DATA);
         return false;
     }
     mark = static_cast<char>(to);
-    if (!Seek(file_, at) || !WriteFile(file_, &mark, 1, &done, nullptr) || done != 1)
+    if (!TransferAt(file_, io_, at, &mark, 1, true, done) || done != 1)
         return false;
     unflushed_ = true;
     return true;

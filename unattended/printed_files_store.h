@@ -5,12 +5,14 @@
 // by another program) or, at the end of a pass, once the records have grown
 // it by half. The journal's note of the file about to be printed is a record
 // too: appended as Started before its job starts, and turned into Taken
-// where it lies, one byte flushed to the disk, once the spooler has the
-// whole job, so that it needs no room the disk may no longer have. A stop
-// at any moment leaves records a start reads back in order; a half-written
-// last one is left out.
+// where it lies, one byte, once the spooler has the whole job, so that it
+// needs no room the disk may no longer have. The disk takes that byte while
+// the next file prints, before the next note is turned. A stop at any
+// moment leaves records a start reads back in order; a half-written last
+// one is left out.
 #pragma once
 
+#include "unattended/background_flush.h"
 #include "unattended/printed_files.h"
 
 #include <windows.h>
@@ -23,7 +25,7 @@ namespace sw {
 class PrintedFilesStore {
   public:
     PrintedFilesStore() = default;
-    ~PrintedFilesStore() { Close(); }
+    ~PrintedFilesStore();
     PrintedFilesStore(const PrintedFilesStore&) = delete;
     PrintedFilesStore& operator=(const PrintedFilesStore&) = delete;
 
@@ -43,7 +45,11 @@ class PrintedFilesStore {
     // are not all in the file: what was written of them is cut off again,
     // and the changes stay, to be saved later.
     bool Save(PrintedFiles& files, bool flush, const FileEntry* note = nullptr);
-    // Turns the note of the last Save into Taken, and flushes.
+    // Turns the note of the last Save into Taken and starts flushing it: the
+    // disk takes it while the caller goes on, and the next note, any flush
+    // and Close wait for it. False, with the system's code as the last
+    // error, when the note was not turned or the last flush failed: a Save
+    // with `flush` then puts what was written on the disk.
     bool MarkNoteTaken();
     // Turns the last note, when it is `path`'s for `printer` and still marked
     // `from`, into `to` where it lies, without flushing: the record a file's
@@ -60,7 +66,9 @@ class PrintedFilesStore {
     bool WriteWhole(PrintedFiles& files);
     bool FlushBuffers();
 
-    HANDLE file_ = INVALID_HANDLE_VALUE;
+    HANDLE file_ = INVALID_HANDLE_VALUE; // opened for overlapped I/O
+    HANDLE io_ = nullptr;                // the event its reads and writes wait on
+    BackgroundFlush flush_;
     std::uint64_t appendAt_ = 0;  // the file's end; 0: to be written whole first
     std::uint64_t wholeSize_ = 0; // its size when last written whole
     std::int64_t noteAt_ = -1;    // where the last note's mark lies

@@ -9,6 +9,7 @@
 #include "settings/settings_store.h"
 #include "support/program_driver.h"
 #include "support/temp_files.h"
+#include "unattended/background_flush.h"
 #include "unattended/data_files.h"
 #include "unattended/printed_files_codec.h"
 #include "unattended/printed_files_store.h"
@@ -85,3 +86,26 @@ TEST_F(StoredFiles, AreTheBytesOfTheRecordsEveryBuildWrites) {
 }
 
 } // namespace
+
+// The journal's flush runs on a thread of its own: one the disk refused is
+// told when it is waited for, and the next one starts afresh.
+TEST(BackgroundFlush, TellsAFailedFlushWhenWaitedFor) {
+    const swtest::TempFile written("bytes");
+    HANDLE readOnly =
+        CreateFileA(written.Path().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE writable =
+        CreateFileA(written.Path().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(readOnly, INVALID_HANDLE_VALUE);
+    ASSERT_NE(writable, INVALID_HANDLE_VALUE);
+    sw::BackgroundFlush flush;
+    EXPECT_TRUE(flush.Start(readOnly));
+    EXPECT_FALSE(flush.Start(writable));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(flush.Wait());
+    EXPECT_TRUE(flush.Start(writable));
+    EXPECT_TRUE(flush.Wait());
+    CloseHandle(readOnly);
+    CloseHandle(writable);
+}
