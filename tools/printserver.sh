@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Runs a private CUPS server with virtual printers inside one run folder, for tests.
 #
-#   printserver.sh start RUN [--tcp] [--tls DIR] [--users FILE]
+#   printserver.sh start RUN [--tcp] [--tls DIR] [--users FILE] [--history N]
 #                                         start cupsd; writes RUN/env.sh (exports CUPS_SERVER);
 #                                         with --tcp it also listens on a free port of 127.0.0.1,
 #                                         written to RUN/ipp.port, as a remote print server does;
 #                                         --tls DIR (implies --tcp) answers TLS too, with the
 #                                         certificate DIR/server.crt and key DIR/server.key, as
 #                                         "localhost"; --users FILE lets the users of FILE (lines
-#                                         "name:password") sign in (see require-signin)
+#                                         "name:password") sign in (see require-signin);
+#                                         --history N keeps at most N jobs, those printing
+#                                         included, the oldest completed ones going first, as
+#                                         a print server does (CUPS's default is 500); without
+#                                         it every job is kept, as tests need
 #   printserver.sh add-printer RUN NAME   start a virtual printer and add raw queue NAME for it
 #   printserver.sh require-signin RUN NAME  jobs for queue NAME need a user's sign-in (Basic)
 #   printserver.sh start-ipp-printer RUN NAME [SECONDS]  an IPP Everywhere printer
@@ -155,7 +159,7 @@ write_user_files() {
 }
 
 cmd_start() {
-    local tcp='' tls='' users='' pidfile=$RUN/pids/cupsd.pid running
+    local tcp='' tls='' users='' max_jobs=0 pidfile=$RUN/pids/cupsd.pid running
     while (($# > 0)); do
         case $1 in
         --tcp) tcp=--tcp ;;
@@ -168,6 +172,11 @@ cmd_start() {
         --users)
             (($# >= 2)) || usage
             users=$(absolute "$2")
+            shift
+            ;;
+        --history)
+            (($# >= 2)) && [[ $2 =~ ^[1-9][0-9]*$ ]] || usage
+            max_jobs=$2
             shift
             ;;
         *) usage ;;
@@ -253,7 +262,7 @@ WebInterface No
 # Tests read the names of completed jobs; the documents themselves need not be kept.
 PreserveJobHistory Yes
 PreserveJobFiles No
-MaxJobs 0
+MaxJobs $max_jobs
 # A job a printer cannot take fails at once instead of stopping the queue.
 ErrorPolicy abort-job
 DefaultPolicy default

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Sets up and tears down everything a test run needs in one run folder.
 #
-#   test-fixture.sh start RUN [--no-display] PRINTER...
+#   test-fixture.sh start RUN [--no-display] [--history N] PRINTER...
 #       Wine prefix (wineprefix.sh), private print server (printserver.sh start), one virtual
 #       printer with a raw queue per PRINTER name, a virtual display (Xvfb; RUN/display-env.sh
 #       exports DISPLAY) unless --no-display, and the prefix's Wine session. A RUN left by an
-#       earlier run is stopped and removed first.
+#       earlier run is stopped and removed first. --history N: the print server keeps at most N
+#       jobs (see printserver.sh start).
 #   test-fixture.sh stop RUN
 #       ends the run's Wine processes and wineserver, then every process in RUN/pids.
 #
@@ -29,7 +30,7 @@ die() {
 }
 
 usage() {
-    sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
 }
 
@@ -117,12 +118,17 @@ clear_run() {
 }
 
 start() {
-    local run=$1 display=1
+    local run=$1 display=1 server=()
     shift
     while [[ ${1:-} == --* ]]; do
         case $1 in
         --no-display) display=0 ;;
         --xvfb) display=1 ;; # the default; still accepted
+        --history)
+            (($# >= 2)) || usage
+            server+=(--history "$2")
+            shift
+            ;;
         *) usage ;;
         esac
         shift
@@ -131,7 +137,7 @@ start() {
     # Whatever way start-up fails, nothing it started may stay behind.
     trap 'stop "$run"' EXIT
     "$here/wineprefix.sh" "$run"
-    "$here/printserver.sh" start "$run"
+    "$here/printserver.sh" start "$run" "${server[@]}"
     local name
     for name in "$@"; do
         "$here/printserver.sh" add-printer "$run" "$name"
