@@ -175,7 +175,7 @@ cmd_start() {
             shift
             ;;
         --history)
-            (($# >= 2)) && [[ $2 =~ ^[1-9][0-9]*$ ]] || usage
+            if (($# < 2)) || [[ ! $2 =~ ^[1-9][0-9]*$ ]]; then usage; fi
             max_jobs=$2
             shift
             ;;
