@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/file_filters.h"
+#include "printengine/data_type_memory.h"
 #include "printengine/raw_job.h"
 
 #include <windows.h>
@@ -26,6 +27,9 @@ struct LibraryState {
     HANDLE scratchFile = INVALID_HANDLE_VALUE;
     // The first failure while collecting lines (0: none), which LPrintEnd reports.
     LONG lineError = 0;
+
+    // What each printer's driver asked of a raw job lately.
+    DataTypeMemory dataTypes;
 
     // The names of the last AvailablePrinters enumeration.
     std::vector<std::string> printerList;

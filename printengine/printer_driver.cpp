@@ -16,7 +16,7 @@ constexpr std::size_t kDriverRecordRoom = 4096;
 static_assert(sizeof(DriverInfo8) == sizeof(DRIVER_INFO_8A), "the level 8 record as declared");
 #endif
 
-const char* RawJobDataType(HANDLE printer) {
+const char* DriverDataType(HANDLE printer) {
     // The record's texts follow it in the same buffer; it is kept aligned
     // for the record's 64-bit members. Asked with room for the whole record
     // at once: some spoolers do the whole lookup again for every call.
@@ -29,10 +29,10 @@ const char* RawJobDataType(HANDLE printer) {
     };
     if (!ask()) {
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed < sizeof(DriverInfo8))
-            return "RAW";
+            return nullptr;
         buffer.resize((needed + sizeof(DWORDLONG) - 1) / sizeof(DWORDLONG));
         if (!ask())
-            return "RAW";
+            return nullptr;
     }
     const auto* driver = reinterpret_cast<const DriverInfo8*>(buffer.data());
     return (driver->dwPrinterDriverAttributes & PRINTER_DRIVER_XPS) != 0 ? "XPS_PASS" : "RAW";

@@ -45,9 +45,10 @@ struct DriverInfo8 {
 
 inline constexpr DWORD kDriverInfo8Level = 8;
 
-// The data type of a raw job on the open printer: "XPS_PASS" when its driver
-// reports PRINTER_DRIVER_XPS, "RAW" for every other driver and whenever the
-// driver cannot be read (Windows before 8 knows no level 8).
-const char* RawJobDataType(HANDLE printer);
+// The data type of a raw job on the open printer, as its driver asks it:
+// "XPS_PASS" when the driver reports PRINTER_DRIVER_XPS, "RAW" for every
+// other driver. Null when the driver cannot be read (Windows before 8 knows
+// no level 8), where a raw job is "RAW" too.
+const char* DriverDataType(HANDLE printer);
 
 } // namespace sw

@@ -3,9 +3,9 @@
 #include "common/long_path.h"
 #include "common/system_error.h"
 #include "common/text_helpers.h"
+#include "printengine/export_arguments.h"
 #include "printengine/library_state.h"
 #include "printengine/printer_driver.h"
-#include "printengine/export_arguments.h"
 #include "printengine/raw_job.h"
 #include "printengine/spooler_api.h"
 #include "printengine/swprint.h"
@@ -71,10 +71,25 @@ LONG StreamDocument(HANDLE printer, HANDLE source, std::uint64_t size) {
     return 0;
 }
 
+// The data type of a raw job on the open printer, from the answers its
+// driver gave in the last moments or else from the driver. An unreadable
+// driver is asked again at the next job.
+std::string RawJobDataType(const std::string& printerName, HANDLE printer) {
+    sw::DataTypeMemory& memory = sw::State().dataTypes;
+    const std::uint32_t now = GetTickCount();
+    if (const char* known = memory.Recall(printerName, now))
+        return known;
+    const char* read = sw::DriverDataType(printer);
+    if (read == nullptr)
+        return "RAW";
+    memory.Remember(printerName, read, now);
+    return read;
+}
+
 // The job on an open printer: 0 when the spooler took the whole file with
 // its additions, else the first error. No document is started for a file
 // that cannot be read.
-LONG PrintOnOpenPrinter(HANDLE printer, const std::string& file) {
+LONG PrintOnOpenPrinter(const std::string& printerName, HANDLE printer, const std::string& file) {
     const sw::FileHandle source = OpenFileToPrint(file);
     if (!source.IsOpen())
         return sw::LastErrorOr(ERROR_OPEN_FAILED);
@@ -85,7 +100,7 @@ LONG PrintOnOpenPrinter(HANDLE printer, const std::string& file) {
         return sw::LastErrorOr(ERROR_READ_FAULT);
 
     std::string documentName = sw::JobDocumentName(file);
-    std::string dataType = sw::RawJobDataType(printer);
+    std::string dataType = RawJobDataType(printerName, printer);
     DOC_INFO_1A job = {&documentName[0], nullptr, &dataType[0]};
     sw::ClearLastError();
     if (sw::Spooler().startDocPrinter(printer, 1, reinterpret_cast<LPBYTE>(&job)) == 0)
@@ -106,12 +121,16 @@ extern "C" LONG WINAPI PrintFile(LPCSTR printerName, LPCSTR fileName) {
     PRINTER_DEFAULTSA defaults = {nullptr, nullptr, 0};
     if (!sw::Spooler().openPrinter(&printer[0], &handle, &defaults))
         return sw::LastErrorOr(ERROR_INVALID_PRINTER_NAME);
-    LONG result = PrintOnOpenPrinter(handle, file);
+    LONG result = PrintOnOpenPrinter(printer, handle, file);
     // The spooler may hand the job on only when the printer is closed: a
     // close that fails is a job that may not have been taken.
     sw::ClearLastError();
     if (!sw::Spooler().closePrinter(handle) && result == 0)
         result = sw::LastErrorOr(ERROR_WRITE_FAULT);
+    // A job that failed may have failed for the data type of a driver since
+    // changed; the next one asks the driver again.
+    if (result != 0)
+        sw::State().dataTypes.Forget(printer);
     return result;
 }
 

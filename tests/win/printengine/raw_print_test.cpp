@@ -1,6 +1,7 @@
 // PrintFile through Wine's spooler and a real CUPS raw queue: the tests check
 // the bytes the virtual printer received and, through the spooler seam, the
 // write calls that carried them.
+#include "printengine/library_state.h"
 #include "printengine/printer_driver.h"
 #include "printengine/spooler_api.h"
 #include "printengine/swprint.h"
@@ -57,9 +58,15 @@ class SpoolerRecorder : public swtest::ScopedSeam<sw::SpoolerApi, SpoolerRecorde
         sw::Spooler().closePrinter = &Close;
     }
 
-    // The driver the printer reports: as the spooler has it, or a stand-in.
+    // A stand-in driver's answer, which the library remembers, is not left
+    // for the tests after.
+    ~SpoolerRecorder() { ForgetDataTypes(); }
+
+    // The driver the printer reports: as the spooler has it, or a stand-in,
+    // which no answer the library remembers from an earlier job may hide.
     enum class Driver { AsItIs, Xps, Ordinary, Unreadable };
     void ReportDriver(Driver driver) {
+        ForgetDataTypes();
         driver_ = driver;
         if (driver != Driver::AsItIs)
             sw::Spooler().getPrinterDriver = &GetDriver;
@@ -67,12 +74,14 @@ class SpoolerRecorder : public swtest::ScopedSeam<sw::SpoolerApi, SpoolerRecorde
 
     std::vector<DWORD> writes;
     std::vector<std::string> dataTypes; // of each document started
+    int driverReads = 0;                // of a stand-in driver
     int starts = 0;
     int aborts = 0;
     int endDocs = 0;
     int closes = 0;
 
   private:
+    static void ForgetDataTypes() { sw::State().dataTypes = sw::DataTypeMemory(); }
     static BOOL Fail(DWORD error) {
         SetLastError(error);
         return FALSE;
@@ -113,6 +122,7 @@ class SpoolerRecorder : public swtest::ScopedSeam<sw::SpoolerApi, SpoolerRecorde
     static BOOL WINAPI GetDriver(HANDLE printer, LPSTR environment, DWORD level, LPBYTE buffer,
                                  DWORD size, LPDWORD needed) {
         const Driver driver = Active()->driver_;
+        ++Active()->driverReads;
         if (driver == Driver::Unreadable || level != sw::kDriverInfo8Level)
             return Fail(ERROR_INVALID_LEVEL);
         // The printer's own record, with the attributes of the driver stood for.
@@ -410,6 +420,25 @@ TEST(PrintFile, DataTypeFollowsThePrinterDriver) {
         EXPECT_EQ(recorder.dataTypes, std::vector<std::string>{c.dataType});
         EXPECT_EQ(inbox.NextJob(), content) << "the bytes pass unchanged with " << c.dataType;
     }
+}
+
+// A burst of jobs to one printer reads its driver once; after a job that
+// failed, the next one reads it again, in case the driver was changed.
+TEST(PrintFile, BurstReadsThePrinterDriverOnceUntilAJobFails) {
+    TempFile file("burst");
+    PrinterInbox inbox(kPrinter);
+    SpoolerRecorder recorder;
+    recorder.ReportDriver(SpoolerRecorder::Driver::Xps);
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+    EXPECT_EQ(recorder.driverReads, 1);
+    EXPECT_EQ(recorder.dataTypes, (std::vector<std::string>{"XPS_PASS", "XPS_PASS"}));
+
+    EXPECT_NE(PrintFile(kPrinter, (file.Path() + ".missing").c_str()), 0);
+    EXPECT_EQ(PrintFile(kPrinter, file.Path().c_str()), 0);
+    EXPECT_EQ(recorder.driverReads, 2);
+    for (int job = 0; job < 3; ++job)
+        EXPECT_EQ(inbox.NextJob(), "burst");
 }
 
 // A path is never cut: one longer than 259 characters prints whole, and an
