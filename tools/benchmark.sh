@@ -24,11 +24,12 @@ cmake --build --preset windows --target "${targets[@]}" virtual_printer >/dev/nu
 
 run=$(mktemp -d)
 trap '"$root/tools/test-fixture.sh" stop "$run"; rm -rf "$run"' EXIT
-# The print server keeps at most 500 jobs, as one does by default:
-# a history that grows with every job would make each phase of a run slower
-# than the one before it.
+# The print server keeps a finished job's record five seconds, a few hundred
+# jobs: a history that grows with every job would make each phase of a run
+# slower than the one before it. A cap on the number of jobs would refuse
+# new ones whenever that many wait to print.
 VIRTUAL_PRINTER=$root/build/windows/host-tools/virtual_printer \
-    "$root/tools/test-fixture.sh" start "$run" --history 500 sw_bench
+    "$root/tools/test-fixture.sh" start "$run" --history-seconds 5 sw_bench
 if $unattended; then
     for files in "${@:-1000}"; do
         for bin in "" --recycle-bin; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a private CUPS server with virtual printers inside one run folder, for tests.
 #
-#   printserver.sh start RUN [--tcp] [--tls DIR] [--users FILE] [--history N]
+#   printserver.sh start RUN [--tcp] [--tls DIR] [--users FILE] [--history-seconds N]
 #                                         start cupsd; writes RUN/env.sh (exports CUPS_SERVER);
 #                                         with --tcp it also listens on a free port of 127.0.0.1,
 #                                         written to RUN/ipp.port, as a remote print server does;
@@ -9,10 +9,10 @@
 #                                         certificate DIR/server.crt and key DIR/server.key, as
 #                                         "localhost"; --users FILE lets the users of FILE (lines
 #                                         "name:password") sign in (see require-signin);
-#                                         --history N keeps at most N jobs, those printing
-#                                         included, the oldest completed ones going first, as
-#                                         a print server does (CUPS's default is 500); without
-#                                         it every job is kept, as tests need
+#                                         --history-seconds N keeps a finished job's record
+#                                         N seconds, so that the history stays as short as a
+#                                         busy print server's; without it every job is kept,
+#                                         as tests need; jobs waiting to print are never capped
 #   printserver.sh add-printer RUN NAME   start a virtual printer and add raw queue NAME for it
 #   printserver.sh require-signin RUN NAME  jobs for queue NAME need a user's sign-in (Basic)
 #   printserver.sh start-ipp-printer RUN NAME [SECONDS]  an IPP Everywhere printer
@@ -159,7 +159,7 @@ write_user_files() {
 }
 
 cmd_start() {
-    local tcp='' tls='' users='' max_jobs=0 pidfile=$RUN/pids/cupsd.pid running
+    local tcp='' tls='' users='' history=Yes pidfile=$RUN/pids/cupsd.pid running
     while (($# > 0)); do
         case $1 in
         --tcp) tcp=--tcp ;;
@@ -174,9 +174,9 @@ cmd_start() {
             users=$(absolute "$2")
             shift
             ;;
-        --history)
+        --history-seconds)
             if (($# < 2)) || [[ ! $2 =~ ^[1-9][0-9]*$ ]]; then usage; fi
-            max_jobs=$2
+            history=$2
             shift
             ;;
         *) usage ;;
@@ -260,9 +260,9 @@ BrowseLocalProtocols none
 DefaultShared No
 WebInterface No
 # Tests read the names of completed jobs; the documents themselves need not be kept.
-PreserveJobHistory Yes
+PreserveJobHistory $history
 PreserveJobFiles No
-MaxJobs $max_jobs
+MaxJobs 0
 # A job a printer cannot take fails at once instead of stopping the queue.
 ErrorPolicy abort-job
 DefaultPolicy default

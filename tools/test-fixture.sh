@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Sets up and tears down everything a test run needs in one run folder.
 #
-#   test-fixture.sh start RUN [--no-display] [--history N] PRINTER...
+#   test-fixture.sh start RUN [--no-display] [--history-seconds N] PRINTER...
 #       Wine prefix (wineprefix.sh), private print server (printserver.sh start), one virtual
 #       printer with a raw queue per PRINTER name, a virtual display (Xvfb; RUN/display-env.sh
 #       exports DISPLAY) unless --no-display, and the prefix's Wine session. A RUN left by an
-#       earlier run is stopped and removed first. --history N: the print server keeps at most N
-#       jobs (see printserver.sh start).
+#       earlier run is stopped and removed first. --history-seconds N: the print server keeps a
+#       finished job's record N seconds (see printserver.sh start).
 #   test-fixture.sh stop RUN
 #       ends the run's Wine processes and wineserver, then every process in RUN/pids.
 #
@@ -124,9 +124,9 @@ start() {
         case $1 in
         --no-display) display=0 ;;
         --xvfb) display=1 ;; # the default; still accepted
-        --history)
+        --history-seconds)
             (($# >= 2)) || usage
-            server+=(--history "$2")
+            server+=(--history-seconds "$2")
             shift
             ;;
         *) usage ;;
