@@ -38,16 +38,4 @@ TEST(DataTypeMemory, KeepsAnAnswerForItsTimeAndPrinterOnly) {
     }
 }
 
-TEST(DataTypeMemory, ForgetsARefusedAnswerAndRenewsOnAsking) {
-    DataTypeMemory memory;
-    memory.Remember("A", "XPS_PASS", 0);
-    memory.Remember("B", "RAW", 0);
-    memory.Forget("A");
-    EXPECT_EQ(memory.Recall("A", 1), nullptr);
-    EXPECT_STREQ(memory.Recall("B", 1), "RAW");
-
-    memory.Remember("B", "XPS_PASS", 1500);
-    EXPECT_STREQ(memory.Recall("B", 1500 + kDataTypeKeptMs - 1), "XPS_PASS");
-}
-
 } // namespace
